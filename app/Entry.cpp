@@ -1,0 +1,29 @@
+#include "app/Entry.h"
+
+#include "app/Forms.h"
+#include "app/Texts.h"
+
+#include <QApplication>
+
+namespace lumo {
+
+bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("tb")) {
+        shell.openUrl(texts::kDownloadSite);
+        return true;
+    }
+    if (first == QLatin1String("2345")) {
+        shell.openUrl(texts::kNavigationPage);
+        return true;
+    }
+    return false;
+}
+
+int runProgram(platform::Backend &backend, const QString &exeDir, const QStringList &arguments) {
+    const std::unique_ptr<Forms> forms = createForms(backend.services(), exeDir, arguments);
+    forms->Frm_Main->show();
+    return QApplication::exec();
+}
+
+} // namespace lumo

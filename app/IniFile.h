@@ -1,0 +1,33 @@
+#pragma once
+// "setting.ini" beside the executable, read and written key by key with the
+// rules of the Windows profile functions, in code page 936. Every call opens
+// and closes the file; nothing is kept in memory between calls.
+
+#include <QString>
+
+namespace lumo {
+
+class IniFile {
+  public:
+    explicit IniFile(QString path) : path_(std::move(path)) {}
+
+    // The file next to the executable in exeDir.
+    static IniFile settings(const QString &exeDir);
+
+    // The value of key in section; def when the file, the section or the
+    // key is missing. A present key with an empty value reads empty. Names
+    // match without regard to case; at most 2047 bytes of a value are read.
+    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+
+    // Stores one value. The file is replaced whole by a complete new one, so
+    // it is never left half-written. Raises "Unable to write to <path>" when
+    // the system refuses.
+    void WriteString(const QString &section, const QString &key, const QString &value) const;
+
+    const QString &path() const { return path_; }
+
+  private:
+    QString path_;
+};
+
+} // namespace lumo

@@ -1,0 +1,184 @@
+#include "app/U_Main.h"
+
+#include "app/Banner.h"
+#include "app/StatusBar.h"
+#include "app/Texts.h"
+#include "engine/SingleClicker.h"
+#include "engine/SinglePointPanel.h"
+#include "scripts/StopHotkey.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kClientWidth = 549;
+constexpr int kClientHeight = 401;
+constexpr int kSinglePointHotkeyId = 1008;
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("WenQuanYi Zen Hei")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList arguments)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}},
+      arguments_(std::move(arguments)) {
+    setObjectName(QStringLiteral("Frm_Main"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/app.png")));
+    setFont(windowFont());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    img1 = new QLabel(this);
+    img1->setObjectName(QStringLiteral("img1"));
+    img1->setGeometry(0, 0, kClientWidth, 82);
+    QFile banner(QStringLiteral(":/banner.jpg"));
+    if (banner.open(QIODevice::ReadOnly))
+        img1->setPixmap(QPixmap::fromImage(decodeJpeg(banner.readAll())));
+    img1->setCursor(Qt::PointingHandCursor);
+    img1->setToolTip(QStringLiteral("Tarvik软件 ") + texts::kHomePage);
+
+    pgc1 = new QTabWidget(this);
+    pgc1->setObjectName(QStringLiteral("pgc1"));
+    pgc1->setGeometry(3, 90, 543, 289);
+    pgc1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 25px; }"));
+    ts1 = new QWidget;
+    ts2 = new QWidget;
+    ts3 = new QWidget;
+    ts4 = new QWidget;
+    pgc1->addTab(ts1, QIcon(QStringLiteral(":/tab_single.png")), QStringLiteral("单点点击(&S)"));
+    pgc1->addTab(ts2, QIcon(QStringLiteral(":/tab_multi.png")), QStringLiteral("多点点击(&M)"));
+    pgc1->addTab(ts3, QIcon(QStringLiteral(":/tab_timed.png")), QStringLiteral("定时点击(&T)"));
+    pgc1->addTab(ts4, QIcon(QStringLiteral(":/tab_help.png")), QStringLiteral("软件使用方法(&H)"));
+    pgc1->setCurrentWidget(ts2);
+
+    wb2 = new QTextBrowser(ts4);
+    wb2->setObjectName(QStringLiteral("wb2"));
+    wb2->setGeometry(0, 0, 537, 258);
+
+    chk2 = new QCheckBox(QStringLiteral("窗口置顶"), this);
+    chk2->setObjectName(QStringLiteral("chk2"));
+    chk2->setGeometry(kClientWidth - 80, 93, 76, 20);
+
+    stat1 = new StatusBar(this);
+    stat1->setObjectName(QStringLiteral("stat1"));
+    stat1->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
+    context_.setStatusText = [this](int panel, const QString &text) { stat1->setPanelText(panel, text); };
+
+    lbl12 = new QLabel(this);
+    lbl12->setObjectName(QStringLiteral("lbl12"));
+    lbl12->setStyleSheet(QStringLiteral("color: blue;"));
+    lbl12->setCursor(Qt::PointingHandCursor);
+    lbl12->setToolTip(QStringLiteral("打开软件主页"));
+    lbl12->setGeometry(8, 84, 190, 13);
+    lbl12->hide();
+
+    // Out of sight below the client area, as the update check wants it.
+    wb1 = new QWidget(this);
+    wb1->setObjectName(QStringLiteral("wb1"));
+    wb1->setGeometry(9, 433, 541, 24);
+
+    buildFirstTab();
+
+    router_.addReceiver(this, [this](int id) { WMHotKey(id); });
+    os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
+        gate_.post([this, owner, id] { router_.deliver(owner, id); });
+    });
+    os.timers.SetTimer(this, kTmr3Id, 1000, [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
+}
+
+TFrm_Main::~TFrm_Main() {
+    context_.os.timers.KillTimer(this, kTmr3Id);
+    context_.os.timers.KillTimer(this, SingleClicker::kTimerId);
+    context_.os.hotkeys.setPressHandler({});
+}
+
+void TFrm_Main::buildFirstTab() {
+    singlePoint = new SinglePointPanel(context_, ts1);
+    singlePoint->setObjectName(QStringLiteral("singlePoint"));
+    singlePoint->setGeometry(6, 6, 525, 168);
+    clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint);
+
+    const QString captions[] = {QStringLiteral("关于软件(&A)"), QStringLiteral("更多软件(&M)"),
+                                QStringLiteral("在线反馈(&F)"), QStringLiteral("退出软件(&E)")};
+    QPushButton **buttons[] = {&btn2, &btn4, &btn5, &btn6};
+    for (int i = 0; i < 4; ++i) {
+        *buttons[i] = new QPushButton(captions[i], ts1);
+        (*buttons[i])->setGeometry(60 + i * 110, 196, 96, 27);
+    }
+}
+
+void TFrm_Main::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TFrm_Main::FormShow() {
+    context_.guarded([this] {
+        lbl12->setText(texts::kHomePage);
+        stat1->setPanelText(0, kApplicationTitle);
+        LoadScriptList();
+        LoadTimedList();
+        if (arguments_.value(1) == QLatin1String("autotime")) {
+            // Arms every timed task and hides to the tray once those exist.
+        }
+        // The help and update pages load here once their views exist.
+        moveLinkIntoStatusBar();
+        singlePoint->Load();
+        singlePoint->RegisterStartHotkey();
+        RegisterStopHotkey();
+    });
+}
+
+void TFrm_Main::moveLinkIntoStatusBar() {
+    const QRect panel = stat1->panelRect(1);
+    lbl12->setParent(stat1);
+    lbl12->setGeometry(panel.left(), panel.top() + 2, 190, 13);
+    lbl12->show();
+}
+
+void TFrm_Main::WMHotKey(int id) {
+    if (id == kSinglePointHotkeyId) {
+        clicker_->Toggle();
+        return;
+    }
+    if (id == kStopHotkeyId)
+        state_.stopRequest = QStringLiteral("1");
+    RunScriptByHotkey(QString::number(id));
+}
+
+void TFrm_Main::tmr3Timer() {
+    stat1->setPanelText(0, kApplicationTitle);
+    setWindowTitle(texts::kSchedulerTitle);
+}
+
+void TFrm_Main::LoadScriptList() {}
+
+void TFrm_Main::LoadTimedList() {}
+
+void TFrm_Main::RunScriptByHotkey(const QString &) {}
+
+void TFrm_Main::RegisterStopHotkey() { lumo::RegisterStopHotkey(context_); }
+
+} // namespace lumo

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: banner, four tabs, status bar, the start-up sequence and
+// the dispatch of every global hotkey the main window holds.
+
+#include "engine/HotkeyRouter.h"
+#include "engine/MainContext.h"
+#include "engine/MainState.h"
+#include "engine/MessageGate.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+
+namespace lumo {
+
+class SingleClicker;
+class SinglePointPanel;
+class StatusBar;
+
+class TFrm_Main final : public QWidget {
+    Q_OBJECT
+  public:
+    TFrm_Main(platform::Services &os, QString exeDir, QStringList arguments);
+    ~TFrm_Main() override;
+
+    // The start-up sequence; runs once, when the window is first shown.
+    void FormShow();
+    // Every hotkey press of the main window, by identifier.
+    void WMHotKey(int id);
+    // The one-second timer.
+    void tmr3Timer();
+
+    // Operations later parts of the program fill in.
+    void LoadScriptList();
+    void LoadTimedList();
+    void RunScriptByHotkey(const QString &id);
+    void RegisterStopHotkey();
+
+    MainContext &context() { return context_; }
+    MainState &state() { return state_; }
+    const QStringList &arguments() const { return arguments_; }
+
+    QLabel *img1;
+    QTabWidget *pgc1;
+    QWidget *ts1;
+    QWidget *ts2;
+    QWidget *ts3;
+    QWidget *ts4;
+    QCheckBox *chk2;
+    StatusBar *stat1;
+    QLabel *lbl12;
+    QTextBrowser *wb2;
+    QWidget *wb1;
+    SinglePointPanel *singlePoint;
+    QPushButton *btn2; // about
+    QPushButton *btn4; // more software
+    QPushButton *btn5; // feedback
+    QPushButton *btn6; // exit
+
+    static constexpr int kTmr3Id = 3;
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+
+  private:
+    void buildFirstTab();
+    void moveLinkIntoStatusBar();
+
+    MainState state_;
+    MessageGate gate_;
+    HotkeyRouter router_;
+    MainContext context_;
+    QStringList arguments_;
+    std::unique_ptr<SingleClicker> clicker_;
+    bool shown_ = false;
+};
+
+} // namespace lumo

@@ -1,0 +1,18 @@
+#pragma once
+// Click descriptions in words turned into mouse_event calls at the pointer.
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+namespace lumo {
+
+// A step event: "左键单击", "左键双击", "右键单击", "右键双击"; anything else
+// (such as "无点击") makes no input.
+void ClickByEvent(platform::Mouse &mouse, const QString &stepEvent);
+
+// The single-point button ("左键", "右键", "左右键") and kind ("单击" or a
+// double click for any other text).
+void ClickButton(platform::Mouse &mouse, const QString &button, const QString &kind);
+
+} // namespace lumo

@@ -1,0 +1,35 @@
+#include "engine/InputFilters.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace lumo {
+
+namespace {
+
+class DigitFilter final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Editing and navigation keys carry no character and pass; so does
+        // the backspace character.
+        const QString typed = key->text();
+        if (typed.isEmpty() || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Backspace)
+            return false;
+        for (const QChar c : typed)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return true;
+        return false;
+    }
+};
+
+} // namespace
+
+void installDigitFilter(QLineEdit *edit) { edit->installEventFilter(new DigitFilter(edit)); }
+
+} // namespace lumo

@@ -1,0 +1,26 @@
+#include "engine/MainContext.h"
+
+#include "engine/Conversion.h"
+
+namespace lumo {
+
+int MainContext::notice(QWidget *owner, const QString &text, unsigned flags) const {
+    return os.messageBoxes.MessageBox(owner, text, kNotice, flags);
+}
+
+void MainContext::showErrorBox(const QString &message) const {
+    os.messageBoxes.MessageBox(mainWindow, errorBoxText(message), kApplicationTitle,
+                               platform::MB_OK | platform::MB_ICONERROR);
+}
+
+bool MainContext::guarded(const std::function<void()> &handler) const {
+    try {
+        handler();
+        return true;
+    } catch (const HandlerError &error) {
+        showErrorBox(error.message());
+        return false;
+    }
+}
+
+} // namespace lumo

@@ -1,0 +1,165 @@
+#include "engine/SinglePointPanel.h"
+
+#include "app/IniFile.h"
+#include "engine/HotkeyText.h"
+#include "engine/InputFilters.h"
+#include "engine/SpeedText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lumo {
+
+using namespace platform;
+
+namespace {
+
+constexpr int kStartHotkeyId = 1008;
+const QString kSection = QStringLiteral("setting");
+
+QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
+    auto *box = new QComboBox(parent);
+    box->setEditable(true);
+    box->addItems(items);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel *labelAt(QWidget *parent, const QString &text, int x, int y) {
+    auto *label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
+    auto *edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    installDigitFilter(edit);
+    return edit;
+}
+
+QStringList functionKeys() {
+    QStringList keys;
+    for (int n = 1; n <= 12; ++n)
+        keys << QStringLiteral("F%1").arg(n);
+    return keys;
+}
+
+} // namespace
+
+SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
+    : QGroupBox(QStringLiteral("热键设置"), parent), context_(context) {
+    labelAt(this, QStringLiteral("鼠 标:"), 12, 27);
+    cbb1 = comboAt(this, {QStringLiteral("左键"), QStringLiteral("右键")}, {56, 22, 72, 22});
+    labelAt(this, QStringLiteral("事件:"), 146, 27);
+    cbb2 = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
+    labelAt(this, QStringLiteral("速度为"), 274, 27);
+    cbb3 = comboAt(this,
+                   {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"), QStringLiteral("0.1"),
+                    QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"),
+                    QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"),
+                    QStringLiteral("60"), QStringLiteral("120")},
+                   {318, 22, 72, 22});
+    labelAt(this, QStringLiteral("秒一次"), 396, 27);
+
+    labelAt(this, QStringLiteral("点击数:"), 12, 62);
+    edt1 = digitEditAt(this, {62, 57, 66, 22});
+    labelAt(this, QStringLiteral("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
+
+    labelAt(this, QStringLiteral("启动热键:"), 12, 97);
+    cbb4 = comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
+    labelAt(this, QStringLiteral("十"), 166, 97);
+    cbb5 = comboAt(this, functionKeys(), {184, 92, 72, 22});
+    btn1 = new QPushButton(QStringLiteral("保存设置(&S)"), this);
+    btn1->setGeometry(318, 91, 100, 25);
+
+    chk1 = new QCheckBox(QStringLiteral("指定坐标"), this);
+    chk1->setGeometry(12, 129, 80, 20);
+    labelAt(this, QStringLiteral("X:"), 98, 132);
+    edt2 = digitEditAt(this, {114, 127, 56, 22});
+    labelAt(this, QStringLiteral("Y:"), 178, 132);
+    edt3 = digitEditAt(this, {194, 127, 56, 22});
+    labelAt(this, QStringLiteral("输入要点击的鼠标坐标位置"), 258, 132);
+    edt2->setEnabled(false);
+    edt3->setEnabled(false);
+
+    connect(btn1, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn1Click(); }); });
+    connect(chk1, &QCheckBox::clicked, this, [this] { chk1Click(); });
+}
+
+void SinglePointPanel::applySpeedText() {
+    if (const auto interval = intervalOfSpeedText(cbb3->currentText()))
+        context_.state.ClickInterval = *interval;
+}
+
+void SinglePointPanel::Load() {
+    const IniFile ini = IniFile::settings(context_.exeDir);
+    const QString button = ini.ReadString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
+    const QString kind = ini.ReadString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
+    const QString speed = ini.ReadString(kSection, QStringLiteral("time"), QStringLiteral("1"));
+    const QString modifier = ini.ReadString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
+    const QString key = ini.ReadString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
+    const QString limit = ini.ReadString(kSection, QStringLiteral("click"), QStringLiteral("100"));
+    edt2->setText(ini.ReadString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
+    edt3->setText(ini.ReadString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
+    cbb1->setCurrentText(button);
+    cbb2->setCurrentText(kind);
+    cbb3->setCurrentText(speed);
+    cbb4->setCurrentText(modifier);
+    cbb5->setCurrentText(key);
+    edt1->setText(limit);
+    applySpeedText();
+}
+
+void SinglePointPanel::RegisterStartHotkey() {
+    const unsigned vk = virtualKeyOfKeyWord(cbb5->currentText());
+    Hotkeys &hotkeys = context_.os.hotkeys;
+    hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
+    const QString modifierWord = cbb4->currentText();
+    for (const QString &word : {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
+        if (modifierWord != word)
+            continue;
+        if (!hotkeys.RegisterHotKey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
+            const unsigned icon = word == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
+            context_.notice(context_.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
+            hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
+            context_.state.StartHotkeyRegistered = false;
+            return;
+        }
+        break;
+    }
+    context_.state.StartHotkeyRegistered = true;
+}
+
+void SinglePointPanel::btn1Click() {
+    RegisterStartHotkey();
+    if (!context_.state.StartHotkeyRegistered)
+        return;
+    const IniFile ini = IniFile::settings(context_.exeDir);
+    const std::pair<const char *, QString> values[] = {
+        {"btn1", cbb1->currentText()},    {"btn_type", cbb2->currentText()}, {"time", cbb3->currentText()},
+        {"hotkey1", cbb4->currentText()}, {"hotkey2", cbb5->currentText()},  {"click", edt1->text()},
+        {"xpos", edt2->text()},           {"ypos", edt3->text()}};
+    for (const auto &[key, value] : values)
+        ini.WriteString(kSection, QLatin1String(key), value);
+    applySpeedText();
+    context_.state.ClickCount = 0;
+    const QChar cr(13);
+    context_.notice(context_.mainWindow,
+                    QStringLiteral("设置保存成功,请记住你设置的 ") + cbb4->currentText() + QLatin1Char('+') +
+                        cbb5->currentText() + QStringLiteral(" 启动热键.") + cr +
+                        QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
+                        QStringLiteral("就是点击器运行后再按一次热键就停止点击器."),
+                    MB_OK | MB_ICONINFORMATION);
+}
+
+void SinglePointPanel::chk1Click() {
+    edt2->setEnabled(chk1->isChecked());
+    edt3->setEnabled(chk1->isChecked());
+}
+
+} // namespace lumo

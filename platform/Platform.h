@@ -1,0 +1,167 @@
+#pragma once
+// What the operating system gives the program: one small interface per
+// service. Values keep their Win32 meaning on every backend so that the
+// program's logic is the same everywhere.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// Hotkey modifiers (RegisterHotKey).
+inline constexpr unsigned MOD_ALT = 0x0001;
+inline constexpr unsigned MOD_CONTROL = 0x0002;
+// Virtual keys of the function keys.
+inline constexpr unsigned VK_F1 = 0x70;
+inline constexpr unsigned VK_F11 = 0x7A;
+inline constexpr unsigned VK_F12 = 0x7B;
+// mouse_event flags.
+inline constexpr unsigned MOUSEEVENTF_LEFTDOWN = 0x0002;
+inline constexpr unsigned MOUSEEVENTF_LEFTUP = 0x0004;
+inline constexpr unsigned MOUSEEVENTF_RIGHTDOWN = 0x0008;
+inline constexpr unsigned MOUSEEVENTF_RIGHTUP = 0x0010;
+// MessageBox flags and results.
+inline constexpr unsigned MB_OK = 0x0000;
+inline constexpr unsigned MB_YESNO = 0x0004;
+inline constexpr unsigned MB_ICONERROR = 0x0010;
+inline constexpr unsigned MB_ICONQUESTION = 0x0020;
+inline constexpr unsigned MB_ICONWARNING = 0x0030;
+inline constexpr unsigned MB_ICONINFORMATION = 0x0040;
+inline constexpr unsigned MB_BUTTONMASK = 0x000F;
+inline constexpr unsigned MB_ICONMASK = 0x00F0;
+inline constexpr int IDOK = 1;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// The identity of a window that owns hotkey registrations and timers.
+using WindowHandle = const void *;
+
+class Service {
+  public:
+    Service() = default;
+    Service(const Service &) = delete;
+    Service &operator=(const Service &) = delete;
+    virtual ~Service() = default;
+};
+
+// Global hotkeys. Identifiers are per owner window; a key combination is
+// held by one registration at a time, whoever made it.
+class Hotkeys : public Service {
+  public:
+    using PressHandler = std::function<void(WindowHandle owner, int id)>;
+
+    // Grabs modifiers + vk for (owner, id). False when the combination is
+    // held by another program or by another registration of this one.
+    virtual bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) = 0;
+    // Releases whatever (owner, id) holds; harmless when it holds nothing.
+    virtual void UnregisterHotKey(WindowHandle owner, int id) = 0;
+    // Every press (key repeat included) is handed to this on the UI thread.
+    virtual void setPressHandler(PressHandler handler) = 0;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point &, const Point &) = default;
+};
+
+// Pointer position and synthetic mouse buttons.
+class Mouse : public Service {
+  public:
+    // Moves the pointer to screen pixels (x, y).
+    virtual void SetCursorPos(int x, int y) = 0;
+    virtual Point GetCursorPos() = 0;
+    // Button input at the pointer; a combined flag is a down then an up.
+    virtual void mouse_event(unsigned flags) = 0;
+};
+
+// The desktop shell.
+class Shell : public Service {
+  public:
+    // Opens a web address in the user's browser; no shell sees the text.
+    virtual void openUrl(const QString &url) = 0;
+    // Starts a program with arguments, detached; false if it did not start.
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+};
+
+// The entry that starts the program when the user logs on.
+class SessionStart : public Service {
+  public:
+    // Writes the entry "lumoclick" running executable with argument; false on failure.
+    virtual bool writeStartEntry(const QString &executable, const QString &argument) = 0;
+};
+
+// The pieces of the user's long time format.
+struct LongTimeFormat {
+    bool twelveHour = false;
+    bool designatorFirst = false;
+    bool leadingZero = false;
+    QString separator = QStringLiteral(":");
+    QString am;
+    QString pm;
+};
+
+class Locale : public Service {
+  public:
+    virtual LongTimeFormat longTimeFormat() = 0;
+};
+
+// Modal message boxes with MessageBox flags and results.
+class MessageBoxes : public Service {
+  public:
+    // owner may be null (a box without owner window).
+    virtual int MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) = 0;
+};
+
+// Wall clock and waiting.
+class Clock : public Service {
+  public:
+    virtual QDateTime now() = 0;
+    // Milliseconds since an arbitrary start, never going back.
+    virtual qint64 monotonicMs() = 0;
+    // Returns after ms milliseconds; the event loop keeps running meanwhile.
+    virtual void wait(int ms) = 0;
+};
+
+// Window timers: periodic callbacks on the UI thread, at least 10 ms apart.
+class Timers : public Service {
+  public:
+    using Tick = std::function<void()>;
+    static constexpr int MinimumPeriodMs = 10;
+
+    // Starts or replaces timer (owner, id); false when it cannot be made.
+    virtual bool SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) = 0;
+    virtual void KillTimer(WindowHandle owner, int id) = 0;
+};
+
+// Window manager requests.
+class Windows : public Service {
+  public:
+    // Keeps the window above all others (or ends that).
+    virtual void setTopmost(QWidget *window, bool topmost) = 0;
+};
+
+// Every service the program uses, one instance each.
+struct Services {
+    Hotkeys &hotkeys;
+    Mouse &mouse;
+    Shell &shell;
+    SessionStart &sessionStart;
+    Locale &locale;
+    MessageBoxes &messageBoxes;
+    Clock &clock;
+    Timers &timers;
+    Windows &windows;
+};
+
+// Text in code page 936, the encoding of the program's files.
+QByteArray toGbk(const QString &text);
+QString fromGbk(const QByteArray &bytes);
+
+} // namespace platform

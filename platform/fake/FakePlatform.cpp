@@ -1,0 +1,154 @@
+#include "platform/fake/FakePlatform.h"
+
+namespace platform::fake {
+
+bool FakeHotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+    const auto key = qMakePair(owner, id);
+    const auto combination = qMakePair(modifiers, vk);
+    bool free = !elsewhere_.contains(combination);
+    for (auto it = held_.cbegin(); free && it != held_.cend(); ++it)
+        free = it.key() == key || it.value() != combination;
+    if (free)
+        held_.insert(key, combination);
+    calls_.push_back({HotkeyCall::Register, owner, id, modifiers, vk, free});
+    return free;
+}
+
+void FakeHotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+    held_.remove(qMakePair(owner, id));
+    calls_.push_back({HotkeyCall::Unregister, owner, id, 0, 0, true});
+}
+
+bool FakeHotkeys::press(unsigned modifiers, unsigned vk) {
+    const auto combination = qMakePair(modifiers, vk);
+    for (auto it = held_.cbegin(); it != held_.cend(); ++it) {
+        if (it.value() == combination) {
+            deliver(it.key().first, it.key().second);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FakeHotkeys::deliver(WindowHandle owner, int id) {
+    if (handler_)
+        handler_(owner, id);
+}
+
+std::optional<QPair<unsigned, unsigned>> FakeHotkeys::keyOf(WindowHandle owner, int id) const {
+    const auto it = held_.constFind(qMakePair(owner, id));
+    if (it == held_.cend())
+        return std::nullopt;
+    return it.value();
+}
+
+std::vector<HotkeyCall> FakeHotkeys::registrations() const {
+    std::vector<HotkeyCall> result;
+    for (const HotkeyCall &call : calls_)
+        if (call.kind == HotkeyCall::Register)
+            result.push_back(call);
+    return result;
+}
+
+void FakeMouse::SetCursorPos(int x, int y) {
+    pos_ = {x, y};
+    calls_.push_back({MouseCall::Move, 0, pos_, time_.nowMs()});
+}
+
+void FakeMouse::mouse_event(unsigned flags) { calls_.push_back({MouseCall::Button, flags, pos_, time_.nowMs()}); }
+
+std::vector<MouseCall> FakeMouse::buttonCalls() const {
+    std::vector<MouseCall> result;
+    for (const MouseCall &call : calls_)
+        if (call.kind == MouseCall::Button)
+            result.push_back(call);
+    return result;
+}
+
+std::vector<unsigned> FakeMouse::buttonFlags() const {
+    std::vector<unsigned> result;
+    for (const MouseCall &call : buttonCalls())
+        result.push_back(call.flags);
+    return result;
+}
+
+bool FakeShell::startProgram(const QString &program, const QStringList &arguments) {
+    started.append(QStringList{program} + arguments);
+    return startSucceeds;
+}
+
+bool FakeSessionStart::writeStartEntry(const QString &executable, const QString &argument) {
+    if (fails)
+        return false;
+    written.append(qMakePair(executable, argument));
+    return true;
+}
+
+int FakeMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
+    shown_.push_back({owner, owner != nullptr, text, caption, flags});
+    if (whileOpen)
+        whileOpen(shown_.back());
+    if (!answers_.empty()) {
+        const int result = answers_.front();
+        answers_.pop_front();
+        return result;
+    }
+    return (flags & MB_BUTTONMASK) == MB_YESNO ? IDNO : IDOK;
+}
+
+QStringList FakeMessageBoxes::texts() const {
+    QStringList result;
+    for (const ShownBox &box : shown_)
+        result.append(box.text);
+    return result;
+}
+
+void FakeClock::wait(int ms) {
+    waits.push_back(ms);
+    time_.advanceBy(ms);
+}
+
+bool FakeTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
+    if (failNext || !tick || periodMs < 0) {
+        failNext = false;
+        return false;
+    }
+    const auto key = qMakePair(owner, id);
+    KillTimer(owner, id);
+    const int period = std::max(periodMs, MinimumPeriodMs);
+    timers_.insert(key, {period, ++generation_, 0, std::make_shared<Tick>(std::move(tick))});
+    arm(key, time_.nowMs() + period);
+    return true;
+}
+
+void FakeTimers::arm(QPair<WindowHandle, int> key, qint64 atMs) {
+    Running &running = timers_[key];
+    const std::uint64_t generation = running.generation;
+    running.pending = time_.schedule(atMs, [this, key, generation, atMs] {
+        auto it = timers_.find(key);
+        if (it == timers_.end() || it->generation != generation)
+            return;
+        // Re-arm first: the tick may kill or replace its own timer.
+        const std::shared_ptr<Tick> tick = it->tick;
+        arm(key, atMs + it->periodMs);
+        (*tick)();
+    });
+}
+
+void FakeTimers::KillTimer(WindowHandle owner, int id) {
+    const auto it = timers_.find(qMakePair(owner, id));
+    if (it == timers_.end())
+        return;
+    time_.cancel(it->pending);
+    timers_.erase(it);
+}
+
+int FakeTimers::periodOf(WindowHandle owner, int id) const {
+    const auto it = timers_.constFind(qMakePair(owner, id));
+    return it == timers_.cend() ? -1 : it->periodMs;
+}
+
+FakeBackend::FakeBackend()
+    : services_{hotkeys, mouse, shell, sessionStart, locale, messageBoxes, clock, timers, windows} {}
+
+} // namespace platform::fake

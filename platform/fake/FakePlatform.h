@@ -1,0 +1,206 @@
+#pragma once
+// Recording fakes of every platform service. Tests drive them (deliver
+// hotkey presses, move the pointer, answer message boxes, move the time) and
+// assert on what they recorded.
+
+#include "platform/Backend.h"
+#include "platform/fake/VirtualTime.h"
+
+#include <QHash>
+#include <QMap>
+#include <QPair>
+#include <QPointer>
+#include <QWidget>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace platform::fake {
+
+struct HotkeyCall {
+    enum Kind { Register, Unregister } kind;
+    WindowHandle owner;
+    int id;
+    unsigned modifiers;
+    unsigned vk;
+    bool result;
+};
+
+class FakeHotkeys final : public Hotkeys {
+  public:
+    bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    void UnregisterHotKey(WindowHandle owner, int id) override;
+    void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
+
+    // Another program holds this combination.
+    void holdElsewhere(unsigned modifiers, unsigned vk) { elsewhere_.insert(qMakePair(modifiers, vk), true); }
+    void releaseElsewhere(unsigned modifiers, unsigned vk) { elsewhere_.remove(qMakePair(modifiers, vk)); }
+    // The user presses a key combination; false if nobody of ours holds it.
+    bool press(unsigned modifiers, unsigned vk);
+    // Delivers a press for (owner, id) whether or not it is registered.
+    void deliver(WindowHandle owner, int id);
+
+    bool isRegistered(WindowHandle owner, int id) const { return held_.contains(qMakePair(owner, id)); }
+    std::optional<QPair<unsigned, unsigned>> keyOf(WindowHandle owner, int id) const;
+    // Registration attempts (successful or not) in call order.
+    std::vector<HotkeyCall> registrations() const;
+    const std::vector<HotkeyCall> &calls() const { return calls_; }
+    void clearCalls() { calls_.clear(); }
+
+  private:
+    PressHandler handler_;
+    QMap<QPair<WindowHandle, int>, QPair<unsigned, unsigned>> held_;
+    QHash<QPair<unsigned, unsigned>, bool> elsewhere_;
+    std::vector<HotkeyCall> calls_;
+};
+
+struct MouseCall {
+    enum Kind { Move, Button } kind;
+    unsigned flags; // Button
+    Point at;       // where the pointer was (Button) or went (Move)
+    qint64 timeMs;
+};
+
+class FakeMouse final : public Mouse {
+  public:
+    explicit FakeMouse(VirtualTime &time) : time_(time) {}
+    void SetCursorPos(int x, int y) override;
+    Point GetCursorPos() override { return pos_; }
+    void mouse_event(unsigned flags) override;
+
+    // The user moves the pointer (not recorded as a call).
+    void moveTo(int x, int y) { pos_ = {x, y}; }
+    const std::vector<MouseCall> &calls() const { return calls_; }
+    std::vector<MouseCall> buttonCalls() const;
+    std::vector<unsigned> buttonFlags() const;
+    void clearCalls() { calls_.clear(); }
+
+  private:
+    VirtualTime &time_;
+    Point pos_;
+    std::vector<MouseCall> calls_;
+};
+
+class FakeShell final : public Shell {
+  public:
+    void openUrl(const QString &url) override { opened.append(url); }
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+
+    QStringList opened;
+    QList<QStringList> started; // program first, then its arguments
+    bool startSucceeds = true;
+};
+
+class FakeSessionStart final : public SessionStart {
+  public:
+    bool writeStartEntry(const QString &executable, const QString &argument) override;
+
+    QList<QPair<QString, QString>> written;
+    bool fails = false;
+};
+
+class FakeLocale final : public Locale {
+  public:
+    LongTimeFormat longTimeFormat() override { return format; }
+    LongTimeFormat format; // the PRC default: 24 hours, no leading zero, ":"
+};
+
+struct ShownBox {
+    QPointer<QWidget> owner;
+    bool hadOwner;
+    QString text;
+    QString caption;
+    unsigned flags;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+  public:
+    int MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
+
+    // Answers for the next boxes, in order; without one a box answers IDOK,
+    // or IDNO when it asks Yes or No.
+    void answer(int result) { answers_.push_back(result); }
+    // Runs while a box is "open", as the box's own message loop would.
+    std::function<void(const ShownBox &)> whileOpen;
+
+    const std::vector<ShownBox> &shown() const { return shown_; }
+    QStringList texts() const;
+    void clear() { shown_.clear(); }
+
+  private:
+    std::deque<int> answers_;
+    std::vector<ShownBox> shown_;
+};
+
+class FakeClock final : public Clock {
+  public:
+    explicit FakeClock(VirtualTime &time) : time_(time) {}
+    QDateTime now() override { return time_.now(); }
+    qint64 monotonicMs() override { return time_.nowMs(); }
+    void wait(int ms) override;
+
+    // Every wait, in order, as asked.
+    std::vector<int> waits;
+
+  private:
+    VirtualTime &time_;
+};
+
+class FakeTimers final : public Timers {
+  public:
+    explicit FakeTimers(VirtualTime &time) : time_(time) {}
+    bool SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) override;
+    void KillTimer(WindowHandle owner, int id) override;
+
+    bool isRunning(WindowHandle owner, int id) const { return timers_.contains(qMakePair(owner, id)); }
+    int periodOf(WindowHandle owner, int id) const;
+    bool failNext = false;
+
+  private:
+    struct Running {
+        int periodMs;
+        std::uint64_t generation;
+        std::uint64_t pending;
+        std::shared_ptr<Tick> tick;
+    };
+    void arm(QPair<WindowHandle, int> key, qint64 atMs);
+
+    VirtualTime &time_;
+    std::uint64_t generation_ = 0;
+    QMap<QPair<WindowHandle, int>, Running> timers_;
+};
+
+class FakeWindows final : public Windows {
+  public:
+    void setTopmost(QWidget *window, bool topmost) override { topmost_[window] = topmost; }
+    bool isTopmost(QWidget *window) const { return topmost_.value(window, false); }
+
+  private:
+    QHash<QWidget *, bool> topmost_;
+};
+
+class FakeBackend final : public Backend {
+  public:
+    FakeBackend();
+    Services &services() override { return services_; }
+
+    // Moves virtual time on, delivering what falls due (outside any wait).
+    void advance(qint64 ms) { time.advanceBy(ms); }
+
+    VirtualTime time;
+    FakeHotkeys hotkeys;
+    FakeMouse mouse{time};
+    FakeShell shell;
+    FakeSessionStart sessionStart;
+    FakeLocale locale;
+    FakeMessageBoxes messageBoxes;
+    FakeClock clock{time};
+    FakeTimers timers{time};
+    FakeWindows windows;
+
+  private:
+    Services services_;
+};
+
+} // namespace platform::fake

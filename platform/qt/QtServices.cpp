@@ -1,0 +1,106 @@
+#include "platform/qt/QtServices.h"
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon iconFor(unsigned flags) {
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int QtMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
+    QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
+    box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    // Windows draws a lone carriage return as a line break.
+    box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    if ((flags & MB_BUTTONMASK) == MB_YESNO) {
+        QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? IDYES : IDNO;
+    }
+    QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return IDOK;
+}
+
+QtClock::QtClock() { elapsed_.start(); }
+
+QDateTime QtClock::now() { return QDateTime::currentDateTime(); }
+
+qint64 QtClock::monotonicMs() { return elapsed_.elapsed(); }
+
+void QtClock::wait(int ms) {
+    if (ms <= 0)
+        return;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(ms);
+    loop.exec();
+}
+
+QtTimers::QtTimers() = default;
+
+QtTimers::~QtTimers() { qDeleteAll(timers_); }
+
+bool QtTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
+    if (!tick || periodMs < 0)
+        return false;
+    const auto key = qMakePair(owner, id);
+    QTimer *timer = timers_.value(key);
+    if (!timer) {
+        timer = new QTimer;
+        timer->setTimerType(Qt::PreciseTimer);
+        timers_.insert(key, timer);
+    }
+    QObject::disconnect(timer, nullptr, nullptr, nullptr);
+    QObject::connect(timer, &QTimer::timeout, timer, std::move(tick));
+    timer->start(std::max(periodMs, MinimumPeriodMs));
+    return true;
+}
+
+void QtTimers::KillTimer(WindowHandle owner, int id) {
+    // The tick that kills its own timer may still be running, so the timer
+    // object stays for reuse and goes with the service.
+    if (QTimer *timer = timers_.value(qMakePair(owner, id))) {
+        timer->stop();
+        QObject::disconnect(timer, &QTimer::timeout, nullptr, nullptr);
+    }
+}
+
+void QtWindows::setTopmost(QWidget *window, bool topmost) {
+    if (!window)
+        return;
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (visible)
+        window->show();
+}
+
+} // namespace platform

@@ -1,0 +1,146 @@
+#include "platform/x11/X11Hotkeys.h"
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+
+namespace platform::x11 {
+
+namespace {
+
+// The modifier bits a hotkey can use; the rest of an event's state (pointer
+// buttons, keyboard group) says nothing about which hotkey was meant.
+constexpr unsigned kKeyModifiers =
+    ShiftMask | LockMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
+
+} // namespace
+
+X11Hotkeys::X11Hotkeys(Connection &connection) : connection_(connection) {
+    findNumLockMask();
+}
+
+X11Hotkeys::~X11Hotkeys() {
+    for (const std::vector<Grab> &grabs : std::as_const(grabs_))
+        for (const Grab &grab : grabs)
+            ungrab(grab);
+}
+
+void X11Hotkeys::findNumLockMask() {
+    numLockMask_ = 0;
+    Display *display = connection_.display();
+    const KeyCode numLock = XKeysymToKeycode(display, XK_Num_Lock);
+    XModifierKeymap *map = XGetModifierMapping(display);
+    if (map && numLock != 0) {
+        for (int modifier = 0; modifier < 8 && numLockMask_ == 0; ++modifier)
+            for (int k = 0; k < map->max_keypermod; ++k)
+                if (map->modifiermap[modifier * map->max_keypermod + k] == numLock) {
+                    numLockMask_ = 1u << modifier;
+                    break;
+                }
+    }
+    if (map)
+        XFreeModifiermap(map);
+    connection_.eventsMayBeQueued();
+    // Where the server does not say, NumLock is Mod2 on practically every
+    // keyboard map.
+    if (numLockMask_ == 0 || numLockMask_ == LockMask)
+        numLockMask_ = Mod2Mask;
+}
+
+std::vector<unsigned> X11Hotkeys::lockVariants(unsigned modifiers) const {
+    // A grab matches the modifier state exactly, so CapsLock or NumLock being
+    // on would otherwise hide the hotkey.
+    std::vector<unsigned> variants;
+    for (const unsigned locks : {0u, unsigned{LockMask}, numLockMask_, LockMask | numLockMask_})
+        if (std::find(variants.begin(), variants.end(), modifiers | locks) == variants.end())
+            variants.push_back(modifiers | locks);
+    return variants;
+}
+
+bool X11Hotkeys::isHeld(unsigned keycode, unsigned modifiers) const {
+    for (const std::vector<Grab> &grabs : grabs_)
+        for (const Grab &grab : grabs)
+            if (grab.keycode == keycode && grab.modifiers == modifiers)
+                return true;
+    return false;
+}
+
+bool X11Hotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+    if (vk < VK_F1 || vk > VK_F12 || (modifiers & ~(MOD_ALT | MOD_CONTROL)) != 0)
+        return false;
+    Display *display = connection_.display();
+    const KeyCode keycode = XKeysymToKeycode(display, XK_F1 + (vk - VK_F1));
+    connection_.eventsMayBeQueued();
+    if (keycode == 0)
+        return false;
+
+    Grab grab;
+    grab.keycode = keycode;
+    grab.modifiers = ((modifiers & MOD_CONTROL) ? unsigned{ControlMask} : 0u) |
+                     ((modifiers & MOD_ALT) ? unsigned{Mod1Mask} : 0u);
+    // We may grab the same keys twice without the server objecting, but a
+    // combination belongs to one registration only.
+    if (isHeld(grab.keycode, grab.modifiers))
+        return false;
+    grab.variants = lockVariants(grab.modifiers);
+
+    bool refused = false;
+    {
+        ErrorTrap trap(connection_);
+        for (const unsigned variant : grab.variants)
+            XGrabKey(display, grab.keycode, variant, connection_.root(), False, GrabModeAsync, GrabModeAsync);
+        // BadAccess: another client holds one of the variants.
+        refused = trap.sync() != 0;
+    }
+    if (refused) {
+        // Releasing the variants the other client holds is harmless: an
+        // ungrab only ever removes our own grabs.
+        ungrab(grab);
+        return false;
+    }
+    grabs_[qMakePair(owner, id)].push_back(std::move(grab));
+    return true;
+}
+
+void X11Hotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+    const auto found = grabs_.find(qMakePair(owner, id));
+    if (found == grabs_.end())
+        return;
+    const std::vector<Grab> grabs = std::move(found.value());
+    grabs_.erase(found);
+    for (const Grab &grab : grabs)
+        ungrab(grab);
+}
+
+void X11Hotkeys::ungrab(const Grab &grab) {
+    // Synchronously, so that the keys are free for the next taker at once.
+    ErrorTrap trap(connection_);
+    for (const unsigned variant : grab.variants)
+        XUngrabKey(connection_.display(), grab.keycode, variant, connection_.root());
+}
+
+void X11Hotkeys::handleEvent(XEvent &event) {
+    if (event.type == MappingNotify) {
+        XRefreshKeyboardMapping(&event.xmapping);
+        if (event.xmapping.request == MappingModifier)
+            findNumLockMask();
+        return;
+    }
+    if (event.type != KeyPress)
+        return;
+    const unsigned state = event.xkey.state & kKeyModifiers & ~(LockMask | numLockMask_);
+    for (auto it = grabs_.cbegin(); it != grabs_.cend(); ++it)
+        for (const Grab &grab : it.value())
+            if (grab.keycode == event.xkey.keycode && grab.modifiers == state) {
+                // The handler may change the registrations: stop looking.
+                // It may also replace itself, so it runs from a copy.
+                const Key key = it.key();
+                const PressHandler handler = handler_;
+                if (handler)
+                    handler(key.first, key.second);
+                return;
+            }
+}
+
+} // namespace platform::x11

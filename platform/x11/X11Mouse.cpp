@@ -1,0 +1,68 @@
+#include "platform/x11/X11Mouse.h"
+
+#include <cstdio>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace platform::x11 {
+
+X11Mouse::X11Mouse(Connection &connection) : connection_(connection) {
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    hasXTest_ = XTestQueryExtension(connection_.display(), &eventBase, &errorBase, &major, &minor) != 0;
+    connection_.eventsMayBeQueued();
+    if (!hasXTest_)
+        std::fprintf(stderr, "lumoclick: the X server lacks the XTEST extension; no clicks can be made\n");
+}
+
+void X11Mouse::SetCursorPos(int x, int y) {
+    XWarpPointer(connection_.display(), None, connection_.root(), 0, 0, 0, 0, x, y);
+    // Waited for, not just sent: a click or a position read by another
+    // client right after must find the pointer already there.
+    XSync(connection_.display(), False);
+    connection_.eventsMayBeQueued();
+}
+
+Point X11Mouse::GetCursorPos() {
+    Window root = 0;
+    Window child = 0;
+    int rootX = 0;
+    int rootY = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned mask = 0;
+    XQueryPointer(connection_.display(), connection_.root(), &root, &child, &rootX, &rootY, &windowX,
+                  &windowY, &mask);
+    connection_.eventsMayBeQueued();
+    return Point{rootX, rootY};
+}
+
+void X11Mouse::mouse_event(unsigned flags) {
+    if (!hasXTest_)
+        return;
+    // One call with several flags is handled in bit order, as Windows does:
+    // a combined flag is a down then an up, the left button before the right.
+    struct Action {
+        unsigned flag;
+        unsigned button;
+        bool press;
+    };
+    static constexpr Action kOrder[] = {{MOUSEEVENTF_LEFTDOWN, 1, true},
+                                        {MOUSEEVENTF_LEFTUP, 1, false},
+                                        {MOUSEEVENTF_RIGHTDOWN, 3, true},
+                                        {MOUSEEVENTF_RIGHTUP, 3, false}};
+    bool sent = false;
+    for (const Action &action : kOrder)
+        if ((flags & action.flag) != 0) {
+            XTestFakeButtonEvent(connection_.display(), action.button, action.press ? True : False,
+                                 CurrentTime);
+            sent = true;
+        }
+    if (sent)
+        XFlush(connection_.display());
+}
+
+} // namespace platform::x11

@@ -1,0 +1,22 @@
+#pragma once
+// The pointer and synthetic mouse buttons through the XTest extension.
+
+#include "platform/Platform.h"
+#include "platform/x11/XConnection.h"
+
+namespace platform::x11 {
+
+class X11Mouse final : public Mouse {
+  public:
+    explicit X11Mouse(Connection &connection);
+
+    void SetCursorPos(int x, int y) override;
+    Point GetCursorPos() override;
+    void mouse_event(unsigned flags) override;
+
+  private:
+    Connection &connection_;
+    bool hasXTest_ = false;
+};
+
+} // namespace platform::x11

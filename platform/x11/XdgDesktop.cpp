@@ -1,0 +1,96 @@
+#include "platform/x11/XdgDesktop.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSaveFile>
+
+namespace platform {
+
+void XdgShell::openUrl(const QString &url) {
+    // An argument list, never a command line: the address reaches xdg-open
+    // as one argument whatever characters it holds.
+    QProcess::startDetached(QStringLiteral("xdg-open"), {url});
+}
+
+bool XdgShell::startProgram(const QString &program, const QStringList &arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+QString desktopExecArgument(const QString &argument) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    bool mustQuote = argument.isEmpty();
+    for (const QChar c : argument)
+        mustQuote = mustQuote || reserved.contains(c);
+
+    QString quoted;
+    if (mustQuote) {
+        quoted += QLatin1Char('"');
+        for (const QChar c : argument) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+                c == QLatin1Char('\\'))
+                quoted += QLatin1Char('\\');
+            quoted += c;
+        }
+        quoted += QLatin1Char('"');
+    } else {
+        quoted = argument;
+    }
+    // "%" starts a field code wherever it stands.
+    quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
+
+    // The string escapes of every value apply on top of the quoting.
+    QString escaped;
+    for (const QChar c : quoted) {
+        if (c == QLatin1Char('\\'))
+            escaped += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            escaped += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            escaped += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QByteArray desktopEntryText(const QString &executable, const QString &argument) {
+    QString text;
+    text += QStringLiteral("[Desktop Entry]\n");
+    text += QStringLiteral("Type=Application\n");
+    text += QStringLiteral("Name=lumoclick\n");
+    text += QStringLiteral("Exec=") + desktopExecArgument(executable);
+    if (!argument.isEmpty())
+        text += QLatin1Char(' ') + desktopExecArgument(argument);
+    text += QLatin1Char('\n');
+    text += QStringLiteral("Terminal=false\n");
+    return text.toUtf8();
+}
+
+QString autostartFolder() {
+    // Only an absolute XDG_CONFIG_HOME counts; a relative one is ignored.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/autostart");
+}
+
+bool XdgAutostart::writeStartEntry(const QString &executable, const QString &argument) {
+    const QString folder = autostartFolder();
+    if (!QDir().mkpath(folder))
+        return false;
+    // Written aside and renamed over the old entry: a session never starts
+    // from half an entry.
+    QSaveFile file(folder + QStringLiteral("/lumoclick.desktop"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = desktopEntryText(executable, argument);
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#include "scripts/StopHotkey.h"
+
+#include "app/IniFile.h"
+#include "engine/HotkeyText.h"
+
+namespace lumo {
+
+using namespace platform;
+
+QString storedStopHotkey(const MainContext &context) {
+    return IniFile::settings(context.exeDir)
+        .ReadString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("F6"));
+}
+
+void RegisterStopHotkey(MainContext &context) {
+    const RegistrationParse parse = parseForRegistration(storedStopHotkey(context));
+    Hotkeys &hotkeys = context.os.hotkeys;
+    hotkeys.UnregisterHotKey(context.mainHandle(), kStopHotkeyId);
+    if (!parse.modifiers)
+        return;
+    if (!hotkeys.RegisterHotKey(context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey)) {
+        const unsigned icon = parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
+        context.notice(context.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
+        hotkeys.UnregisterHotKey(context.mainHandle(), kStopHotkeyId);
+        context.state.StartHotkeyRegistered = false;
+    }
+}
+
+} // namespace lumo

@@ -1,0 +1,17 @@
+#pragma once
+// The stop hotkey: one global hotkey (id 1108) whose press asks the running
+// script to stop. Its text is the setting "stophotkey".
+
+#include "engine/MainContext.h"
+
+namespace lumo {
+
+inline constexpr int kStopHotkeyId = 1108;
+
+// The stored stop hotkey text, "F6" when none is stored.
+QString storedStopHotkey(const MainContext &context);
+
+// (Re)registers the stop hotkey from the settings file.
+void RegisterStopHotkey(MainContext &context);
+
+} // namespace lumo

@@ -1,0 +1,332 @@
+// The X11 backend against a real X server: grabs, presses, pointer, clicks,
+// the shell and the autostart entry.
+
+#include "platform/x11/X11Backend.h"
+#include "tests/e2e/support/Helper.h"
+#include "tests/e2e/support/Paths.h"
+#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/XSession.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+// Two windows of the program, as far as the backend can tell.
+char windowA;
+char windowB;
+const WindowHandle ownerA = &windowA;
+const WindowHandle ownerB = &windowB;
+constexpr unsigned VK_F3 = 114;
+constexpr unsigned VK_F4 = 115;
+constexpr unsigned VK_F5 = 116;
+constexpr unsigned VK_F7 = 118;
+
+struct Press {
+    WindowHandle owner;
+    int id;
+    friend bool operator==(const Press &, const Press &) = default;
+};
+
+class X11BackendTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
+        backend_ = createX11Backend();
+        ASSERT_TRUE(backend_);
+        hotkeys().setPressHandler([this](WindowHandle owner, int id) { presses_.push_back({owner, id}); });
+    }
+
+    void TearDown() override {
+        // Leave the lock keys as every test expects to find them.
+        if (session_.isOpen() && session_.numLockOn())
+            session_.pressKeys({QStringLiteral("numlock")});
+        if (session_.isOpen() && session_.capsLockOn())
+            session_.pressKeys({QStringLiteral("capslock")});
+    }
+
+    Hotkeys &hotkeys() { return backend_->services().hotkeys; }
+    Mouse &mouse() { return backend_->services().mouse; }
+
+    // Runs the event loop until count presses arrived or timeoutMs passed.
+    const std::vector<Press> &waitForPresses(size_t count, int timeoutMs = 2000) {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (presses_.size() < count && !deadline.hasExpired()) {
+            QEventLoop loop;
+            QTimer::singleShot(10, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        return presses_;
+    }
+
+    e2e::XSession session_;
+    std::unique_ptr<Backend> backend_;
+    std::vector<Press> presses_;
+};
+
+TEST_F(X11BackendTest, CombinationBelongsToOneRegistrationOfThisProgram) {
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1009, MOD_CONTROL, VK_F3));
+    // Identifiers are per owner: the same one with other keys is fine.
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_CONTROL, VK_F4));
+    // Other modifiers make another combination.
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1010, MOD_CONTROL | MOD_ALT, VK_F3));
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1011, 0, VK_F3));
+
+    hotkeys().UnregisterHotKey(ownerA, 1008);
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerB, 1009, MOD_CONTROL, VK_F3));
+}
+
+TEST_F(X11BackendTest, OnlyFunctionKeysAndControlOrAltRegister) {
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1, 0, 111));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 2, 0, 124));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 3, 0x0004 /* shift */, VK_F5));
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 4, 0, VK_F12));
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 5, MOD_ALT, VK_F1));
+}
+
+TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregistered) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
+    // Only the exact combination is ours.
+    EXPECT_EQ(e2e::holdKey({QStringLiteral("alt"), QStringLiteral("F3")}), QStringLiteral("held"));
+
+    hotkeys().UnregisterHotKey(ownerA, 1008);
+    EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("held"));
+}
+
+TEST_F(X11BackendTest, UnregisteringWhatWasNeverRegisteredIsHarmless) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    hotkeys().UnregisterHotKey(ownerA, 1108);
+    hotkeys().UnregisterHotKey(ownerB, 1008);
+    hotkeys().UnregisterHotKey(nullptr, 0);
+    EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerB, 7, MOD_CONTROL, VK_F3));
+}
+
+TEST_F(X11BackendTest, CombinationHeldByAnotherClientIsRefused) {
+    std::unique_ptr<e2e::Helper> rival;
+    ASSERT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F5")}, &rival), QStringLiteral("held"));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F5));
+
+    rival->stop();
+    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F5));
+}
+
+TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
+    // The rival holds only the plain combination, so the CapsLock and
+    // NumLock variants of our attempt succeed before the refusal shows.
+    std::unique_ptr<e2e::Helper> rival;
+    ASSERT_EQ(
+        e2e::holdKey({QStringLiteral("--plain-only"), QStringLiteral("ctrl"), QStringLiteral("F7")}, &rival),
+        QStringLiteral("held"));
+    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1, MOD_CONTROL, VK_F7));
+    rival->stop();
+
+    // Had any variant stayed with us, a full grab would be refused.
+    EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F7")}), QStringLiteral("held"));
+}
+
+TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_ALT, VK_F3));
+
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
+    ASSERT_EQ(waitForPresses(1).size(), 1u);
+    EXPECT_EQ(presses_[0], (Press{ownerA, 1008}));
+
+    session_.pressKeys({QStringLiteral("numlock")});
+    ASSERT_TRUE(session_.numLockOn());
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
+    ASSERT_EQ(waitForPresses(2).size(), 2u);
+    EXPECT_EQ(presses_[1], (Press{ownerA, 1008}));
+
+    session_.pressKeys({QStringLiteral("capslock")});
+    ASSERT_TRUE(session_.capsLockOn());
+    session_.pressKeys({QStringLiteral("alt"), QStringLiteral("F3")});
+    ASSERT_EQ(waitForPresses(3).size(), 3u);
+    EXPECT_EQ(presses_[2], (Press{ownerB, 1008}));
+}
+
+TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    session_.pressKeys({QStringLiteral("F3")});
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F3")});
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
+    // A press that does arrive afterwards proves the others had their chance.
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
+    waitForPresses(2, 1000);
+    EXPECT_EQ(presses_, (std::vector<Press>{{ownerA, 1008}}));
+}
+
+TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F4));
+    hotkeys().UnregisterHotKey(ownerA, 1008);
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
+    waitForPresses(2, 1000);
+    EXPECT_EQ(presses_, (std::vector<Press>{{ownerA, 1108}}));
+}
+
+TEST_F(X11BackendTest, HeldKeyDeliversEveryRepeatedPress) {
+    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    // Held past the keyboard's repeat delay, the server repeats the press.
+    session_.keyDown(QStringLiteral("ctrl"));
+    session_.keyDown(QStringLiteral("F3"));
+    waitForPresses(3, 3000);
+    session_.keyUp(QStringLiteral("F3"));
+    session_.keyUp(QStringLiteral("ctrl"));
+    EXPECT_GE(presses_.size(), 3u);
+    for (const Press &press : presses_)
+        EXPECT_EQ(press, (Press{ownerA, 1008}));
+}
+
+TEST_F(X11BackendTest, CursorPositionIsSetAndReadBack) {
+    mouse().SetCursorPos(100, 200);
+    EXPECT_EQ(mouse().GetCursorPos(), (Point{100, 200}));
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{100, 200}));
+
+    // A move made by someone else is read too.
+    session_.movePointer(640, 33);
+    EXPECT_EQ(mouse().GetCursorPos(), (Point{640, 33}));
+}
+
+TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString log = folder.filePath(QStringLiteral("clicks.log"));
+    e2e::Helper target(e2e::clickTargetPath(), {log});
+    ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
+
+    mouse().SetCursorPos(300, 400);
+    mouse().mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    mouse().mouse_event(MOUSEEVENTF_RIGHTDOWN);
+    mouse().mouse_event(MOUSEEVENTF_RIGHTUP);
+    mouse().SetCursorPos(17, 1000);
+    // One call with every flag: bit order, whatever the caller meant.
+    mouse().mouse_event(MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_LEFTUP |
+                        MOUSEEVENTF_LEFTDOWN);
+
+    const std::vector<e2e::Click> clicks = e2e::waitForClicks(log, 8, 3000);
+    ASSERT_EQ(clicks.size(), 8u);
+    struct Expected {
+        bool press;
+        unsigned button;
+        int x;
+        int y;
+    };
+    const Expected expected[] = {{true, 1, 300, 400},  {false, 1, 300, 400}, {true, 3, 300, 400},
+                                 {false, 3, 300, 400}, {true, 1, 17, 1000},  {false, 1, 17, 1000},
+                                 {true, 3, 17, 1000},  {false, 3, 17, 1000}};
+    for (size_t i = 0; i < clicks.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(clicks[i].press, expected[i].press);
+        EXPECT_EQ(clicks[i].button, expected[i].button);
+        EXPECT_EQ(clicks[i].x, expected[i].x);
+        EXPECT_EQ(clicks[i].y, expected[i].y);
+    }
+    // Clicks never move the pointer.
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{17, 1000}));
+}
+
+TEST_F(X11BackendTest, OpenUrlHandsTheAddressToXdgOpenAsOneArgument) {
+    e2e::FakeOpener opener;
+    ASSERT_TRUE(opener.isValid());
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", opener.path().toLocal8Bit());
+    const QString url = QStringLiteral("https://example.com/a b?x=1&y=$(touch hacked);z");
+    backend_->services().shell.openUrl(url);
+    qputenv("PATH", oldPath);
+
+    EXPECT_EQ(opener.waitForLog(1, 5000), QStringList{url});
+}
+
+TEST_F(X11BackendTest, StartProgramStartsItDetachedWithItsArguments) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString marker = folder.filePath(QStringLiteral("started it"));
+    EXPECT_TRUE(backend_->services().shell.startProgram(QStringLiteral("/usr/bin/touch"), {marker}));
+    const QDeadlineTimer deadline(5000);
+    while (!QFileInfo::exists(marker) && !deadline.hasExpired())
+        QThread::msleep(20);
+    EXPECT_TRUE(QFileInfo::exists(marker));
+
+    EXPECT_FALSE(backend_->services().shell.startProgram(folder.filePath(QStringLiteral("missing")), {}));
+}
+
+class StartEntryTest : public X11BackendTest {
+  protected:
+    void SetUp() override {
+        X11BackendTest::SetUp();
+        ASSERT_TRUE(folder_.isValid());
+        oldConfig_ = qgetenv("XDG_CONFIG_HOME");
+        hadConfig_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+    void TearDown() override {
+        if (hadConfig_)
+            qputenv("XDG_CONFIG_HOME", oldConfig_);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+        X11BackendTest::TearDown();
+    }
+    QString entryPath() const {
+        return folder_.filePath(QStringLiteral("config/autostart/lumoclick.desktop"));
+    }
+    QStringList entryLines() const {
+        QFile file(entryPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir folder_;
+    QByteArray oldConfig_;
+    bool hadConfig_ = false;
+};
+
+TEST_F(StartEntryTest, WritesADesktopEntryThatRunsTheProgramWithAutotime) {
+    SessionStart &start = backend_->services().sessionStart;
+    ASSERT_TRUE(start.writeStartEntry(QStringLiteral("/opt/my tools/lumoclick"), QStringLiteral("autotime")));
+    const QStringList lines = entryLines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), QStringLiteral("[Desktop Entry]"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Type=Application")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Name=lumoclick")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Exec=\"/opt/my tools/lumoclick\" autotime")))
+        << lines.join(QLatin1Char('|')).toStdString();
+
+    // Written again, the entry is replaced, not appended to.
+    ASSERT_TRUE(start.writeStartEntry(QStringLiteral("/usr/bin/lumoclick"), QStringLiteral("autotime")));
+    const QStringList again = entryLines();
+    EXPECT_TRUE(again.contains(QStringLiteral("Exec=/usr/bin/lumoclick autotime")));
+    EXPECT_EQ(again.filter(QStringLiteral("Exec=")).size(), 1);
+    EXPECT_EQ(QDir(QFileInfo(entryPath()).path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("lumoclick.desktop")});
+}
+
+TEST_F(StartEntryTest, FailsWhenTheFolderCannotBeMade) {
+    // A file where the configuration folder should be.
+    QFile blocker(folder_.filePath(QStringLiteral("config")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(backend_->services().sessionStart.writeStartEntry(QStringLiteral("/usr/bin/lumoclick"),
+                                                                   QStringLiteral("autotime")));
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+// The entry of every end-to-end test executable: GoogleTest under a
+// QCoreApplication, which the backend's notifiers and QProcess want.
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char *argv[]) {
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

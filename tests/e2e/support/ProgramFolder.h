@@ -1,0 +1,72 @@
+#pragma once
+// A throwaway executable folder for one run of the real program: the
+// program, its database, optionally a settings file, and a fake xdg-open
+// that records what it was asked to open instead of opening a browser.
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace e2e {
+
+// A folder holding an executable "xdg-open" that appends its arguments, one
+// per line, to logPath(): an address split into several arguments shows.
+class FakeOpener {
+  public:
+    FakeOpener();
+    bool isValid() const { return valid_; }
+    // The folder to put first on PATH.
+    QString binFolder() const { return folder_.path() + QStringLiteral("/bin"); }
+    QString logPath() const { return folder_.path() + QStringLiteral("/xdg-open.log"); }
+    QStringList log() const;
+    // Polls until the log holds at least count lines or timeoutMs passed.
+    QStringList waitForLog(int count, int timeoutMs) const;
+    // PATH with binFolder() first.
+    QString path() const;
+
+  private:
+    QTemporaryDir folder_;
+    bool valid_ = false;
+};
+
+class ProgramFolder {
+  public:
+    // Copies the program and acdb.mdb; check isValid().
+    ProgramFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder &) = delete;
+    ProgramFolder &operator=(const ProgramFolder &) = delete;
+
+    bool isValid() const { return valid_; }
+    QString path() const { return folder_.path(); }
+    QString programPath() const;
+
+    // setting.ini beside the program, exactly these bytes (GBK text).
+    bool writeSettings(const QByteArray &bytes);
+    // The same from text, encoded in GBK as the program's own files are.
+    bool writeSettingsText(const QString &text);
+
+    // Starts the program on the test's display with the xcb platform.
+    bool start(const QStringList &arguments = {});
+    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    // The exit code once it ended normally within timeoutMs.
+    std::optional<int> waitForExit(int timeoutMs);
+    // Ends it: SIGTERM, then SIGKILL after a grace period.
+    void stop();
+    // What it wrote on stdout and stderr so far, for failure messages.
+    QString output() const;
+
+    const FakeOpener &opener() const { return opener_; }
+
+  private:
+    QTemporaryDir folder_;
+    FakeOpener opener_;
+    QString outputPath() const;
+
+    QProcess process_;
+    bool valid_ = false;
+};
+
+} // namespace e2e

@@ -1,0 +1,79 @@
+#pragma once
+// The test's own view of the X display: windows by name, keys and pointer
+// through XTest, screenshots, and click_target's record.
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+typedef struct _XDisplay Display;
+
+namespace e2e {
+
+struct PointerPosition {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const PointerPosition &, const PointerPosition &) = default;
+};
+
+class XSession {
+  public:
+    // Opens the display named by DISPLAY; check isOpen().
+    XSession();
+    ~XSession();
+    XSession(const XSession &) = delete;
+    XSession &operator=(const XSession &) = delete;
+
+    bool isOpen() const { return display_ != nullptr; }
+    Display *display() const { return display_; }
+
+    // Whether some window (at any depth below the root, so that a window
+    // manager's frame does not hide it) has this _NET_WM_NAME or WM_NAME.
+    bool windowExists(const QString &name);
+    // The same, and the window is viewable.
+    bool windowMapped(const QString &name);
+    // Polls until such a window is viewable; false after timeoutMs.
+    bool waitForMappedWindow(const QString &name, int timeoutMs);
+    // The names of every viewable named window, for failure messages.
+    QStringList mappedWindowNames();
+
+    // Presses the keys in order and releases them in reverse, through XTest.
+    // Key names: "ctrl", "alt", "shift", "numlock", "capslock", "F1".."F12".
+    void pressKeys(const QStringList &keys);
+    // Only down or only up, for holding a key.
+    void keyDown(const QString &key);
+    void keyUp(const QString &key);
+    bool numLockOn();
+    bool capsLockOn();
+
+    void movePointer(int x, int y);
+    PointerPosition pointer();
+
+    // Writes a PNG of the whole screen; false when that failed.
+    bool screenshot(const QString &path);
+
+  private:
+    unsigned keycodeOf(const QString &key);
+    unsigned modifierState();
+    template <typename Visit> bool anyWindow(unsigned long window, Visit &visit, int depth);
+    bool findWindow(const QString &name, bool mappedOnly);
+    QString windowName(unsigned long window);
+
+    Display *display_ = nullptr;
+};
+
+// One line of click_target's record.
+struct Click {
+    bool press = false;
+    unsigned button = 0;
+    int x = 0;
+    int y = 0;
+    qint64 ms = 0;
+};
+
+std::vector<Click> readClickLog(const QString &path);
+// Polls the record until it holds at least count lines or timeoutMs passed.
+std::vector<Click> waitForClicks(const QString &path, size_t count, int timeoutMs);
+
+} // namespace e2e

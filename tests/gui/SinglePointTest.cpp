@@ -1,0 +1,252 @@
+// The single-point clicker and its settings panel, in virtual time.
+
+#include "app/StatusBar.h"
+#include "engine/SinglePointPanel.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+constexpr unsigned kCtrl = MOD_CONTROL;
+constexpr unsigned kF3 = 114;
+
+// Counts the left single clicks (down then up) among the recorded calls.
+int leftClicks(const fake::FakeMouse &mouse) {
+    int downs = 0;
+    for (unsigned flags : mouse.buttonFlags())
+        downs += flags == MOUSEEVENTF_LEFTDOWN;
+    return downs;
+}
+
+struct Clicker {
+    GuiFixture f;
+    TFrm_Main *main = nullptr;
+    QStringList panel2;
+
+    explicit Clicker(const QString &settings = {}) {
+        if (!settings.isEmpty())
+            f.writeSettings(settings);
+        main = &f.start();
+    }
+    SinglePointPanel &panel() { return *main->singlePoint; }
+    void press() { QVERIFY(f.fake.hotkeys.press(kCtrl, kF3)); }
+    QString status(int i) { return main->stat1->panelText(i); }
+};
+
+} // namespace
+
+class SinglePointTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void limitThreeAtOneSecondTicksFourTimesThenStops() {
+        Clicker c(QStringLiteral("[setting]\nclick=3\n"));
+        c.press();
+        QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经启动"));
+        QStringList counters;
+        for (int tick = 0; tick < 6; ++tick) {
+            c.f.fake.advance(1000);
+            counters << c.status(2);
+        }
+        QCOMPARE(leftClicks(c.f.fake.mouse), 4);
+        QCOMPARE(counters.mid(0, 4), (QStringList{QStringLiteral("点击次数:0"), QStringLiteral("点击次数:1"),
+                                                  QStringLiteral("点击次数:2"), QStringLiteral("点击次数:3")}));
+        QCOMPARE(counters.last(), QStringLiteral("点击次数:3"));
+        QVERIFY(!c.main->state().ClickerRunning);
+        QCOMPARE(c.main->state().ClickCount, 0);
+        // The ticks are one second apart.
+        const auto calls = c.f.fake.mouse.buttonCalls();
+        QCOMPARE(calls[2].timeMs - calls[0].timeMs, qint64(1000));
+    }
+
+    void theStopStatusShowsUntilTheSchedulerTick() {
+        Clicker c(QStringLiteral("[setting]\nclick=0\ntime=2\n"));
+        c.f.fake.advance(500); // off the scheduler's second
+        c.press();
+        c.f.fake.advance(2000);
+        c.press();
+        QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经停止"));
+        c.f.fake.advance(600);
+        QCOMPARE(c.status(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+    }
+
+    void limitDoubleZeroStopsAfterTheFirstTick() {
+        Clicker c(QStringLiteral("[setting]\nclick=00\n"));
+        c.press();
+        c.f.fake.advance(5000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 1);
+        QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
+        QVERIFY(!c.main->state().ClickerRunning);
+    }
+
+    void shortSpeedsBurst152ClicksAndLimitTwoEndsAfter456() {
+        Clicker c(QStringLiteral("[setting]\ntime=0.010\nclick=2\n"));
+        QCOMPARE(c.main->state().ClickInterval, 10);
+        c.press();
+        c.f.fake.advance(10);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 152);
+        c.f.fake.advance(1000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 456);
+        QVERIFY(!c.main->state().ClickerRunning);
+    }
+
+    void oneHundredMillisecondsIsTheFirstIntervalWithoutABurst() {
+        Clicker c(QStringLiteral("[setting]\ntime=0.1\nclick=0\n"));
+        c.press();
+        c.f.fake.advance(300);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 3);
+    }
+
+    void fixedCoordinatesMoveThePointerUnlessOneIsNoNumber() {
+        Clicker c(QStringLiteral("[setting]\nxpos=100\nypos=250\nclick=0\n"));
+        c.f.fake.mouse.moveTo(7, 8);
+        c.panel().chk1->click();
+        QVERIFY(c.panel().edt2->isEnabled() && c.panel().edt3->isEnabled());
+        c.press();
+        c.f.fake.advance(1000);
+        QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{100, 250}));
+        c.panel().edt3->clear();
+        c.f.fake.mouse.clearCalls();
+        c.f.fake.mouse.moveTo(7, 8);
+        c.f.fake.advance(1000);
+        QCOMPARE(c.f.fake.mouse.calls().size(), c.f.fake.mouse.buttonCalls().size());
+        QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{7, 8}));
+        c.panel().chk1->click();
+        QVERIFY(!c.panel().edt2->isEnabled());
+    }
+
+    void startStopStartKeepsCounting() {
+        Clicker c(QStringLiteral("[setting]\nclick=0\n"));
+        c.press();
+        c.f.fake.advance(2000);
+        c.press();
+        QVERIFY(!c.main->state().ClickerRunning);
+        c.f.fake.advance(3000);
+        c.press();
+        c.f.fake.advance(1000);
+        QCOMPARE(c.status(2), QStringLiteral("点击次数:2"));
+        QCOMPARE(c.main->state().ClickCount, 3);
+    }
+
+    void anEmptyOrNonNumericLimitMeansNoLimit() {
+        Clicker c(QStringLiteral("[setting]\nclick=\n"));
+        QCOMPARE(c.panel().edt1->text(), QString());
+        c.press();
+        c.f.fake.advance(5000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 5);
+        c.panel().edt1->setText(QStringLiteral("x"));
+        c.f.fake.advance(2000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 7);
+        QVERIFY(c.main->state().ClickerRunning);
+        QVERIFY(c.f.fake.messageBoxes.shown().empty());
+    }
+
+    void theStopHotkeyRaisesTheStopRequest() {
+        Clicker c;
+        QVERIFY(c.f.fake.hotkeys.press(0, 117));
+        QCOMPARE(c.main->state().stopRequest, QStringLiteral("1"));
+        QVERIFY(!c.main->state().ClickerRunning);
+    }
+
+    void loadingWithoutAFileGivesTheDefaultsAndCreatesNothing() {
+        Clicker c;
+        SinglePointPanel &p = c.panel();
+        QCOMPARE(p.cbb1->currentText(), QStringLiteral("左键"));
+        QCOMPARE(p.cbb2->currentText(), QStringLiteral("单击"));
+        QCOMPARE(p.cbb3->currentText(), QStringLiteral("1"));
+        QCOMPARE(p.cbb4->currentText(), QStringLiteral("Ctrl"));
+        QCOMPARE(p.cbb5->currentText(), QStringLiteral("F3"));
+        QCOMPARE(p.edt1->text(), QStringLiteral("100"));
+        QCOMPARE(p.edt2->text(), QStringLiteral("0"));
+        QCOMPARE(p.edt3->text(), QStringLiteral("0"));
+        QVERIFY(!p.chk1->isChecked());
+        QVERIFY(!p.edt2->isEnabled());
+        QCOMPARE(c.main->state().ClickInterval, 1000);
+        QVERIFY(!c.f.settingsExist());
+    }
+
+    void savingWritesTheEightKeysInGbkAndConfirms() {
+        Clicker c;
+        SinglePointPanel &p = c.panel();
+        p.cbb1->setCurrentText(QStringLiteral("右键"));
+        p.cbb2->setCurrentText(QStringLiteral("双击"));
+        p.cbb3->setCurrentText(QStringLiteral("0.5"));
+        p.cbb4->setCurrentText(QStringLiteral("无"));
+        p.cbb5->setCurrentText(QStringLiteral("F3"));
+        p.edt1->setText(QStringLiteral("7"));
+        p.edt2->setText(QStringLiteral("11"));
+        p.edt3->setText(QStringLiteral("22"));
+        c.main->state().ClickCount = 5;
+        p.btn1->click();
+        const QByteArray expected = QByteArray("[setting]\r\nbtn1=") + toGbk(QStringLiteral("右键")) +
+                                    "\r\nbtn_type=" + toGbk(QStringLiteral("双击")) +
+                                    "\r\ntime=0.5\r\nhotkey1=" + toGbk(QStringLiteral("无")) +
+                                    "\r\nhotkey2=F3\r\nclick=7\r\nxpos=11\r\nypos=22\r\n";
+        QCOMPARE(c.f.settingsBytes(), expected);
+        QCOMPARE(c.main->state().ClickInterval, 500);
+        QCOMPARE(c.main->state().ClickCount, 0);
+        QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008), std::make_optional(qMakePair(0u, 114u)));
+        QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
+        QCOMPARE(box.text, QStringLiteral("设置保存成功,请记住你设置的 无+F3 启动热键.\r"
+                                          "请按你设置的热键启动点击器,停止的热键也是这个.\r"
+                                          "就是点击器运行后再按一次热键就停止点击器."));
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+    }
+
+    void aSaveWhoseHotkeyConflictsWritesNothing() {
+        Clicker c;
+        c.f.fake.hotkeys.holdElsewhere(kCtrl, 120);
+        c.panel().cbb5->setCurrentText(QStringLiteral("F9"));
+        c.panel().btn1->click();
+        QVERIFY(!c.f.settingsExist());
+        QVERIFY(!c.f.fake.hotkeys.isRegistered(c.main, 1008));
+        QCOMPARE(c.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
+    }
+
+    void aSaveWhileRunningResetsTheCountAndKeepsThePeriod() {
+        Clicker c(QStringLiteral("[setting]\nclick=0\n"));
+        c.press();
+        c.f.fake.advance(3000);
+        c.panel().cbb3->setCurrentText(QStringLiteral("2"));
+        c.panel().btn1->click();
+        QCOMPARE(c.main->state().ClickCount, 0);
+        QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 1000);
+        c.f.fake.advance(1000);
+        QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
+    }
+
+    void fractionsNotInTheTableKeepTheInterval() {
+        Clicker c;
+        c.panel().cbb3->setCurrentText(QStringLiteral("0.01"));
+        c.panel().btn1->click();
+        QCOMPARE(c.main->state().ClickInterval, 1000);
+        c.panel().cbb3->setCurrentText(QStringLiteral("3"));
+        c.panel().btn1->click();
+        QCOMPARE(c.main->state().ClickInterval, 3000);
+    }
+
+    void theDigitFilterDropsTypedNonDigits() {
+        Clicker c;
+        QLineEdit *edit = c.panel().edt1;
+        edit->setText(QStringLiteral("12"));
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClicks(edit, QStringLiteral("a-.3"));
+        QCOMPARE(edit->text(), QStringLiteral("123"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+    }
+};
+
+QTEST_MAIN(SinglePointTest)
+#include "SinglePointTest.moc"

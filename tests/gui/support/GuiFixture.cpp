@@ -1,0 +1,39 @@
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace lumo::test {
+
+GuiFixture::GuiFixture(bool withDatabase) {
+    if (withDatabase)
+        QFile::copy(QStringLiteral(LUMO_DATABASE), databasePath());
+}
+
+GuiFixture::~GuiFixture() { forms.reset(); }
+
+QString GuiFixture::settingsPath() const { return dir.filePath(QStringLiteral("setting.ini")); }
+
+QString GuiFixture::databasePath() const { return dir.filePath(QStringLiteral("acdb.mdb")); }
+
+void GuiFixture::writeSettings(const QString &text) {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write the test's setting.ini");
+    file.write(platform::toGbk(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"))));
+}
+
+QByteArray GuiFixture::settingsBytes() const {
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool GuiFixture::settingsExist() const { return QFile::exists(settingsPath()); }
+
+TFrm_Main &GuiFixture::start(const QStringList &arguments) {
+    forms = createForms(fake.services(), dir.path(), arguments);
+    forms->Frm_Main->show();
+    return *forms->Frm_Main;
+}
+
+} // namespace lumo::test

@@ -1,0 +1,35 @@
+#pragma once
+// A program on the fake backend in a throwaway executable folder of its own.
+
+#include "app/Forms.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace lumo::test {
+
+class GuiFixture {
+  public:
+    // The folder holds a fresh acdb.mdb unless withDatabase is false.
+    explicit GuiFixture(bool withDatabase = true);
+    ~GuiFixture();
+
+    // Writes setting.ini: the text in code page 936, lines ending CRLF.
+    void writeSettings(const QString &text);
+    QString settingsPath() const;
+    QByteArray settingsBytes() const;
+    bool settingsExist() const;
+    QString databasePath() const;
+
+    // Creates every window and shows the main window, which runs start-up.
+    TFrm_Main &start(const QStringList &arguments = {QStringLiteral("lumoclick")});
+    TFrm_Main &main() { return *forms->Frm_Main; }
+
+    platform::fake::FakeBackend fake;
+    QTemporaryDir dir;
+    std::unique_ptr<Forms> forms;
+};
+
+} // namespace lumo::test

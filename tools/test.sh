@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up, builds (default and asan) and runs every test tier through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+cmake --preset default && cmake --build --preset default
+cmake --preset asan && cmake --build --preset asan
+(cd build/asan && ctest --output-on-failure -L 'unit|gui')
+cd build/default && ctest --output-on-failure
