@@ -22,8 +22,9 @@ int main(int argc, char *argv[]) {
 
     const char *display = std::getenv("DISPLAY");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && (!display || !*display)) {
-        std::fprintf(stderr, "lumoclick: no X display (DISPLAY is not set); start it under a virtual one with: "
-                             "xvfb-run -a %s\n",
+        std::fprintf(stderr,
+                     "lumoclick: no X display (DISPLAY is not set); start it under a virtual one with: "
+                     "xvfb-run -a %s\n",
                      argv[0]);
         return 2;
     }
