@@ -18,7 +18,8 @@ struct ErrorManager {
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->escape, 1);
 }
 
-void onMessage(j_common_ptr) {}
+void onMessage(j_common_ptr) {
+}
 
 // Kept apart from any C++ object with a destructor: longjmp skips them.
 bool decodeInto(const QByteArray &jpeg, QImage &image) {
@@ -37,7 +38,8 @@ bool decodeInto(const QByteArray &jpeg, QImage &image) {
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB888);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

@@ -14,23 +14,25 @@ QDialog *namedDialog(QWidget *owner, const QString &name) {
 } // namespace
 
 const QStringList &Forms::creationOrder() {
-    static const QStringList order = {
-        QStringLiteral("Frm_Main"),       QStringLiteral("frm_addpoint"),   QStringLiteral("Frm_AddMP"),
-        QStringLiteral("dm1"),            QStringLiteral("Frm_AddTime"),    QStringLiteral("Frm_ModPoint"),
-        QStringLiteral("Frm_ModMP"),      QStringLiteral("frm_addpoint1"),  QStringLiteral("Frm_ModPoint2"),
-        QStringLiteral("Frm_ModTime"),    QStringLiteral("frm_addtimemod"), QStringLiteral("Frm_modtimeadd"),
-        QStringLiteral("Frm_ModTimemod"), QStringLiteral("Frm_shotkey"),    QStringLiteral("frm_mod_addpint"),
-        QStringLiteral("Frm_download")};
+    static const QStringList order = {QStringLiteral("Frm_Main"),        QStringLiteral("frm_addpoint"),
+                                      QStringLiteral("Frm_AddMP"),       QStringLiteral("dm1"),
+                                      QStringLiteral("Frm_AddTime"),     QStringLiteral("Frm_ModPoint"),
+                                      QStringLiteral("Frm_ModMP"),       QStringLiteral("frm_addpoint1"),
+                                      QStringLiteral("Frm_ModPoint2"),   QStringLiteral("Frm_ModTime"),
+                                      QStringLiteral("frm_addtimemod"),  QStringLiteral("Frm_modtimeadd"),
+                                      QStringLiteral("Frm_ModTimemod"),  QStringLiteral("Frm_shotkey"),
+                                      QStringLiteral("frm_mod_addpint"), QStringLiteral("Frm_download")};
     return order;
 }
 
 QList<QObject *> Forms::all() const {
-    return {Frm_Main.get(),  frm_addpoint,  Frm_AddMP,      dm1,          Frm_AddTime,     Frm_ModPoint,
-            Frm_ModMP,       frm_addpoint1, Frm_ModPoint2,  Frm_ModTime,  frm_addtimemod,  Frm_modtimeadd,
-            Frm_ModTimemod,  Frm_shotkey,   frm_mod_addpint, Frm_download};
+    return {Frm_Main.get(), frm_addpoint,  Frm_AddMP,       dm1,         Frm_AddTime,    Frm_ModPoint,
+            Frm_ModMP,      frm_addpoint1, Frm_ModPoint2,   Frm_ModTime, frm_addtimemod, Frm_modtimeadd,
+            Frm_ModTimemod, Frm_shotkey,   frm_mod_addpint, Frm_download};
 }
 
-std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir, const QStringList &arguments) {
+std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir,
+                                   const QStringList &arguments) {
     auto forms = std::make_unique<Forms>();
     forms->Frm_Main = std::make_unique<TFrm_Main>(os, exeDir, arguments);
     QWidget *main = forms->Frm_Main.get();

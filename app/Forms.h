@@ -35,6 +35,7 @@ struct Forms {
 };
 
 // Creates the sixteen windows in their order; none is shown.
-std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir, const QStringList &arguments);
+std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir,
+                                   const QStringList &arguments);
 
 } // namespace lumo

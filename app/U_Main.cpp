@@ -35,8 +35,9 @@ QFont windowFont() {
 } // namespace
 
 TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList arguments)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
       gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}},
       arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("Frm_Main"));
@@ -173,12 +174,17 @@ void TFrm_Main::tmr3Timer() {
     setWindowTitle(texts::kSchedulerTitle);
 }
 
-void TFrm_Main::LoadScriptList() {}
+void TFrm_Main::LoadScriptList() {
+}
 
-void TFrm_Main::LoadTimedList() {}
+void TFrm_Main::LoadTimedList() {
+}
 
-void TFrm_Main::RunScriptByHotkey(const QString &) {}
+void TFrm_Main::RunScriptByHotkey(const QString &) {
+}
 
-void TFrm_Main::RegisterStopHotkey() { lumo::RegisterStopHotkey(context_); }
+void TFrm_Main::RegisterStopHotkey() {
+    lumo::RegisterStopHotkey(context_);
+}
 
 } // namespace lumo

@@ -2,7 +2,9 @@
 
 namespace lumo {
 
-HandlerError::HandlerError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
+HandlerError::HandlerError(const QString &message)
+    : std::runtime_error(message.toStdString()), message_(message) {
+}
 
 bool tryStrToInt(const QString &text, int &value) {
     qsizetype i = 0;

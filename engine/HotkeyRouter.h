@@ -13,7 +13,9 @@ class HotkeyRouter {
   public:
     using Receiver = std::function<void(int id)>;
 
-    void addReceiver(platform::WindowHandle owner, Receiver receiver) { receivers_.insert(owner, std::move(receiver)); }
+    void addReceiver(platform::WindowHandle owner, Receiver receiver) {
+        receivers_.insert(owner, std::move(receiver));
+    }
     void removeReceiver(platform::WindowHandle owner) { receivers_.remove(owner); }
     // False when no window of ours receives for owner.
     bool deliver(platform::WindowHandle owner, int id) const {

@@ -30,6 +30,8 @@ class DigitFilter final : public QObject {
 
 } // namespace
 
-void installDigitFilter(QLineEdit *edit) { edit->installEventFilter(new DigitFilter(edit)); }
+void installDigitFilter(QLineEdit *edit) {
+    edit->installEventFilter(new DigitFilter(edit));
+}
 
 } // namespace lumo

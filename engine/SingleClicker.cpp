@@ -20,9 +20,7 @@ const QString kStopped = QStringLiteral("状态:点击器已经停止");
 void SingleClicker::Toggle() {
     MainState &state = context_.state;
     if (!state.ClickerRunning) {
-        const auto tick = [this] {
-            context_.gate.postTick(this, [this] { SingleClickTimerProc(); });
-        };
+        const auto tick = [this] { context_.gate.postTick(this, [this] { SingleClickTimerProc(); }); };
         if (context_.os.timers.SetTimer(context_.mainHandle(), kTimerId, state.ClickInterval, tick)) {
             state.ClickerRunning = true;
             context_.setStatusText(0, kStarted);

@@ -59,10 +59,10 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     cbb2 = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
     labelAt(this, QStringLiteral("速度为"), 274, 27);
     cbb3 = comboAt(this,
-                   {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"), QStringLiteral("0.1"),
-                    QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"),
-                    QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"),
-                    QStringLiteral("60"), QStringLiteral("120")},
+                   {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
+                    QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"),
+                    QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
+                    QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
                    {318, 22, 72, 22});
     labelAt(this, QStringLiteral("秒一次"), 396, 27);
 
@@ -71,7 +71,8 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     labelAt(this, QStringLiteral("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
 
     labelAt(this, QStringLiteral("启动热键:"), 12, 97);
-    cbb4 = comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
+    cbb4 =
+        comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
     labelAt(this, QStringLiteral("十"), 166, 97);
     cbb5 = comboAt(this, functionKeys(), {184, 92, 72, 22});
     btn1 = new QPushButton(QStringLiteral("保存设置(&S)"), this);
@@ -120,12 +121,14 @@ void SinglePointPanel::RegisterStartHotkey() {
     Hotkeys &hotkeys = context_.os.hotkeys;
     hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
     const QString modifierWord = cbb4->currentText();
-    for (const QString &word : {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
+    for (const QString &word :
+         {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
         if (modifierWord != word)
             continue;
         if (!hotkeys.RegisterHotKey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
             const unsigned icon = word == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
-            context_.notice(context_.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
+            context_.notice(context_.mainWindow,
+                            QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
             hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
             context_.state.StartHotkeyRegistered = false;
             return;
@@ -141,8 +144,9 @@ void SinglePointPanel::btn1Click() {
         return;
     const IniFile ini = IniFile::settings(context_.exeDir);
     const std::pair<const char *, QString> values[] = {
-        {"btn1", cbb1->currentText()},    {"btn_type", cbb2->currentText()}, {"time", cbb3->currentText()},
-        {"hotkey1", cbb4->currentText()}, {"hotkey2", cbb5->currentText()},  {"click", edt1->text()},
+        {"btn1", cbb1->currentText()},    {"btn_type", cbb2->currentText()},
+        {"time", cbb3->currentText()},    {"hotkey1", cbb4->currentText()},
+        {"hotkey2", cbb5->currentText()}, {"click", edt1->text()},
         {"xpos", edt2->text()},           {"ypos", edt3->text()}};
     for (const auto &[key, value] : values)
         ini.WriteString(kSection, QLatin1String(key), value);

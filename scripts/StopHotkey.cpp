@@ -19,8 +19,10 @@ void RegisterStopHotkey(MainContext &context) {
     if (!parse.modifiers)
         return;
     if (!hotkeys.RegisterHotKey(context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey)) {
-        const unsigned icon = parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
-        context.notice(context.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
+        const unsigned icon =
+            parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
+        context.notice(context.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."),
+                       MB_OK | icon);
         hotkeys.UnregisterHotKey(context.mainHandle(), kStopHotkeyId);
         context.state.StartHotkeyRegistered = false;
     }

@@ -55,7 +55,9 @@ void FakeMouse::SetCursorPos(int x, int y) {
     calls_.push_back({MouseCall::Move, 0, pos_, time_.nowMs()});
 }
 
-void FakeMouse::mouse_event(unsigned flags) { calls_.push_back({MouseCall::Button, flags, pos_, time_.nowMs()}); }
+void FakeMouse::mouse_event(unsigned flags) {
+    calls_.push_back({MouseCall::Button, flags, pos_, time_.nowMs()});
+}
 
 std::vector<MouseCall> FakeMouse::buttonCalls() const {
     std::vector<MouseCall> result;
@@ -84,7 +86,8 @@ bool FakeSessionStart::writeStartEntry(const QString &executable, const QString 
     return true;
 }
 
-int FakeMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
+int FakeMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption,
+                                 unsigned flags) {
     shown_.push_back({owner, owner != nullptr, text, caption, flags});
     if (whileOpen)
         whileOpen(shown_.back());
@@ -149,6 +152,7 @@ int FakeTimers::periodOf(WindowHandle owner, int id) const {
 }
 
 FakeBackend::FakeBackend()
-    : services_{hotkeys, mouse, shell, sessionStart, locale, messageBoxes, clock, timers, windows} {}
+    : services_{hotkeys, mouse, shell, sessionStart, locale, messageBoxes, clock, timers, windows} {
+}
 
 } // namespace platform::fake

@@ -4,7 +4,8 @@
 
 namespace platform::fake {
 
-VirtualTime::VirtualTime(QDateTime start) : start_(std::move(start)) {}
+VirtualTime::VirtualTime(QDateTime start) : start_(std::move(start)) {
+}
 
 std::uint64_t VirtualTime::schedule(qint64 atMs, Action action) {
     const std::uint64_t handle = nextHandle_++;
@@ -16,7 +17,9 @@ void VirtualTime::cancel(std::uint64_t handle) {
     std::erase_if(due_, [handle](const auto &entry) { return entry.first.second == handle; });
 }
 
-void VirtualTime::advanceBy(qint64 ms) { advanceTo(nowMs_ + std::max<qint64>(ms, 0)); }
+void VirtualTime::advanceBy(qint64 ms) {
+    advanceTo(nowMs_ + std::max<qint64>(ms, 0));
+}
 
 void VirtualTime::advanceTo(qint64 atMs) {
     // An action may wait, which moves the time on by itself: never go back.

@@ -47,11 +47,17 @@ int QtMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QStrin
     return IDOK;
 }
 
-QtClock::QtClock() { elapsed_.start(); }
+QtClock::QtClock() {
+    elapsed_.start();
+}
 
-QDateTime QtClock::now() { return QDateTime::currentDateTime(); }
+QDateTime QtClock::now() {
+    return QDateTime::currentDateTime();
+}
 
-qint64 QtClock::monotonicMs() { return elapsed_.elapsed(); }
+qint64 QtClock::monotonicMs() {
+    return elapsed_.elapsed();
+}
 
 void QtClock::wait(int ms) {
     if (ms <= 0)
@@ -67,7 +73,9 @@ void QtClock::wait(int ms) {
 
 QtTimers::QtTimers() = default;
 
-QtTimers::~QtTimers() { qDeleteAll(timers_); }
+QtTimers::~QtTimers() {
+    qDeleteAll(timers_);
+}
 
 bool QtTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
     if (!tick || periodMs < 0)

@@ -57,8 +57,9 @@ class SinglePointTest : public QObject {
             counters << c.status(2);
         }
         QCOMPARE(leftClicks(c.f.fake.mouse), 4);
-        QCOMPARE(counters.mid(0, 4), (QStringList{QStringLiteral("点击次数:0"), QStringLiteral("点击次数:1"),
-                                                  QStringLiteral("点击次数:2"), QStringLiteral("点击次数:3")}));
+        QCOMPARE(counters.mid(0, 4),
+                 (QStringList{QStringLiteral("点击次数:0"), QStringLiteral("点击次数:1"),
+                              QStringLiteral("点击次数:2"), QStringLiteral("点击次数:3")}));
         QCOMPARE(counters.last(), QStringLiteral("点击次数:3"));
         QVERIFY(!c.main->state().ClickerRunning);
         QCOMPARE(c.main->state().ClickCount, 0);
@@ -210,7 +211,8 @@ class SinglePointTest : public QObject {
         c.panel().btn1->click();
         QVERIFY(!c.f.settingsExist());
         QVERIFY(!c.f.fake.hotkeys.isRegistered(c.main, 1008));
-        QCOMPARE(c.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
+        QCOMPARE(c.f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
     }
 
     void aSaveWhileRunningResetsTheCountAndKeepsThePeriod() {

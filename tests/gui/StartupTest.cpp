@@ -100,7 +100,8 @@ class StartupTest : public QObject {
         TFrm_Main &main = f.start();
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1008));
         QVERIFY(!f.fake.hotkeys.isRegistered(&main, 1108));
-        QCOMPARE(f.fake.messageBoxes.texts(), QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
+        QCOMPARE(f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
         QVERIFY(!main.state().StartHotkeyRegistered);
     }
 
@@ -131,7 +132,8 @@ class StartupTest : public QObject {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\ntime=abc\n"));
         TFrm_Main &main = f.start();
-        QCOMPARE(f.fake.messageBoxes.texts(), QStringList{QStringLiteral("'abc' is not a valid integer value.")});
+        QCOMPARE(f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("'abc' is not a valid integer value.")});
         QVERIFY(f.fake.hotkeys.registrations().empty());
         main.singlePoint->cbb3->setCurrentText(QStringLiteral("1"));
         main.singlePoint->btn1->click();

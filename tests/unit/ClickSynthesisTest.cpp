@@ -37,7 +37,8 @@ TEST(ClickByEvent, MakesTheInputOfEachStepEvent) {
 }
 
 TEST(ClickByEvent, AnyOtherTextMakesNoInput) {
-    for (const QString &text : {QStringLiteral("无点击"), QString(), QStringLiteral("左键"), QStringLiteral(" 左键单击")})
+    for (const QString &text :
+         {QStringLiteral("无点击"), QString(), QStringLiteral("左键"), QStringLiteral(" 左键单击")})
         EXPECT_TRUE(byEvent(text).empty()) << text.toStdString();
 }
 

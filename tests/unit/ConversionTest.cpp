@@ -16,9 +16,10 @@ TEST(StrToInt, AcceptsSignedDecimalWithin32Bits) {
 }
 
 TEST(StrToInt, RefusesEverythingElseWithTheConversionMessage) {
-    for (const QString &text : {QString(), QStringLiteral(" 1"), QStringLiteral("1 "), QStringLiteral("-"),
-                               QStringLiteral("1.5"), QStringLiteral("0x10"), QStringLiteral("abc"),
-                               QStringLiteral("2147483648"), QStringLiteral("-2147483649"), QStringLiteral("１２")}) {
+    for (const QString &text :
+         {QString(), QStringLiteral(" 1"), QStringLiteral("1 "), QStringLiteral("-"), QStringLiteral("1.5"),
+          QStringLiteral("0x10"), QStringLiteral("abc"), QStringLiteral("2147483648"),
+          QStringLiteral("-2147483649"), QStringLiteral("１２")}) {
         try {
             StrToInt(text);
             ADD_FAILURE() << "accepted " << text.toStdString();

@@ -1,5 +1,5 @@
-#include "engine/Conversion.h"
 #include "engine/HotkeyText.h"
+#include "engine/Conversion.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,8 @@ TEST(HotkeyText, VirtualKeyIsTheNumberAfterRemovingEveryFPlus111) {
 
 TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
     EXPECT_EQ(composeHotkeyText(QStringLiteral("Ctrl"), QStringLiteral("F9")), QStringLiteral("Ctrl+F9"));
-    EXPECT_EQ(composeHotkeyText(QStringLiteral("Ctrl+Alt"), QStringLiteral("F3")), QStringLiteral("Ctrl+Alt+F3"));
+    EXPECT_EQ(composeHotkeyText(QStringLiteral("Ctrl+Alt"), QStringLiteral("F3")),
+              QStringLiteral("Ctrl+Alt+F3"));
     EXPECT_EQ(composeHotkeyText(QStringLiteral("无"), QStringLiteral("F5")), QStringLiteral("F5"));
 }
 

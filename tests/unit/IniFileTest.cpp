@@ -49,8 +49,8 @@ TEST_F(IniFileTest, AnEmptyValueReadsEmptyAndNamesIgnoreCase) {
 }
 
 TEST_F(IniFileTest, ValuesAreCodePage936AndReadsStopAt2047Bytes) {
-    writeBytes(QByteArray("[setting]\nbtn1=") + platform::toGbk(QStringLiteral("右键")) + "\nlong=" +
-               QByteArray(3000, 'x') + "\n");
+    writeBytes(QByteArray("[setting]\nbtn1=") + platform::toGbk(QStringLiteral("右键")) +
+               "\nlong=" + QByteArray(3000, 'x') + "\n");
     EXPECT_EQ(read("btn1"), QStringLiteral("右键"));
     EXPECT_EQ(read("long").size(), 2047);
 }
@@ -66,7 +66,8 @@ TEST_F(IniFileTest, TheFirstWriteCreatesOneSectionAndLaterWritesKeepOrder) {
 TEST_F(IniFileTest, WritesKeepOtherSectionsAndAddToTheRightOne) {
     writeBytes("[setting]\r\ntime=1\r\n\r\n[other]\r\nkeep=yes\r\n");
     ini.WriteString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("Ctrl+F9"));
-    EXPECT_EQ(bytes(), QByteArray("[setting]\r\ntime=1\r\nstophotkey=Ctrl+F9\r\n\r\n[other]\r\nkeep=yes\r\n"));
+    EXPECT_EQ(bytes(),
+              QByteArray("[setting]\r\ntime=1\r\nstophotkey=Ctrl+F9\r\n\r\n[other]\r\nkeep=yes\r\n"));
 }
 
 TEST_F(IniFileTest, ARefusedWriteRaisesUnableToWriteAndLeavesTheFileWhole) {

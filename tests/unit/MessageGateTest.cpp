@@ -28,7 +28,8 @@ TEST(MessageGate, HoldsWhatArrivesDuringAWaitUntilThePumpInArrivalOrder) {
     EXPECT_EQ(fake.time.nowMs(), 1000);
     // Ticks of one timer coalesce into the first; presses are all kept.
     gate.pump();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("press A"), QStringLiteral("tick"), QStringLiteral("press B")}));
+    EXPECT_EQ(log,
+              (QStringList{QStringLiteral("press A"), QStringLiteral("tick"), QStringLiteral("press B")}));
 }
 
 TEST(MessageGate, AMessageThatWaitsLetsTheRestOfTheQueueRunInsideIt) {
@@ -46,7 +47,8 @@ TEST(MessageGate, AMessageThatWaitsLetsTheRestOfTheQueueRunInsideIt) {
     fake.time.schedule(20, [&] { gate.post([&] { log << QStringLiteral("inner"); }); });
     gate.wait(50);
     gate.pump();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("outer starts"), QStringLiteral("inner"), QStringLiteral("outer ends")}));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("outer starts"), QStringLiteral("inner"),
+                                QStringLiteral("outer ends")}));
 }
 
 TEST(MessageGate, WhatARunHeldInItsLastPauseFollowsTheMessageThatStartedIt) {

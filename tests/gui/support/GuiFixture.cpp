@@ -10,11 +10,17 @@ GuiFixture::GuiFixture(bool withDatabase) {
         QFile::copy(QStringLiteral(LUMO_DATABASE), databasePath());
 }
 
-GuiFixture::~GuiFixture() { forms.reset(); }
+GuiFixture::~GuiFixture() {
+    forms.reset();
+}
 
-QString GuiFixture::settingsPath() const { return dir.filePath(QStringLiteral("setting.ini")); }
+QString GuiFixture::settingsPath() const {
+    return dir.filePath(QStringLiteral("setting.ini"));
+}
 
-QString GuiFixture::databasePath() const { return dir.filePath(QStringLiteral("acdb.mdb")); }
+QString GuiFixture::databasePath() const {
+    return dir.filePath(QStringLiteral("acdb.mdb"));
+}
 
 void GuiFixture::writeSettings(const QString &text) {
     QFile file(settingsPath());
@@ -28,7 +34,9 @@ QByteArray GuiFixture::settingsBytes() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool GuiFixture::settingsExist() const { return QFile::exists(settingsPath()); }
+bool GuiFixture::settingsExist() const {
+    return QFile::exists(settingsPath());
+}
 
 TFrm_Main &GuiFixture::start(const QStringList &arguments) {
     forms = createForms(fake.services(), dir.path(), arguments);
