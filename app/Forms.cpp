@@ -38,8 +38,9 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     QWidget *main = forms->Frm_Main.get();
     forms->frm_addpoint = namedDialog(main, QStringLiteral("frm_addpoint"));
     forms->Frm_AddMP = namedDialog(main, QStringLiteral("Frm_AddMP"));
-    forms->dm1 = new QObject(main);
-    forms->dm1->setObjectName(QStringLiteral("dm1"));
+    forms->dm1 = new Tdm1(os, exeDir, main);
+    forms->dm1->DataModuleCreate();
+    forms->Frm_Main->context().dm1 = forms->dm1;
     forms->Frm_AddTime = namedDialog(main, QStringLiteral("Frm_AddTime"));
     forms->Frm_ModPoint = namedDialog(main, QStringLiteral("Frm_ModPoint"));
     forms->Frm_ModMP = namedDialog(main, QStringLiteral("Frm_ModMP"));

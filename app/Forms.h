@@ -3,6 +3,7 @@
 // kept until the end.
 
 #include "app/U_Main.h"
+#include "app/U_dm.h"
 
 #include <QDialog>
 
@@ -14,7 +15,7 @@ struct Forms {
     std::unique_ptr<TFrm_Main> Frm_Main;
     QDialog *frm_addpoint = nullptr;
     QDialog *Frm_AddMP = nullptr;
-    QObject *dm1 = nullptr;
+    Tdm1 *dm1 = nullptr;
     QDialog *Frm_AddTime = nullptr;
     QDialog *Frm_ModPoint = nullptr;
     QDialog *Frm_ModMP = nullptr;

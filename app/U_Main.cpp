@@ -38,7 +38,7 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}, nullptr},
       arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(kApplicationTitle);
