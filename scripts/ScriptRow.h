@@ -1,0 +1,18 @@
+#pragma once
+// One script as the script list shows it: the columns of an mplist row and
+// whether its hotkey is held.
+
+#include <QString>
+
+namespace lumo {
+
+struct ScriptRow {
+    QString id;
+    QString name;
+    QString hotkey;
+    QString steps;  // step list text
+    QString cycles; // cycle count text
+    QString status; // "已启用" or "未启用"
+};
+
+} // namespace lumo
