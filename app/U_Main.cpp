@@ -183,6 +183,9 @@ void TFrm_Main::LoadTimedList() {
 void TFrm_Main::RunScriptByHotkey(const QString &) {
 }
 
+void TFrm_Main::RunScriptSteps(const QString &, int) {
+}
+
 void TFrm_Main::RegisterStopHotkey() {
     lumo::RegisterStopHotkey(context_);
 }

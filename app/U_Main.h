@@ -40,6 +40,7 @@ class TFrm_Main final : public QWidget {
     void LoadScriptList();
     void LoadTimedList();
     void RunScriptByHotkey(const QString &id);
+    void RunScriptSteps(const QString &steps, int cycles);
     void RegisterStopHotkey();
 
     MainContext &context() { return context_; }
