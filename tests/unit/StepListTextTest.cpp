@@ -13,15 +13,6 @@ QStringList fields(const char *a, const char *b, const char *c, const char *d) {
     return {QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c), QString::fromUtf8(d)};
 }
 
-// The views need a widget application; one is enough for the whole binary.
-QApplication &application() {
-    static int argc = 1;
-    static char name[] = "unit_tests";
-    static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 } // namespace
 
 TEST(StepListText, SplittingKeepsEmptyPiecesAndGivesNoneForEmptyText) {
@@ -50,7 +41,10 @@ TEST(StepListText, EntriesIgnoreWhatFollowsTheLastBar) {
 }
 
 TEST(StepListText, ViewRoundTripAndMalformedEntries) {
-    application();
+    int argc = 1;
+    char name[] = "unit_tests";
+    char *argv[] = {name, nullptr};
+    QApplication app(argc, argv);
     QTreeWidget view;
     view.setColumnCount(3);
     const QString text = QStringLiteral("100,200,左键单击,20|-5,80,右键双击,500|");
