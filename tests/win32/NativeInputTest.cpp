@@ -72,7 +72,8 @@ TEST(Hotkeys, AKeyPressOnTheXServerArrivesAsAHotkeyMessage) {
             presses.push_back(*press);
     });
     // Wine hears keys only while one of its windows has the X focus.
-    const auto focused = win32test::xdotool({"search", "--sync", "--name", narrow(title), "windowfocus", "--sync"});
+    const auto focused =
+        win32test::xdotool({"search", "--sync", "--name", narrow(title), "windowfocus", "--sync"});
     ASSERT_TRUE(focused);
     ASSERT_EQ(focused->exitCode, 0) << focused->output;
     // F8 without Ctrl is no registered combination: the presses that come
@@ -116,8 +117,8 @@ TEST(Mouse, ClicksLandInOrderInTheWindowUnderThePointer) {
     for (const unsigned flags : {0x0006u, 0x0018u, 0x0006u, 0x0006u, 0x0008u, 0x0010u})
         ASSERT_TRUE(native::sendMouseFlags(flags));
 
-    const std::vector<UINT> expected = {WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_RBUTTONDOWN, WM_RBUTTONUP,
-                                        WM_LBUTTONDOWN, WM_LBUTTONUP,     WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+    const std::vector<UINT> expected = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,   WM_RBUTTONUP,
+                                        WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
                                         WM_RBUTTONDOWN, WM_RBUTTONUP};
     std::vector<UINT> messages;
     win32test::pumpUntil([&] {

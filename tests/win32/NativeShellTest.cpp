@@ -53,9 +53,11 @@ std::wstring temporaryFile(const wchar_t *prefix) {
 
 TEST(StartProgram, StartsTheProgramWithItsArguments) {
     const std::wstring output = temporaryFile(L"arg");
-    const std::vector<std::wstring> arguments = {L"--write-arguments", output, L"a b", L"x\\\"y", L"", L"左键单击"};
+    const std::vector<std::wstring> arguments = {L"--write-arguments", output, L"a b", L"x\\\"y", L"",
+                                                 L"左键单击"};
     ASSERT_TRUE(native::startProgram(native::executablePath(), arguments));
-    ASSERT_TRUE(win32test::pumpUntil([&] { return GetFileAttributesW(output.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(
+        win32test::pumpUntil([&] { return GetFileAttributesW(output.c_str()) != INVALID_FILE_ATTRIBUTES; }));
     std::ifstream file(output.c_str(), std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
@@ -92,8 +94,8 @@ DWORD valueCount(HKEY root, const wchar_t *key) {
     HKEY opened = nullptr;
     DWORD count = 0;
     if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
-        RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
-                         nullptr, nullptr);
+        RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
+                         nullptr, nullptr, nullptr);
         RegCloseKey(opened);
     }
     return count;
@@ -122,7 +124,8 @@ TEST(StartValue, IsTheExecutablePathAndTheArgumentUnderTheRunKey) {
 }
 
 TEST(StartValue, APathWithBlanksIsWrittenWithoutQuotes) {
-    const std::wstring data = native::startValueData(L"C:\\Program Files\\lumo click\\lumoclick.exe", L"autotime");
+    const std::wstring data =
+        native::startValueData(L"C:\\Program Files\\lumo click\\lumoclick.exe", L"autotime");
     ASSERT_EQ(native::writeStartValue(data), std::nullopt);
     EXPECT_EQ(readValue(HKEY_LOCAL_MACHINE, kRun)->bytes,
               withZero(L"C:\\Program Files\\lumo click\\lumoclick.exe autotime"));

@@ -23,8 +23,8 @@ TEST(CodePage936, WritesTheBytesOfTheProgramsFiles) {
 }
 
 TEST(CodePage936, RoundTripsTheProgramsTexts) {
-    for (const wchar_t *text : {L"左键单击", L"左键双击", L"右键单击", L"右键双击", L"无点击", L"已启用", L"未启用",
-                                L"鼠标点击器已经停止", L"Tarvik鼠标点击器V1.0", L"当前系统时间:",
+    for (const wchar_t *text : {L"左键单击", L"左键双击", L"右键单击", L"右键双击", L"无点击", L"已启用",
+                                L"未启用", L"鼠标点击器已经停止", L"Tarvik鼠标点击器V1.0", L"当前系统时间:",
                                 L"定时点击出错,请联系作者反馈错误信息.QQ:", L"Ctrl+Alt+F12", L""}) {
         const std::string bytes = toCodePage936(text);
         EXPECT_EQ(fromCodePage936(bytes), text) << bytes;
@@ -71,7 +71,8 @@ std::wstring systemTimeText(LCID lcid, int hour, int minute, int second) {
 // Windows formats the long time of a locale from the same settings, so the
 // pieces must give the text it gives.
 TEST(TimePieces, AgreeWithTheTimeTextsOfTheSystem) {
-    const LCID locales[] = {kChinesePrc, kEnglishUs, MAKELCID(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN), SORT_DEFAULT),
+    const LCID locales[] = {kChinesePrc, kEnglishUs,
+                            MAKELCID(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN), SORT_DEFAULT),
                             MAKELCID(MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), SORT_DEFAULT),
                             MAKELCID(MAKELANGID(LANG_FINNISH, SUBLANG_FINNISH_FINLAND), SORT_DEFAULT)};
     const int times[][3] = {{9, 5, 3}, {0, 30, 0}, {13, 0, 0}, {23, 59, 59}, {12, 0, 1}};

@@ -45,8 +45,8 @@ bool isRecorded(UINT message) {
 
 TestWindow::TestWindow(const std::wstring &title, int x, int y, int width, int height) {
     registerClass();
-    hwnd_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), this);
+    hwnd_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width,
+                            height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (hwnd_ != nullptr) {
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TestWindow::procedure));
         UpdateWindow(hwnd_);
