@@ -3,9 +3,19 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-declarative-dev libx11-dev libxtst-dev
       libjpeg-dev libgtest-dev libgmock-dev sqlite3 xvfb xauth x11-utils xdotool fonts-wqy-zenhei imagemagick icewm)
-missing=()
-for p in "${pkgs[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
-if [ ${#missing[@]} -gt 0 ]; then
+# The Windows calls, cross-built with mingw-w64 and tested under 64-bit Wine
+# (no i386 architecture needed); the X libraries are those winex11 loads.
+win32_pkgs=(g++-mingw-w64-x86-64-posix wine64 googletest libxrandr2 libxi6 libxcursor1 libxfixes3 libxrender1
+            libxinerama1 libxcomposite1)
+missing() { for p in "$@"; do dpkg -s "$p" >/dev/null 2>&1 || echo "$p"; done; }
+mapfile -t missing_pkgs < <(missing "${pkgs[@]}")
+mapfile -t missing_win32 < <(missing "${win32_pkgs[@]}")
+if [ ${#missing_pkgs[@]} -gt 0 ] || [ ${#missing_win32[@]} -gt 0 ]; then
   apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi
+if [ ${#missing_pkgs[@]} -gt 0 ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing_pkgs[@]}"
+fi
+if [ ${#missing_win32[@]} -gt 0 ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing_win32[@]}"
 fi

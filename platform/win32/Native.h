@@ -1,0 +1,88 @@
+#pragma once
+// The Win32 calls behind the Windows services, on plain C++ types.
+//
+// These declarations stay free of <windows.h>: its macros (MessageBox,
+// MB_OK, VK_F1, MOD_ALT...) would rewrite the names that platform/Platform.h
+// declares, so the Qt side of the backend includes this header and never
+// <windows.h>, and the sources behind it never include Platform.h.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::win32 {
+
+// An HWND.
+using NativeWindow = void *;
+
+// RegisterHotKey for (window, id), without MOD_NOREPEAT so that key repeat
+// delivers repeated presses. False when the combination is held.
+bool registerHotKey(NativeWindow window, int id, unsigned modifiers, unsigned vk);
+void unregisterHotKey(NativeWindow window, int id);
+
+struct HotkeyPress {
+    NativeWindow window = nullptr;
+    int id = 0;
+};
+// The press that msg (a MSG) carries, when it is a WM_HOTKEY.
+std::optional<HotkeyPress> hotkeyPress(const void *msg);
+
+struct CursorPos {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const CursorPos &, const CursorPos &) = default;
+};
+bool setCursorPos(int x, int y);
+CursorPos getCursorPos();
+// One input event with the mouse_event flags as given: Windows makes a
+// combined flag a down then an up, in the order of the flag bits.
+bool sendMouseFlags(unsigned flags);
+
+// SetWindowPos with HWND_TOPMOST or HWND_NOTOPMOST, keeping place, size and
+// activation.
+bool setTopmost(NativeWindow window, bool topmost);
+
+// ShellExecuteW with the verb "open".
+bool openDocument(const std::wstring &address);
+// The command line that hands program and arguments over unchanged to a
+// program that splits it the way the C runtime and CommandLineToArgvW do.
+std::wstring commandLine(const std::wstring &program, const std::vector<std::wstring> &arguments);
+// CreateProcessW, detached; false when it did not start.
+bool startProgram(const std::wstring &program, const std::vector<std::wstring> &arguments);
+
+enum class Hive { LocalMachine, CurrentUser };
+inline constexpr std::wstring_view kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::wstring_view kStartValueName = L"lumoclick";
+// Writes the REG_SZ value "lumoclick" = data (stored with its terminating
+// zero) into an existing key, opened with KEY_ALL_ACCESS and never created.
+// Returns the failure's text, or nothing on success.
+std::optional<std::string> writeStartValue(const std::wstring &data, Hive hive = Hive::LocalMachine,
+                                           std::wstring_view key = kRunKey);
+// The Run key's data for executable started with argument: path, one space,
+// argument; the path is not quoted.
+std::wstring startValueData(const std::wstring &executable, const std::wstring &argument);
+// The full path of the running executable, as GetModuleFileNameW gives it.
+std::wstring executablePath();
+
+// The pieces of a locale's long time format (LOCALE_ITIME, LOCALE_ITLZERO,
+// LOCALE_ITIMEMARKPOSN, LOCALE_STIME, LOCALE_S1159, LOCALE_S2359).
+struct TimePieces {
+    bool twelveHour = false;
+    bool designatorFirst = false;
+    bool leadingZero = false;
+    std::wstring separator = L":";
+    std::wstring am;
+    std::wstring pm;
+};
+TimePieces timePiecesOf(unsigned long lcid);
+// Those of GetThreadLocale().
+TimePieces threadTimePieces();
+
+// Code page 936 through the wide-character functions, whatever the ANSI code
+// page of the system. Characters the code page lacks become "?"; bytes that
+// are no character become what MultiByteToWideChar makes of them.
+std::string toCodePage936(std::wstring_view text);
+std::wstring fromCodePage936(std::string_view bytes);
+
+} // namespace platform::win32

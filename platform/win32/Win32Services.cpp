@@ -1,0 +1,109 @@
+#include "platform/win32/Win32Services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+win32::NativeWindow nativeWindow(const QWidget *widget) {
+    return reinterpret_cast<win32::NativeWindow>(widget->winId());
+}
+
+// The program's owners are its windows.
+win32::NativeWindow nativeWindow(WindowHandle owner) {
+    return nativeWindow(static_cast<const QWidget *>(owner));
+}
+
+QString fromWide(const std::wstring &text) {
+    return QString::fromStdWString(text);
+}
+
+} // namespace
+
+Win32Hotkeys::Win32Hotkeys() {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+Win32Hotkeys::~Win32Hotkeys() {
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->removeNativeEventFilter(this);
+}
+
+bool Win32Hotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+    const win32::NativeWindow window = nativeWindow(owner);
+    owners_.insert(window, owner);
+    return win32::registerHotKey(window, id, modifiers, vk);
+}
+
+void Win32Hotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+    win32::unregisterHotKey(nativeWindow(owner), id);
+}
+
+bool Win32Hotkeys::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) {
+    if (eventType != "windows_generic_MSG" && eventType != "windows_dispatcher_MSG")
+        return false;
+    const std::optional<win32::HotkeyPress> press = win32::hotkeyPress(message);
+    if (!press)
+        return false;
+    const auto owner = owners_.constFind(press->window);
+    if (owner == owners_.constEnd())
+        return false;
+    if (handler_)
+        handler_(owner.value(), press->id);
+    if (result)
+        *result = 0;
+    return true;
+}
+
+void Win32Mouse::SetCursorPos(int x, int y) {
+    win32::setCursorPos(x, y);
+}
+
+Point Win32Mouse::GetCursorPos() {
+    const win32::CursorPos position = win32::getCursorPos();
+    return {position.x, position.y};
+}
+
+void Win32Mouse::mouse_event(unsigned flags) {
+    win32::sendMouseFlags(flags);
+}
+
+void Win32Shell::openUrl(const QString &url) {
+    win32::openDocument(url.toStdWString());
+}
+
+bool Win32Shell::startProgram(const QString &program, const QStringList &arguments) {
+    std::vector<std::wstring> wide;
+    for (const QString &argument : arguments)
+        wide.push_back(argument.toStdWString());
+    return win32::startProgram(QDir::toNativeSeparators(program).toStdWString(), wide);
+}
+
+bool RunKeyStart::writeStartEntry(const QString &executable, const QString &argument) {
+    // The path as Windows writes it, with backslashes, and never quoted.
+    const std::wstring data =
+        win32::startValueData(QDir::toNativeSeparators(executable).toStdWString(), argument.toStdWString());
+    return !win32::writeStartValue(data).has_value();
+}
+
+LongTimeFormat Win32Locale::longTimeFormat() {
+    const win32::TimePieces pieces = win32::threadTimePieces();
+    LongTimeFormat format;
+    format.twelveHour = pieces.twelveHour;
+    format.designatorFirst = pieces.designatorFirst;
+    format.leadingZero = pieces.leadingZero;
+    format.separator = fromWide(pieces.separator);
+    format.am = fromWide(pieces.am);
+    format.pm = fromWide(pieces.pm);
+    return format;
+}
+
+void Win32Windows::setTopmost(QWidget *window, bool topmost) {
+    if (window)
+        win32::setTopmost(nativeWindow(window), topmost);
+}
+
+} // namespace platform

@@ -1,0 +1,64 @@
+#pragma once
+// The platform services on the Win32 calls of Native.h. This side has Qt and
+// Platform.h and never <windows.h> (see Native.h).
+
+#include "platform/Platform.h"
+#include "platform/win32/Native.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QHash>
+
+namespace platform {
+
+// RegisterHotKey on the owner window's handle; WM_HOTKEY is taken from the
+// application's native events and handed to the press handler.
+class Win32Hotkeys final : public Hotkeys, private QAbstractNativeEventFilter {
+  public:
+    Win32Hotkeys();
+    ~Win32Hotkeys() override;
+
+    bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    void UnregisterHotKey(WindowHandle owner, int id) override;
+    void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
+
+  private:
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+    PressHandler handler_;
+    // Which owner each window handle stands for.
+    QHash<win32::NativeWindow, WindowHandle> owners_;
+};
+
+class Win32Mouse final : public Mouse {
+  public:
+    void SetCursorPos(int x, int y) override;
+    Point GetCursorPos() override;
+    void mouse_event(unsigned flags) override;
+};
+
+// ShellExecuteW "open" and CreateProcessW.
+class Win32Shell final : public Shell {
+  public:
+    void openUrl(const QString &url) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+};
+
+// The value "lumoclick" of the Run key under HKEY_LOCAL_MACHINE.
+class RunKeyStart final : public SessionStart {
+  public:
+    bool writeStartEntry(const QString &executable, const QString &argument) override;
+};
+
+// The long time format of the thread's locale.
+class Win32Locale final : public Locale {
+  public:
+    LongTimeFormat longTimeFormat() override;
+};
+
+// Topmost through SetWindowPos.
+class Win32Windows final : public Windows {
+  public:
+    void setTopmost(QWidget *window, bool topmost) override;
+};
+
+} // namespace platform
