@@ -107,6 +107,9 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
 }
 
 TFrm_Main::~TFrm_Main() {
+    // It releases its hotkeys through the router, which dies before the
+    // children would.
+    delete scriptList;
     context_.os.timers.KillTimer(this, kTmr3Id);
     context_.os.timers.KillTimer(this, SingleClicker::kTimerId);
     context_.os.hotkeys.setPressHandler({});

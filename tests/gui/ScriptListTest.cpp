@@ -19,6 +19,8 @@
 using namespace lumo;
 using namespace platform;
 using lumo::test::GuiFixture;
+using platform::fake::HotkeyCall;
+using platform::fake::ShownBox;
 
 namespace {
 
