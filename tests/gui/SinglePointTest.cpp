@@ -49,12 +49,15 @@ class SinglePointTest : public QObject {
   private slots:
     void limitThreeAtOneSecondTicksFourTimesThenStops() {
         Clicker c(QStringLiteral("[setting]\nclick=3\n"));
+        c.f.fake.advance(500); // off the scheduler's second, which rewrites panel 0
         c.press();
         QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经启动"));
         QStringList counters;
         for (int tick = 0; tick < 6; ++tick) {
             c.f.fake.advance(1000);
             counters << c.status(2);
+            if (tick == 3)
+                QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经停止"));
         }
         QCOMPARE(leftClicks(c.f.fake.mouse), 4);
         QCOMPARE(counters.mid(0, 4),
@@ -109,6 +112,10 @@ class SinglePointTest : public QObject {
     void fixedCoordinatesMoveThePointerUnlessOneIsNoNumber() {
         Clicker c(QStringLiteral("[setting]\nxpos=100\nypos=250\nclick=0\n"));
         c.f.fake.mouse.moveTo(7, 8);
+        // Off at every start, although the file holds X and Y.
+        QVERIFY(!c.panel().chk1->isChecked());
+        QVERIFY(!c.panel().edt2->isEnabled() && !c.panel().edt3->isEnabled());
+        QCOMPARE(c.panel().edt2->text(), QStringLiteral("100"));
         c.panel().chk1->click();
         QVERIFY(c.panel().edt2->isEnabled() && c.panel().edt3->isEnabled());
         c.press();
@@ -225,6 +232,24 @@ class SinglePointTest : public QObject {
         QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 1000);
         c.f.fake.advance(1000);
         QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
+    }
+
+    void aShortSpeedSavedWhileRunningBurstsAtTheOldPeriodUntilRestarted() {
+        Clicker c(QStringLiteral("[setting]\nclick=0\n"));
+        c.press();
+        c.f.fake.advance(1000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 1);
+        c.panel().cbb3->setCurrentText(QStringLiteral("0.010"));
+        c.panel().btn1->click();
+        c.f.fake.advance(999);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 1);
+        c.f.fake.advance(1);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 153);
+        c.press();
+        c.press();
+        QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 10);
+        c.f.fake.advance(10);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 305);
     }
 
     void fractionsNotInTheTableKeepTheInterval() {
