@@ -8,6 +8,7 @@
 #include "tests/e2e/support/ProgramFolder.h"
 #include "tests/e2e/support/XSession.h"
 
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -111,6 +112,31 @@ TEST_F(SingleClickerTest, CtrlF3ClicksWhereThePointerRestsUntilPressedAgain) {
     // four periods (with some slack for the timer's coarseness).
     EXPECT_GE(running[4].ms - running[0].ms, 360);
     EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{200, 150}));
+}
+
+TEST_F(SingleClickerTest, AtTheShortestSpeedTheSecondCtrlF3StillStopsTheBurst) {
+    ASSERT_NE(startWith(QStringLiteral("[setting]\r\ntime=0.001\r\nclick=0\r\n")).window, 0u);
+    session_.movePointer(200, 150);
+
+    session_.pressKeys(kStartHotkey);
+    ASSERT_GE(waitForPresses(1000, 10000).size(), 1000u);
+    // Long enough for the server to fall behind the bursts.
+    QThread::msleep(1000);
+    session_.pressKeys(kStartHotkey);
+
+    // What was sent before the stop still arrives; then the record stays
+    // as it is.
+    size_t before = 0;
+    size_t after = presses().size();
+    const QDeadlineTimer deadline(15000);
+    while (after != before && !deadline.hasExpired()) {
+        before = after;
+        QThread::msleep(500);
+        after = presses().size();
+    }
+    ASSERT_EQ(after, before) << "still clicking 15 s after the second Ctrl+F3";
+    QThread::msleep(1000);
+    EXPECT_EQ(presses().size(), after);
 }
 
 TEST_F(SingleClickerTest, TickedFixedCoordinatesClickAtXYUntilTheCountLimit) {
