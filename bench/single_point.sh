@@ -55,16 +55,19 @@ xdotool mousemove 200 150
 clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$program_pid/stat"; }
 presses() { grep -c '^press' "$log" 2>/dev/null || true; }
-# Waits until the record stops growing for half a second.
+# Waits until the record stops growing for half a second (at most 30 s:
+# clicks still queued in the server arrive after their sender stopped).
 settle() {
-    local before after
+    local before after tries=60
     after=$(wc -l <"$log")
-    while :; do
+    while [ "$tries" -gt 0 ]; do
         before=$after
         sleep 0.5
         after=$(wc -l <"$log")
-        [ "$after" -eq "$before" ] && break
+        [ "$after" -eq "$before" ] && return
+        tries=$((tries - 1))
     done
+    echo "the record still grows after 30 s" >&2
 }
 
 # Rate over the presses logged from line FIRST on, first to last press.
@@ -78,6 +81,7 @@ cpu_before=$(cpu_ticks)
 xdotool key ctrl+F3
 sleep "$seconds"
 xdotool key ctrl+F3
+echo "stopping the program's clicks..." >&2
 settle
 cpu_after=$(cpu_ticks)
 program_clicks=$(presses)
@@ -86,7 +90,7 @@ program_lines=$(wc -l <"$log")
 
 # The same fixed time for xdotool: more clicks than it can make, then ended.
 xdotool_count=100000000
-xdotool click --repeat "$xdotool_count" --delay 0 1 &
+xdotool click --repeat "$xdotool_count" --delay 0 1 2>/dev/null &
 xdotool_pid=$!
 sleep "$seconds"
 kill "$xdotool_pid" 2>/dev/null
