@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -220,6 +222,25 @@ class SinglePointTest : public QObject {
         QVERIFY(!c.f.fake.hotkeys.isRegistered(c.main, 1008));
         QCOMPARE(c.f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
+    }
+
+    void aRefusedWriteShowsTheErrorBoxAndEndsTheSave() {
+        Clicker c;
+        // A folder where the file should be: no write can replace it.
+        QVERIFY(QDir().mkdir(c.f.settingsPath()));
+        c.panel().cbb3->setCurrentText(QStringLiteral("2"));
+        c.main->state().ClickCount = 5;
+        c.panel().btn1->click();
+        QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
+        QVERIFY2(box.text.contains(QStringLiteral("Unable to write to ") +
+                                   QDir::toNativeSeparators(c.f.settingsPath())),
+                 qPrintable(box.text));
+        QVERIFY(box.flags & MB_ICONERROR);
+        // The steps after the failed write are not taken.
+        QCOMPARE(c.main->state().ClickInterval, 1000);
+        QCOMPARE(c.main->state().ClickCount, 5);
+        QVERIFY(QFileInfo(c.f.settingsPath()).isDir());
     }
 
     void aSaveWhileRunningResetsTheCountAndKeepsThePeriod() {
