@@ -61,8 +61,13 @@ void X11Mouse::mouse_event(unsigned flags) {
                                  CurrentTime);
             sent = true;
         }
-    if (sent)
-        XFlush(connection_.display());
+    if (!sent)
+        return;
+    XFlush(connection_.display());
+    // When the server falls behind a burst of clicks, Xlib reads the
+    // waiting events (the hotkey that stops the burst among them) into its
+    // queue while it waits to write; the socket notifier never sees those.
+    connection_.eventsMayBeQueued();
 }
 
 } // namespace platform::x11

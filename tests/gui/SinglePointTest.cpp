@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -49,12 +51,15 @@ class SinglePointTest : public QObject {
   private slots:
     void limitThreeAtOneSecondTicksFourTimesThenStops() {
         Clicker c(QStringLiteral("[setting]\nclick=3\n"));
+        c.f.fake.advance(500); // off the scheduler's second, which rewrites panel 0
         c.press();
         QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经启动"));
         QStringList counters;
         for (int tick = 0; tick < 6; ++tick) {
             c.f.fake.advance(1000);
             counters << c.status(2);
+            if (tick == 3)
+                QCOMPARE(c.status(0), QStringLiteral("状态:点击器已经停止"));
         }
         QCOMPARE(leftClicks(c.f.fake.mouse), 4);
         QCOMPARE(counters.mid(0, 4),
@@ -109,6 +114,10 @@ class SinglePointTest : public QObject {
     void fixedCoordinatesMoveThePointerUnlessOneIsNoNumber() {
         Clicker c(QStringLiteral("[setting]\nxpos=100\nypos=250\nclick=0\n"));
         c.f.fake.mouse.moveTo(7, 8);
+        // Off at every start, although the file holds X and Y.
+        QVERIFY(!c.panel().chk1->isChecked());
+        QVERIFY(!c.panel().edt2->isEnabled() && !c.panel().edt3->isEnabled());
+        QCOMPARE(c.panel().edt2->text(), QStringLiteral("100"));
         c.panel().chk1->click();
         QVERIFY(c.panel().edt2->isEnabled() && c.panel().edt3->isEnabled());
         c.press();
@@ -215,6 +224,25 @@ class SinglePointTest : public QObject {
                  QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
     }
 
+    void aRefusedWriteShowsTheErrorBoxAndEndsTheSave() {
+        Clicker c;
+        // A folder where the file should be: no write can replace it.
+        QVERIFY(QDir().mkdir(c.f.settingsPath()));
+        c.panel().cbb3->setCurrentText(QStringLiteral("2"));
+        c.main->state().ClickCount = 5;
+        c.panel().btn1->click();
+        QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
+        QVERIFY2(box.text.contains(QStringLiteral("Unable to write to ") +
+                                   QDir::toNativeSeparators(c.f.settingsPath())),
+                 qPrintable(box.text));
+        QVERIFY(box.flags & MB_ICONERROR);
+        // The steps after the failed write are not taken.
+        QCOMPARE(c.main->state().ClickInterval, 1000);
+        QCOMPARE(c.main->state().ClickCount, 5);
+        QVERIFY(QFileInfo(c.f.settingsPath()).isDir());
+    }
+
     void aSaveWhileRunningResetsTheCountAndKeepsThePeriod() {
         Clicker c(QStringLiteral("[setting]\nclick=0\n"));
         c.press();
@@ -225,6 +253,24 @@ class SinglePointTest : public QObject {
         QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 1000);
         c.f.fake.advance(1000);
         QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
+    }
+
+    void aShortSpeedSavedWhileRunningBurstsAtTheOldPeriodUntilRestarted() {
+        Clicker c(QStringLiteral("[setting]\nclick=0\n"));
+        c.press();
+        c.f.fake.advance(1000);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 1);
+        c.panel().cbb3->setCurrentText(QStringLiteral("0.010"));
+        c.panel().btn1->click();
+        c.f.fake.advance(999);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 1);
+        c.f.fake.advance(1);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 153);
+        c.press();
+        c.press();
+        QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 10);
+        c.f.fake.advance(10);
+        QCOMPARE(leftClicks(c.f.fake.mouse), 305);
     }
 
     void fractionsNotInTheTableKeepTheInterval() {

@@ -128,6 +128,56 @@ QStringList XSession::mappedWindowNames() {
     return names;
 }
 
+bool XSession::hasClass(unsigned long window, const QString &className) {
+    XClassHint hint{};
+    if (!XGetClassHint(display_, window, &hint))
+        return false;
+    const bool matches = (hint.res_name && className == QString::fromLocal8Bit(hint.res_name)) ||
+                         (hint.res_class && className == QString::fromLocal8Bit(hint.res_class));
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return matches;
+}
+
+WindowFrame XSession::largestWindowOfClass(const QString &className) {
+    WindowFrame largest;
+    const Window root = XDefaultRootWindow(display_);
+    auto visit = [&](unsigned long window) {
+        XWindowAttributes attributes{};
+        if (!hasClass(window, className) || !XGetWindowAttributes(display_, window, &attributes) ||
+            attributes.map_state != IsViewable)
+            return false;
+        if (attributes.width * attributes.height <= largest.width * largest.height)
+            return false;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (!XTranslateCoordinates(display_, window, root, 0, 0, &x, &y, &child))
+            return false;
+        largest = {window, x, y, attributes.width, attributes.height};
+        return false;
+    };
+    anyWindow(root, visit, 0);
+    return largest;
+}
+
+WindowFrame XSession::waitForWindowOfClass(const QString &className, int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    WindowFrame frame = largestWindowOfClass(className);
+    while (frame.window == 0 && !deadline.hasExpired()) {
+        QThread::msleep(50);
+        frame = largestWindowOfClass(className);
+    }
+    return frame;
+}
+
+void XSession::raise(unsigned long window) {
+    XRaiseWindow(display_, window);
+    XSync(display_, False);
+}
+
 unsigned XSession::keycodeOf(const QString &key) {
     KeySym symbol = NoSymbol;
     if (key == QLatin1String("ctrl"))
@@ -208,6 +258,13 @@ PointerPosition XSession::pointer() {
     XQueryPointer(display_, XDefaultRootWindow(display_), &root, &child, &position.x, &position.y, &x, &y,
                   &mask);
     return position;
+}
+
+void XSession::leftClickAt(int x, int y) {
+    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+    XSync(display_, False);
 }
 
 bool XSession::screenshot(const QString &path) {

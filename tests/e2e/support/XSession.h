@@ -17,6 +17,15 @@ struct PointerPosition {
     friend bool operator==(const PointerPosition &, const PointerPosition &) = default;
 };
 
+// A window's outer rectangle in screen coordinates.
+struct WindowFrame {
+    unsigned long window = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class XSession {
   public:
     // Opens the display named by DISPLAY; check isOpen().
@@ -38,6 +47,16 @@ class XSession {
     // The names of every viewable named window, for failure messages.
     QStringList mappedWindowNames();
 
+    // The largest viewable window whose WM_CLASS (instance or class) is
+    // className: a window title may change while the test runs, its class
+    // does not. window is 0 when there is none.
+    WindowFrame largestWindowOfClass(const QString &className);
+    // Polls until such a window is viewable; window 0 after timeoutMs.
+    WindowFrame waitForWindowOfClass(const QString &className, int timeoutMs);
+    // Puts the window above its siblings; with no window manager that is
+    // done at once.
+    void raise(unsigned long window);
+
     // Presses the keys in order and releases them in reverse, through XTest.
     // Key names: "ctrl", "alt", "shift", "numlock", "capslock", "F1".."F12".
     void pressKeys(const QStringList &keys);
@@ -49,6 +68,8 @@ class XSession {
 
     void movePointer(int x, int y);
     PointerPosition pointer();
+    // Moves the pointer there and clicks the left button, through XTest.
+    void leftClickAt(int x, int y);
 
     // Writes a PNG of the whole screen; false when that failed.
     bool screenshot(const QString &path);
@@ -59,6 +80,7 @@ class XSession {
     template <typename Visit> bool anyWindow(unsigned long window, Visit &visit, int depth);
     bool findWindow(const QString &name, bool mappedOnly);
     QString windowName(unsigned long window);
+    bool hasClass(unsigned long window, const QString &className);
 
     Display *display_ = nullptr;
 };

@@ -1,0 +1,170 @@
+// The real program's single-point clicker under X: started and stopped by
+// Ctrl+F3, clicking into another X client where the pointer rests or at the
+// fixed coordinates ticked in its window, and ending by itself at the count
+// limit.
+
+#include "tests/e2e/support/Helper.h"
+#include "tests/e2e/support/Paths.h"
+#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/XSession.h"
+
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+
+const QString kWindowClass = QStringLiteral("lumoclick");
+constexpr int kStartTimeoutMs = 30000;
+const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
+
+// Where the controls sit inside the main window: the first tab of the page
+// control, and the "指定坐标" box on it (the page control's frame and tab
+// row, the group box, the check box's own middle).
+constexpr int kSingleTabX = 3 + 30;
+constexpr int kSingleTabY = 90 + 12;
+constexpr int kFixedBoxX = 3 + 2 + 6 + 12 + 30;
+constexpr int kFixedBoxY = 90 + 27 + 6 + 129 + 10;
+
+std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
+    std::vector<e2e::Click> presses;
+    for (const e2e::Click &click : clicks)
+        if (click.press)
+            presses.push_back(click);
+    return presses;
+}
+
+class SingleClickerTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
+        ASSERT_TRUE(folder_.isValid()) << "cannot prepare " << e2e::programPath().toStdString();
+        ASSERT_TRUE(logFolder_.isValid());
+    }
+
+    void TearDown() override {
+        if (HasFailure()) {
+            const QString shot =
+                e2e::artifactsFolder() + QLatin1Char('/') +
+                QString::fromUtf8(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                QStringLiteral(".png");
+            session_.screenshot(shot);
+            std::cerr << "screenshot: " << shot.toStdString() << "\nprogram output:\n"
+                      << folder_.output().toStdString() << std::endl;
+        }
+        target_.reset();
+        folder_.stop();
+    }
+
+    // Starts the program with these settings and, above it, the click
+    // target covering the screen; the program's window is the returned one.
+    e2e::WindowFrame startWith(const QString &settings) {
+        if (!folder_.writeSettingsText(settings) || !folder_.start())
+            return {};
+        const e2e::WindowFrame window = session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs);
+        if (window.window == 0)
+            return {};
+        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
+        if (target_->readLine() != QLatin1String("ready"))
+            return {};
+        return window;
+    }
+
+    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
+    std::vector<e2e::Click> presses() { return pressesOnly(e2e::readClickLog(logPath())); }
+    std::vector<e2e::Click> waitForPresses(size_t count, int timeoutMs) {
+        // Every press is followed by its release.
+        return pressesOnly(e2e::waitForClicks(logPath(), 2 * count, timeoutMs));
+    }
+
+    e2e::XSession session_;
+    e2e::ProgramFolder folder_;
+    QTemporaryDir logFolder_;
+    std::unique_ptr<e2e::Helper> target_;
+};
+
+TEST_F(SingleClickerTest, CtrlF3ClicksWhereThePointerRestsUntilPressedAgain) {
+    ASSERT_NE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\n")).window, 0u);
+    session_.movePointer(200, 150);
+
+    session_.pressKeys(kStartHotkey);
+    const std::vector<e2e::Click> running = waitForPresses(5, 10000);
+    ASSERT_GE(running.size(), 5u);
+    session_.pressKeys(kStartHotkey);
+    // A tick already queued may still land; after that nothing more comes.
+    QThread::msleep(500);
+    const size_t afterStop = presses().size();
+    QThread::msleep(1000);
+    const std::vector<e2e::Click> all = presses();
+    EXPECT_EQ(all.size(), afterStop);
+
+    for (const e2e::Click &click : all) {
+        EXPECT_EQ(click.button, 1u);
+        EXPECT_EQ(click.x, 200);
+        EXPECT_EQ(click.y, 150);
+    }
+    // One click per tick at 100 ms: five of them cannot come in less than
+    // four periods (with some slack for the timer's coarseness).
+    EXPECT_GE(running[4].ms - running[0].ms, 360);
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{200, 150}));
+}
+
+TEST_F(SingleClickerTest, AtTheShortestSpeedTheSecondCtrlF3StillStopsTheBurst) {
+    ASSERT_NE(startWith(QStringLiteral("[setting]\r\ntime=0.001\r\nclick=0\r\n")).window, 0u);
+    session_.movePointer(200, 150);
+
+    session_.pressKeys(kStartHotkey);
+    ASSERT_GE(waitForPresses(1000, 10000).size(), 1000u);
+    // Long enough for the server to fall behind the bursts.
+    QThread::msleep(1000);
+    session_.pressKeys(kStartHotkey);
+
+    // What was sent before the stop still arrives; then the record stays
+    // as it is.
+    size_t before = 0;
+    size_t after = presses().size();
+    const QDeadlineTimer deadline(15000);
+    while (after != before && !deadline.hasExpired()) {
+        before = after;
+        QThread::msleep(500);
+        after = presses().size();
+    }
+    ASSERT_EQ(after, before) << "still clicking 15 s after the second Ctrl+F3";
+    QThread::msleep(1000);
+    EXPECT_EQ(presses().size(), after);
+}
+
+TEST_F(SingleClickerTest, TickedFixedCoordinatesClickAtXYUntilTheCountLimit) {
+    const e2e::WindowFrame window = startWith(QStringLiteral("[setting]\r\nbtn1=右键\r\ntime=0.2\r\n"
+                                                             "click=3\r\nxpos=1100\r\nypos=870\r\n"));
+    ASSERT_NE(window.window, 0u);
+    // The fixed coordinates are off at every start; tick them in the window.
+    session_.raise(window.window);
+    session_.leftClickAt(window.x + kSingleTabX, window.y + kSingleTabY);
+    QThread::msleep(300);
+    session_.leftClickAt(window.x + kFixedBoxX, window.y + kFixedBoxY);
+    QThread::msleep(300);
+    ASSERT_TRUE(presses().empty()) << "a click meant for the window reached the target";
+    session_.movePointer(150, 950);
+
+    session_.pressKeys(kStartHotkey);
+    // Limit 3: four ticks, then the clicker stops by itself.
+    waitForPresses(4, 10000);
+    QThread::msleep(1500);
+    const std::vector<e2e::Click> all = presses();
+    ASSERT_EQ(all.size(), 4u);
+    for (const e2e::Click &click : all) {
+        EXPECT_EQ(click.button, 3u);
+        EXPECT_EQ(click.x, 1100);
+        EXPECT_EQ(click.y, 870);
+    }
+    EXPECT_GE(all[3].ms - all[0].ms, 3 * 180);
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{1100, 870}));
+}
+
+} // namespace
