@@ -6,6 +6,8 @@
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
 #include "scripts/StopHotkey.h"
+#include "timed/TimedList.h"
+#include "timed/TimedScheduler.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -96,12 +98,13 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     wb1->setGeometry(9, 433, 541, 24);
 
     buildFirstTab();
+    buildThirdTab();
 
     router_.addReceiver(this, [this](int id) { WMHotKey(id); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
         gate_.post([this, owner, id] { router_.deliver(owner, id); });
     });
-    os.timers.SetTimer(this, kTmr3Id, 1000, [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
+    armTmr3();
 }
 
 TFrm_Main::~TFrm_Main() {
@@ -125,6 +128,23 @@ void TFrm_Main::buildFirstTab() {
     }
 }
 
+void TFrm_Main::buildThirdTab() {
+    timedList = new TimedList(context_, ts3);
+    timedList->setObjectName(QStringLiteral("timedList"));
+    timedList->setGeometry(6, 6, 525, 244);
+    TimedSchedulerHooks hooks;
+    hooks.play = [this](const QString &steps, int cycles) { RunScriptSteps(steps, cycles); };
+    hooks.reportBadCycles = [this] {
+        context_.notice(this, kSchedulerErrorText, platform::MB_OK | platform::MB_ICONINFORMATION);
+    };
+    scheduler_ = std::make_unique<TimedScheduler>(*timedList, context_.os.locale, std::move(hooks));
+}
+
+void TFrm_Main::armTmr3() {
+    context_.os.timers.SetTimer(this, kTmr3Id, TimedScheduler::msToNextSecond(context_.os.clock.now()),
+                                [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
+}
+
 void TFrm_Main::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (shown_ || event->spontaneous())
@@ -142,7 +162,9 @@ void TFrm_Main::FormShow() {
         LoadScriptList();
         LoadTimedList();
         if (arguments_.value(1) == QLatin1String("autotime")) {
-            // Arms every timed task and hides to the tray once those exist.
+            timedList->enableAll();
+            // Minimised until the tray icon can take the window away.
+            showMinimized();
         }
         // The help and update pages load here once their views exist.
         moveLinkIntoStatusBar();
@@ -172,12 +194,15 @@ void TFrm_Main::WMHotKey(int id) {
 void TFrm_Main::tmr3Timer() {
     stat1->setPanelText(0, kApplicationTitle);
     setWindowTitle(texts::kSchedulerTitle);
+    armTmr3();
+    scheduler_->tick(context_.os.clock.now());
 }
 
 void TFrm_Main::LoadScriptList() {
 }
 
 void TFrm_Main::LoadTimedList() {
+    timedList->LoadTimedList();
 }
 
 void TFrm_Main::RunScriptByHotkey(const QString &) {

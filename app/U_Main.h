@@ -22,6 +22,8 @@ namespace lumo {
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
+class TimedList;
+class TimedScheduler;
 
 class TFrm_Main final : public QWidget {
     Q_OBJECT
@@ -59,6 +61,7 @@ class TFrm_Main final : public QWidget {
     QTextBrowser *wb2;
     QWidget *wb1;
     SinglePointPanel *singlePoint;
+    TimedList *timedList;
     QPushButton *btn2; // about
     QPushButton *btn4; // more software
     QPushButton *btn5; // feedback
@@ -71,6 +74,9 @@ class TFrm_Main final : public QWidget {
 
   private:
     void buildFirstTab();
+    void buildThirdTab();
+    // tmr3 ticks at the start of every second, however late the last came.
+    void armTmr3();
     void moveLinkIntoStatusBar();
 
     MainState state_;
@@ -79,6 +85,7 @@ class TFrm_Main final : public QWidget {
     MainContext context_;
     QStringList arguments_;
     std::unique_ptr<SingleClicker> clicker_;
+    std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
 };
 
