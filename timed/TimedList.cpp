@@ -54,6 +54,8 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
     lv3->setColumnCount(5);
     lv3->setHeaderLabels({QStringLiteral("行号"), QStringLiteral("定时时间"), QStringLiteral("点击次数"),
                           QString(), QStringLiteral("状态")});
+    // The step list column is one pixel wide: present in the row, out of sight.
+    lv3->header()->setMinimumSectionSize(1);
     const int widths[] = {50, 100, 80, 1, 60};
     for (int column = 0; column < 5; ++column)
         lv3->setColumnWidth(column, widths[column]);
