@@ -5,6 +5,7 @@
 #include "app/Texts.h"
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
+#include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
 #include "timed/TimedList.h"
 #include "timed/TimedScheduler.h"
@@ -100,7 +101,12 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     buildFirstTab();
     buildThirdTab();
 
-    router_.addReceiver(this, [this](int id) { WMHotKey(id); });
+    runner_ =
+        std::make_unique<ScriptRunner>(context_, [](const QString &) { return std::optional<ScriptRow>(); });
+
+    // A failure in a hotkey handler ends that handler only; a run it
+    // interrupted carries on.
+    router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { WMHotKey(id); }); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
         gate_.post([this, owner, id] { router_.deliver(owner, id); });
     });
@@ -205,10 +211,12 @@ void TFrm_Main::LoadTimedList() {
     timedList->LoadTimedList();
 }
 
-void TFrm_Main::RunScriptByHotkey(const QString &) {
+void TFrm_Main::RunScriptByHotkey(const QString &id) {
+    runner_->RunScriptByHotkey(id);
 }
 
-void TFrm_Main::RunScriptSteps(const QString &, int) {
+void TFrm_Main::RunScriptSteps(const QString &steps, int cycles) {
+    runner_->RunScriptSteps(steps, cycles);
 }
 
 void TFrm_Main::RegisterStopHotkey() {

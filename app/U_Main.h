@@ -19,6 +19,7 @@ class QTextBrowser;
 
 namespace lumo {
 
+class ScriptRunner;
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
@@ -85,6 +86,7 @@ class TFrm_Main final : public QWidget {
     MainContext context_;
     QStringList arguments_;
     std::unique_ptr<SingleClicker> clicker_;
+    std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
 };
