@@ -200,6 +200,27 @@ class TimedListTest : public QObject {
         QVERIFY(t.f.fake.timers.isRunning(t.main, TFrm_Main::kTmr3Id));
     }
 
+    void aDueTaskPlaysCycleByCycleAndTheStopHotkeyEndsOnlyTheCycleInProgress() {
+        Timed t({{QStringLiteral("9:00:02"), QStringLiteral("10,20,左键单击,100|30,40,左键单击,100|"),
+                  QStringLiteral("3")}});
+        t.select(0);
+        t.list().btn15->click();
+        // The stop hotkey F6 while the first step waits.
+        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(0, 117)); });
+        t.f.fake.advance(6000);
+        std::vector<qint64> downs;
+        std::vector<Point> where;
+        for (const fake::MouseCall &call : t.f.fake.mouse.buttonCalls())
+            if (call.flags == MOUSEEVENTF_LEFTDOWN) {
+                downs.push_back(call.timeMs);
+                where.push_back(call.at);
+            }
+        QCOMPARE(downs, (std::vector<qint64>{2000, 2100, 2200, 3100, 3200}));
+        QCOMPARE(where, (std::vector<Point>{{10, 20}, {10, 20}, {30, 40}, {10, 20}, {30, 40}}));
+        QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("     鼠标点击器已经停止.     ")});
+        QCOMPARE(t.statuses(), QStringList{kOn});
+    }
+
     void theStartButtonWritesTheEntryAndReportsAFailure() {
         Timed t;
         t.list().btn3->click();
