@@ -148,23 +148,6 @@ TEST(TimedScheduler, TasksDueInOneSecondPlayInListOrderEachWithAllItsCycles) {
               (QStringList{QStringLiteral("a|"), QStringLiteral("a|"), QStringLiteral("b|")}));
 }
 
-TEST(TimedScheduler, EveryCycleIsItsOwnRunSoAStopInTheFirstLeavesTheOthers) {
-    Scheduler s;
-    s.rows.rows = {
-        task(QStringLiteral("1"), QStringLiteral("9:05:03"), QStringLiteral("3"), QStringLiteral("a|"))};
-    bool stopped = false;
-    s.duringPlay = [&](const QString &) {
-        // The stop hotkey ends the first cycle's run; the runner clears it.
-        if (!stopped)
-            stopped = true;
-    };
-    s.scheduler.tick(at(9, 5, 3));
-    ASSERT_EQ(s.played.size(), 3u);
-    for (const Played &p : s.played)
-        EXPECT_EQ(p.cycles, 1);
-    EXPECT_TRUE(stopped);
-}
-
 TEST(TimedScheduler, ABadCycleCountReportsOnceAndTheOthersStillPlay) {
     Scheduler s;
     s.rows.rows = {
@@ -269,11 +252,4 @@ TEST(TimedScheduler, ATickWhoseRowsVanishedEndsQuietly) {
         task(QStringLiteral("4"), QStringLiteral("9:05:04"), QStringLiteral("1"), QStringLiteral("d|"))};
     s.scheduler.tick(at(9, 5, 4));
     EXPECT_EQ(s.playedSteps().last(), QStringLiteral("d|"));
-}
-
-TEST(TimedScheduler, TicksAimAtTheStartOfTheNextSecond) {
-    EXPECT_EQ(TimedScheduler::msToNextSecond(at(9, 0, 0)), 1000);
-    EXPECT_EQ(TimedScheduler::msToNextSecond(at(9, 0, 0, 3)), 997);
-    EXPECT_EQ(TimedScheduler::msToNextSecond(at(9, 0, 0, 700)), 300);
-    EXPECT_EQ(TimedScheduler::msToNextSecond(at(9, 0, 0, 995)), 1005);
 }
