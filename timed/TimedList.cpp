@@ -5,6 +5,7 @@
 #include "timed/TimedStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
@@ -137,8 +138,9 @@ void TimedList::btn16Click() {
 }
 
 void TimedList::btn3Click() {
-    if (!context_.os.sessionStart.writeStartEntry(QCoreApplication::applicationFilePath(),
-                                                  QStringLiteral("autotime")))
+    // The path as the system writes it: backslashes on Windows.
+    const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    if (!context_.os.sessionStart.writeStartEntry(executable, QStringLiteral("autotime")))
         throw HandlerError(QStringLiteral("Failed to set data for 'lumoclick'"));
 }
 

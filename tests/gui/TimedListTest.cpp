@@ -7,6 +7,7 @@
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -225,7 +226,7 @@ class TimedListTest : public QObject {
         Timed t;
         t.list().btn3->click();
         t.list().btn3->click();
-        const QPair<QString, QString> entry{QCoreApplication::applicationFilePath(),
+        const QPair<QString, QString> entry{QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
                                             QStringLiteral("autotime")};
         QCOMPARE(t.f.fake.sessionStart.written, (QList<QPair<QString, QString>>{entry, entry}));
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
