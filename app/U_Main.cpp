@@ -6,7 +6,10 @@
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
 #include "scripts/ScriptList.h"
+#include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
+#include "timed/TimedList.h"
+#include "timed/TimedScheduler.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -98,12 +101,18 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
 
     buildFirstTab();
     buildSecondTab();
+    buildThirdTab();
 
-    router_.addReceiver(this, [this](int id) { WMHotKey(id); });
+    runner_ = std::make_unique<ScriptRunner>(
+        context_, [this](const QString &id) { return scriptList->rowByHotkeyId(id); });
+
+    // A failure in a hotkey handler ends that handler only; a run it
+    // interrupted carries on.
+    router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { WMHotKey(id); }); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
         gate_.post([this, owner, id] { router_.deliver(owner, id); });
     });
-    os.timers.SetTimer(this, kTmr3Id, 1000, [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
+    armTmr3();
 }
 
 TFrm_Main::~TFrm_Main() {
@@ -137,6 +146,23 @@ void TFrm_Main::buildSecondTab() {
     scriptList->playScript = [this](const QString &id) { RunScriptByHotkey(id); };
 }
 
+void TFrm_Main::buildThirdTab() {
+    timedList = new TimedList(context_, ts3);
+    timedList->setObjectName(QStringLiteral("timedList"));
+    timedList->setGeometry(6, 6, 525, 244);
+    TimedSchedulerHooks hooks;
+    hooks.play = [this](const QString &steps, int cycles) { RunScriptSteps(steps, cycles); };
+    hooks.reportBadCycles = [this] {
+        context_.notice(this, kSchedulerErrorText, platform::MB_OK | platform::MB_ICONINFORMATION);
+    };
+    scheduler_ = std::make_unique<TimedScheduler>(*timedList, context_.os.locale, std::move(hooks));
+}
+
+void TFrm_Main::armTmr3() {
+    context_.os.timers.SetTimer(this, kTmr3Id, TimedScheduler::msToNextSecond(context_.os.clock.now()),
+                                [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
+}
+
 void TFrm_Main::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (shown_ || event->spontaneous())
@@ -154,7 +180,9 @@ void TFrm_Main::FormShow() {
         LoadScriptList();
         LoadTimedList();
         if (arguments_.value(1) == QLatin1String("autotime")) {
-            // Arms every timed task and hides to the tray once those exist.
+            timedList->enableAll();
+            // Minimised until the tray icon can take the window away.
+            showMinimized();
         }
         // The help and update pages load here once their views exist.
         moveLinkIntoStatusBar();
@@ -188,6 +216,8 @@ void TFrm_Main::WMHotKey(int id) {
 void TFrm_Main::tmr3Timer() {
     stat1->setPanelText(0, kApplicationTitle);
     setWindowTitle(texts::kSchedulerTitle);
+    armTmr3();
+    scheduler_->tick(context_.os.clock.now());
 }
 
 void TFrm_Main::LoadScriptList() {
@@ -195,12 +225,15 @@ void TFrm_Main::LoadScriptList() {
 }
 
 void TFrm_Main::LoadTimedList() {
+    timedList->LoadTimedList();
 }
 
-void TFrm_Main::RunScriptByHotkey(const QString &) {
+void TFrm_Main::RunScriptByHotkey(const QString &id) {
+    runner_->RunScriptByHotkey(id);
 }
 
-void TFrm_Main::RunScriptSteps(const QString &, int) {
+void TFrm_Main::RunScriptSteps(const QString &steps, int cycles) {
+    runner_->RunScriptSteps(steps, cycles);
 }
 
 void TFrm_Main::RegisterStopHotkey() {

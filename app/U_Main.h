@@ -20,9 +20,12 @@ class QTextBrowser;
 namespace lumo {
 
 class ScriptList;
+class ScriptRunner;
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
+class TimedList;
+class TimedScheduler;
 
 class TFrm_Main final : public QWidget {
     Q_OBJECT
@@ -61,6 +64,7 @@ class TFrm_Main final : public QWidget {
     QWidget *wb1;
     SinglePointPanel *singlePoint;
     ScriptList *scriptList;
+    TimedList *timedList;
     QPushButton *btn2; // about
     QPushButton *btn4; // more software
     QPushButton *btn5; // feedback
@@ -74,6 +78,9 @@ class TFrm_Main final : public QWidget {
   private:
     void buildFirstTab();
     void buildSecondTab();
+    void buildThirdTab();
+    // tmr3 ticks at the start of every second, however late the last came.
+    void armTmr3();
     void moveLinkIntoStatusBar();
 
     MainState state_;
@@ -82,6 +89,8 @@ class TFrm_Main final : public QWidget {
     MainContext context_;
     QStringList arguments_;
     std::unique_ptr<SingleClicker> clicker_;
+    std::unique_ptr<ScriptRunner> runner_;
+    std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
 };
 

@@ -1,0 +1,289 @@
+// The timed tab: loading, enabling, deleting, the scheduler's tick on the
+// main window, start with the session and the autotime start.
+
+#include "timed/TimedList.h"
+#include "app/StatusBar.h"
+#include "app/Texts.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+// Rows put into the fixture's acdb.mdb behind the program's back; a null
+// QVariant stores NULL.
+void seed(const GuiFixture &f, const QList<QVariantList> &rows) {
+    const QString name = QStringLiteral("seed");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(f.databasePath());
+        QVERIFY(db.open());
+        for (const QVariantList &row : rows) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("insert into tplist (tpname,mpoint,nums) values(:a,:b,:c)"));
+            query.bindValue(QStringLiteral(":a"), row[0]);
+            query.bindValue(QStringLiteral(":b"), row[1]);
+            query.bindValue(QStringLiteral(":c"), row[2]);
+            QVERIFY(query.exec());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QStringList column(const QTreeWidget &lv3, int column) {
+    QStringList texts;
+    for (int i = 0; i < lv3.topLevelItemCount(); ++i)
+        texts << lv3.topLevelItem(i)->text(column);
+    return texts;
+}
+
+const QString kOn = QStringLiteral("已启用");
+const QString kOff = QStringLiteral("未启用");
+
+struct Timed {
+    GuiFixture f;
+    TFrm_Main *main = nullptr;
+
+    explicit Timed(const QList<QVariantList> &rows = {},
+                   const QStringList &arguments = {QStringLiteral("lumoclick")}) {
+        seed(f, rows);
+        main = &f.start(arguments);
+    }
+    TimedList &list() { return *main->timedList; }
+    QTreeWidget &lv3() { return *main->timedList->lv3; }
+    void select(int row) { lv3().setCurrentItem(lv3().topLevelItem(row)); }
+    QStringList statuses() { return column(lv3(), TimedList::StatusColumn); }
+};
+
+const QList<QVariantList> kThreeTasks = {
+    {QStringLiteral("9:05:03"), QStringLiteral("10,20,左键单击,100|"), QStringLiteral("2")},
+    {QStringLiteral("09:05:03"), QStringLiteral(""), QStringLiteral("007")},
+    {QStringLiteral("13:00:00"), QStringLiteral("1,2,右键双击,5|3,4,无点击,6|"), QStringLiteral("")}};
+
+} // namespace
+
+class TimedListTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void listsEveryTaskNotEnabledWithTheCycleCountBeforeTheSteps() {
+        Timed t(kThreeTasks);
+        QTreeWidget &lv3 = t.lv3();
+        QCOMPARE(lv3.columnCount(), 5);
+        const QStringList captions = {QStringLiteral("行号"), QStringLiteral("定时时间"),
+                                      QStringLiteral("点击次数"), QString(), QStringLiteral("状态")};
+        const int widths[] = {50, 100, 80, 1, 60};
+        for (int c = 0; c < 5; ++c) {
+            QCOMPARE(lv3.headerItem()->text(c), captions[c]);
+            QCOMPARE(lv3.columnWidth(c), widths[c]);
+        }
+        QCOMPARE(column(lv3, 0),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+        QCOMPARE(column(lv3, 1), (QStringList{QStringLiteral("9:05:03"), QStringLiteral("09:05:03"),
+                                              QStringLiteral("13:00:00")}));
+        QCOMPARE(column(lv3, 2), (QStringList{QStringLiteral("2"), QStringLiteral("007"), QString()}));
+        QCOMPARE(column(lv3, 3), (QStringList{QStringLiteral("10,20,左键单击,100|"), QString(),
+                                              QStringLiteral("1,2,右键双击,5|3,4,无点击,6|")}));
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+        QCOMPARE(lv3.selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(lv3.editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(t.f.fake.messageBoxes.shown().empty());
+    }
+
+    void enablingColoursTheRowAndAReloadSetsEveryRowBack() {
+        Timed t(kThreeTasks);
+        t.list().btn15->click(); // nothing selected: nothing happens
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+        t.select(1);
+        t.list().btn15->click();
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
+        QCOMPARE(t.list().lv3CustomDrawItem(*t.lv3().topLevelItem(1)),
+                 std::make_optional(QColor(166, 202, 240)));
+        QCOMPARE(t.list().lv3CustomDrawItem(*t.lv3().topLevelItem(0)), std::nullopt);
+        // Drawn light blue: a pixel of the row's time cell, selection cleared.
+        t.lv3().clearSelection();
+        const QImage image = t.lv3().viewport()->grab().toImage();
+        const QRect cell = t.lv3().visualItemRect(t.lv3().topLevelItem(1));
+        QCOMPARE(QColor(image.pixel(cell.left() + 95, cell.center().y())), QColor(166, 202, 240));
+        QVERIFY(QColor(image.pixel(cell.left() + 95, cell.center().y() - cell.height())) !=
+                QColor(166, 202, 240));
+        t.select(1);
+        t.list().btn16->click();
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+        t.select(0);
+        t.list().btn15->click();
+        t.select(2);
+        t.list().btn15->click();
+        t.main->LoadTimedList();
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+        QVERIFY(!t.list().selectedRow());
+    }
+
+    void deleteAsksAndNoChangesNothing() {
+        Timed t(kThreeTasks);
+        t.list().btn14->click();
+        QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("请选择您要删除的记录")});
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
+        t.f.fake.messageBoxes.clear();
+
+        t.select(1);
+        t.list().btn15->click();
+        t.f.fake.messageBoxes.answer(IDNO);
+        t.list().btn14->click();
+        const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
+        QCOMPARE(box.text, QStringLiteral("是否确定要删除选定记录."));
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
+        QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
+        QCOMPARE(t.lv3().topLevelItemCount(), 3);
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
+
+        t.f.fake.messageBoxes.answer(IDYES);
+        t.list().btn14->click();
+        QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
+        // Gone from the file too, not only from the list.
+        t.main->LoadTimedList();
+        QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+    }
+
+    void aNullStopsTheLoadKeepingTheRowsFilledSoFar() {
+        Timed t({{QStringLiteral("9:00:05"), QStringLiteral("1,1,左键单击,1|"), QStringLiteral("1")},
+                 {QStringLiteral("9:00:06"), QStringLiteral("2,2,左键单击,1|"), QVariant()},
+                 {QStringLiteral("9:00:07"), QStringLiteral("3,3,左键单击,1|"), QStringLiteral("1")}});
+        QCOMPARE(t.lv3().topLevelItemCount(), 2);
+        QCOMPARE(t.lv3().topLevelItem(1)->text(TimedList::TimeColumn), QStringLiteral("9:00:06"));
+        QCOMPARE(t.lv3().topLevelItem(1)->text(TimedList::StatusColumn), QString());
+        const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
+        QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
+        // Start-up ended there: no hotkey was registered.
+        QVERIFY(t.f.fake.hotkeys.registrations().empty());
+    }
+
+    void theTickDressesTheWindowAtTheStartOfEachSecond() {
+        GuiFixture f;
+        f.fake.advance(300); // the window is made 300 ms into a second
+        TFrm_Main &main = f.start();
+        main.setWindowTitle(QStringLiteral("other"));
+        f.fake.advance(699);
+        QCOMPARE(main.windowTitle(), QStringLiteral("other"));
+        f.fake.advance(1);
+        QCOMPARE(main.windowTitle(), texts::kSchedulerTitle);
+        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        main.stat1->setPanelText(0, QStringLiteral("x"));
+        f.fake.advance(1000);
+        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+    }
+
+    void aBadCycleCountIsReportedOnceAndTheSchedulerRuns() {
+        Timed t({{QStringLiteral("9:00:02"), QStringLiteral("1,1,左键单击,1|"), QStringLiteral("x")},
+                 {QStringLiteral("9:00:04"), QStringLiteral("1,1,左键单击,1|"), QStringLiteral("y")}});
+        t.list().enableAll();
+        t.f.fake.advance(3000);
+        const QString text = QStringLiteral("定时点击出错,请联系作者反馈错误信息.QQ:");
+        QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{text});
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("提示"));
+        t.f.fake.advance(2000);
+        QCOMPARE(t.f.fake.messageBoxes.texts(), (QStringList{text, text}));
+        QVERIFY(t.f.fake.timers.isRunning(t.main, TFrm_Main::kTmr3Id));
+    }
+
+    void aDueTaskPlaysCycleByCycleAndTheStopHotkeyEndsOnlyTheCycleInProgress() {
+        Timed t({{QStringLiteral("9:00:02"), QStringLiteral("10,20,左键单击,100|30,40,左键单击,100|"),
+                  QStringLiteral("3")}});
+        t.select(0);
+        t.list().btn15->click();
+        // The stop hotkey F6 while the first step waits.
+        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(0, 117)); });
+        t.f.fake.advance(6000);
+        std::vector<qint64> downs;
+        std::vector<Point> where;
+        for (const fake::MouseCall &call : t.f.fake.mouse.buttonCalls())
+            if (call.flags == MOUSEEVENTF_LEFTDOWN) {
+                downs.push_back(call.timeMs);
+                where.push_back(call.at);
+            }
+        QCOMPARE(downs, (std::vector<qint64>{2000, 2100, 2200, 3100, 3200}));
+        QCOMPARE(where, (std::vector<Point>{{10, 20}, {10, 20}, {30, 40}, {10, 20}, {30, 40}}));
+        QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("     鼠标点击器已经停止.     ")});
+        QCOMPARE(t.statuses(), QStringList{kOn});
+    }
+
+    void theStartButtonWritesTheEntryAndReportsAFailure() {
+        Timed t;
+        t.list().btn3->click();
+        t.list().btn3->click();
+        const QPair<QString, QString> entry{QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
+                                            QStringLiteral("autotime")};
+        QCOMPARE(t.f.fake.sessionStart.written, (QList<QPair<QString, QString>>{entry, entry}));
+        QVERIFY(t.f.fake.messageBoxes.shown().empty());
+        QCOMPARE(t.list().btn3->text(), QStringLiteral("设置开机启动"));
+
+        t.f.fake.sessionStart.fails = true;
+        t.list().btn3->click();
+        QCOMPARE(t.f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("Failed to set data for 'lumoclick'")});
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONERROR);
+    }
+
+    void theAutotimeStartEnablesEveryTaskAndMinimises() {
+        Timed t(kThreeTasks, {QStringLiteral("lumoclick"), QStringLiteral("autotime"), QStringLiteral("x")});
+        QCOMPARE(t.statuses(), (QStringList{kOn, kOn, kOn}));
+        QVERIFY(t.main->isMinimized());
+        // The rest of start-up ran.
+        QCOMPARE(t.f.fake.hotkeys.registrations().size(), std::size_t(2));
+        // Nothing was stored: a reload forgets it.
+        t.main->LoadTimedList();
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+    }
+
+    void onlyTheExactArgumentIsTheAutotimeStart() {
+        for (const QString &argument :
+             {QStringLiteral("Autotime"), QStringLiteral("autotime "), QStringLiteral("autotimex")}) {
+            Timed t(kThreeTasks, {QStringLiteral("lumoclick"), argument});
+            QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
+            QVERIFY(!t.main->isMinimized());
+        }
+        Timed empty({}, {QStringLiteral("lumoclick"), QStringLiteral("autotime")});
+        QCOMPARE(empty.lv3().topLevelItemCount(), 0);
+        QVERIFY(empty.main->isMinimized());
+    }
+
+    void addModifyAndDoubleClickOpenTheEditorsHooks() {
+        Timed t(kThreeTasks);
+        t.list().btn12->click(); // unset: nothing
+        t.list().btn13->click();
+        QVERIFY(t.f.fake.messageBoxes.shown().empty());
+        int adds = 0;
+        QStringList modified;
+        t.list().onAdd = [&] { ++adds; };
+        t.list().onModify = [&] {
+            modified << (t.list().selectedRow() ? t.list().selectedRow()->id : QString());
+        };
+        t.list().btn12->click();
+        QCOMPARE(adds, 1);
+        t.list().lv3DblClick(); // nothing selected
+        QVERIFY(modified.isEmpty());
+        t.select(2);
+        t.list().lv3DblClick();
+        t.list().btn13->click();
+        QCOMPARE(modified, (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
+    }
+};
+
+QTEST_MAIN(TimedListTest)
+#include "TimedListTest.moc"
