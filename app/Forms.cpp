@@ -1,5 +1,8 @@
 #include "app/Forms.h"
 
+#include "scripts/ScriptList.h"
+#include "scripts/U_shotkey.h"
+
 namespace lumo {
 
 namespace {
@@ -50,7 +53,10 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->frm_addtimemod = namedDialog(main, QStringLiteral("frm_addtimemod"));
     forms->Frm_modtimeadd = namedDialog(main, QStringLiteral("Frm_modtimeadd"));
     forms->Frm_ModTimemod = namedDialog(main, QStringLiteral("Frm_ModTimemod"));
-    forms->Frm_shotkey = namedDialog(main, QStringLiteral("Frm_shotkey"));
+    TFrm_Main *frmMain = forms->Frm_Main.get();
+    auto *shotkey = new TFrm_shotkey(frmMain->context(), main, [frmMain] { frmMain->LoadScriptList(); });
+    forms->Frm_shotkey = shotkey;
+    frmMain->scriptList->openStopHotkeyDialog = [shotkey] { shotkey->exec(); };
     forms->frm_mod_addpint = namedDialog(main, QStringLiteral("frm_mod_addpint"));
     forms->Frm_download = namedDialog(main, QStringLiteral("Frm_download"));
     return forms;

@@ -5,6 +5,7 @@
 #include "app/Texts.h"
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
+#include "scripts/ScriptList.h"
 #include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
 
@@ -97,9 +98,10 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     wb1->setGeometry(9, 433, 541, 24);
 
     buildFirstTab();
+    buildSecondTab();
 
-    runner_ =
-        std::make_unique<ScriptRunner>(context_, [](const QString &) { return std::optional<ScriptRow>(); });
+    runner_ = std::make_unique<ScriptRunner>(
+        context_, [this](const QString &id) { return scriptList->rowByHotkeyId(id); });
 
     // A failure in a hotkey handler ends that handler only; a run it
     // interrupted carries on.
@@ -111,6 +113,9 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
 }
 
 TFrm_Main::~TFrm_Main() {
+    // It releases its hotkeys through the router, which dies before the
+    // children would.
+    delete scriptList;
     context_.os.timers.KillTimer(this, kTmr3Id);
     context_.os.timers.KillTimer(this, SingleClicker::kTimerId);
     context_.os.hotkeys.setPressHandler({});
@@ -129,6 +134,13 @@ void TFrm_Main::buildFirstTab() {
         *buttons[i] = new QPushButton(captions[i], ts1);
         (*buttons[i])->setGeometry(60 + i * 110, 196, 96, 27);
     }
+}
+
+void TFrm_Main::buildSecondTab() {
+    scriptList = new ScriptList(context_, ts2);
+    scriptList->setObjectName(QStringLiteral("scriptList"));
+    scriptList->setGeometry(6, 4, 525, 248);
+    scriptList->playScript = [this](QString id) { context_.guarded([this, &id] { RunScriptByHotkey(id); }); };
 }
 
 void TFrm_Main::showEvent(QShowEvent *event) {
@@ -170,8 +182,12 @@ void TFrm_Main::WMHotKey(int id) {
         clicker_->Toggle();
         return;
     }
-    if (id == kStopHotkeyId)
+    if (id == kStopHotkeyId) {
+        // Script hotkeys arrive through the script list, so this press is
+        // the stop key's alone and must not play a script whose id is 1108.
         state_.stopRequest = QStringLiteral("1");
+        return;
+    }
     RunScriptByHotkey(QString::number(id));
 }
 
@@ -181,6 +197,7 @@ void TFrm_Main::tmr3Timer() {
 }
 
 void TFrm_Main::LoadScriptList() {
+    scriptList->LoadScriptList();
 }
 
 void TFrm_Main::LoadTimedList() {
