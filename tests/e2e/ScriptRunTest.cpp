@@ -5,59 +5,22 @@
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ScriptSetup.h"
 #include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-// Last: the X headers define macros (None, Bool) that other headers use as names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
 const QString kMainTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
 const QString kNoticeTitle = QStringLiteral("提示");
 constexpr int kStartTimeoutMs = 15000;
-// Without a window manager the main window sits centred on the 1280x1024
-// screen; the places below are its first script row and the enable button.
-constexpr int kWindowX = 365;
-constexpr int kWindowY = 311;
-constexpr int kWindowWidth = 549;
-constexpr int kWindowHeight = 401;
-constexpr int kFirstRowX = kWindowX + 80;
-constexpr int kFirstRowY = kWindowY + 172;
-constexpr int kEnableX = kWindowX + 409;
-constexpr int kEnableY = kWindowY + 345;
-
-bool storeScript(const QString &database, const QString &hotkey, const QString &steps,
-                 const QString &cycles) {
-    bool stored = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e2e"));
-        db.setDatabaseName(database);
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.prepare(
-                QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
-            query.bindValue(QStringLiteral(":a"), QStringLiteral("测试"));
-            query.bindValue(QStringLiteral(":b"), hotkey);
-            query.bindValue(QStringLiteral(":c"), steps);
-            query.bindValue(QStringLiteral(":d"), cycles);
-            stored = query.exec();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("e2e"));
-    return stored;
-}
 
 std::vector<e2e::Click> presses(const std::vector<e2e::Click> &clicks) {
     std::vector<e2e::Click> result;
@@ -77,24 +40,14 @@ class ScriptRunTest : public testing::Test {
 
     // Stores the script, starts the program and enables the script's row.
     void startWithScript(const QString &steps, const QString &cycles) {
-        ASSERT_TRUE(
-            storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"), steps, cycles));
+        ASSERT_TRUE(e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
+                                     steps, cycles));
         ASSERT_TRUE(folder_.start());
         ASSERT_TRUE(session_.waitForMappedWindow(kMainTitle, kStartTimeoutMs))
             << folder_.output().toStdString();
         QThread::msleep(500);
-        click(kFirstRowX, kFirstRowY);
-        click(kEnableX, kEnableY);
-        QThread::msleep(300);
+        e2e::enableFirstScript(session_);
         session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-enabled.png"));
-    }
-
-    void click(int x, int y) {
-        session_.movePointer(x, y);
-        XTestFakeButtonEvent(session_.display(), 1, True, 0);
-        XTestFakeButtonEvent(session_.display(), 1, False, 0);
-        XFlush(session_.display());
-        QThread::msleep(150);
     }
 
     std::unique_ptr<e2e::Helper> startClickTarget() {
@@ -178,10 +131,10 @@ TEST_F(ScriptRunTest, TheWindowRepaintsDuringAThreeSecondInterval) {
     ASSERT_FALSE(before.isNull());
     ASSERT_FALSE(during.isNull());
     int differing = 0;
-    for (int y = kWindowY; y < kWindowY + kWindowHeight; ++y)
-        for (int x = kWindowX; x < kWindowX + kWindowWidth; ++x)
+    for (int y = e2e::kMainWindowY; y < e2e::kMainWindowY + e2e::kMainWindowHeight; ++y)
+        for (int x = e2e::kMainWindowX; x < e2e::kMainWindowX + e2e::kMainWindowWidth; ++x)
             differing += before.pixel(x, y) != during.pixel(x, y);
-    EXPECT_LT(differing, kWindowWidth * kWindowHeight / 50)
+    EXPECT_LT(differing, e2e::kMainWindowWidth * e2e::kMainWindowHeight / 50)
         << "window area differs in " << differing << " pixels";
 }
 
