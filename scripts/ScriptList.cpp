@@ -10,8 +10,10 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSet>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include <iterator>
@@ -36,6 +38,24 @@ const ColumnLayout kColumns[] = {{QStringLiteral("行号"), 40},
                                  {QString(), 1},
                                  {QStringLiteral("点击次数"), 100},
                                  {QStringLiteral("状态"), 100}};
+
+// Draws each row as the list view this replaces did: enabled rows on the
+// highlight colour (decided by the status text alone), and a grid.
+class RowDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        if (index.siblingAtColumn(kColStatus).data().toString() == kStatusEnabled)
+            painter->fillRect(option.rect, kEnabledBackground);
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(QColor(0xd8, 0xd8, 0xd8));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
 
 ScriptRow rowOf(const QTreeWidgetItem &item) {
     return ScriptRow{item.text(kColId),    item.text(kColName),   item.text(kColHotkey),
@@ -66,8 +86,7 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
     lv2->setSelectionMode(QAbstractItemView::SingleSelection);
     lv2->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv2->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8; }"));
+    lv2->setItemDelegate(new RowDelegate(lv2));
     lv2->viewport()->installEventFilter(this);
 
     pm2 = new QMenu(this);
@@ -330,12 +349,8 @@ QTreeWidgetItem *ScriptList::selectedItem() const {
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-// Enabled rows stand out by their background; the text keeps its colour.
 void ScriptList::setStatus(QTreeWidgetItem &item, const QString &status) {
     item.setText(kColStatus, status);
-    const QBrush background = status == kStatusEnabled ? QBrush(kEnabledBackground) : QBrush();
-    for (int column = 0; column < lv2->columnCount(); ++column)
-        item.setBackground(column, background);
 }
 
 } // namespace lumo
