@@ -143,7 +143,7 @@ void TFrm_Main::buildSecondTab() {
     scriptList = new ScriptList(context_, ts2);
     scriptList->setObjectName(QStringLiteral("scriptList"));
     scriptList->setGeometry(6, 4, 525, 248);
-    scriptList->playScript = [this](const QString &id) { RunScriptByHotkey(id); };
+    scriptList->playScript = [this](QString id) { context_.guarded([this, &id] { RunScriptByHotkey(id); }); };
 }
 
 void TFrm_Main::buildThirdTab() {
