@@ -52,7 +52,8 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->Frm_ModTimemod = namedDialog(main, QStringLiteral("Frm_ModTimemod"));
     forms->Frm_shotkey = namedDialog(main, QStringLiteral("Frm_shotkey"));
     forms->frm_mod_addpint = namedDialog(main, QStringLiteral("frm_mod_addpint"));
-    forms->Frm_download = namedDialog(main, QStringLiteral("Frm_download"));
+    forms->Frm_download = new TFrm_download(os, main);
+    forms->Frm_Main->Frm_download = forms->Frm_download;
     return forms;
 }
 

@@ -22,6 +22,8 @@ namespace lumo {
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
+class TFrm_download;
+class UpdatePage;
 
 class TFrm_Main final : public QWidget {
     Q_OBJECT
@@ -42,6 +44,8 @@ class TFrm_Main final : public QWidget {
     void RunScriptByHotkey(const QString &id);
     void RunScriptSteps(const QString &steps, int cycles);
     void RegisterStopHotkey();
+    // The update page has loaded: the update check.
+    void wb1DocumentComplete();
 
     MainContext &context() { return context_; }
     MainState &state() { return state_; }
@@ -57,7 +61,9 @@ class TFrm_Main final : public QWidget {
     StatusBar *stat1;
     QLabel *lbl12;
     QTextBrowser *wb2;
-    QWidget *wb1;
+    UpdatePage *wb1;
+    // The update window, which the update check opens; set once it exists.
+    TFrm_download *Frm_download = nullptr;
     SinglePointPanel *singlePoint;
     QPushButton *btn2; // about
     QPushButton *btn4; // more software
