@@ -184,6 +184,7 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.server.seenLines(),
                  (QList<QByteArray>{"GET /update.html", "HEAD /setup.exe", "GET /setup.exe"}));
         for (const test::SeenRequest &request : rig.server.seen().mid(1)) {
+            QCOMPARE(request.version, QByteArray("HTTP/1.1"));
             QCOMPARE(request.header("User-Agent"), QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
             QCOMPARE(request.header("Accept"), QByteArray("text/html, */*"));
             QCOMPARE(request.header("Content-Type"), QByteArray("text/html"));

@@ -28,6 +28,7 @@ struct Route {
 struct SeenRequest {
     QByteArray method;
     QByteArray path;
+    QByteArray version;
     QHash<QByteArray, QByteArray> headers; // names in lower case
     QByteArray header(const QByteArray &name) const { return headers.value(name.toLower()); }
 };
@@ -75,6 +76,7 @@ class TestHttpServer {
         const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
         request.method = first.value(0);
         request.path = first.value(1);
+        request.version = first.value(2);
         for (const QByteArray &line : lines.mid(1)) {
             const qsizetype colon = line.indexOf(':');
             if (colon > 0)
