@@ -29,10 +29,10 @@ const QString kFailureCaption = QStringLiteral("下载失败");
 
 } // namespace
 
-TFrm_download::TFrm_download(platform::Services &os, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
+TFrm_download::TFrm_download(platform::Services &os)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
       endProgram([] { QCoreApplication::exit(0); }), os_(os),
       cancelled_(std::make_shared<std::atomic_bool>(false)) {
     setObjectName(QStringLiteral("Frm_download"));

@@ -23,7 +23,7 @@ class StatusBar;
 class TFrm_download final : public QWidget {
     Q_OBJECT
   public:
-    TFrm_download(platform::Services &os, QWidget *owner);
+    explicit TFrm_download(platform::Services &os);
     ~TFrm_download() override;
 
     // Starts the worker on the address in edt1.

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace lumo;
 using namespace platform;
@@ -73,7 +74,7 @@ struct UpdateRig {
     // Starts the program and waits until the update page has been read.
     void startAndLoad() {
         f.start();
-        download = f.forms->Frm_download;
+        download = f.forms->Frm_download.get();
         download->endProgram = [this] { ++ends; };
         QSignalSpy complete(f.main().wb1, &UpdatePage::documentComplete);
         QVERIFY(complete.wait(5000));
@@ -292,6 +293,25 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
         QVERIFY(rig.strayFiles().isEmpty());
+    }
+
+    // With the main window hidden, the update window alone keeps the program
+    // running: a message box closing must not end it before tmr1 does.
+    void theUpdateWindowKeepsTheProgramRunningWhileTheMainWindowIsHidden() {
+        UpdateRig rig;
+        rig.server.route("/setup.exe").stallAfter = 10;
+        rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
+        rig.startAndLoad();
+        QVERIFY(!rig.f.main().isVisible());
+        // Only the application's own loop ends on the last window closed.
+        QTimer::singleShot(0, qApp, [] {
+            auto *box = new QWidget;
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->show();
+            box->close();
+        });
+        QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 7);
     }
 
     void dressesTheUpdateWindow() {
