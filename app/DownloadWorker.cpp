@@ -59,18 +59,17 @@ void TMyThread::Execute() {
     QNetworkAccessManager network;
     qint64 size = 0;
     QByteArray body;
-    if (!fetchSize(network, size) || !fetchBody(network, body)) {
-        if (!*cancelled_)
-            emit failed();
-        return;
-    }
     // A body that is not the announced size, or not the published one, is
     // not an installer worth starting.
-    if (body.size() != size || !writeInstaller(body)) {
-        emit failed();
+    const bool done =
+        fetchSize(network, size) && fetchBody(network, body) && body.size() == size && writeInstaller(body);
+    // After a cancel the program is ending: nobody is left to tell.
+    if (*cancelled_)
         return;
-    }
-    emit installerReady(job_.targetPath);
+    if (done)
+        emit installerReady(job_.targetPath);
+    else
+        emit failed();
 }
 
 bool TMyThread::fetchSize(QNetworkAccessManager &network, qint64 &size) {
