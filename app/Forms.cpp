@@ -29,9 +29,10 @@ const QStringList &Forms::creationOrder() {
 }
 
 QList<QObject *> Forms::all() const {
-    return {Frm_Main.get(), frm_addpoint,  Frm_AddMP,       dm1,         Frm_AddTime,    Frm_ModPoint,
-            Frm_ModMP,      frm_addpoint1, Frm_ModPoint2,   Frm_ModTime, frm_addtimemod, Frm_modtimeadd,
-            Frm_ModTimemod, Frm_shotkey,   frm_mod_addpint, Frm_download};
+    return {Frm_Main.get(), frm_addpoint, Frm_AddMP,       dm1,
+            Frm_AddTime,    Frm_ModPoint, Frm_ModMP,       frm_addpoint1,
+            Frm_ModPoint2,  Frm_ModTime,  frm_addtimemod,  Frm_modtimeadd,
+            Frm_ModTimemod, Frm_shotkey,  frm_mod_addpint, Frm_download.get()};
 }
 
 std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir,
@@ -58,7 +59,8 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->Frm_shotkey = shotkey;
     frmMain->scriptList->openStopHotkeyDialog = [shotkey] { shotkey->exec(); };
     forms->frm_mod_addpint = namedDialog(main, QStringLiteral("frm_mod_addpint"));
-    forms->Frm_download = namedDialog(main, QStringLiteral("Frm_download"));
+    forms->Frm_download = std::make_unique<TFrm_download>(os);
+    forms->Frm_Main->Frm_download = forms->Frm_download.get();
     return forms;
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/U_Main.h"
 #include "app/U_dm.h"
+#include "app/U_download.h"
 
 #include <QDialog>
 
@@ -27,7 +28,9 @@ struct Forms {
     QDialog *Frm_ModTimemod = nullptr;
     QDialog *Frm_shotkey = nullptr;
     QDialog *frm_mod_addpint = nullptr;
-    QDialog *Frm_download = nullptr;
+    // Without owner window: a window with one does not keep the program
+    // running once the main window is hidden and a message box closes.
+    std::unique_ptr<TFrm_download> Frm_download;
 
     // Instance names in creation order.
     static const QStringList &creationOrder();

@@ -4,34 +4,29 @@
 
 namespace lumo {
 
-namespace {
-
-constexpr int kWidths[StatusBar::kPanelCount] = {160, 180, 190};
-
-} // namespace
-
-StatusBar::StatusBar(QWidget *parent) : QFrame(parent) {
+StatusBar::StatusBar(QWidget *parent, const QList<int> &widths) : QFrame(parent) {
     int left = 0;
-    for (int i = 0; i < kPanelCount; ++i) {
-        panels_[i] = new QLabel(this);
-        panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[i]->setGeometry(left, 1, kWidths[i] - 2, kHeight - 2);
-        panels_[i]->setIndent(2);
-        left += kWidths[i];
+    for (const int width : widths) {
+        auto *panel = new QLabel(this);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setGeometry(left, 1, width - 2, kHeight - 2);
+        panel->setIndent(2);
+        panels_.append(panel);
+        left += width;
     }
 }
 
 void StatusBar::setPanelText(int panel, const QString &text) {
-    if (panel >= 0 && panel < kPanelCount)
+    if (panel >= 0 && panel < panelCount())
         panels_[panel]->setText(text);
 }
 
 QString StatusBar::panelText(int panel) const {
-    return panel >= 0 && panel < kPanelCount ? panels_[panel]->text() : QString();
+    return panel >= 0 && panel < panelCount() ? panels_[panel]->text() : QString();
 }
 
 QRect StatusBar::panelRect(int panel) const {
-    return panel >= 0 && panel < kPanelCount ? panels_[panel]->geometry() : QRect();
+    return panel >= 0 && panel < panelCount() ? panels_[panel]->geometry() : QRect();
 }
 
 } // namespace lumo

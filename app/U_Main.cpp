@@ -3,6 +3,8 @@
 #include "app/Banner.h"
 #include "app/StatusBar.h"
 #include "app/Texts.h"
+#include "app/UpdateCheck.h"
+#include "app/UpdatePage.h"
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
 #include "scripts/ScriptList.h"
@@ -95,9 +97,10 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     lbl12->hide();
 
     // Out of sight below the client area, as the update check wants it.
-    wb1 = new QWidget(this);
+    wb1 = new UpdatePage(this);
     wb1->setObjectName(QStringLiteral("wb1"));
     wb1->setGeometry(9, 433, 541, 24);
+    connect(wb1, &UpdatePage::documentComplete, this, &TFrm_Main::wb1DocumentComplete);
 
     buildFirstTab();
     buildSecondTab();
@@ -184,12 +187,18 @@ void TFrm_Main::FormShow() {
             // Minimised until the tray icon can take the window away.
             showMinimized();
         }
-        // The help and update pages load here once their views exist.
+        // The help page loads here once its view exists.
+        wb1->load(UpdatePage::address());
         moveLinkIntoStatusBar();
         singlePoint->Load();
         singlePoint->RegisterStartHotkey();
         RegisterStopHotkey();
     });
+}
+
+void TFrm_Main::wb1DocumentComplete() {
+    if (Frm_download)
+        runUpdateCheck(*wb1, *Frm_download, this);
 }
 
 void TFrm_Main::moveLinkIntoStatusBar() {

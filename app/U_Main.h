@@ -26,6 +26,8 @@ class SinglePointPanel;
 class StatusBar;
 class TimedList;
 class TimedScheduler;
+class TFrm_download;
+class UpdatePage;
 
 class TFrm_Main final : public QWidget {
     Q_OBJECT
@@ -46,6 +48,8 @@ class TFrm_Main final : public QWidget {
     void RunScriptByHotkey(const QString &id);
     void RunScriptSteps(const QString &steps, int cycles);
     void RegisterStopHotkey();
+    // The update page has loaded: the update check.
+    void wb1DocumentComplete();
 
     MainContext &context() { return context_; }
     MainState &state() { return state_; }
@@ -61,7 +65,9 @@ class TFrm_Main final : public QWidget {
     StatusBar *stat1;
     QLabel *lbl12;
     QTextBrowser *wb2;
-    QWidget *wb1;
+    UpdatePage *wb1;
+    // The update window, which the update check opens; set once it exists.
+    TFrm_download *Frm_download = nullptr;
     SinglePointPanel *singlePoint;
     ScriptList *scriptList;
     TimedList *timedList;
