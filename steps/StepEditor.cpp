@@ -149,7 +149,6 @@ void StepEditor::showModal() {
     if (const QWidget *main = context_.mainWindow)
         move(main->frameGeometry().center() - rect().center());
     show();
-    raise();
     activateWindow();
 }
 
