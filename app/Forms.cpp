@@ -1,5 +1,8 @@
 #include "app/Forms.h"
 
+#include "scripts/ScriptList.h"
+#include "scripts/U_shotkey.h"
+
 namespace lumo {
 
 namespace {
@@ -14,6 +17,20 @@ QDialog *namedDialog(QWidget *owner, const QString &name) {
 template <typename Window> Window *named(Window *window, const QString &name) {
     window->setObjectName(name);
     return window;
+}
+
+void wireScriptEditors(Forms &forms) {
+    TFrm_Main *frmMain = forms.Frm_Main.get();
+    ScriptList *list = frmMain->scriptList;
+    TFrm_AddMP *add = forms.Frm_AddMP;
+    TFrm_ModMP *modify = forms.Frm_ModMP;
+    for (ScriptEditor *editor : {static_cast<ScriptEditor *>(add), static_cast<ScriptEditor *>(modify)})
+        editor->setLoadScriptList([frmMain] { frmMain->LoadScriptList(); });
+    list->openAddEditor = [add] { add->openForNewScript(); };
+    list->openModifyEditor = [list, modify] {
+        const std::optional<ScriptRow> row = list->selectedRow();
+        modify->openForScript(row ? &*row : nullptr);
+    };
 }
 
 } // namespace
@@ -56,11 +73,15 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->frm_addtimemod = named(new Tfrm_addtimemod(context, main), QStringLiteral("frm_addtimemod"));
     forms->Frm_modtimeadd = named(new TFrm_modtimeadd(context, main), QStringLiteral("Frm_modtimeadd"));
     forms->Frm_ModTimemod = named(new TFrm_ModTimemod(context, main), QStringLiteral("Frm_ModTimemod"));
-    forms->Frm_shotkey = namedDialog(main, QStringLiteral("Frm_shotkey"));
+    TFrm_Main *frmMain = forms->Frm_Main.get();
+    auto *shotkey = new TFrm_shotkey(frmMain->context(), main, [frmMain] { frmMain->LoadScriptList(); });
+    forms->Frm_shotkey = shotkey;
+    frmMain->scriptList->openStopHotkeyDialog = [shotkey] { shotkey->exec(); };
     forms->frm_mod_addpint = named(new Tfrm_mod_addpint(context, main), QStringLiteral("frm_mod_addpint"));
     forms->Frm_download = namedDialog(main, QStringLiteral("Frm_download"));
     forms->Frm_AddMP->setStepEditors(forms->frm_addpoint, forms->Frm_ModPoint);
     forms->Frm_ModMP->setStepEditors(forms->frm_mod_addpint, forms->Frm_ModPoint2);
+    wireScriptEditors(*forms);
     return forms;
 }
 

@@ -5,6 +5,7 @@
 #include "app/Texts.h"
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
+#include "scripts/ScriptList.h"
 #include "scripts/StopHotkey.h"
 
 #include <QCheckBox>
@@ -96,6 +97,7 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     wb1->setGeometry(9, 433, 541, 24);
 
     buildFirstTab();
+    buildSecondTab();
 
     router_.addReceiver(this, [this](int id) { WMHotKey(id); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
@@ -105,6 +107,9 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
 }
 
 TFrm_Main::~TFrm_Main() {
+    // It releases its hotkeys through the router, which dies before the
+    // children would.
+    delete scriptList;
     context_.os.timers.KillTimer(this, kTmr3Id);
     context_.os.timers.KillTimer(this, SingleClicker::kTimerId);
     context_.os.hotkeys.setPressHandler({});
@@ -123,6 +128,13 @@ void TFrm_Main::buildFirstTab() {
         *buttons[i] = new QPushButton(captions[i], ts1);
         (*buttons[i])->setGeometry(60 + i * 110, 196, 96, 27);
     }
+}
+
+void TFrm_Main::buildSecondTab() {
+    scriptList = new ScriptList(context_, ts2);
+    scriptList->setObjectName(QStringLiteral("scriptList"));
+    scriptList->setGeometry(6, 4, 525, 248);
+    scriptList->playScript = [this](const QString &id) { RunScriptByHotkey(id); };
 }
 
 void TFrm_Main::showEvent(QShowEvent *event) {
@@ -164,8 +176,12 @@ void TFrm_Main::WMHotKey(int id) {
         clicker_->Toggle();
         return;
     }
-    if (id == kStopHotkeyId)
+    if (id == kStopHotkeyId) {
+        // Script hotkeys arrive through the script list, so this press is
+        // the stop key's alone and must not play a script whose id is 1108.
         state_.stopRequest = QStringLiteral("1");
+        return;
+    }
     RunScriptByHotkey(QString::number(id));
 }
 
@@ -175,6 +191,7 @@ void TFrm_Main::tmr3Timer() {
 }
 
 void TFrm_Main::LoadScriptList() {
+    scriptList->LoadScriptList();
 }
 
 void TFrm_Main::LoadTimedList() {

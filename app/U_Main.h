@@ -19,6 +19,7 @@ class QTextBrowser;
 
 namespace lumo {
 
+class ScriptList;
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
@@ -59,6 +60,7 @@ class TFrm_Main final : public QWidget {
     QTextBrowser *wb2;
     QWidget *wb1;
     SinglePointPanel *singlePoint;
+    ScriptList *scriptList;
     QPushButton *btn2; // about
     QPushButton *btn4; // more software
     QPushButton *btn5; // feedback
@@ -71,6 +73,7 @@ class TFrm_Main final : public QWidget {
 
   private:
     void buildFirstTab();
+    void buildSecondTab();
     void moveLinkIntoStatusBar();
 
     MainState state_;

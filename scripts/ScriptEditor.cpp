@@ -174,7 +174,6 @@ void ScriptEditor::btn1Click() {
             return;
         store(name, hotkeyText, encodeStepList(*lv1), cycles);
         close();
-        afterStore(hotkeyText);
         if (loadScriptList_)
             loadScriptList_();
     });

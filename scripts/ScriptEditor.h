@@ -27,7 +27,8 @@ class ScriptEditor : public QDialog {
   public:
     // The editors its btn4 and btn5 open; they work on this dialog's lv1.
     void setStepEditors(StepEditor *add, StepEditor *modify);
-    // Refills the script list after a save.
+    // Refills the script list after a save; the list also moves a held
+    // script hotkey to the text just stored.
     void setLoadScriptList(std::function<void()> load) { loadScriptList_ = std::move(load); }
 
     // Centres the dialog over the main window and shows it modally.
@@ -74,8 +75,6 @@ class ScriptEditor : public QDialog {
     virtual bool nameIsFree(const QString &name) = 0;
     virtual void store(const QString &name, const QString &hotkeyText, const QString &steps,
                        const QString &cycles) = 0;
-    // After the store and the close, before the list is refilled.
-    virtual void afterStore(const QString &hotkeyText) { Q_UNUSED(hotkeyText) }
     // Refuses OK with a notice and puts the focus where the fault is.
     void refuse(const QString &text, QWidget *focus);
 

@@ -23,7 +23,6 @@ void TFrm_ModMP::openForScript(const ScriptRow *selected) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."), information);
         return;
     }
-    opened_ = *selected;
     edt1->setText(selected->name);
     edt2->setText(selected->cycles);
     const SelectorParse selectors = parseForSelectors(selected->hotkey);
@@ -47,13 +46,6 @@ void TFrm_ModMP::store(const QString &name, const QString &hotkeyText, const QSt
     qry1.setParam(QStringLiteral("c"), name);
     qry1.setParam(QStringLiteral("d"), cycles);
     qry1.execute();
-}
-
-void TFrm_ModMP::afterStore(const QString &hotkeyText) {
-    // Left alone, the held key would stay the old one while the list shows
-    // the new text.
-    if (opened_.status == kScriptEnabled && rebindHotkey_)
-        rebindHotkey_(opened_.id, hotkeyText);
 }
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 // The add and modify script dialogs: the step list built through the step
 // editors, OK with its refusals and its rows in mplist, the openers.
 
+#include "scripts/ScriptList.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QComboBox>
@@ -18,16 +19,18 @@ namespace {
 struct Scripts {
     GuiFixture f;
     int reloads = 0;
-    std::vector<std::pair<QString, QString>> rebinds;
 
     Scripts() {
         f.start();
         for (ScriptEditor *dialog :
              {static_cast<ScriptEditor *>(add()), static_cast<ScriptEditor *>(modify())})
-            dialog->setLoadScriptList([this] { ++reloads; });
-        modify()->setRebindHotkey(
-            [this](const QString &id, const QString &hotkeyText) { rebinds.emplace_back(id, hotkeyText); });
+            dialog->setLoadScriptList([this] {
+                ++reloads;
+                f.main().LoadScriptList();
+            });
     }
+    ScriptList &list() { return *f.main().scriptList; }
+    void selectScript(int row) { list().lv2->setCurrentItem(list().lv2->topLevelItem(row)); }
     TFrm_AddMP *add() { return f.forms->Frm_AddMP; }
     TFrm_ModMP *modify() { return f.forms->Frm_ModMP; }
 
@@ -106,7 +109,7 @@ class ScriptEditorTest : public QObject {
 
     void addFlowStoresTheStepsAndModifyStoresTheSameAgain() {
         Scripts s;
-        s.add()->openForNewScript();
+        s.list().btn7Click();
         QVERIFY(s.add()->isVisible());
         s.add()->edt1->setText(QStringLiteral("登录"));
         s.add()->cbb1->setEditText(QStringLiteral("Ctrl+Alt"));
@@ -135,14 +138,17 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.table(),
                  QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
 
-        s.modify()->openForScript(nullptr);
+        s.list().lv2->clearSelection();
+        s.list().btn8Click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的项目.")});
         QCOMPARE(s.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&s.f.main()));
         QVERIFY(!s.modify()->isVisible());
 
-        const ScriptRow row = s.storedRow(0);
-        s.modify()->openForScript(&row);
+        QCOMPARE(s.list().rows().size(), 1);
+        s.selectScript(0);
+        s.list().btn8Click();
         QVERIFY(s.modify()->isVisible());
+        QCOMPARE(s.modify()->edt1->text(), QStringLiteral("登录"));
         QCOMPARE(s.modify()->cbb1->currentText(), QStringLiteral("Ctrl+Alt"));
         QCOMPARE(s.modify()->cbb2->currentText(), QStringLiteral("F9"));
         QCOMPARE(s.modify()->edt2->text(), QStringLiteral("3"));
@@ -153,15 +159,16 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.reloads, 2);
         QCOMPARE(s.table(),
                  QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
-        // The script was not enabled: no hotkey to move.
-        QVERIFY(s.rebinds.empty());
     }
 
     void modifyEditsStepsThroughItsOwnEditors() {
         Scripts s;
         s.addScript(QStringLiteral("a"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
-        const ScriptRow row = s.storedRow(0, QStringLiteral("已启用"));
-        s.modify()->openForScript(&row);
+        s.selectScript(0);
+        s.list().btn10Click(); // enable: Ctrl+F6
+        QVERIFY(s.list().isHotkeyHeld(QStringLiteral("1")));
+        s.list().lv2DblClick();
+        QVERIFY(s.modify()->isVisible());
         s.modify()->btn5->click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的点击坐标.")});
         s.modify()->lv1->setCurrentItem(s.modify()->lv1->topLevelItem(1));
@@ -181,9 +188,12 @@ class ScriptEditorTest : public QObject {
         s.modify()->btn1->click();
         QCOMPARE(s.table(), QStringList{QStringLiteral(
                                 "1|a|F10|1,1,左键单击,20|30,40,左键单击,20|50,60,左键单击,20||1")});
-        // The held key follows the stored text.
-        QCOMPARE(s.rebinds,
-                 (std::vector<std::pair<QString, QString>>{{QStringLiteral("1"), QStringLiteral("F10")}}));
+        // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
+        QCOMPARE(s.list().rows().front().status, QStringLiteral("已启用"));
+        const fake::HotkeyCall last = s.f.fake.hotkeys.registrations().back();
+        QCOMPARE(qMakePair(last.modifiers, last.vk), qMakePair(0u, 121u));
+        QVERIFY(last.result);
+        QVERIFY(!s.f.fake.hotkeys.press(MOD_CONTROL, 117));
     }
 
     void okRefusesTheCycleCountFirstThenTheName() {

@@ -1,0 +1,108 @@
+#pragma once
+// The multi-point tab: every script of mplist in one list, the buttons that
+// add, modify, delete, enable and disable them, and the script hotkeys.
+//
+// Script hotkeys are registered on this widget rather than on the main
+// window, under identifiers of their own, so that no script id can ever
+// take the single-point (1008) or stop (1108) registration's place, and ids
+// beyond what the system accepts as an identifier still work.
+
+#include "engine/MainContext.h"
+#include "scripts/ScriptRow.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QList>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace lumo {
+
+inline const QString kStatusEnabled = QStringLiteral("已启用");
+inline const QString kStatusDisabled = QStringLiteral("未启用");
+
+// Columns of lv2.
+enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColSteps, kColCycles, kColStatus };
+
+class ScriptList final : public QGroupBox {
+    Q_OBJECT
+  public:
+    ScriptList(MainContext &context, QWidget *parent);
+    ~ScriptList() override;
+
+    // Refills the list from mplist. Rows whose script hotkey is held read
+    // "已启用"; a held hotkey whose stored text changed is registered anew.
+    void LoadScriptList();
+    // Registers the script's hotkey and marks the selected row.
+    void EnableScript(const QString &hotkeyText, const QString &idText);
+
+    void btn7Click();
+    void btn8Click();
+    void lv2DblClick();
+    void btn9Click();
+    void N8Click() { btn9Click(); }
+    void btn10Click();
+    void btn11Click();
+    void btn17Click();
+
+    // The first row whose id column is that text.
+    std::optional<ScriptRow> rowByHotkeyId(const QString &id) const;
+    QList<ScriptRow> rows() const;
+    std::optional<ScriptRow> selectedRow() const;
+    // Whether the script with that id holds its hotkey now.
+    bool isHotkeyHeld(const QString &id) const { return held_.contains(id); }
+
+    // Set by whoever owns the dialogs; each does nothing while unset.
+    std::function<void()> openAddEditor;
+    std::function<void()> openModifyEditor;
+    std::function<void()> openStopHotkeyDialog;
+    // A script hotkey was pressed: the script's id text.
+    std::function<void(const QString &id)> playScript;
+
+    QTreeWidget *lv2;
+    QPushButton *btn7;  // add
+    QPushButton *btn8;  // modify
+    QPushButton *btn9;  // delete
+    QPushButton *btn17; // stop hotkey setting
+    QPushButton *btn10; // enable
+    QPushButton *btn11; // disable
+    QMenu *pm2;
+    QAction *N8;
+
+  protected:
+    // A double click anywhere on the list, on a row or not.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    struct Held {
+        int identifier = 0;
+        QString hotkeyText;
+    };
+
+    QTreeWidgetItem *selectedItem() const;
+    void setStatus(QTreeWidgetItem &item, const QString &status);
+    int identifierFor(const QString &id);
+    void onPress(int identifier);
+    enum class Outcome { Held, Conflict, NothingRegistered };
+    // Registers the text under the script's identifier in place of what it
+    // held; a taken key shows the conflict message and holds nothing.
+    Outcome registerScriptHotkey(const QString &id, const QString &hotkeyText);
+    void release(const QString &id);
+    QString reconcileStatus(const QString &id, const QString &hotkeyText);
+    void releaseVanished(const QList<ScriptRow> &present);
+    void buildButtons();
+
+    MainContext &context_;
+    QHash<QString, Held> held_;
+    QHash<QString, int> identifiers_;
+    int nextIdentifier_ = 1;
+};
+
+} // namespace lumo

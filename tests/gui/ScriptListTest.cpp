@@ -1,0 +1,471 @@
+// The multi-point tab: the script list, its hotkeys, and the stop hotkey
+// dialog, on the fake backend.
+
+#include "scripts/ScriptList.h"
+#include "app/U_dm.h"
+#include "scripts/ScriptStore.h"
+#include "scripts/StopHotkey.h"
+#include "scripts/U_shotkey.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+using platform::fake::HotkeyCall;
+using platform::fake::ShownBox;
+
+namespace {
+
+constexpr unsigned kNone = 0;
+constexpr unsigned kAlt = MOD_ALT;
+constexpr unsigned kCtrl = MOD_CONTROL;
+constexpr unsigned vkF(int n) {
+    return 111u + static_cast<unsigned>(n);
+}
+constexpr int kSinglePointId = 1008;
+
+const QString kSelectFirst = QStringLiteral("请选择您要删除的记录");
+
+QString conflictText(const QString &hotkey) {
+    return QStringLiteral("您设置的") + hotkey + QStringLiteral("热键与其他程序的热键冲突,请选择过热键.");
+}
+
+struct Tab {
+    GuiFixture f;
+    TFrm_Main *main = nullptr;
+    ScriptList *list = nullptr;
+    QStringList played;
+
+    explicit Tab(const QString &settings = {}) {
+        if (!settings.isEmpty())
+            f.writeSettings(settings);
+        main = &f.start();
+        list = main->scriptList;
+        list->playScript = [this](const QString &id) { played << id; };
+    }
+    MainContext &context() { return main->context(); }
+    void add(const QString &name, const QString &hotkey,
+             const QString &steps = QStringLiteral("1,2,左键单击,20|"),
+             const QString &cycles = QStringLiteral("1")) {
+        insertScript(context(), name, hotkey, steps, cycles);
+    }
+    // A row with a chosen id, as a table edited elsewhere may hold.
+    void addWithId(const QString &id, const QString &name, const QString &hotkey) {
+        DbQuery query(context());
+        query.setStatement(QStringLiteral(
+            "insert into [mplist] (id,mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d,:e)"));
+        query.setParam(QStringLiteral("a"), id);
+        query.setParam(QStringLiteral("b"), name);
+        query.setParam(QStringLiteral("c"), hotkey);
+        query.setParam(QStringLiteral("d"), QString());
+        query.setParam(QStringLiteral("e"), QStringLiteral("1"));
+        query.execute();
+    }
+    QTreeWidgetItem *row(int i) { return list->lv2->topLevelItem(i); }
+    QString status(int i) { return row(i)->text(kColStatus); }
+    void select(int i) { list->lv2->setCurrentItem(row(i)); }
+    void enable(int i) {
+        select(i);
+        list->btn10->click();
+    }
+    void disable(int i) {
+        select(i);
+        list->btn11->click();
+    }
+    QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
+    bool scriptHeld(unsigned modifiers, unsigned vk) {
+        const auto &hotkeys = f.fake.hotkeys;
+        for (const HotkeyCall &call : hotkeys.registrations()) {
+            if (call.owner == list && hotkeys.isRegistered(list, call.id) &&
+                hotkeys.keyOf(list, call.id) == qMakePair(modifiers, vk))
+                return true;
+        }
+        return false;
+    }
+    bool mainHolds(int id, unsigned modifiers, unsigned vk) {
+        return f.fake.hotkeys.keyOf(main, id) == qMakePair(modifiers, vk);
+    }
+    TFrm_shotkey &dialog() { return *static_cast<TFrm_shotkey *>(f.forms->Frm_shotkey); }
+};
+
+} // namespace
+
+class ScriptListTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void fillShowsEveryColumnWithTheStoredStopHotkey() {
+        Tab t;
+        t.add(QStringLiteral("甲"), QStringLiteral("Ctrl+F2"), QStringLiteral("100,200,左键单击,20|"),
+              QStringLiteral("00"));
+        t.add(QStringLiteral("乙"), QStringLiteral("F4"), QString(), QStringLiteral("3"));
+        t.main->LoadScriptList();
+
+        QTreeWidget &lv2 = *t.list->lv2;
+        QCOMPARE(lv2.topLevelItemCount(), 2);
+        const QList<int> widths{40, 120, 90, 70, 1, 100, 100};
+        for (int c = 0; c < widths.size(); ++c)
+            QCOMPARE(lv2.header()->sectionSize(c), widths[c]);
+        QCOMPARE(lv2.headerItem()->text(kColStopHotkey), QStringLiteral("停止热键"));
+        const QStringList first{QStringLiteral("1"),
+                                QStringLiteral("甲"),
+                                QStringLiteral("Ctrl+F2"),
+                                QStringLiteral("F6"),
+                                QStringLiteral("100,200,左键单击,20|"),
+                                QStringLiteral("00"),
+                                QStringLiteral("未启用")};
+        for (int c = 0; c < first.size(); ++c)
+            QCOMPARE(t.row(0)->text(c), first[c]);
+        QCOMPARE(t.row(1)->text(kColSteps), QString());
+        QVERIFY(lv2.selectedItems().isEmpty());
+
+        // The runner's lookup: the first row with that id text, exactly.
+        QCOMPARE(t.list->rowByHotkeyId(QStringLiteral("2"))->name, QStringLiteral("乙"));
+        QVERIFY(!t.list->rowByHotkeyId(QStringLiteral("02")));
+        QCOMPARE(t.list->rows().size(), 2);
+
+        t.f.writeSettings(QStringLiteral("[setting]\nstophotkey=Ctrl+Alt+F9\n"));
+        t.main->LoadScriptList();
+        QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
+        QCOMPARE(t.row(1)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
+    }
+
+    void enableRegistersColoursAndPlaysDisableReleases() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.main->LoadScriptList();
+        t.main->setWindowTitle(QStringLiteral("something else"));
+
+        t.enable(0);
+        QCOMPARE(t.status(0), QStringLiteral("已启用"));
+        QCOMPARE(t.row(0)->background(kColName).color(), QColor(166, 202, 240));
+        QCOMPARE(t.main->windowTitle(), QStringLiteral("Lumo鼠标自动点击器"));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QCOMPARE(t.played, QStringList{QStringLiteral("1")});
+
+        // Enabling again replaces the earlier registration instead of failing.
+        t.enable(0);
+        QCOMPARE(t.status(0), QStringLiteral("已启用"));
+        QVERIFY(t.boxTexts().isEmpty());
+
+        t.disable(0);
+        QCOMPARE(t.status(0), QStringLiteral("未启用"));
+        QCOMPARE(t.row(0)->background(kColName).style(), Qt::NoBrush);
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(t.boxTexts().isEmpty());
+
+        // Nothing selected: the buttons only set the title.
+        t.list->lv2->clearSelection();
+        t.list->btn10->click();
+        t.list->btn11->click();
+        QVERIFY(!t.scriptHeld(kCtrl, vkF(2)));
+        QVERIFY(t.boxTexts().isEmpty());
+    }
+
+    void enableConflictsNameTheHotkeyAndLeaveTheRowOff() {
+        Tab t; // stop hotkey F6, single-point hotkey from the panel's defaults
+        t.add(QStringLiteral("stop key"), QStringLiteral("F6"));
+        t.add(QStringLiteral("first"), QStringLiteral("Ctrl+F7"));
+        t.add(QStringLiteral("same key"), QStringLiteral("Ctrl+F7"));
+        t.add(QStringLiteral("elsewhere"), QStringLiteral("Alt+F5"));
+        t.add(QStringLiteral("no number"), QStringLiteral("Ctrl+Fx"));
+        t.main->LoadScriptList();
+        t.f.fake.hotkeys.holdElsewhere(kAlt, vkF(5));
+        t.main->state().StartHotkeyRegistered = true;
+
+        t.enable(0);
+        QCOMPARE(t.f.fake.messageBoxes.shown().size(), size_t(1));
+        const ShownBox &box = t.f.fake.messageBoxes.shown().back();
+        QCOMPARE(box.text, conflictText(QStringLiteral("F6")));
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, unsigned(MB_OK | MB_ICONWARNING));
+        QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
+        QCOMPARE(t.status(0), QStringLiteral("未启用"));
+        QVERIFY(!t.main->state().StartHotkeyRegistered);
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+
+        t.enable(1);
+        t.enable(2);
+        QCOMPARE(t.status(1), QStringLiteral("已启用"));
+        QCOMPARE(t.status(2), QStringLiteral("未启用"));
+        QCOMPARE(t.boxTexts().last(), conflictText(QStringLiteral("Ctrl+F7")));
+
+        t.enable(3);
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
+        QCOMPARE(t.status(3), QStringLiteral("未启用"));
+
+        // A key word without a number is swallowed without a word.
+        const auto boxes = t.boxTexts().size();
+        t.enable(4);
+        QCOMPARE(t.boxTexts().size(), boxes);
+        QCOMPARE(t.status(4), QStringLiteral("未启用"));
+    }
+
+    void failedReenableLeavesTheRowOff() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.main->LoadScriptList();
+        t.enable(0);
+        // The key is taken meanwhile by another program, then enabled again:
+        // the old registration is gone, so the row must not read enabled.
+        t.f.fake.hotkeys.UnregisterHotKey(t.list, t.f.fake.hotkeys.registrations().back().id);
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(2));
+        t.enable(0);
+        QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F2"))});
+        QCOMPARE(t.status(0), QStringLiteral("未启用"));
+        QVERIFY(!t.list->isHotkeyHeld(QStringLiteral("1")));
+    }
+
+    void deleteAsksThenRemovesTheRowAndItsHotkey() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
+        t.main->LoadScriptList();
+
+        t.list->btn9->click();
+        QCOMPARE(t.boxTexts(), QStringList{kSelectFirst});
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
+
+        t.enable(0);
+        t.f.fake.messageBoxes.clear();
+        t.f.fake.messageBoxes.answer(IDNO);
+        t.list->btn9->click();
+        QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("是否要删除选定的记录")});
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_YESNO | MB_ICONQUESTION));
+        QCOMPARE(t.list->lv2->topLevelItemCount(), 2);
+
+        t.f.fake.messageBoxes.answer(IDYES);
+        t.list->N8->trigger();
+        QCOMPARE(t.list->lv2->topLevelItemCount(), 1);
+        QCOMPARE(t.row(0)->text(kColName), QStringLiteral("b"));
+        // The deleted script's key is free again.
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(t.played.isEmpty());
+
+        // A failing statement is reported with the selection message.
+        DbQuery drop(t.context());
+        drop.setStatement(QStringLiteral("drop table [mplist]"));
+        drop.execute();
+        t.f.fake.messageBoxes.clear();
+        t.f.fake.messageBoxes.answer(IDYES);
+        t.select(0);
+        t.list->btn9->click();
+        QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("是否要删除选定的记录"), kSelectFirst}));
+    }
+
+    void scriptIdsOfTheFixedHotkeysKeepThemAndPlay() {
+        Tab t;
+        const QString single = QString::number(kSinglePointId);
+        const QString stop = QString::number(kStopHotkeyId);
+        t.addWithId(single, QStringLiteral("as single"), QStringLiteral("Alt+F10"));
+        t.addWithId(stop, QStringLiteral("as stop"), QStringLiteral("Alt+F11"));
+        t.addWithId(QStringLiteral("900000"), QStringLiteral("big id"), QStringLiteral("Alt+F12"));
+        t.main->LoadScriptList();
+        const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
+        QVERIFY(singleKey);
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+
+        for (int i = 0; i < 3; ++i)
+            t.enable(i);
+        QVERIFY(t.boxTexts().isEmpty());
+        QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(10)));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(11)));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(12)));
+        QCOMPARE(t.played, (QStringList{single, stop, QStringLiteral("900000")}));
+        QVERIFY(!t.main->state().stopRequested());
+
+        // The stop key raises the request and plays no script, even one
+        // whose id is the stop key's identifier.
+        QVERIFY(t.f.fake.hotkeys.press(kNone, vkF(6)));
+        QVERIFY(t.main->state().stopRequested());
+        QCOMPARE(t.played.size(), 3);
+
+        // Disabling the script 1108 leaves the stop hotkey alone.
+        t.disable(1);
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
+    }
+
+    void reloadTellsWhichHotkeysAreHeld() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.main->LoadScriptList();
+        t.enable(0);
+
+        t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
+        t.main->LoadScriptList();
+        QCOMPARE(t.status(0), QStringLiteral("已启用"));
+        QCOMPARE(t.row(0)->background(kColId).color(), QColor(166, 202, 240));
+        QCOMPARE(t.status(1), QStringLiteral("未启用"));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+
+        // A modified hotkey text takes the old key's place.
+        updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
+                     QStringLiteral("1"));
+        t.main->LoadScriptList();
+        QCOMPARE(t.status(0), QStringLiteral("已启用"));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(8)));
+        QCOMPARE(t.played, (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+        QVERIFY(t.boxTexts().isEmpty());
+
+        // A modified hotkey that is taken: the message, released, not enabled.
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(9));
+        updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
+                     QStringLiteral("1"));
+        t.main->LoadScriptList();
+        QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
+        QCOMPARE(t.status(0), QStringLiteral("未启用"));
+        QVERIFY(!t.f.fake.hotkeys.press(kAlt, vkF(8)));
+        QVERIFY(!t.list->isHotkeyHeld(QStringLiteral("1")));
+    }
+
+    void editorHooksAndDoubleClick() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.main->LoadScriptList();
+        // Unset hooks do nothing.
+        t.list->btn7->click();
+        t.list->btn8->click();
+        QVERIFY(t.boxTexts().isEmpty());
+
+        int adds = 0;
+        int modifies = 0;
+        t.list->openAddEditor = [&] { ++adds; };
+        t.list->openModifyEditor = [&] { ++modifies; };
+        t.list->btn7->click();
+        QCOMPARE(adds, 1);
+        t.list->lv2DblClick();
+        QCOMPARE(modifies, 0);
+        t.select(0);
+        QTest::mouseDClick(t.list->lv2->viewport(), Qt::LeftButton, {},
+                           t.list->lv2->visualItemRect(t.row(0)).center());
+        QCOMPARE(modifies, 1);
+        t.list->btn8->click();
+        QCOMPARE(modifies, 2);
+    }
+
+    void stopHotkeyDialogShowsTheStoredText_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("modifier");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("absent") << QString() << QStringLiteral("Ctrl") << QString();
+        QTest::newRow("ctrl+alt") << QStringLiteral("Ctrl+Alt+F9") << QStringLiteral("Ctrl+Alt")
+                                  << QStringLiteral("F9");
+        QTest::newRow("alone") << QStringLiteral("F10") << QStringLiteral("无") << QStringLiteral("F10");
+        QTest::newRow("alt") << QStringLiteral("Alt+F3") << QStringLiteral("Alt") << QStringLiteral("F3");
+    }
+    void stopHotkeyDialogShowsTheStoredText() {
+        QFETCH(QString, stored);
+        QFETCH(QString, modifier);
+        QFETCH(QString, key);
+        Tab t(stored.isEmpty() ? QString()
+                               : QStringLiteral("[setting]\nstophotkey=") + stored + QLatin1Char('\n'));
+        TFrm_shotkey &d = t.dialog();
+        QCOMPARE(d.windowTitle(), QStringLiteral("停止热键设置"));
+        d.FormShow();
+        QCOMPARE(d.cbb1->currentText(), modifier);
+        QCOMPARE(d.cbb2->currentText(), key);
+    }
+
+    void stopHotkeySaveStoresAnnouncesRefillsAndRegisters() {
+        Tab t;
+        t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
+        t.main->LoadScriptList();
+        t.enable(0);
+        const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
+
+        TFrm_shotkey &d = t.dialog();
+        d.show();
+        d.cbb1->setCurrentText(QStringLiteral("Alt"));
+        d.cbb2->setCurrentText(QStringLiteral("F7"));
+        d.btn1->click();
+        QVERIFY(!d.isVisible());
+        QVERIFY(t.f.settingsBytes().contains("stophotkey=Alt+F7"));
+        QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止.")});
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&d));
+        QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Alt+F7"));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
+        QVERIFY(!t.f.fake.hotkeys.press(kNone, vkF(6)));
+        // Everything else stays held, and the list says so.
+        QCOMPARE(t.status(0), QStringLiteral("已启用"));
+        QVERIFY(t.scriptHeld(kCtrl, vkF(2)));
+        QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
+
+        // Saving unchanged succeeds again.
+        t.f.fake.messageBoxes.clear();
+        d.show();
+        d.btn1->click();
+        QCOMPARE(t.boxTexts().size(), 1);
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
+
+        // The key of an enabled script: success, then the conflict; stored anyway.
+        t.f.fake.messageBoxes.clear();
+        d.show();
+        d.cbb1->setCurrentText(QStringLiteral("Ctrl"));
+        d.cbb2->setCurrentText(QStringLiteral("F2"));
+        d.btn1->click();
+        QCOMPARE(t.boxTexts(),
+                 (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
+                              QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")}));
+        QVERIFY(t.f.settingsBytes().contains("stophotkey=Ctrl+F2"));
+        QVERIFY(!t.f.fake.hotkeys.isRegistered(t.main, kStopHotkeyId));
+        QVERIFY(t.scriptHeld(kCtrl, vkF(2)));
+    }
+
+    void stopHotkeyDialogWithoutANumberStaysOpenAndKeepsTheOldKey() {
+        Tab t;
+        TFrm_shotkey &d = t.dialog();
+        d.show();
+        d.cbb1->setCurrentText(QStringLiteral("无"));
+        d.cbb2->setCurrentText(QString());
+        d.btn1->click();
+        QVERIFY(d.isVisible());
+        QVERIFY(t.f.settingsBytes().contains("stophotkey=\r\n"));
+        QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
+                                            QStringLiteral("'' is not a valid integer value.")}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        d.btn2->click();
+        QVERIFY(!d.isVisible());
+    }
+
+    void stopHotkeyDialogCancelAndEscStoreNothing() {
+        Tab t(QStringLiteral("[setting]\nstophotkey=F6\n"));
+        const QByteArray before = t.f.settingsBytes();
+        TFrm_shotkey &d = t.dialog();
+        d.show();
+        d.cbb2->setCurrentText(QStringLiteral("F1"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+        d.btn2->click();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(t.f.settingsBytes(), before);
+        QVERIFY(t.boxTexts().isEmpty());
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+    }
+
+    void btn17OpensTheDialogModally() {
+        Tab t;
+        bool sawModal = false;
+        QTimer::singleShot(0, [&] {
+            sawModal = QApplication::activeModalWidget() == &t.dialog();
+            t.dialog().btn2->click();
+        });
+        t.list->btn17->click();
+        QVERIFY(sawModal);
+        QVERIFY(!t.dialog().isVisible());
+    }
+};
+
+QTEST_MAIN(ScriptListTest)
+#include "ScriptListTest.moc"

@@ -1,0 +1,123 @@
+// The mplist statements on a throwaway copy of the program's database.
+
+#include "scripts/ScriptStore.h"
+#include "app/U_dm.h"
+#include "engine/Conversion.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+
+class ScriptStoreTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("acdb.mdb"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LUMO_DATABASE), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        dm = std::make_unique<Tdm1>(fake.services(), dir.path(), nullptr);
+        dm->DataModuleCreate();
+        context.dm1 = dm.get();
+    }
+
+    QList<ScriptRow> all() {
+        QList<ScriptRow> rows;
+        selectAllScripts(context, [&](const ScriptRow &row) { rows << row; });
+        return rows;
+    }
+
+    QTemporaryDir dir;
+    platform::fake::FakeBackend fake;
+    MainState state;
+    MessageGate gate{fake.clock};
+    HotkeyRouter router;
+    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), {}, nullptr};
+    std::unique_ptr<Tdm1> dm;
+};
+
+} // namespace
+
+TEST_F(ScriptStoreTest, InsertedScriptsReadBackColumnByColumn) {
+    insertScript(context, QStringLiteral("脚本一"), QStringLiteral("Ctrl+F6"),
+                 QStringLiteral("100,200,左键单击,20|350,80,右键双击,500|"), QStringLiteral("00"));
+    insertScript(context, QStringLiteral("it's \"quoted\""), QStringLiteral("F6"), QString(),
+                 QStringLiteral("3"));
+
+    const QList<ScriptRow> rows = all();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].id, QStringLiteral("1"));
+    EXPECT_EQ(rows[0].name, QStringLiteral("脚本一"));
+    EXPECT_EQ(rows[0].hotkey, QStringLiteral("Ctrl+F6"));
+    EXPECT_EQ(rows[0].steps, QStringLiteral("100,200,左键单击,20|350,80,右键双击,500|"));
+    EXPECT_EQ(rows[0].cycles, QStringLiteral("00"));
+    EXPECT_EQ(rows[1].id, QStringLiteral("2"));
+    EXPECT_EQ(rows[1].name, QStringLiteral("it's \"quoted\""));
+    // A script without steps stores the empty text, not NULL.
+    EXPECT_EQ(rows[1].steps, QString());
+}
+
+TEST_F(ScriptStoreTest, NameCheckFindsOnlyTheExactName) {
+    insertScript(context, QStringLiteral("Alpha"), QStringLiteral("F2"), QString(), QStringLiteral("1"));
+    EXPECT_TRUE(scriptNameTaken(context, QStringLiteral("Alpha")));
+    EXPECT_FALSE(scriptNameTaken(context, QStringLiteral("Alph")));
+    EXPECT_FALSE(scriptNameTaken(context, QStringLiteral("Alpha ")));
+    EXPECT_FALSE(scriptNameTaken(context, QStringLiteral("' or '1'='1")));
+}
+
+TEST_F(ScriptStoreTest, UpdateRewritesOnlyTheNamedScriptAndKeepsItsId) {
+    insertScript(context, QStringLiteral("a"), QStringLiteral("F2"), QStringLiteral("1,2,无点击,0|"),
+                 QStringLiteral("1"));
+    insertScript(context, QStringLiteral("b"), QStringLiteral("F3"), QStringLiteral("3,4,无点击,0|"),
+                 QStringLiteral("2"));
+    updateScript(context, QStringLiteral("b"), QStringLiteral("Alt+F4"), QStringLiteral("5,6,左键单击,7|"),
+                 QStringLiteral("9"));
+
+    const QList<ScriptRow> rows = all();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].hotkey, QStringLiteral("F2"));
+    EXPECT_EQ(rows[0].steps, QStringLiteral("1,2,无点击,0|"));
+    EXPECT_EQ(rows[1].id, QStringLiteral("2"));
+    EXPECT_EQ(rows[1].name, QStringLiteral("b"));
+    EXPECT_EQ(rows[1].hotkey, QStringLiteral("Alt+F4"));
+    EXPECT_EQ(rows[1].steps, QStringLiteral("5,6,左键单击,7|"));
+    EXPECT_EQ(rows[1].cycles, QStringLiteral("9"));
+}
+
+TEST_F(ScriptStoreTest, DeleteByIdTextRemovesThatRowOnly) {
+    for (const char *name : {"a", "b", "c"})
+        insertScript(context, QLatin1String(name), QStringLiteral("F2"), QString(), QStringLiteral("1"));
+    deleteScript(context, QStringLiteral("2"));
+    // An id text that is no number matches nothing and deletes nothing.
+    deleteScript(context, QStringLiteral("1 or 1=1"));
+
+    const QList<ScriptRow> rows = all();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].id, QStringLiteral("1"));
+    EXPECT_EQ(rows[1].id, QStringLiteral("3"));
+}
+
+TEST_F(ScriptStoreTest, NullColumnStopsTheReadAtItsRow) {
+    insertScript(context, QStringLiteral("good"), QStringLiteral("F2"), QString(), QStringLiteral("1"));
+    DbQuery partial(context);
+    partial.setStatement(QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint) values (:a,:b,:c)"));
+    partial.setParam(QStringLiteral("a"), QStringLiteral("no cycles"));
+    partial.setParam(QStringLiteral("b"), QStringLiteral("F3"));
+    partial.setParam(QStringLiteral("c"), QString());
+    partial.execute();
+
+    QStringList visited;
+    try {
+        selectAllScripts(context, [&](const ScriptRow &row) { visited << row.name; });
+        FAIL() << "a NULL cycle count must not read as text";
+    } catch (const HandlerError &error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Could not convert variant of type (Null) into type (String)"));
+    }
+    EXPECT_EQ(visited, QStringList{QStringLiteral("good")});
+}
