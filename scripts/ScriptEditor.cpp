@@ -109,7 +109,10 @@ void ScriptEditor::buildControls(const QString &hint) {
     lv1->setAlternatingRowColors(true);
     lv1->setStyleSheet(QStringLiteral("QTreeView { alternate-background-color: rgb(166, 202, 240); }"
                                       "QTreeView::item { border-right: 1px solid silver;"
-                                      " border-bottom: 1px solid silver; }"));
+                                      " border-bottom: 1px solid silver; }"
+                                      // Styled items lose the selection colours unless named.
+                                      "QTreeView::item:selected { background: palette(highlight);"
+                                      " color: palette(highlighted-text); }"));
 
     const QString captions[] = {QStringLiteral("添加坐标"), QStringLiteral("修改坐标"),
                                 QStringLiteral("删除坐标"), QStringLiteral("上移一行"),

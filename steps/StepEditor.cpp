@@ -17,7 +17,7 @@ const QString kLeftClick = QStringLiteral("左键单击");
 const QString kDefaultInterval = QStringLiteral("20");
 const QString kCaptureHint = QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标");
 
-constexpr int kWidth = 360;
+constexpr int kWidth = 384;
 constexpr int kHintTop = 136;
 constexpr int kHintLineHeight = 16;
 
@@ -92,16 +92,16 @@ void StepEditor::buildControls() {
     const QString colon = dress_.longHint ? QStringLiteral(":") : QString();
 
     grp1 = new QGroupBox(QStringLiteral("鼠标坐标属性"), this);
-    grp1->setGeometry(8, 6, 256, 124);
+    grp1->setGeometry(8, 6, 276, 124);
     lbl6 = labelAt(QStringLiteral("当前坐标:"), grp1, 12, 20);
-    lbl6->setFixedWidth(236);
+    lbl6->setFixedWidth(256);
     lbl1 = labelAt(QStringLiteral("鼠标坐标:"), grp1, 12, 46);
     edt1 = new QLineEdit(grp1);
-    edt1->setGeometry(80, 42, 164, 21);
+    edt1->setGeometry(80, 42, 184, 21);
     lbl2 = labelAt(QStringLiteral("点击事件") + colon, grp1, 12, 72);
     cbb1 = editableList({kLeftClick, QStringLiteral("左键双击"), QStringLiteral("右键单击"),
                          QStringLiteral("右键双击"), QStringLiteral("无点击")},
-                        grp1, QRect(80, 68, 164, 21));
+                        grp1, QRect(80, 68, 184, 21));
     lbl3 = labelAt(QStringLiteral("间隔时间") + colon, grp1, 12, 98);
     cbb2 = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
                          QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
@@ -112,9 +112,9 @@ void StepEditor::buildControls() {
     resetFields();
 
     btn1 = new QPushButton(add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"), this);
-    btn1->setGeometry(274, 12, 78, 25);
+    btn1->setGeometry(296, 12, 78, 25);
     btn2 = new QPushButton(QStringLiteral("关闭(&C)"), this);
-    btn2->setGeometry(274, 44, 78, 25);
+    btn2->setGeometry(296, 44, 78, 25);
     // Enter must not add or rewrite a step by itself.
     btn1->setAutoDefault(false);
     btn2->setAutoDefault(false);
