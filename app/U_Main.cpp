@@ -6,6 +6,7 @@
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
 #include "scripts/ScriptList.h"
+#include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
 
 #include <QCheckBox>
@@ -99,7 +100,12 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     buildFirstTab();
     buildSecondTab();
 
-    router_.addReceiver(this, [this](int id) { WMHotKey(id); });
+    runner_ = std::make_unique<ScriptRunner>(
+        context_, [this](const QString &id) { return scriptList->rowByHotkeyId(id); });
+
+    // A failure in a hotkey handler ends that handler only; a run it
+    // interrupted carries on.
+    router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { WMHotKey(id); }); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
         gate_.post([this, owner, id] { router_.deliver(owner, id); });
     });
@@ -134,7 +140,7 @@ void TFrm_Main::buildSecondTab() {
     scriptList = new ScriptList(context_, ts2);
     scriptList->setObjectName(QStringLiteral("scriptList"));
     scriptList->setGeometry(6, 4, 525, 248);
-    scriptList->playScript = [this](const QString &id) { RunScriptByHotkey(id); };
+    scriptList->playScript = [this](QString id) { context_.guarded([this, &id] { RunScriptByHotkey(id); }); };
 }
 
 void TFrm_Main::showEvent(QShowEvent *event) {
@@ -197,10 +203,12 @@ void TFrm_Main::LoadScriptList() {
 void TFrm_Main::LoadTimedList() {
 }
 
-void TFrm_Main::RunScriptByHotkey(const QString &) {
+void TFrm_Main::RunScriptByHotkey(const QString &id) {
+    runner_->RunScriptByHotkey(id);
 }
 
-void TFrm_Main::RunScriptSteps(const QString &, int) {
+void TFrm_Main::RunScriptSteps(const QString &steps, int cycles) {
+    runner_->RunScriptSteps(steps, cycles);
 }
 
 void TFrm_Main::RegisterStopHotkey() {

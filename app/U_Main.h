@@ -20,6 +20,7 @@ class QTextBrowser;
 namespace lumo {
 
 class ScriptList;
+class ScriptRunner;
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
@@ -82,6 +83,7 @@ class TFrm_Main final : public QWidget {
     MainContext context_;
     QStringList arguments_;
     std::unique_ptr<SingleClicker> clicker_;
+    std::unique_ptr<ScriptRunner> runner_;
     bool shown_ = false;
 };
 

@@ -1,0 +1,76 @@
+#include "scripts/ScriptRunner.h"
+
+#include "engine/ClickSynthesis.h"
+#include "engine/Conversion.h"
+#include "scripts/StepListText.h"
+
+namespace lumo {
+
+using namespace platform;
+
+void ScriptRunner::RunScriptByHotkey(const QString &id) {
+    const std::optional<ScriptRow> row = findScript_(id);
+    if (!row)
+        return;
+    const int cycles = StrToInt(row->cycles);
+    RunScriptSteps(row->steps, cycles);
+}
+
+void ScriptRunner::RunScriptSteps(QString steps, int cycles) {
+    // steps is this run's own copy: edits of the list during a nested pump
+    // must not change what this run plays.
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        switch (playCycle(steps)) {
+        case Outcome::Finished:
+            break;
+        case Outcome::Stopped:
+            return;
+        case Outcome::Failed:
+            context_.notice(context_.mainWindow, kPlayErrorMessage, MB_OK | MB_ICONINFORMATION);
+            return;
+        }
+    }
+}
+
+ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
+    for (const QStringList &fields : stepEntries(steps)) {
+        context_.gate.pump();
+        if (honourStopRequest())
+            return Outcome::Stopped;
+        if (!playStep(fields))
+            return Outcome::Failed;
+    }
+    context_.gate.wait(kCyclePauseMs);
+    return Outcome::Finished;
+}
+
+bool ScriptRunner::honourStopRequest() {
+    if (!context_.state.stopRequested())
+        return false;
+    context_.notice(nullptr, kStopMessage, MB_OK | MB_ICONINFORMATION);
+    context_.state.stopRequest = QStringLiteral("0");
+    return true;
+}
+
+bool ScriptRunner::playStep(const QStringList &fields) {
+    // The reads go y, x, event, interval: whatever comes before a bad field
+    // has already happened when the step fails.
+    int x = 0;
+    int y = 0;
+    if (fields.size() < 2 || !tryStrToInt(fields[1], y))
+        return false;
+    if (!tryStrToInt(fields[0], x))
+        return false;
+    context_.os.mouse.SetCursorPos(x, y);
+    if (fields.size() < 3)
+        return false;
+    ClickByEvent(context_.os.mouse, fields[2]);
+    int interval = 0;
+    // A negative interval would be an endless sleep; it fails the step.
+    if (fields.size() < 4 || !tryStrToInt(fields[3], interval) || interval < 0)
+        return false;
+    context_.gate.wait(interval);
+    return true;
+}
+
+} // namespace lumo

@@ -1,0 +1,44 @@
+#pragma once
+// Plays step lists: for every step it pumps what is waiting, honours a
+// raised stop request, moves the pointer, clicks and waits the interval;
+// every cycle ends with an 800 ms pause. Runs nest through the pump.
+
+#include "engine/MainContext.h"
+#include "scripts/ScriptRow.h"
+
+#include <functional>
+#include <optional>
+
+namespace lumo {
+
+inline const QString kStopMessage = QStringLiteral("     鼠标点击器已经停止.     ");
+inline const QString kPlayErrorMessage = QStringLiteral("点击出错,请联系软件作者.");
+inline constexpr int kCyclePauseMs = 800;
+
+class ScriptRunner {
+  public:
+    // The first row of the script list whose id is the text, if any.
+    using FindScript = std::function<std::optional<ScriptRow>(const QString &id)>;
+
+    ScriptRunner(MainContext &context, FindScript findScript)
+        : context_(context), findScript_(std::move(findScript)) {}
+    ScriptRunner(const ScriptRunner &) = delete;
+    ScriptRunner &operator=(const ScriptRunner &) = delete;
+
+    // Plays the script whose id is the text. A cycle count that is not an
+    // integer raises HandlerError before anything plays.
+    void RunScriptByHotkey(const QString &id);
+    // Plays the steps cycles times; failures end the run with the play error.
+    void RunScriptSteps(QString steps, int cycles);
+
+  private:
+    enum class Outcome { Finished, Stopped, Failed };
+    Outcome playCycle(const QString &steps);
+    bool playStep(const QStringList &fields);
+    bool honourStopRequest();
+
+    MainContext &context_;
+    FindScript findScript_;
+};
+
+} // namespace lumo

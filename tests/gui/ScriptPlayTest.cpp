@@ -1,0 +1,119 @@
+// Scripts played through the main window: a script key pressed on the fake
+// backend plays the row of the script list, the stop key stops it, and a
+// failure of one run does not end the run it interrupted.
+
+#include "app/U_dm.h"
+#include "scripts/ScriptList.h"
+#include "scripts/ScriptRunner.h"
+#include "scripts/StopHotkey.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+constexpr unsigned vkF(int n) {
+    return 111u + static_cast<unsigned>(n);
+}
+
+struct Program {
+    GuiFixture f;
+    TFrm_Main *main = &f.start();
+
+    void add(const QString &id, const QString &hotkey, const QString &steps, const QString &cycles) {
+        DbQuery query(main->context());
+        query.setStatement(QStringLiteral(
+            "insert into [mplist] (id,mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d,:e)"));
+        query.setParam(QStringLiteral("a"), id);
+        query.setParam(QStringLiteral("b"), QStringLiteral("脚本") + id);
+        query.setParam(QStringLiteral("c"), hotkey);
+        query.setParam(QStringLiteral("d"), steps);
+        query.setParam(QStringLiteral("e"), cycles);
+        query.execute();
+    }
+    void enableAll() {
+        main->LoadScriptList();
+        QTreeWidget &lv2 = *main->scriptList->lv2;
+        for (int i = 0; i < lv2.topLevelItemCount(); ++i) {
+            lv2.setCurrentItem(lv2.topLevelItem(i));
+            main->scriptList->btn10->click();
+        }
+    }
+    // Where the pointer went, one entry per step played.
+    QList<Point> moves() const {
+        QList<Point> result;
+        for (const fake::MouseCall &call : f.fake.mouse.calls())
+            if (call.kind == fake::MouseCall::Move)
+                result << call.at;
+        return result;
+    }
+};
+
+} // namespace
+
+class ScriptPlayTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aScriptKeyPlaysItsRowAndTheStopKeyEndsItAtTheNextStep() {
+        Program p;
+        p.add(QStringLiteral("5"), QStringLiteral("Ctrl+F2"),
+              QStringLiteral("10,20,左键单击,100|30,40,无点击,100|"), QStringLiteral("2"));
+        p.enableAll();
+        // F6, the default stop key, goes down during the second step's interval.
+        p.f.fake.time.schedule(p.f.fake.time.nowMs() + 150, [&] { p.f.fake.hotkeys.press(0, vkF(6)); });
+        QVERIFY(p.f.fake.hotkeys.press(MOD_CONTROL, vkF(2)));
+        QCOMPARE(p.moves(), (QList<Point>{{10, 20}, {30, 40}}));
+        QCOMPARE(p.f.fake.mouse.buttonFlags(),
+                 (std::vector<unsigned>{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}));
+        QCOMPARE(p.f.fake.messageBoxes.texts(), QStringList{kStopMessage});
+        QCOMPARE(p.main->state().stopRequest, QStringLiteral("0"));
+    }
+
+    // Script keys have identifiers of their own: the stop key must not play
+    // the script whose id happens to be the stop key's identifier.
+    void theStopKeyDoesNotPlayTheScriptWithItsIdentifier() {
+        Program p;
+        p.add(QString::number(kStopHotkeyId), QStringLiteral("Alt+F3"), QStringLiteral("7,7,左键单击,10|"),
+              QStringLiteral("1"));
+        p.enableAll();
+        QVERIFY(p.f.fake.hotkeys.press(0, vkF(6)));
+        QVERIFY(p.moves().isEmpty());
+        QCOMPARE(p.main->state().stopRequest, QStringLiteral("1"));
+        p.main->state().stopRequest.clear();
+        QVERIFY(p.f.fake.hotkeys.press(MOD_ALT, vkF(3)));
+        QCOMPARE(p.moves(), QList<Point>{(Point{7, 7})});
+    }
+
+    void aNestedRunThatFailsLeavesTheOuterRunPlaying() {
+        Program p;
+        p.add(QStringLiteral("1"), QStringLiteral("Ctrl+F2"),
+              QStringLiteral("1,1,无点击,100|2,2,无点击,100|"), QStringLiteral("1"));
+        p.add(QStringLiteral("2"), QStringLiteral("Ctrl+F4"), QStringLiteral("9,9,无点击,10|"),
+              QStringLiteral("x"));
+        p.enableAll();
+        p.f.fake.time.schedule(p.f.fake.time.nowMs() + 50,
+                               [&] { p.f.fake.hotkeys.press(MOD_CONTROL, vkF(4)); });
+        QVERIFY(p.f.fake.hotkeys.press(MOD_CONTROL, vkF(2)));
+        QCOMPARE(p.moves(), (QList<Point>{{1, 1}, {2, 2}}));
+        QCOMPARE(p.f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("'x' is not a valid integer value.")});
+    }
+
+    void thePlayErrorIsOwnedByTheMainWindow() {
+        Program p;
+        p.main->RunScriptSteps(QStringLiteral("3,4,左键单击|"), 1);
+        QCOMPARE(p.moves(), QList<Point>{(Point{3, 4})});
+        QCOMPARE(p.f.fake.messageBoxes.shown().size(), 1U);
+        QCOMPARE(p.f.fake.messageBoxes.shown().front().owner.data(), p.main);
+        QCOMPARE(p.f.fake.messageBoxes.shown().front().text, kPlayErrorMessage);
+    }
+};
+
+QTEST_MAIN(ScriptPlayTest)
+#include "ScriptPlayTest.moc"

@@ -1,0 +1,260 @@
+#include "scripts/ScriptRunner.h"
+#include "engine/Conversion.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+using namespace platform;
+
+namespace {
+
+// The expected trace; items are UTF-8 literals or texts.
+QStringList lines(std::initializer_list<QAnyStringView> items) {
+    QStringList result;
+    for (QAnyStringView item : items)
+        result << item.toString();
+    return result;
+}
+
+constexpr int kStopId = 1108;
+
+// Every pointer move, button, wait and message box in one ordered trace, so
+// a test states the whole call sequence of a run.
+class TracingMouse final : public Mouse {
+  public:
+    TracingMouse(fake::FakeBackend &fake, QStringList &trace) : fake_(fake), trace_(trace) {}
+    void SetCursorPos(int x, int y) override {
+        trace_ << QStringLiteral("move %1,%2 @%3").arg(x).arg(y).arg(fake_.time.nowMs());
+        fake_.mouse.SetCursorPos(x, y);
+    }
+    Point GetCursorPos() override { return fake_.mouse.GetCursorPos(); }
+    void mouse_event(unsigned flags) override {
+        trace_ << QStringLiteral("button %1").arg(flags, 0, 16);
+        fake_.mouse.mouse_event(flags);
+    }
+
+  private:
+    fake::FakeBackend &fake_;
+    QStringList &trace_;
+};
+
+class TracingClock final : public Clock {
+  public:
+    TracingClock(fake::FakeBackend &fake, QStringList &trace) : fake_(fake), trace_(trace) {}
+    QDateTime now() override { return fake_.clock.now(); }
+    qint64 monotonicMs() override { return fake_.clock.monotonicMs(); }
+    void wait(int ms) override {
+        trace_ << QStringLiteral("wait %1").arg(ms);
+        fake_.clock.wait(ms);
+    }
+
+  private:
+    fake::FakeBackend &fake_;
+    QStringList &trace_;
+};
+
+class ScriptRunnerTest : public ::testing::Test {
+  protected:
+    ScriptRunnerTest() {
+        fake.messageBoxes.whileOpen = [this](const fake::ShownBox &box) {
+            trace << QStringLiteral("box ") + box.text;
+        };
+    }
+
+    void addScript(int id, const QString &steps, const QString &cycles) {
+        scripts.push_back({QString::number(id), {}, {}, steps, cycles, {}});
+    }
+    // A hotkey press at virtual time at, dispatched as the main window does.
+    void pressAt(qint64 at, int id) {
+        fake.time.schedule(at, [this, id] { gate.post([this, id] { dispatch(id); }); });
+    }
+    void dispatch(int id) {
+        context.guarded([this, id] {
+            if (id == kStopId)
+                state.stopRequest = QStringLiteral("1");
+            runner.RunScriptByHotkey(QString::number(id));
+        });
+    }
+    const fake::ShownBox &onlyBox() {
+        EXPECT_EQ(fake.messageBoxes.shown().size(), 1U);
+        return fake.messageBoxes.shown().front();
+    }
+
+    int argc = 1;
+    char name[11] = "unit_tests";
+    char *argv[2] = {name, nullptr};
+    QApplication app{argc, argv};
+    QWidget window;
+    QStringList trace;
+    fake::FakeBackend fake;
+    TracingMouse mouse{fake, trace};
+    TracingClock clock{fake, trace};
+    Services services{fake.hotkeys,      mouse, fake.shell,  fake.sessionStart, fake.locale,
+                      fake.messageBoxes, clock, fake.timers, fake.windows};
+    MainState state;
+    MessageGate gate{clock};
+    HotkeyRouter router;
+    MainContext context{services, state, gate, router, &window, {}, {}, nullptr};
+    std::vector<ScriptRow> scripts;
+    ScriptRunner runner{context, [this](const QString &id) -> std::optional<ScriptRow> {
+                            for (const ScriptRow &row : scripts)
+                                if (row.id == id)
+                                    return row;
+                            return std::nullopt;
+                        }};
+};
+
+} // namespace
+
+TEST_F(ScriptRunnerTest, OneStepTwoCyclesPlaysMoveClickIntervalAndPauseTwice) {
+    runner.RunScriptSteps(QStringLiteral("100,200,左键单击,20|"), 2);
+    EXPECT_EQ(trace, lines({"move 100,200 @0", "button 2", "button 4", "wait 20", "wait 800",
+                            "move 100,200 @820", "button 2", "button 4", "wait 20", "wait 800"}));
+    EXPECT_EQ(fake.time.nowMs(), 1640);
+}
+
+TEST_F(ScriptRunnerTest, StepsPlayInOrderAndEachEventMakesItsInput) {
+    runner.RunScriptSteps(QStringLiteral("1,2,左键双击,5|3,4,无点击,7|-5,6,右键单击,0,extra|9,9,右键单击"),
+                          1);
+    // Fields after the fourth and the text after the last "|" are ignored.
+    EXPECT_EQ(trace, lines({"move 1,2 @0", "button 6", "button 6", "wait 5", "move 3,4 @5", "wait 7",
+                            "move -5,6 @12", "button 8", "button 10", "wait 0", "wait 800"}));
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+}
+
+TEST_F(ScriptRunnerTest, AnEmptyListPausesEveryCycleAndNeverPollsTheStopRequest) {
+    state.stopRequest = QStringLiteral("1");
+    runner.RunScriptSteps(QString(), 3);
+    EXPECT_EQ(trace, lines({"wait 800", "wait 800", "wait 800"}));
+    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+}
+
+TEST_F(ScriptRunnerTest, CycleCountsOfZeroOrLessAndUnknownIdsPlayNothing) {
+    addScript(7, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("0"));
+    addScript(8, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("00"));
+    addScript(9, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("-3"));
+    for (int id : {7, 8, 9, 10})
+        dispatch(id);
+    runner.RunScriptSteps(QStringLiteral("1,2,左键单击,5|"), 0);
+    EXPECT_TRUE(trace.isEmpty()) << trace.join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+}
+
+TEST_F(ScriptRunnerTest, ANonIntegerCycleCountFailsInTheErrorBoxBeforeAnythingPlays) {
+    addScript(7, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("3x"));
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"box '3x' is not a valid integer value."}));
+    EXPECT_EQ(onlyBox().caption, kApplicationTitle);
+}
+
+TEST_F(ScriptRunnerTest, TheFirstRowWithTheIdPlays) {
+    addScript(7, QStringLiteral("1,1,无点击,5|"), QStringLiteral("1"));
+    addScript(7, QStringLiteral("2,2,无点击,5|"), QStringLiteral("1"));
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 5", "wait 800"}));
+}
+
+// A malformed entry: what the step did before the bad read stays done, then
+// the play error shows, owned by the main window, and nothing more plays.
+TEST_F(ScriptRunnerTest, PlayErrorsComeAfterThePartialEffectsOfTheFailingStep) {
+    const QString error = QStringLiteral("box ") + kPlayErrorMessage;
+    const struct {
+        const char *bad;
+        std::vector<const char *> effects;
+    } cases[] = {
+        {"5|", {}},
+        {"5,y,左键单击,10|", {}},
+        {"x,5,左键单击,10|", {}},
+        {"|", {}},
+        {"5,6|", {"move 5,6 @10"}},
+        {"5,6,左键单击|", {"move 5,6 @10", "button 2", "button 4"}},
+        {"5,6,左键单击,abc|", {"move 5,6 @10", "button 2", "button 4"}},
+        // A negative interval would sleep for weeks; it fails like a bad one.
+        {"5,6,左键单击,-1|", {"move 5,6 @10", "button 2", "button 4"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bad);
+        trace.clear();
+        fake.messageBoxes.clear();
+        const qint64 start = fake.time.nowMs();
+        runner.RunScriptSteps(QStringLiteral("1,2,无点击,10|") + QString::fromUtf8(c.bad) +
+                                  QStringLiteral("3,4,左键单击,10|"),
+                              2);
+        QStringList expected = lines({QStringLiteral("move 1,2 @%1").arg(start), "wait 10"});
+        for (const char *effect : c.effects)
+            expected << QString::fromUtf8(effect).replace(QStringLiteral("@10"),
+                                                          QStringLiteral("@%1").arg(start + 10));
+        expected << error;
+        EXPECT_EQ(trace, expected);
+        const fake::ShownBox &box = onlyBox();
+        EXPECT_EQ(box.owner, &window);
+        EXPECT_EQ(box.caption, kNotice);
+        EXPECT_EQ(box.flags, MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+TEST_F(ScriptRunnerTest, AStopPressedWhileNothingPlaysEndsTheNextRunAtItsFirstStep) {
+    addScript(7, QStringLiteral("1,2,左键单击,10|3,4,左键单击,10|"), QStringLiteral("2"));
+    dispatch(kStopId);
+    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+    dispatch(7);
+    EXPECT_EQ(trace, lines({QStringLiteral("box ") + kStopMessage}));
+    const fake::ShownBox &box = onlyBox();
+    EXPECT_FALSE(box.hadOwner);
+    EXPECT_EQ(box.caption, kNotice);
+    EXPECT_EQ(box.flags, MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+    // Honoured once: the next run plays in full.
+    trace.clear();
+    dispatch(7);
+    EXPECT_EQ(trace.size(), 18);
+}
+
+TEST_F(ScriptRunnerTest, AStopDuringAStepIntervalEndsTheRunAtTheNextStep) {
+    addScript(7, QStringLiteral("1,2,左键单击,100|3,4,左键单击,100|5,6,左键单击,100|"), QStringLiteral("5"));
+    pressAt(150, kStopId);
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,2 @0", "button 2", "button 4", "wait 100", "move 3,4 @100", "button 2",
+                            "button 4", "wait 100", QStringLiteral("box ") + kStopMessage}));
+    EXPECT_EQ(fake.time.nowMs(), 200);
+    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+}
+
+TEST_F(ScriptRunnerTest, AStopDuringTheLastPauseIsLeftForTheNextRun) {
+    addScript(7, QStringLiteral("1,2,左键单击,100|"), QStringLiteral("2"));
+    pressAt(1500, kStopId);
+    dispatch(7);
+    EXPECT_EQ(trace.size(), 10);
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    // The press was held by the pause and is delivered once the event loop runs.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+    trace.clear();
+    dispatch(7);
+    EXPECT_EQ(trace, lines({QStringLiteral("box ") + kStopMessage}));
+}
+
+TEST_F(ScriptRunnerTest, AHotkeyDuringAPausePlaysItsScriptBeforeTheRestOfTheRun) {
+    addScript(7, QStringLiteral("1,1,无点击,100|2,2,无点击,100|"), QStringLiteral("1"));
+    addScript(8, QStringLiteral("8,8,无点击,10|"), QStringLiteral("1"));
+    pressAt(50, 8);
+    // The user changes script 7 while it plays; the run keeps its own copy.
+    fake.time.schedule(60, [this] { scripts.front().steps = QStringLiteral("9,9,无点击,1|"); });
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 100", "move 8,8 @100", "wait 10", "wait 800",
+                            "move 2,2 @910", "wait 100", "wait 800"}));
+}
+
+TEST_F(ScriptRunnerTest, OneStopPressEndsOnlyTheInnermostRun) {
+    addScript(7, QStringLiteral("1,1,无点击,100|2,2,无点击,100|"), QStringLiteral("1"));
+    pressAt(50, 7); // its own hotkey: a nested run of the same script
+    pressAt(120, kStopId);
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 100", "move 1,1 @100", "wait 100",
+                            QStringLiteral("box ") + kStopMessage, "move 2,2 @200", "wait 100", "wait 800"}));
+    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+}
