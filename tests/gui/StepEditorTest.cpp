@@ -135,7 +135,7 @@ class StepEditorTest : public QObject {
         e.f.fake.advance(1);
         QCOMPARE(editor->lbl6->text(), liveLabel);
 
-        QTest::keyClick(editor->edt1, Qt::Key_Escape);
+        QTest::keyClick(editor->cbb2, Qt::Key_Escape);
         QCOMPARE(editor->isVisible(), !escCloses);
         editor->close();
         QVERIFY(!editor->isVisible());
