@@ -91,22 +91,6 @@ QStringList positionsOf(const QTreeWidget &lv1) {
 class ScriptEditorTest : public QObject {
     Q_OBJECT
   private slots:
-    void dressesBothDialogs() {
-        Scripts s;
-        QCOMPARE(s.add()->windowTitle(), QStringLiteral("添加多坐标点击"));
-        QCOMPARE(s.add()->size(), QSize(356, 409));
-        QVERIFY(s.add()->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(s.modify()->windowTitle(), QStringLiteral("修改坐标"));
-        QCOMPARE(s.modify()->size(), QSize(361, 411));
-        QVERIFY(!(s.modify()->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(s.modify()->edt1->isReadOnly());
-        QVERIFY(!s.add()->edt1->isReadOnly());
-        QCOMPARE(s.add()->cbb1->currentText(), QStringLiteral("Ctrl"));
-        QCOMPARE(s.add()->cbb2->currentText(), QStringLiteral("F6"));
-        QCOMPARE(s.add()->cbb2->count(), 12);
-        QCOMPARE(s.add()->lv1->columnWidth(2), 70);
-    }
-
     void addFlowStoresTheStepsAndModifyStoresTheSameAgain() {
         Scripts s;
         s.list().btn7Click();
@@ -290,30 +274,6 @@ class ScriptEditorTest : public QObject {
         s.add()->btn2->click();
         QVERIFY(!s.add()->isVisible());
         QCOMPARE(s.reloads, 0);
-    }
-
-    void modifyOpensWithTheSelectorParse_data() {
-        QTest::addColumn<QString>("hotkey");
-        QTest::addColumn<QString>("modifier");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("Ctrl+Alt") << QStringLiteral("Ctrl+Alt+F6") << QStringLiteral("Ctrl+Alt")
-                                  << QStringLiteral("F6");
-        QTest::newRow("key alone") << QStringLiteral("F10") << QStringLiteral("无") << QStringLiteral("F10");
-        QTest::newRow("unknown keeps the modifier")
-            << QStringLiteral("X") << QStringLiteral("Alt") << QStringLiteral("X");
-    }
-
-    void modifyOpensWithTheSelectorParse() {
-        QFETCH(QString, hotkey);
-        QFETCH(QString, modifier);
-        QFETCH(QString, key);
-        Scripts s;
-        s.modify()->cbb1->setEditText(QStringLiteral("Alt"));
-        const ScriptRow row{QStringLiteral("4"), QStringLiteral("n"), hotkey,
-                            QString(),           QStringLiteral("2"), QStringLiteral("未启用")};
-        s.modify()->openForScript(&row);
-        QCOMPARE(s.modify()->cbb1->currentText(), modifier);
-        QCOMPARE(s.modify()->cbb2->currentText(), key);
     }
 
     void aMalformedStepListIsNotOpened() {

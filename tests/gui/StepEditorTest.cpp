@@ -142,19 +142,6 @@ class StepEditorTest : public QObject {
         QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, hotkeyId));
     }
 
-    void offersTheFiveEventsAndElevenIntervalsWithTwentyAsText() {
-        Editing e;
-        StepEditor &editor = *e.f.forms->frm_addpoint;
-        QCOMPARE(editor.cbb1->count(), 5);
-        QCOMPARE(editor.cbb1->itemText(4), QStringLiteral("无点击"));
-        QCOMPARE(editor.cbb1->currentText(), QStringLiteral("左键单击"));
-        QCOMPARE(editor.cbb2->count(), 11);
-        QCOMPARE(editor.cbb2->itemText(0), QStringLiteral("30"));
-        QCOMPARE(editor.cbb2->itemText(10), QStringLiteral("5000"));
-        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("20"));
-        QCOMPARE(editor.cbb2->findText(QStringLiteral("20")), -1);
-    }
-
     void addsEveryStepAtTheEndAndResetsTheFields() {
         Editing e;
         appendStepRowForTest(e.list);
@@ -244,14 +231,6 @@ class StepEditorTest : public QObject {
         QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
         addStep(editor, QStringLiteral("3,4"), QStringLiteral("左键单击"), QStringLiteral("20"));
         QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("3,4 左键单击 20")});
-    }
-
-    void f11HeldByAnotherProgramGivesTheConflictMessage() {
-        Editing e;
-        e.f.fake.hotkeys.holdElsewhere(0, VK_F11);
-        e.open(e.f.forms->Frm_ModPoint2);
-        QCOMPARE(e.f.fake.messageBoxes.texts(),
-                 QStringList{QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键.")});
     }
 
     void closingAnEditorFreesF11ForTheNextOne() {
