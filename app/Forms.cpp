@@ -14,6 +14,25 @@ QDialog *namedDialog(QWidget *owner, const QString &name) {
     return dialog;
 }
 
+template <typename Window> Window *named(Window *window, const QString &name) {
+    window->setObjectName(name);
+    return window;
+}
+
+void wireScriptEditors(Forms &forms) {
+    TFrm_Main *frmMain = forms.Frm_Main.get();
+    ScriptList *list = frmMain->scriptList;
+    TFrm_AddMP *add = forms.Frm_AddMP;
+    TFrm_ModMP *modify = forms.Frm_ModMP;
+    for (ScriptEditor *editor : {static_cast<ScriptEditor *>(add), static_cast<ScriptEditor *>(modify)})
+        editor->setLoadScriptList([frmMain] { frmMain->LoadScriptList(); });
+    list->openAddEditor = [add] { add->openForNewScript(); };
+    list->openModifyEditor = [list, modify] {
+        const std::optional<ScriptRow> row = list->selectedRow();
+        modify->openForScript(row ? &*row : nullptr);
+    };
+}
+
 } // namespace
 
 const QStringList &Forms::creationOrder() {
@@ -40,27 +59,31 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     auto forms = std::make_unique<Forms>();
     forms->Frm_Main = std::make_unique<TFrm_Main>(os, exeDir, arguments);
     QWidget *main = forms->Frm_Main.get();
-    forms->frm_addpoint = namedDialog(main, QStringLiteral("frm_addpoint"));
-    forms->Frm_AddMP = namedDialog(main, QStringLiteral("Frm_AddMP"));
+    MainContext &context = forms->Frm_Main->context();
+    forms->frm_addpoint = named(new Tfrm_addpoint(context, main), QStringLiteral("frm_addpoint"));
+    forms->Frm_AddMP = named(new TFrm_AddMP(context, main), QStringLiteral("Frm_AddMP"));
     forms->dm1 = new Tdm1(os, exeDir, main);
     forms->dm1->DataModuleCreate();
     forms->Frm_Main->context().dm1 = forms->dm1;
     forms->Frm_AddTime = namedDialog(main, QStringLiteral("Frm_AddTime"));
-    forms->Frm_ModPoint = namedDialog(main, QStringLiteral("Frm_ModPoint"));
-    forms->Frm_ModMP = namedDialog(main, QStringLiteral("Frm_ModMP"));
-    forms->frm_addpoint1 = namedDialog(main, QStringLiteral("frm_addpoint1"));
-    forms->Frm_ModPoint2 = namedDialog(main, QStringLiteral("Frm_ModPoint2"));
+    forms->Frm_ModPoint = named(new TFrm_ModPoint(context, main), QStringLiteral("Frm_ModPoint"));
+    forms->Frm_ModMP = named(new TFrm_ModMP(context, main), QStringLiteral("Frm_ModMP"));
+    forms->frm_addpoint1 = named(new Tfrm_addpoint1(context, main), QStringLiteral("frm_addpoint1"));
+    forms->Frm_ModPoint2 = named(new TFrm_ModPoint2(context, main), QStringLiteral("Frm_ModPoint2"));
     forms->Frm_ModTime = namedDialog(main, QStringLiteral("Frm_ModTime"));
-    forms->frm_addtimemod = namedDialog(main, QStringLiteral("frm_addtimemod"));
-    forms->Frm_modtimeadd = namedDialog(main, QStringLiteral("Frm_modtimeadd"));
-    forms->Frm_ModTimemod = namedDialog(main, QStringLiteral("Frm_ModTimemod"));
+    forms->frm_addtimemod = named(new Tfrm_addtimemod(context, main), QStringLiteral("frm_addtimemod"));
+    forms->Frm_modtimeadd = named(new TFrm_modtimeadd(context, main), QStringLiteral("Frm_modtimeadd"));
+    forms->Frm_ModTimemod = named(new TFrm_ModTimemod(context, main), QStringLiteral("Frm_ModTimemod"));
     TFrm_Main *frmMain = forms->Frm_Main.get();
     auto *shotkey = new TFrm_shotkey(frmMain->context(), main, [frmMain] { frmMain->LoadScriptList(); });
     forms->Frm_shotkey = shotkey;
     frmMain->scriptList->openStopHotkeyDialog = [shotkey] { shotkey->exec(); };
-    forms->frm_mod_addpint = namedDialog(main, QStringLiteral("frm_mod_addpint"));
+    forms->frm_mod_addpint = named(new Tfrm_mod_addpint(context, main), QStringLiteral("frm_mod_addpint"));
     forms->Frm_download = std::make_unique<TFrm_download>(os);
     forms->Frm_Main->Frm_download = forms->Frm_download.get();
+    forms->Frm_AddMP->setStepEditors(forms->frm_addpoint, forms->Frm_ModPoint);
+    forms->Frm_ModMP->setStepEditors(forms->frm_mod_addpint, forms->Frm_ModPoint2);
+    wireScriptEditors(*forms);
     return forms;
 }
 

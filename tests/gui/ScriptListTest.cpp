@@ -345,6 +345,8 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
         t.main->LoadScriptList();
         // Unset hooks do nothing.
+        t.list->openAddEditor = {};
+        t.list->openModifyEditor = {};
         t.list->btn7->click();
         t.list->btn8->click();
         QVERIFY(t.boxTexts().isEmpty());

@@ -1,0 +1,321 @@
+// The add and modify script dialogs: the step list built through the step
+// editors, OK with its refusals and its rows in mplist, the openers.
+
+#include "scripts/ScriptList.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+struct Scripts {
+    GuiFixture f;
+    int reloads = 0;
+
+    Scripts() {
+        f.start();
+        for (ScriptEditor *dialog :
+             {static_cast<ScriptEditor *>(add()), static_cast<ScriptEditor *>(modify())})
+            dialog->setLoadScriptList([this] {
+                ++reloads;
+                f.main().LoadScriptList();
+            });
+    }
+    ScriptList &list() { return *f.main().scriptList; }
+    void selectScript(int row) { list().lv2->setCurrentItem(list().lv2->topLevelItem(row)); }
+    TFrm_AddMP *add() { return f.forms->Frm_AddMP; }
+    TFrm_ModMP *modify() { return f.forms->Frm_ModMP; }
+
+    // mplist, one list of column texts per row.
+    QList<QStringList> rows() {
+        DbQuery query(f.main().context());
+        query.setStatement(QStringLiteral("select * from [mplist]"));
+        query.open();
+        QList<QStringList> rows;
+        for (int row = 0; row < query.recordCount(); ++row) {
+            QStringList columns;
+            for (int column = 0; column < 5; ++column)
+                columns << query.text(row, column);
+            rows << columns;
+        }
+        return rows;
+    }
+    // mplist as "id|name|hotkey|steps|cycles" lines.
+    QStringList table() {
+        QStringList lines;
+        for (const QStringList &columns : rows())
+            lines << columns.join(QLatin1Char('|'));
+        return lines;
+    }
+    ScriptRow storedRow(int row, const QString &status = QStringLiteral("未启用")) {
+        const QStringList columns = rows().at(row);
+        return {columns[0], columns[1], columns[2], columns[3], columns[4], status};
+    }
+    void captureAt(int x, int y) {
+        f.fake.mouse.moveTo(x, y);
+        QVERIFY(f.fake.hotkeys.press(0, VK_F11));
+    }
+    QStringList boxTexts() const { return f.fake.messageBoxes.texts(); }
+    // Saves a script through the add dialog with the steps as typed.
+    void addScript(const QString &name, const QString &cycles, const QStringList &positions) {
+        add()->openForNewScript();
+        add()->edt1->setText(name);
+        add()->edt2->setText(cycles);
+        add()->btn4->click();
+        for (const QString &position : positions) {
+            f.forms->frm_addpoint->edt1->setText(position);
+            f.forms->frm_addpoint->btn1->click();
+        }
+        f.forms->frm_addpoint->close();
+        add()->btn1->click();
+    }
+};
+
+QStringList positionsOf(const QTreeWidget &lv1) {
+    QStringList positions;
+    for (int i = 0; i < lv1.topLevelItemCount(); ++i)
+        positions << lv1.topLevelItem(i)->text(0);
+    return positions;
+}
+
+} // namespace
+
+class ScriptEditorTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void addFlowStoresTheStepsAndModifyStoresTheSameAgain() {
+        Scripts s;
+        s.list().btn7Click();
+        QVERIFY(s.add()->isVisible());
+        s.add()->edt1->setText(QStringLiteral("登录"));
+        s.add()->cbb1->setEditText(QStringLiteral("Ctrl+Alt"));
+        s.add()->cbb2->setEditText(QStringLiteral("F9"));
+        s.add()->edt2->setText(QStringLiteral("3"));
+        s.add()->btn4->click();
+        StepEditor &editor = *s.f.forms->frm_addpoint;
+        QVERIFY(editor.isVisible());
+        s.captureAt(100, 200);
+        editor.btn1->click();
+        s.captureAt(350, 80);
+        editor.cbb1->setEditText(QStringLiteral("右键双击"));
+        editor.cbb2->setEditText(QStringLiteral("500"));
+        editor.btn1->click();
+        s.captureAt(-7, 9);
+        editor.cbb1->setEditText(QStringLiteral("无点击"));
+        editor.btn1->click();
+        editor.btn2->click();
+        QVERIFY(!editor.isVisible());
+        s.add()->btn1->click();
+
+        QVERIFY(!s.add()->isVisible());
+        QCOMPARE(s.reloads, 1);
+        QVERIFY(s.boxTexts().isEmpty());
+        const QString steps = QStringLiteral("100,200,左键单击,20|350,80,右键双击,500|-7,9,无点击,20|");
+        QCOMPARE(s.table(),
+                 QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
+
+        s.list().lv2->clearSelection();
+        s.list().btn8Click();
+        QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的项目.")});
+        QCOMPARE(s.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&s.f.main()));
+        QVERIFY(!s.modify()->isVisible());
+
+        QCOMPARE(s.list().rows().size(), 1);
+        s.selectScript(0);
+        s.list().btn8Click();
+        QVERIFY(s.modify()->isVisible());
+        QCOMPARE(s.modify()->edt1->text(), QStringLiteral("登录"));
+        QCOMPARE(s.modify()->cbb1->currentText(), QStringLiteral("Ctrl+Alt"));
+        QCOMPARE(s.modify()->cbb2->currentText(), QStringLiteral("F9"));
+        QCOMPARE(s.modify()->edt2->text(), QStringLiteral("3"));
+        QCOMPARE(positionsOf(*s.modify()->lv1),
+                 (QStringList{QStringLiteral("100,200"), QStringLiteral("350,80"), QStringLiteral("-7,9")}));
+        s.modify()->btn1->click();
+        QVERIFY(!s.modify()->isVisible());
+        QCOMPARE(s.reloads, 2);
+        QCOMPARE(s.table(),
+                 QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
+    }
+
+    void modifyEditsStepsThroughItsOwnEditors() {
+        Scripts s;
+        s.addScript(QStringLiteral("a"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
+        s.selectScript(0);
+        s.list().btn10Click(); // enable: Ctrl+F6
+        QVERIFY(s.list().isHotkeyHeld(QStringLiteral("1")));
+        s.list().lv2DblClick();
+        QVERIFY(s.modify()->isVisible());
+        s.modify()->btn5->click();
+        QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的点击坐标.")});
+        s.modify()->lv1->setCurrentItem(s.modify()->lv1->topLevelItem(1));
+        s.modify()->btn5->click();
+        StepEditor &modifyStep = *s.f.forms->Frm_ModPoint2;
+        QVERIFY(modifyStep.isVisible());
+        QCOMPARE(modifyStep.edt1->text(), QStringLiteral("2,2"));
+        s.captureAt(30, 40);
+        modifyStep.btn1->click();
+        s.modify()->btn4->click();
+        StepEditor &addStep = *s.f.forms->frm_mod_addpint;
+        s.captureAt(50, 60);
+        addStep.btn1->click();
+        addStep.close();
+        s.modify()->cbb1->setEditText(QStringLiteral("无"));
+        s.modify()->cbb2->setEditText(QStringLiteral("F10"));
+        s.modify()->btn1->click();
+        QCOMPARE(s.table(), QStringList{QStringLiteral(
+                                "1|a|F10|1,1,左键单击,20|30,40,左键单击,20|50,60,左键单击,20||1")});
+        // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
+        QCOMPARE(s.list().rows().front().status, QStringLiteral("已启用"));
+        const fake::HotkeyCall last = s.f.fake.hotkeys.registrations().back();
+        QCOMPARE(qMakePair(last.modifiers, last.vk), qMakePair(0u, 121u));
+        QVERIFY(last.result);
+        QVERIFY(!s.f.fake.hotkeys.press(MOD_CONTROL, 117));
+    }
+
+    void okRefusesTheCycleCountFirstThenTheName() {
+        Scripts s;
+        s.add()->openForNewScript();
+        s.add()->edt2->setText(QStringLiteral("0"));
+        s.add()->btn1->click();
+        s.add()->edt2->clear();
+        s.add()->btn1->click();
+        s.add()->edt2->setText(QStringLiteral("1"));
+        s.add()->btn1->click();
+        QCOMPARE(s.boxTexts(),
+                 (QStringList{QStringLiteral("请输入循环点击次数。"), QStringLiteral("请输入循环点击次数。"),
+                              QStringLiteral("请输入多坐标点击的名称.")}));
+        for (const fake::ShownBox &box : s.f.fake.messageBoxes.shown()) {
+            QCOMPARE(box.owner.data(), static_cast<QWidget *>(s.add()));
+            QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+        }
+        QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(s.add()->edt1));
+        QVERIFY(s.add()->isVisible());
+        QVERIFY(s.table().isEmpty());
+        QCOMPARE(s.reloads, 0);
+    }
+
+    void refusesADuplicateNameButStoresCycleCountDoubleZeroAndNoSteps() {
+        Scripts s;
+        s.addScript(QStringLiteral("x"), QStringLiteral("00"), {});
+        QCOMPARE(s.table(), QStringList{QStringLiteral("1|x|Ctrl+F6||00")});
+        s.addScript(QStringLiteral("x"), QStringLiteral("2"), {QStringLiteral("5,5")});
+        QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("名称重复,请选择过其他的名称.")});
+        QVERIFY(s.add()->isVisible());
+        QCOMPARE(s.table().size(), 1);
+        QCOMPARE(s.reloads, 1);
+    }
+
+    void aDatabaseFailureIsReportedAndTheDialogStaysOpen() {
+        Scripts s;
+        DbQuery drop(s.f.main().context());
+        drop.setStatement(QStringLiteral("drop table mplist"));
+        drop.execute();
+        s.addScript(QStringLiteral("y"), QStringLiteral("1"), {});
+        QCOMPARE(s.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        QCOMPARE(s.f.fake.messageBoxes.shown().front().flags, MB_OK | MB_ICONERROR);
+        QVERIFY(s.boxTexts().front().contains(QStringLiteral("mplist")));
+        QVERIFY(s.add()->isVisible());
+        QCOMPARE(s.reloads, 0);
+    }
+
+    void movesKeepTheSelectionAndStopAtTheEnds() {
+        Scripts s;
+        s.addScript(QStringLiteral("m"), QStringLiteral("1"),
+                    {QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")});
+        const ScriptRow row = s.storedRow(0);
+        s.modify()->openForScript(&row);
+        QTreeWidget &lv1 = *s.modify()->lv1;
+        const QStringList start{QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")};
+        lv1.setCurrentItem(lv1.topLevelItem(0));
+        s.modify()->btn7->click();
+        QCOMPARE(positionsOf(lv1), start);
+        QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(0)});
+        lv1.setCurrentItem(lv1.topLevelItem(2));
+        s.modify()->btn8->click();
+        QCOMPARE(positionsOf(lv1), start);
+        s.modify()->btn7->click();
+        QCOMPARE(positionsOf(lv1),
+                 (QStringList{QStringLiteral("1,1"), QStringLiteral("3,3"), QStringLiteral("2,2")}));
+        QCOMPARE(lv1.selectedItems().size(), 1);
+        QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
+        s.modify()->btn8->click();
+        QCOMPARE(positionsOf(lv1), start);
+        QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
+        s.modify()->btn6->click();
+        QCOMPARE(positionsOf(lv1), (QStringList{QStringLiteral("1,1"), QStringLiteral("2,2")}));
+        QVERIFY(s.boxTexts().isEmpty());
+    }
+
+    void escAndCancelStoreNothingAndTheNextAddStartsEmpty() {
+        Scripts s;
+        s.add()->openForNewScript();
+        s.add()->edt1->setText(QStringLiteral("z"));
+        s.add()->cbb1->setEditText(QStringLiteral("Alt"));
+        s.add()->btn4->click();
+        s.f.forms->frm_addpoint->edt1->setText(QStringLiteral("4,4"));
+        s.f.forms->frm_addpoint->btn1->click();
+        s.f.forms->frm_addpoint->close();
+        QTest::keyClick(s.add()->lv1, Qt::Key_Escape);
+        QVERIFY(!s.add()->isVisible());
+        QVERIFY(s.table().isEmpty());
+        s.add()->openForNewScript();
+        QCOMPARE(s.add()->edt1->text(), QString());
+        QCOMPARE(s.add()->edt2->text(), QStringLiteral("1"));
+        QCOMPARE(s.add()->lv1->topLevelItemCount(), 0);
+        QCOMPARE(s.add()->cbb1->currentText(), QStringLiteral("Alt"));
+        s.add()->btn2->click();
+        QVERIFY(!s.add()->isVisible());
+        QCOMPARE(s.reloads, 0);
+    }
+
+    void aMalformedStepListIsNotOpened() {
+        Scripts s;
+        const ScriptRow row{QStringLiteral("4"),  QStringLiteral("n"),
+                            QStringLiteral("F2"), QStringLiteral("1,2,左键单击,20|3,4|"),
+                            QStringLiteral("2"),  QStringLiteral("未启用")};
+        s.modify()->openForScript(&row);
+        QVERIFY(!s.modify()->isVisible());
+        QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("修改项目出错,请联系软件作者.")});
+        const fake::ShownBox &box = s.f.fake.messageBoxes.shown().front();
+        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.owner.data(), static_cast<QWidget *>(&s.f.main()));
+    }
+
+    void theCycleCountTakesFiveTypedDigits() {
+        Scripts s;
+        s.add()->openForNewScript();
+        QLineEdit &edt2 = *s.add()->edt2;
+        edt2.clear();
+        QTest::keyClicks(&edt2, QStringLiteral("1a-2 34x567"));
+        QCOMPARE(edt2.text(), QStringLiteral("12345"));
+        QTest::keyClick(&edt2, Qt::Key_Backspace);
+        QCOMPARE(edt2.text(), QStringLiteral("1234"));
+    }
+
+    void oddRowsAreStriped() {
+        Scripts s;
+        s.addScript(QStringLiteral("c"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
+        const ScriptRow row = s.storedRow(0);
+        s.modify()->openForScript(&row);
+        QTreeWidget &lv1 = *s.modify()->lv1;
+        lv1.clearSelection();
+        const QImage image = lv1.viewport()->grab().toImage();
+        const auto colourOfRow = [&](int i) {
+            const QRect cell = lv1.visualItemRect(lv1.topLevelItem(i));
+            return image.pixelColor(cell.left() + 40, cell.center().y());
+        };
+        QCOMPARE(colourOfRow(1), QColor(166, 202, 240));
+        QVERIFY(colourOfRow(0) != QColor(166, 202, 240));
+    }
+};
+
+QTEST_MAIN(ScriptEditorTest)
+#include "ScriptEditorTest.moc"
