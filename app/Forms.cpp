@@ -41,12 +41,14 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->dm1 = new Tdm1(os, exeDir, main);
     forms->dm1->DataModuleCreate();
     forms->Frm_Main->context().dm1 = forms->dm1;
-    forms->Frm_AddTime = namedDialog(main, QStringLiteral("Frm_AddTime"));
+    forms->Frm_AddTime = new TFrm_AddTime(forms->Frm_Main->context(), main);
+    forms->Frm_AddTime->setReload([main = forms->Frm_Main.get()] { main->LoadTimedList(); });
     forms->Frm_ModPoint = namedDialog(main, QStringLiteral("Frm_ModPoint"));
     forms->Frm_ModMP = namedDialog(main, QStringLiteral("Frm_ModMP"));
     forms->frm_addpoint1 = namedDialog(main, QStringLiteral("frm_addpoint1"));
     forms->Frm_ModPoint2 = namedDialog(main, QStringLiteral("Frm_ModPoint2"));
-    forms->Frm_ModTime = namedDialog(main, QStringLiteral("Frm_ModTime"));
+    forms->Frm_ModTime = new TFrm_ModTime(forms->Frm_Main->context(), main);
+    forms->Frm_ModTime->setReload([main = forms->Frm_Main.get()] { main->LoadTimedList(); });
     forms->frm_addtimemod = namedDialog(main, QStringLiteral("frm_addtimemod"));
     forms->Frm_modtimeadd = namedDialog(main, QStringLiteral("Frm_modtimeadd"));
     forms->Frm_ModTimemod = namedDialog(main, QStringLiteral("Frm_ModTimemod"));

@@ -4,6 +4,8 @@
 
 #include "app/U_Main.h"
 #include "app/U_dm.h"
+#include "timed/U_AddTime.h"
+#include "timed/U_ModTime.h"
 
 #include <QDialog>
 
@@ -16,12 +18,12 @@ struct Forms {
     QDialog *frm_addpoint = nullptr;
     QDialog *Frm_AddMP = nullptr;
     Tdm1 *dm1 = nullptr;
-    QDialog *Frm_AddTime = nullptr;
+    TFrm_AddTime *Frm_AddTime = nullptr;
     QDialog *Frm_ModPoint = nullptr;
     QDialog *Frm_ModMP = nullptr;
     QDialog *frm_addpoint1 = nullptr;
     QDialog *Frm_ModPoint2 = nullptr;
-    QDialog *Frm_ModTime = nullptr;
+    TFrm_ModTime *Frm_ModTime = nullptr;
     QDialog *frm_addtimemod = nullptr;
     QDialog *Frm_modtimeadd = nullptr;
     QDialog *Frm_ModTimemod = nullptr;

@@ -1,0 +1,37 @@
+#include "timed/U_AddTime.h"
+
+#include "app/U_dm.h"
+
+#include <QTreeWidget>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kCycleLimit = 3;
+// Outer 350 by 432 less a resizable frame and its title bar.
+constexpr QSize kClientSize(334, 394);
+
+} // namespace
+
+TFrm_AddTime::TFrm_AddTime(MainContext &context, QWidget *owner)
+    : TimedEditor(context, owner, {QStringLiteral("添加定时点击"), kCycleLimit, true}) {
+    setObjectName(QStringLiteral("Frm_AddTime"));
+    resize(kClientSize);
+}
+
+void TFrm_AddTime::openAdd() {
+    exec();
+    lv1->clear();
+}
+
+void TFrm_AddTime::saveTask(const QString &time, const QString &steps, const QString &cycles) {
+    DbQuery qry1(context_);
+    qry1.setStatement(QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values(:a,:b,:c)"));
+    qry1.setParam(QStringLiteral("a"), time);
+    qry1.setParam(QStringLiteral("b"), steps);
+    qry1.setParam(QStringLiteral("c"), cycles);
+    qry1.execute();
+}
+
+} // namespace lumo
