@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -20,13 +21,25 @@ namespace lumo {
 namespace {
 
 const QColor kStripe(166, 202, 240);
+const QColor kGrid(212, 208, 200);
 constexpr int kFieldLimit = 2;
 
 // Every second row on the light blue of enabled rows, by position alone, so
-// moving or deleting steps never leaves two neighbours alike.
+// moving or deleting steps never leaves two neighbours alike; the cells get
+// the grid lines of a report-style list.
 class StripedRows final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(kGrid);
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
 
   protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
@@ -143,9 +156,6 @@ void TimedEditor::buildStepGroup() {
     lv1->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv1->setItemDelegate(new StripedRows(lv1));
-    // Grid lines between the cells, as a report-style list draws them.
-    lv1->setStyleSheet(QStringLiteral("QTreeWidget::item { border-right: 1px solid #d4d0c8;"
-                                      " border-bottom: 1px solid #d4d0c8; }"));
 
     btn3 = button(grp2, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
     btn4 = button(grp2, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));

@@ -42,11 +42,11 @@ void TFrm_ModTime::fillFrom(const TimedRow &row) {
     id_ = row.id;
     edt1->setText(row.cycles);
     const QStringList pieces = splitText(row.time, QLatin1Char(':'));
-    QComboBox *const fields[] = {cbb1, cbb2, cbb3};
+    QComboBox *const timeFields[] = {cbb1, cbb2, cbb3};
     for (qsizetype i = 0; i < 3; ++i) {
         if (i >= pieces.size())
             throw listIndexError(i);
-        fields[i]->setEditText(pieces[i]);
+        timeFields[i]->setEditText(pieces[i]);
     }
     if (!fillStepList(*lv1, row.steps)) {
         for (const QStringList &fields : stepEntries(row.steps))

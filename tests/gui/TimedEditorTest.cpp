@@ -269,7 +269,7 @@ class TimedEditorTest : public QObject {
         QCOMPARE(e.reloads, 0);
         QCOMPARE(e.add().lv1->topLevelItemCount(), 3);
         // The start-up already reported the missing file; the OK's own box is last.
-        const ShownBox &box = e.f.fake.messageBoxes.shown().back();
+        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
         QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
         QVERIFY(!box.text.isEmpty());
@@ -280,7 +280,7 @@ class TimedEditorTest : public QObject {
         WhileOpen open(e.mod(), {});
         e.mod().openModify(nullptr);
         QVERIFY(!open.opened);
-        const ShownBox &box = e.f.fake.messageBoxes.shown().back();
+        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的项目."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
@@ -410,7 +410,7 @@ class TimedEditorTest : public QObject {
         fillThreeSteps(lv1);
         e.mod().btn4Click();
         QCOMPARE(changer.shown, 0);
-        const ShownBox &box = e.f.fake.messageBoxes.shown().back();
+        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
         QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&e.mod()));
