@@ -11,6 +11,11 @@ QDialog *namedDialog(QWidget *owner, const QString &name) {
     return dialog;
 }
 
+template <typename Window> Window *named(Window *window, const QString &name) {
+    window->setObjectName(name);
+    return window;
+}
+
 } // namespace
 
 const QStringList &Forms::creationOrder() {
@@ -36,25 +41,31 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     auto forms = std::make_unique<Forms>();
     forms->Frm_Main = std::make_unique<TFrm_Main>(os, exeDir, arguments);
     QWidget *main = forms->Frm_Main.get();
-    forms->frm_addpoint = namedDialog(main, QStringLiteral("frm_addpoint"));
-    forms->Frm_AddMP = namedDialog(main, QStringLiteral("Frm_AddMP"));
+    MainContext &context = forms->Frm_Main->context();
+    forms->frm_addpoint = named(new Tfrm_addpoint(context, main), QStringLiteral("frm_addpoint"));
+    forms->Frm_AddMP = named(new TFrm_AddMP(context, main), QStringLiteral("Frm_AddMP"));
     forms->dm1 = new Tdm1(os, exeDir, main);
     forms->dm1->DataModuleCreate();
     forms->Frm_Main->context().dm1 = forms->dm1;
-    forms->Frm_AddTime = new TFrm_AddTime(forms->Frm_Main->context(), main);
-    forms->Frm_AddTime->setReload([main = forms->Frm_Main.get()] { main->LoadTimedList(); });
-    forms->Frm_ModPoint = namedDialog(main, QStringLiteral("Frm_ModPoint"));
-    forms->Frm_ModMP = namedDialog(main, QStringLiteral("Frm_ModMP"));
-    forms->frm_addpoint1 = namedDialog(main, QStringLiteral("frm_addpoint1"));
-    forms->Frm_ModPoint2 = namedDialog(main, QStringLiteral("Frm_ModPoint2"));
-    forms->Frm_ModTime = new TFrm_ModTime(forms->Frm_Main->context(), main);
-    forms->Frm_ModTime->setReload([main = forms->Frm_Main.get()] { main->LoadTimedList(); });
-    forms->frm_addtimemod = namedDialog(main, QStringLiteral("frm_addtimemod"));
-    forms->Frm_modtimeadd = namedDialog(main, QStringLiteral("Frm_modtimeadd"));
-    forms->Frm_ModTimemod = namedDialog(main, QStringLiteral("Frm_ModTimemod"));
+    forms->Frm_AddTime = new TFrm_AddTime(context, main);
+    forms->Frm_ModPoint = named(new TFrm_ModPoint(context, main), QStringLiteral("Frm_ModPoint"));
+    forms->Frm_ModMP = named(new TFrm_ModMP(context, main), QStringLiteral("Frm_ModMP"));
+    forms->frm_addpoint1 = named(new Tfrm_addpoint1(context, main), QStringLiteral("frm_addpoint1"));
+    forms->Frm_ModPoint2 = named(new TFrm_ModPoint2(context, main), QStringLiteral("Frm_ModPoint2"));
+    forms->Frm_ModTime = new TFrm_ModTime(context, main);
+    forms->frm_addtimemod = named(new Tfrm_addtimemod(context, main), QStringLiteral("frm_addtimemod"));
+    forms->Frm_modtimeadd = named(new TFrm_modtimeadd(context, main), QStringLiteral("Frm_modtimeadd"));
+    forms->Frm_ModTimemod = named(new TFrm_ModTimemod(context, main), QStringLiteral("Frm_ModTimemod"));
     forms->Frm_shotkey = namedDialog(main, QStringLiteral("Frm_shotkey"));
-    forms->frm_mod_addpint = namedDialog(main, QStringLiteral("frm_mod_addpint"));
+    forms->frm_mod_addpint = named(new Tfrm_mod_addpint(context, main), QStringLiteral("frm_mod_addpint"));
     forms->Frm_download = namedDialog(main, QStringLiteral("Frm_download"));
+    forms->Frm_AddMP->setStepEditors(forms->frm_addpoint, forms->Frm_ModPoint);
+    forms->Frm_ModMP->setStepEditors(forms->frm_mod_addpint, forms->Frm_ModPoint2);
+    forms->Frm_AddTime->setStepEditors(forms->frm_addpoint1, forms->frm_addtimemod);
+    forms->Frm_ModTime->setStepEditors(forms->Frm_modtimeadd, forms->Frm_ModTimemod);
+    const auto reloadTimedList = [main = forms->Frm_Main.get()] { main->LoadTimedList(); };
+    forms->Frm_AddTime->setReload(reloadTimedList);
+    forms->Frm_ModTime->setReload(reloadTimedList);
     return forms;
 }
 

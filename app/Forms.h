@@ -4,6 +4,9 @@
 
 #include "app/U_Main.h"
 #include "app/U_dm.h"
+#include "scripts/U_AddMp.h"
+#include "scripts/U_ModMp.h"
+#include "steps/StepEditors.h"
 #include "timed/U_AddTime.h"
 #include "timed/U_ModTime.h"
 
@@ -15,20 +18,20 @@ namespace lumo {
 
 struct Forms {
     std::unique_ptr<TFrm_Main> Frm_Main;
-    QDialog *frm_addpoint = nullptr;
-    QDialog *Frm_AddMP = nullptr;
+    Tfrm_addpoint *frm_addpoint = nullptr;
+    TFrm_AddMP *Frm_AddMP = nullptr;
     Tdm1 *dm1 = nullptr;
     TFrm_AddTime *Frm_AddTime = nullptr;
-    QDialog *Frm_ModPoint = nullptr;
-    QDialog *Frm_ModMP = nullptr;
-    QDialog *frm_addpoint1 = nullptr;
-    QDialog *Frm_ModPoint2 = nullptr;
+    TFrm_ModPoint *Frm_ModPoint = nullptr;
+    TFrm_ModMP *Frm_ModMP = nullptr;
+    Tfrm_addpoint1 *frm_addpoint1 = nullptr;
+    TFrm_ModPoint2 *Frm_ModPoint2 = nullptr;
     TFrm_ModTime *Frm_ModTime = nullptr;
-    QDialog *frm_addtimemod = nullptr;
-    QDialog *Frm_modtimeadd = nullptr;
-    QDialog *Frm_ModTimemod = nullptr;
+    Tfrm_addtimemod *frm_addtimemod = nullptr;
+    TFrm_modtimeadd *Frm_modtimeadd = nullptr;
+    TFrm_ModTimemod *Frm_ModTimemod = nullptr;
     QDialog *Frm_shotkey = nullptr;
-    QDialog *frm_mod_addpint = nullptr;
+    Tfrm_mod_addpint *frm_mod_addpint = nullptr;
     QDialog *Frm_download = nullptr;
 
     // Instance names in creation order.

@@ -7,27 +7,96 @@
 
 #include <QDialog>
 
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace lumo {
 
+// What tells one step editor from another.
+struct StepEditorDress {
+    enum class Kind { Add, Modify };
+    // A: "当前坐标: X=523  Y=318"; B: "当前坐标:523,318".
+    enum class LabelForm { A, B };
+    enum class Frame { FixedWithMinimize, Resizable, Fixed };
+
+    Kind kind;
+    int hotkeyId;
+    bool topmostOnShow;
+    LabelForm labelForm;
+    int timerMs;
+    bool escCloses;
+    // The four-line hint and the captions with a colon.
+    bool longHint;
+    Frame frame;
+};
+
+inline const QString kStepEditorConflict = QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键.");
+inline const QString kEmptyPosition = QStringLiteral("请输入要点击的鼠标坐标位置");
+
+// The position text: "x,y" in screen pixels.
+QString positionText(platform::Point at);
+
 class StepEditor : public QDialog {
     Q_OBJECT
   public:
+    ~StepEditor() override;
+
     // The parent's step list view (three columns: position, event, interval).
     void setStepList(QTreeWidget *lv1) { lv1_ = lv1; }
     QTreeWidget *stepList() const { return lv1_; }
+    const StepEditorDress &dress() const { return dress_; }
 
     // A modify editor is filled from the selected row before it is shown.
-    virtual void copyRowIntoFields(const QTreeWidgetItem &row) = 0;
+    void copyRowIntoFields(const QTreeWidgetItem &row);
+    // Centres the editor over the main window and shows it modally; the
+    // caller goes on at once, the editor's effect is on the step list.
+    void showModal();
+
+    void FormShow();
+    void FormClose();
+    // F11 pressed while the editor holds it.
+    void WMHotKey();
+    void tmr1Timer();
+    void btn1Click();
+    void btn2Click();
+
+    QGroupBox *grp1;
+    QLabel *lbl6; // live position
+    QLabel *lbl1;
+    QLineEdit *edt1; // position
+    QLabel *lbl2;
+    QComboBox *cbb1; // step event
+    QLabel *lbl3;
+    QComboBox *cbb2; // interval
+    QLabel *lbl5;
+    QPushButton *btn1;
+    QPushButton *btn2;
+    QLabel *lbl4; // hint
+
+    static constexpr int kTmr1Id = 1;
 
   protected:
-    StepEditor(MainContext &context, QWidget *owner) : QDialog(owner), context_(context) {}
+    StepEditor(MainContext &context, QWidget *owner, const StepEditorDress &dress);
 
-    MainContext &context_;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    void buildControls();
+    void resetFields();
+    QTreeWidgetItem *selectedRow() const;
+
+    MainContext &context_;
+    // The main window's context goes before its child windows do; the
+    // services outlive both.
+    platform::Services &os_;
+    const StepEditorDress dress_;
     QTreeWidget *lv1_ = nullptr;
 };
 

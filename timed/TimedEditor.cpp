@@ -99,7 +99,6 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       context_(context), escCloses_(dress.escCloses) {
     setWindowTitle(dress.title);
-    setModal(true);
     if (owner)
         setFont(owner->font());
     buildTimeGroup();
@@ -172,6 +171,18 @@ void TimedEditor::buildStepGroup() {
 void TimedEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
     addEditor_ = add;
     modifyEditor_ = modify;
+    for (StepEditor *editor : {add, modify})
+        if (editor)
+            editor->setStepList(lv1);
+}
+
+void TimedEditor::showModal() {
+    setWindowModality(Qt::ApplicationModal);
+    if (const QWidget *main = context_.mainWindow)
+        move(main->frameGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
 }
 
 void TimedEditor::showEvent(QShowEvent *event) {
@@ -224,10 +235,8 @@ void TimedEditor::btn2Click() {
 }
 
 void TimedEditor::btn3Click() {
-    if (!addEditor_)
-        return;
-    addEditor_->setStepList(lv1);
-    addEditor_->exec();
+    if (addEditor_)
+        addEditor_->showModal();
 }
 
 void TimedEditor::btn4Click() {
@@ -239,9 +248,8 @@ void TimedEditor::btn4Click() {
     }
     if (!modifyEditor_)
         return;
-    modifyEditor_->setStepList(lv1);
     modifyEditor_->copyRowIntoFields(*row);
-    modifyEditor_->exec();
+    modifyEditor_->showModal();
 }
 
 void TimedEditor::btn5Click() {

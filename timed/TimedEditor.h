@@ -29,6 +29,9 @@ class TimedEditor : public QDialog {
     void setReload(std::function<void()> reload) { reload_ = std::move(reload); }
     // The dialogs that add a step to lv1 and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
+    // Centres the dialog over the main window and shows it modally; the
+    // caller goes on at once.
+    void showModal();
 
     void FormShow();
     void btn1Click();

@@ -18,11 +18,11 @@ TFrm_AddTime::TFrm_AddTime(MainContext &context, QWidget *owner)
     : TimedEditor(context, owner, {QStringLiteral("添加定时点击"), kCycleLimit, true}) {
     setObjectName(QStringLiteral("Frm_AddTime"));
     resize(kClientSize);
+    connect(this, &QDialog::finished, lv1, &QTreeWidget::clear);
 }
 
 void TFrm_AddTime::openAdd() {
-    exec();
-    lv1->clear();
+    showModal();
 }
 
 void TFrm_AddTime::saveTask(const QString &time, const QString &steps, const QString &cycles) {

@@ -10,9 +10,9 @@ class TFrm_AddTime final : public TimedEditor {
   public:
     TFrm_AddTime(MainContext &context, QWidget *owner);
 
-    // The main window's add button: shows the dialog modally, then empties
-    // its step list however it closed; the time and cycle count stay for
-    // the next task.
+    // The main window's add button: shows the dialog modally. However it
+    // closes, its step list is emptied then; the time and cycle count stay
+    // for the next task.
     void openAdd();
 
   protected:

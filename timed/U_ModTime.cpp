@@ -33,7 +33,7 @@ void TFrm_ModTime::openModify(const TimedRow *selected) {
         return;
     }
     if (context_.guarded([&] { fillFrom(*selected); }))
-        exec();
+        showModal();
 }
 
 void TFrm_ModTime::fillFrom(const TimedRow &row) {

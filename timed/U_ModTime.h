@@ -14,8 +14,9 @@ class TFrm_ModTime final : public TimedEditor {
 
     // The main window's modify button and double-click: with no row
     // selected (null) a notice; otherwise fills the fields from the row and
-    // shows the dialog modally. A row that cannot be filled is reported in
-    // the standard error box and the dialog stays hidden.
+    // shows the dialog modally, the caller going on at once. A row that
+    // cannot be filled is reported in the standard error box and the dialog
+    // stays hidden.
     void openModify(const TimedRow *selected);
 
     // The fields from the row; raises HandlerError at the first piece the

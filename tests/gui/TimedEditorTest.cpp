@@ -2,7 +2,7 @@
 
 #include "app/U_dm.h"
 #include "scripts/StepListText.h"
-#include "steps/StepEditor.h"
+#include "steps/StepEditors.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QComboBox>
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace lumo;
@@ -76,40 +75,6 @@ void fillThreeSteps(QTreeWidget &lv1) {
 void select(QTreeWidget &lv1, int row) {
     lv1.setCurrentItem(lv1.topLevelItem(row));
 }
-
-// A step editor standing in for the real ones: it adds or rewrites a row
-// the way they do when their OK is pressed.
-class ScriptedStepEditor final : public StepEditor {
-  public:
-    ScriptedStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner) {}
-    void copyRowIntoFields(const QTreeWidgetItem &row) override { copied = row.text(0); }
-    int exec() override {
-        ++shown;
-        if (rewrite)
-            stepList()->currentItem()->setText(0, QStringLiteral("7,8"));
-        else
-            appendStepRow(*stepList(), QStringLiteral("9,9"), kLeft, QStringLiteral("50"));
-        return Accepted;
-    }
-    bool rewrite = false;
-    int shown = 0;
-    QString copied;
-};
-
-// Runs the check once the modal dialog is up, then closes it with its own
-// cancel; records whether it ever came up.
-struct WhileOpen {
-    bool opened = false;
-    WhileOpen(TimedEditor &dialog, std::function<void()> check) {
-        QTimer::singleShot(0, &dialog, [this, &dialog, check] {
-            opened = dialog.isVisible();
-            if (check)
-                check();
-            if (dialog.isVisible())
-                dialog.btn2Click();
-        });
-    }
-};
 
 } // namespace
 
@@ -248,16 +213,23 @@ class TimedEditorTest : public QObject {
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
     }
 
-    void openingTheAddDialogEmptiesItsStepsAfterItClosesButKeepsTheTime() {
+    void theAddDialogsStepsAreEmptiedHoweverItClosesButTheTimeStays() {
         Editors e;
         e.add().cbb1->setEditText(QStringLiteral("13"));
-        fillThreeSteps(*e.add().lv1);
-        WhileOpen first(e.add(), [&] { QCOMPARE(e.add().lv1->topLevelItemCount(), 3); });
-        e.add().openAdd();
-        QVERIFY(first.opened);
-        QCOMPARE(e.add().lv1->topLevelItemCount(), 0);
-        QCOMPARE(e.add().cbb1->currentText(), QStringLiteral("13"));
-        QVERIFY(e.rows().isEmpty());
+        for (const auto &close : std::initializer_list<std::function<void()>>{
+                 [&] { e.add().btn2Click(); }, [&] { e.add().close(); },
+                 [&] { QTest::keyClick(e.add().lv1, Qt::Key_Escape); }, [&] { e.add().btn1Click(); }}) {
+            fillThreeSteps(*e.add().lv1);
+            e.add().openAdd();
+            QVERIFY(e.add().isVisible());
+            QVERIFY(e.add().isModal());
+            QCOMPARE(e.add().lv1->topLevelItemCount(), 3);
+            close();
+            QVERIFY(!e.add().isVisible());
+            QCOMPARE(e.add().lv1->topLevelItemCount(), 0);
+            QCOMPARE(e.add().cbb1->currentText(), QStringLiteral("13"));
+        }
+        QCOMPARE(e.rows().size(), 1);
     }
 
     void aDatabaseFailureOnOkKeepsTheDialogOpenAndTheListUnreloaded() {
@@ -277,9 +249,8 @@ class TimedEditorTest : public QObject {
 
     void modifyWithoutASelectedTaskShowsANoticeOnTheMainWindow() {
         Editors e;
-        WhileOpen open(e.mod(), {});
         e.mod().openModify(nullptr);
-        QVERIFY(!open.opened);
+        QVERIFY(!e.mod().isVisible());
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的项目."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
@@ -297,21 +268,19 @@ class TimedEditorTest : public QObject {
         const TimedRow row{id, QStringLiteral("9:05:03"), QStringLiteral("0012"),
                            QStringLiteral("1,2,左键单击,20|3,4,右键双击,100|5,6,左键单击,30|"),
                            QStringLiteral("已启用")};
-        WhileOpen open(e.mod(), [&] {
-            QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
-            QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
-            QCOMPARE(e.mod().cbb3->currentText(), QStringLiteral("03"));
-            QCOMPARE(e.mod().edt1->text(), QStringLiteral("0012"));
-            QCOMPARE(rowTexts(*e.mod().lv1),
-                     (QStringList{QStringLiteral("1,2/左键单击/20"), QStringLiteral("3,4/右键双击/100"),
-                                  QStringLiteral("5,6/左键单击/30")}));
-            select(*e.mod().lv1, 1);
-            e.mod().btn5Click();
-            e.mod().cbb3->setEditText(QStringLiteral("59"));
-            e.mod().btn1Click();
-        });
         e.mod().openModify(&row);
-        QVERIFY(open.opened);
+        QVERIFY(e.mod().isVisible());
+        QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
+        QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
+        QCOMPARE(e.mod().cbb3->currentText(), QStringLiteral("03"));
+        QCOMPARE(e.mod().edt1->text(), QStringLiteral("0012"));
+        QCOMPARE(rowTexts(*e.mod().lv1),
+                 (QStringList{QStringLiteral("1,2/左键单击/20"), QStringLiteral("3,4/右键双击/100"),
+                              QStringLiteral("5,6/左键单击/30")}));
+        select(*e.mod().lv1, 1);
+        e.mod().btn5Click();
+        e.mod().cbb3->setEditText(QStringLiteral("59"));
+        e.mod().btn1Click();
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.reloads, 1);
         const QList<QStringList> rows = e.rows();
@@ -326,19 +295,15 @@ class TimedEditorTest : public QObject {
         e.insertRow(QStringLiteral("13:00:00"), QStringLiteral("1,2,左键单击,20|"), QStringLiteral("2"));
         const QList<QStringList> before = e.rows();
         const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
-        WhileOpen edit(e.mod(), [&] {
-            e.mod().lv1->clear();
-            e.mod().cbb1->setEditText(QStringLiteral("1"));
-        });
         e.mod().openModify(&row);
+        e.mod().lv1->clear();
+        e.mod().cbb1->setEditText(QStringLiteral("1"));
+        e.mod().btn2Click();
         QCOMPARE(e.rows(), before);
         QCOMPARE(e.reloads, 0);
-        WhileOpen again(e.mod(), [&] {
-            QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("13"));
-            QCOMPARE(e.mod().lv1->topLevelItemCount(), 1);
-        });
         e.mod().openModify(&row);
-        QVERIFY(again.opened);
+        QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("13"));
+        QCOMPARE(e.mod().lv1->topLevelItemCount(), 1);
     }
 
     void aRowThatCannotBeFilledIsReportedAndTheDialogStaysHidden() {
@@ -346,9 +311,8 @@ class TimedEditorTest : public QObject {
         e.mod().cbb3->setEditText(QStringLiteral("44"));
         const TimedRow shortTime{
             QStringLiteral("7"), QStringLiteral("9:05"), QStringLiteral("5"), QString(), {}};
-        WhileOpen first(e.mod(), {});
         e.mod().openModify(&shortTime);
-        QVERIFY(!first.opened);
+        QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.mod().edt1->text(), QStringLiteral("5"));
         QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
         QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
@@ -361,9 +325,8 @@ class TimedEditorTest : public QObject {
                                  QStringLiteral("5"),
                                  QStringLiteral("1,2,左键单击,20|3,4,左键单击|"),
                                  {}};
-        WhileOpen second(e.mod(), {});
         e.mod().openModify(&shortStep);
-        QVERIFY(!second.opened);
+        QVERIFY(!e.mod().isVisible());
         QCOMPARE(rowTexts(*e.mod().lv1), QStringList{QStringLiteral("1,2/左键单击/20")});
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (3)"));
     }
@@ -400,28 +363,41 @@ class TimedEditorTest : public QObject {
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
     }
 
-    void stepEditorsAddAndRewriteTheDialogsOwnList() {
+    void eachDialogsStepEditorsAddToAndRewriteItsOwnList() {
         Editors e;
-        ScriptedStepEditor adder(e.context(), &e.mod());
-        ScriptedStepEditor changer(e.context(), &e.mod());
-        changer.rewrite = true;
-        e.mod().setStepEditors(&adder, &changer);
-        QTreeWidget &lv1 = *e.mod().lv1;
-        fillThreeSteps(lv1);
-        e.mod().btn4Click();
-        QCOMPARE(changer.shown, 0);
-        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
-        QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
-        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
-        QCOMPARE(box.owner.data(), static_cast<QWidget *>(&e.mod()));
-        e.mod().btn3Click();
-        QCOMPARE(adder.stepList(), &lv1);
-        QCOMPARE(rowTexts(lv1).last(), QStringLiteral("9,9/左键单击/50"));
-        select(lv1, 1);
-        e.mod().btn4Click();
-        QCOMPARE(changer.copied, QStringLiteral("3,4"));
-        QCOMPARE(rowTexts(lv1)[1], QStringLiteral("7,8/右键双击/100"));
-        QCOMPARE(lv1.topLevelItemCount(), 4);
+        const std::pair<TimedEditor *, std::pair<StepEditor *, StepEditor *>> pairs[] = {
+            {&e.add(), {e.f.forms->frm_addpoint1, e.f.forms->frm_addtimemod}},
+            {&e.mod(), {e.f.forms->Frm_modtimeadd, e.f.forms->Frm_ModTimemod}}};
+        for (const auto &[dialog, editors] : pairs) {
+            const auto [adder, changer] = editors;
+            QTreeWidget &lv1 = *dialog->lv1;
+            fillThreeSteps(lv1);
+            lv1.clearSelection();
+            dialog->btn4Click();
+            QVERIFY(!changer->isVisible());
+            const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
+            QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
+            QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+            QCOMPARE(box.owner.data(), static_cast<QWidget *>(dialog));
+
+            dialog->btn3Click();
+            QVERIFY(adder->isVisible());
+            adder->edt1->setText(QStringLiteral("9,9"));
+            adder->btn1Click();
+            adder->btn2Click();
+            QCOMPARE(lv1.topLevelItemCount(), 4);
+            QCOMPARE(lv1.topLevelItem(3)->text(0), QStringLiteral("9,9"));
+
+            select(lv1, 1);
+            dialog->btn4Click();
+            QVERIFY(changer->isVisible());
+            QCOMPARE(changer->edt1->text(), QStringLiteral("3,4"));
+            changer->edt1->setText(QStringLiteral("7,8"));
+            changer->btn1Click();
+            QVERIFY(!changer->isVisible());
+            QCOMPARE(rowTexts(lv1)[1], QStringLiteral("7,8/右键双击/100"));
+            QCOMPARE(lv1.topLevelItemCount(), 4);
+        }
     }
 
     void oddRowsAreStripedWhereverTheStepsMove() {

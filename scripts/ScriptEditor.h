@@ -1,0 +1,94 @@
+#pragma once
+// The two script editors, add and modify: one design. A script is edited
+// as a name, a start hotkey, a cycle count and a step list view whose rows
+// the step editors write; OK stores it in mplist and refills the list.
+
+#include "engine/MainContext.h"
+
+#include <QDialog>
+#include <QSize>
+
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace lumo {
+
+class StepEditor;
+
+class ScriptEditor : public QDialog {
+    Q_OBJECT
+  public:
+    // The editors its btn4 and btn5 open; they work on this dialog's lv1.
+    void setStepEditors(StepEditor *add, StepEditor *modify);
+    // Refills the script list after a save.
+    void setLoadScriptList(std::function<void()> load) { loadScriptList_ = std::move(load); }
+
+    // Centres the dialog over the main window and shows it modally.
+    void showModal();
+
+    void btn1Click(); // OK
+    void btn2Click(); // cancel
+    void btn4Click(); // add position
+    void btn5Click(); // modify position
+    void btn6Click(); // delete position
+    void btn7Click(); // move up
+    void btn8Click(); // move down
+
+    QGroupBox *grp1;
+    QLabel *lbl1;
+    QLineEdit *edt1; // name
+    QLabel *lbl2;
+    QComboBox *cbb1; // modifier
+    QLabel *lbl3;
+    QComboBox *cbb2; // key
+    QLabel *lbl5;
+    QLineEdit *edt2; // cycle count
+    QLabel *lbl4;    // hint
+    QGroupBox *grp2;
+    QTreeWidget *lv1; // steps
+    QPushButton *btn4;
+    QPushButton *btn5;
+    QPushButton *btn6;
+    QPushButton *btn7;
+    QPushButton *btn8;
+    QPushButton *btn1;
+    QPushButton *btn2;
+
+  protected:
+    struct Dress {
+        QString caption;
+        QString hint;
+        QSize clientSize;
+        bool minimizeButton;
+    };
+    ScriptEditor(MainContext &context, QWidget *owner, const Dress &dress);
+
+    // False when the name may not be stored; the dialog has said why.
+    virtual bool nameIsFree(const QString &name) = 0;
+    virtual void store(const QString &name, const QString &hotkeyText, const QString &steps,
+                       const QString &cycles) = 0;
+    // After the store and the close, before the list is refilled.
+    virtual void afterStore(const QString &hotkeyText) { Q_UNUSED(hotkeyText) }
+    // Refuses OK with a notice and puts the focus where the fault is.
+    void refuse(const QString &text, QWidget *focus);
+
+    MainContext &context_;
+
+  private:
+    void buildControls(const QString &hint);
+    QTreeWidgetItem *selectedRow() const;
+    void exchangeWith(int offset);
+
+    StepEditor *addStep_ = nullptr;
+    StepEditor *modifyStep_ = nullptr;
+    std::function<void()> loadScriptList_;
+};
+
+} // namespace lumo

@@ -1,0 +1,282 @@
+// The eight step editors: their table, capture with F11, the live position
+// label, adding, modifying and closing.
+
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+using EditorOf = StepEditor *(*)(Forms &);
+
+// A parent's step list view as "position event interval" lines.
+QStringList rowsOf(const QTreeWidget &lv1) {
+    QStringList rows;
+    for (int i = 0; i < lv1.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = lv1.topLevelItem(i);
+        rows << row->text(0) + QLatin1Char(' ') + row->text(1) + QLatin1Char(' ') + row->text(2);
+    }
+    return rows;
+}
+
+// An editor on a step list of its own, as the timed dialogs will give one.
+struct Editing {
+    GuiFixture f;
+    QTreeWidget list;
+
+    explicit Editing(const QString &settings = {}) {
+        if (!settings.isEmpty())
+            f.writeSettings(settings);
+        f.start();
+    }
+    StepEditor &open(StepEditor *editor) {
+        editor->setStepList(&list);
+        editor->showModal();
+        return *editor;
+    }
+    void captureAt(int x, int y) {
+        f.fake.mouse.moveTo(x, y);
+        QVERIFY(f.fake.hotkeys.press(0, VK_F11));
+    }
+};
+
+void addStep(StepEditor &editor, const QString &position, const QString &event, const QString &interval) {
+    editor.edt1->setText(position);
+    editor.cbb1->setEditText(event);
+    editor.cbb2->setEditText(interval);
+    editor.btn1->click();
+}
+
+} // namespace
+
+class StepEditorTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachEditorFollowsItsTableRow_data() {
+        QTest::addColumn<EditorOf>("editorOf");
+        QTest::addColumn<bool>("add");
+        QTest::addColumn<int>("hotkeyId");
+        QTest::addColumn<bool>("topmost");
+        QTest::addColumn<QString>("liveLabel");
+        QTest::addColumn<int>("timerMs");
+        QTest::addColumn<bool>("escCloses");
+        QTest::addColumn<bool>("longHint");
+        QTest::addColumn<QString>("frame");
+
+        const QString a = QStringLiteral("当前坐标: X=-5  Y=318");
+        const QString b = QStringLiteral("当前坐标:-5,318");
+        const QString fixedMin = QStringLiteral("fixed+min");
+        const QString sizable = QStringLiteral("sizable");
+        const QString fixed = QStringLiteral("fixed");
+        // clang-format off
+        QTest::newRow("Tfrm_addpoint") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addpoint; })
+                                       << true << 1008 << true << a << 1000 << true << true << fixedMin;
+        QTest::newRow("TFrm_ModPoint") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModPoint; })
+                                       << false << 1008 << false << b << 500 << true << false << sizable;
+        QTest::newRow("Tfrm_mod_addpint") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_mod_addpint; })
+                                          << true << 1008 << true << a << 1000 << false << true << sizable;
+        QTest::newRow("TFrm_ModPoint2") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModPoint2; })
+                                        << false << 1081 << false << b << 500 << true << false << fixed;
+        QTest::newRow("Tfrm_addpoint1") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addpoint1; })
+                                        << true << 1082 << true << b << 500 << true << false << fixed;
+        QTest::newRow("Tfrm_addtimemod") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addtimemod; })
+                                         << false << 1008 << false << b << 500 << false << false << fixed;
+        QTest::newRow("TFrm_modtimeadd") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_modtimeadd; })
+                                         << true << 1081 << false << b << 500 << true << false << fixed;
+        QTest::newRow("TFrm_ModTimemod") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModTimemod; })
+                                         << false << 1008 << false << b << 500 << true << false << fixed;
+        // clang-format on
+    }
+
+    void eachEditorFollowsItsTableRow() {
+        QFETCH(EditorOf, editorOf);
+        QFETCH(bool, add);
+        QFETCH(int, hotkeyId);
+        QFETCH(bool, topmost);
+        QFETCH(QString, liveLabel);
+        QFETCH(int, timerMs);
+        QFETCH(bool, escCloses);
+        QFETCH(bool, longHint);
+        QFETCH(QString, frame);
+
+        Editing e;
+        StepEditor *editor = editorOf(*e.f.forms);
+        QCOMPARE(editor->windowTitle(), add ? QStringLiteral("添加坐标") : QStringLiteral("修改坐标"));
+        QCOMPARE(editor->btn1->text(), add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"));
+        QCOMPARE(editor->btn2->text(), QStringLiteral("关闭(&C)"));
+        QCOMPARE(editor->lbl2->text(), longHint ? QStringLiteral("点击事件:") : QStringLiteral("点击事件"));
+        QCOMPARE(editor->lbl3->text(), longHint ? QStringLiteral("间隔时间:") : QStringLiteral("间隔时间"));
+        QCOMPARE(editor->lbl4->text().split(QLatin1Char('\n')).size(), longHint ? 4 : 1);
+        QVERIFY(editor->lbl4->text().startsWith(
+            QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标")));
+        QCOMPARE(bool(editor->windowFlags() & Qt::WindowMinimizeButtonHint),
+                 frame == QLatin1String("fixed+min"));
+        QCOMPARE(editor->minimumSize() == editor->maximumSize(), frame != QLatin1String("sizable"));
+        QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, hotkeyId));
+
+        e.open(editor);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(e.f.fake.hotkeys.keyOf(editor, hotkeyId), std::make_optional(qMakePair(0u, VK_F11)));
+        QCOMPARE(e.f.fake.windows.isTopmost(editor), topmost);
+        QVERIFY(e.f.fake.messageBoxes.shown().empty());
+
+        e.f.fake.mouse.moveTo(-5, 318);
+        e.f.fake.advance(timerMs - 1);
+        QCOMPARE(editor->lbl6->text(), QStringLiteral("当前坐标:"));
+        e.f.fake.advance(1);
+        QCOMPARE(editor->lbl6->text(), liveLabel);
+
+        QTest::keyClick(editor->edt1, Qt::Key_Escape);
+        QCOMPARE(editor->isVisible(), !escCloses);
+        editor->close();
+        QVERIFY(!editor->isVisible());
+        QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, hotkeyId));
+    }
+
+    void offersTheFiveEventsAndElevenIntervalsWithTwentyAsText() {
+        Editing e;
+        StepEditor &editor = *e.f.forms->frm_addpoint;
+        QCOMPARE(editor.cbb1->count(), 5);
+        QCOMPARE(editor.cbb1->itemText(4), QStringLiteral("无点击"));
+        QCOMPARE(editor.cbb1->currentText(), QStringLiteral("左键单击"));
+        QCOMPARE(editor.cbb2->count(), 11);
+        QCOMPARE(editor.cbb2->itemText(0), QStringLiteral("30"));
+        QCOMPARE(editor.cbb2->itemText(10), QStringLiteral("5000"));
+        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("20"));
+        QCOMPARE(editor.cbb2->findText(QStringLiteral("20")), -1);
+    }
+
+    void addsEveryStepAtTheEndAndResetsTheFields() {
+        Editing e;
+        appendStepRowForTest(e.list);
+        StepEditor &editor = e.open(e.f.forms->frm_addpoint1);
+        e.captureAt(10, 20);
+        QCOMPARE(editor.edt1->text(), QStringLiteral("10,20"));
+        editor.btn1->click();
+        QCOMPARE(editor.edt1->text(), QString());
+        // Typed texts are taken as they are: no number, no known event.
+        addStep(editor, QStringLiteral("100"), QStringLiteral("中键"), QStringLiteral("abc"));
+        QCOMPARE(editor.cbb1->currentText(), QStringLiteral("左键单击"));
+        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("20"));
+        QVERIFY(editor.isVisible());
+        QCOMPARE(rowsOf(e.list),
+                 (QStringList{QStringLiteral("1,1 无点击 5"), QStringLiteral("10,20 左键单击 20"),
+                              QStringLiteral("100 中键 abc")}));
+    }
+
+    void refusesOnlyAnEmptyPosition() {
+        Editing e;
+        StepEditor &editor = e.open(e.f.forms->Frm_modtimeadd);
+        addStep(editor, QString(), QStringLiteral("右键单击"), QStringLiteral("7"));
+        QCOMPARE(e.list.topLevelItemCount(), 0);
+        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("7"));
+        QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
+        QCOMPARE(box.text, QStringLiteral("请输入要点击的鼠标坐标位置"));
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.owner.data(), static_cast<QWidget *>(&editor));
+        QVERIFY(editor.isVisible());
+    }
+
+    void aSecondCaptureReplacesTheFirstWithoutTakingTheFocus() {
+        Editing e;
+        StepEditor &editor = e.open(e.f.forms->frm_addpoint);
+        editor.cbb2->setFocus();
+        e.captureAt(523, 318);
+        e.captureAt(-1280, -4);
+        QCOMPARE(editor.edt1->text(), QStringLiteral("-1280,-4"));
+        QCOMPARE(e.list.topLevelItemCount(), 0);
+        QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.cbb2));
+        QVERIFY(e.f.fake.mouse.calls().empty());
+    }
+
+    void modifyRewritesTheSelectedRowInPlaceAndCloses() {
+        Editing e;
+        for (int i = 0; i < 3; ++i)
+            appendStepRowForTest(e.list);
+        e.list.setCurrentItem(e.list.topLevelItem(1));
+        StepEditor *editor = e.f.forms->Frm_ModTimemod;
+        editor->copyRowIntoFields(*e.list.topLevelItem(1));
+        e.open(editor);
+        QCOMPARE(editor->edt1->text(), QStringLiteral("1,1"));
+        addStep(*editor, QStringLiteral("7,8"), QStringLiteral("右键双击"), QStringLiteral("300"));
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(rowsOf(e.list),
+                 (QStringList{QStringLiteral("1,1 无点击 5"), QStringLiteral("7,8 右键双击 300"),
+                              QStringLiteral("1,1 无点击 5")}));
+    }
+
+    void closingAModifyEditorChangesNothing() {
+        Editing e;
+        appendStepRowForTest(e.list);
+        e.list.setCurrentItem(e.list.topLevelItem(0));
+        StepEditor &editor = e.open(e.f.forms->Frm_ModPoint2);
+        editor.edt1->setText(QStringLiteral("9,9"));
+        editor.btn2->click();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("1,1 无点击 5")});
+        // The fields keep their texts for the next showing.
+        QCOMPARE(editor.edt1->text(), QStringLiteral("9,9"));
+    }
+
+    void f11HeldByTheMainWindowGivesTheConflictMessageAndTypingStillWorks() {
+        Editing e(QStringLiteral("[setting]\nhotkey1=无\nhotkey2=F11\n"));
+        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
+        StepEditor &editor = e.open(e.f.forms->frm_addpoint);
+        QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
+        const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
+        QCOMPARE(box.text, QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键."));
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(box.owner.data(), static_cast<QWidget *>(&editor));
+        QVERIFY(!e.f.fake.hotkeys.isRegistered(&editor, 1008));
+        // F11 still belongs to the main window.
+        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
+        addStep(editor, QStringLiteral("3,4"), QStringLiteral("左键单击"), QStringLiteral("20"));
+        QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("3,4 左键单击 20")});
+    }
+
+    void f11HeldByAnotherProgramGivesTheConflictMessage() {
+        Editing e;
+        e.f.fake.hotkeys.holdElsewhere(0, VK_F11);
+        e.open(e.f.forms->Frm_ModPoint2);
+        QCOMPARE(e.f.fake.messageBoxes.texts(),
+                 QStringList{QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键.")});
+    }
+
+    void closingAnEditorFreesF11ForTheNextOne() {
+        Editing e;
+        StepEditor *sequence[] = {e.f.forms->Frm_ModPoint, e.f.forms->frm_mod_addpint,
+                                  e.f.forms->Frm_ModPoint2, e.f.forms->frm_addpoint1,
+                                  e.f.forms->frm_addpoint};
+        for (StepEditor *editor : sequence) {
+            e.open(editor);
+            e.captureAt(5, 6);
+            QCOMPARE(editor->edt1->text(), QStringLiteral("5,6"));
+            editor->edt1->clear();
+            editor->close();
+            QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, editor->dress().hotkeyId));
+        }
+        QVERIFY(e.f.fake.messageBoxes.shown().empty());
+        QVERIFY(!e.f.fake.hotkeys.press(0, VK_F11));
+    }
+
+  private:
+    static void appendStepRowForTest(QTreeWidget &list) {
+        new QTreeWidgetItem(
+            &list, QStringList{QStringLiteral("1,1"), QStringLiteral("无点击"), QStringLiteral("5")});
+    }
+};
+
+QTEST_MAIN(StepEditorTest)
+#include "StepEditorTest.moc"
