@@ -6,8 +6,6 @@
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,17 +83,12 @@ class TimedEditorTest : public QObject {
         Editors e;
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
-            QCOMPARE(dialog->grp1->title(), QStringLiteral("定时点击"));
-            QCOMPARE(dialog->grp2->title(), QStringLiteral("点击属性"));
-            QCOMPARE(dialog->lbl1->text(), QStringLiteral("时间:"));
-            QCOMPARE(dialog->lbl5->text(), QStringLiteral("点击次数:"));
             QCOMPARE(dialog->cbb1->count(), 24);
-            QCOMPARE(dialog->cbb1->itemText(0), QStringLiteral("1"));
             QCOMPARE(dialog->cbb1->itemText(22), QStringLiteral("23"));
             QCOMPARE(dialog->cbb1->itemText(23), QStringLiteral("0"));
             for (QComboBox *field : {dialog->cbb2, dialog->cbb3}) {
                 QCOMPARE(field->count(), 59);
-                QCOMPARE(field->itemText(0), QStringLiteral("01"));
+                QCOMPARE(field->itemText(4), QStringLiteral("05"));
                 QCOMPARE(field->itemText(58), QStringLiteral("59"));
                 QCOMPARE(field->findText(QStringLiteral("00")), -1);
             }
@@ -103,20 +96,6 @@ class TimedEditorTest : public QObject {
                 QCOMPARE(field->currentText(), QStringLiteral("00"));
             QCOMPARE(dialog->edt1->text(), QStringLiteral("1"));
             QCOMPARE(dialog->lv1->topLevelItemCount(), 0);
-            QCOMPARE(dialog->lv1->headerItem()->text(0), QStringLiteral("坐标"));
-            QCOMPARE(dialog->lv1->headerItem()->text(1), QStringLiteral("点击"));
-            QCOMPARE(dialog->lv1->headerItem()->text(2), QStringLiteral("间隔"));
-            QCOMPARE(dialog->lv1->columnWidth(0), 50);
-            QCOMPARE(dialog->lv1->columnWidth(1), 72);
-            QCOMPARE(dialog->lv1->columnWidth(2), 75);
-            QCOMPARE(dialog->lv1->selectionMode(), QAbstractItemView::SingleSelection);
-            const QStringList buttons = {dialog->btn1->text(), dialog->btn2->text(), dialog->btn3->text(),
-                                         dialog->btn4->text(), dialog->btn5->text(), dialog->btn6->text(),
-                                         dialog->btn7->text()};
-            QCOMPARE(buttons, (QStringList{QStringLiteral("确定(&O)"), QStringLiteral("取消(&C)"),
-                                           QStringLiteral("添加(&A)"), QStringLiteral("修改(&M)"),
-                                           QStringLiteral("删除(&D)"), QStringLiteral("上移一行"),
-                                           QStringLiteral("下移一行")}));
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
             QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
