@@ -26,7 +26,7 @@ TFrm_ModTime::TFrm_ModTime(MainContext &context, QWidget *owner)
     setFixedSize(kClientSize);
 }
 
-void TFrm_ModTime::openModify(const TimedRow *selected) {
+void TFrm_ModTime::openModify(const std::optional<TimedRow> &selected) {
     if (!selected) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."),
                         platform::MB_OK | platform::MB_ICONINFORMATION);

@@ -5,6 +5,8 @@
 #include "timed/TimedEditor.h"
 #include "timed/TimedRow.h"
 
+#include <optional>
+
 namespace lumo {
 
 class TFrm_ModTime final : public TimedEditor {
@@ -13,11 +15,11 @@ class TFrm_ModTime final : public TimedEditor {
     TFrm_ModTime(MainContext &context, QWidget *owner);
 
     // The main window's modify button and double-click: with no row
-    // selected (null) a notice; otherwise fills the fields from the row and
+    // selected a notice; otherwise fills the fields from the row and
     // shows the dialog modally, the caller going on at once. A row that
     // cannot be filled is reported in the standard error box and the dialog
     // stays hidden.
-    void openModify(const TimedRow *selected);
+    void openModify(const std::optional<TimedRow> &selected);
 
     // The fields from the row; raises HandlerError at the first piece the
     // time text or the step list lacks, keeping what was filled before it.

@@ -228,7 +228,7 @@ class TimedEditorTest : public QObject {
 
     void modifyWithoutASelectedTaskShowsANoticeOnTheMainWindow() {
         Editors e;
-        e.mod().openModify(nullptr);
+        e.mod().openModify(std::nullopt);
         QVERIFY(!e.mod().isVisible());
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的项目."));
@@ -247,7 +247,7 @@ class TimedEditorTest : public QObject {
         const TimedRow row{id, QStringLiteral("9:05:03"), QStringLiteral("0012"),
                            QStringLiteral("1,2,左键单击,20|3,4,右键双击,100|5,6,左键单击,30|"),
                            QStringLiteral("已启用")};
-        e.mod().openModify(&row);
+        e.mod().openModify(row);
         QVERIFY(e.mod().isVisible());
         QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
         QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
@@ -274,13 +274,13 @@ class TimedEditorTest : public QObject {
         e.insertRow(QStringLiteral("13:00:00"), QStringLiteral("1,2,左键单击,20|"), QStringLiteral("2"));
         const QList<QStringList> before = e.rows();
         const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
-        e.mod().openModify(&row);
+        e.mod().openModify(row);
         e.mod().lv1->clear();
         e.mod().cbb1->setEditText(QStringLiteral("1"));
         e.mod().btn2Click();
         QCOMPARE(e.rows(), before);
         QCOMPARE(e.reloads, 0);
-        e.mod().openModify(&row);
+        e.mod().openModify(row);
         QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("13"));
         QCOMPARE(e.mod().lv1->topLevelItemCount(), 1);
     }
@@ -290,7 +290,7 @@ class TimedEditorTest : public QObject {
         e.mod().cbb3->setEditText(QStringLiteral("44"));
         const TimedRow shortTime{
             QStringLiteral("7"), QStringLiteral("9:05"), QStringLiteral("5"), QString(), {}};
-        e.mod().openModify(&shortTime);
+        e.mod().openModify(shortTime);
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.mod().edt1->text(), QStringLiteral("5"));
         QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
@@ -304,7 +304,7 @@ class TimedEditorTest : public QObject {
                                  QStringLiteral("5"),
                                  QStringLiteral("1,2,左键单击,20|3,4,左键单击|"),
                                  {}};
-        e.mod().openModify(&shortStep);
+        e.mod().openModify(shortStep);
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(rowTexts(*e.mod().lv1), QStringList{QStringLiteral("1,2/左键单击/20")});
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (3)"));
