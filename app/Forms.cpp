@@ -2,6 +2,7 @@
 
 #include "scripts/ScriptList.h"
 #include "scripts/U_shotkey.h"
+#include "timed/TimedList.h"
 
 namespace lumo {
 
@@ -65,12 +66,12 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->dm1 = new Tdm1(os, exeDir, main);
     forms->dm1->DataModuleCreate();
     forms->Frm_Main->context().dm1 = forms->dm1;
-    forms->Frm_AddTime = namedDialog(main, QStringLiteral("Frm_AddTime"));
+    forms->Frm_AddTime = new TFrm_AddTime(context, main);
     forms->Frm_ModPoint = named(new TFrm_ModPoint(context, main), QStringLiteral("Frm_ModPoint"));
     forms->Frm_ModMP = named(new TFrm_ModMP(context, main), QStringLiteral("Frm_ModMP"));
     forms->frm_addpoint1 = named(new Tfrm_addpoint1(context, main), QStringLiteral("frm_addpoint1"));
     forms->Frm_ModPoint2 = named(new TFrm_ModPoint2(context, main), QStringLiteral("Frm_ModPoint2"));
-    forms->Frm_ModTime = namedDialog(main, QStringLiteral("Frm_ModTime"));
+    forms->Frm_ModTime = new TFrm_ModTime(context, main);
     forms->frm_addtimemod = named(new Tfrm_addtimemod(context, main), QStringLiteral("frm_addtimemod"));
     forms->Frm_modtimeadd = named(new TFrm_modtimeadd(context, main), QStringLiteral("Frm_modtimeadd"));
     forms->Frm_ModTimemod = named(new TFrm_ModTimemod(context, main), QStringLiteral("Frm_ModTimemod"));
@@ -84,6 +85,16 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->Frm_AddMP->setStepEditors(forms->frm_addpoint, forms->Frm_ModPoint);
     forms->Frm_ModMP->setStepEditors(forms->frm_mod_addpint, forms->Frm_ModPoint2);
     wireScriptEditors(*forms);
+    forms->Frm_AddTime->setStepEditors(forms->frm_addpoint1, forms->frm_addtimemod);
+    forms->Frm_ModTime->setStepEditors(forms->Frm_modtimeadd, forms->Frm_ModTimemod);
+    const auto reloadTimedList = [main = forms->Frm_Main.get()] { main->LoadTimedList(); };
+    forms->Frm_AddTime->setReload(reloadTimedList);
+    forms->Frm_ModTime->setReload(reloadTimedList);
+    TimedList *timedList = frmMain->timedList;
+    timedList->onAdd = [dialog = forms->Frm_AddTime] { dialog->openAdd(); };
+    timedList->onModify = [dialog = forms->Frm_ModTime, timedList] {
+        dialog->openModify(timedList->selectedRow());
+    };
     return forms;
 }
 

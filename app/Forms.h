@@ -8,6 +8,8 @@
 #include "scripts/U_AddMp.h"
 #include "scripts/U_ModMp.h"
 #include "steps/StepEditors.h"
+#include "timed/U_AddTime.h"
+#include "timed/U_ModTime.h"
 
 #include <QDialog>
 
@@ -20,12 +22,12 @@ struct Forms {
     Tfrm_addpoint *frm_addpoint = nullptr;
     TFrm_AddMP *Frm_AddMP = nullptr;
     Tdm1 *dm1 = nullptr;
-    QDialog *Frm_AddTime = nullptr;
+    TFrm_AddTime *Frm_AddTime = nullptr;
     TFrm_ModPoint *Frm_ModPoint = nullptr;
     TFrm_ModMP *Frm_ModMP = nullptr;
     Tfrm_addpoint1 *frm_addpoint1 = nullptr;
     TFrm_ModPoint2 *Frm_ModPoint2 = nullptr;
-    QDialog *Frm_ModTime = nullptr;
+    TFrm_ModTime *Frm_ModTime = nullptr;
     Tfrm_addtimemod *frm_addtimemod = nullptr;
     TFrm_modtimeadd *Frm_modtimeadd = nullptr;
     TFrm_ModTimemod *Frm_ModTimemod = nullptr;

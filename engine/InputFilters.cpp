@@ -1,7 +1,7 @@
 #include "engine/InputFilters.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QWidget>
 
 namespace lumo {
 
@@ -30,8 +30,8 @@ class DigitFilter final : public QObject {
 
 } // namespace
 
-void installDigitFilter(QLineEdit *edit) {
-    edit->installEventFilter(new DigitFilter(edit));
+void installDigitFilter(QWidget *field) {
+    field->installEventFilter(new DigitFilter(field));
 }
 
 } // namespace lumo

@@ -1,12 +1,14 @@
 #pragma once
 // Character filters on typed input, as the edits' key handlers apply them.
 
-class QLineEdit;
+class QWidget;
 
 namespace lumo {
 
 // Typed characters other than "0".."9" and backspace never reach the edit.
 // Text put in by the program or pasted is not filtered.
-void installDigitFilter(QLineEdit *edit);
+// An editable drop-down list takes the filter on itself, since it hands its
+// keys straight to its edit, past the edit's own filters.
+void installDigitFilter(QWidget *field);
 
 } // namespace lumo

@@ -1,0 +1,293 @@
+#include "timed/TimedEditor.h"
+
+#include "engine/InputFilters.h"
+#include "scripts/StepListText.h"
+#include "steps/StepEditor.h"
+#include "timed/ClockText.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+namespace lumo {
+
+namespace {
+
+const QColor kStripe(166, 202, 240);
+const QColor kGrid(212, 208, 200);
+constexpr int kFieldLimit = 2;
+
+// Every second row on the light blue of enabled rows, by position alone, so
+// moving or deleting steps never leaves two neighbours alike; the cells get
+// the grid lines of a report-style list.
+class StripedRows final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(kGrid);
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() % 2 == 1)
+            option->backgroundBrush = kStripe;
+    }
+};
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &where) {
+    auto *created = new QLabel(text, parent);
+    created->setObjectName(name);
+    created->setGeometry(where);
+    return created;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &where) {
+    auto *created = new QPushButton(text, parent);
+    created->setObjectName(name);
+    created->setGeometry(where);
+    // Enter must not save the task from whatever field has the focus.
+    created->setAutoDefault(false);
+    return created;
+}
+
+QComboBox *timeField(QWidget *parent, const QString &name, const QStringList &items, int x) {
+    auto *field = new QComboBox(parent);
+    field->setObjectName(name);
+    field->setEditable(true);
+    field->setInsertPolicy(QComboBox::NoInsert);
+    field->addItems(items);
+    field->lineEdit()->setMaxLength(kFieldLimit);
+    field->setEditText(QStringLiteral("00"));
+    field->setGeometry(x, 22, 46, 20);
+    installDigitFilter(field);
+    return field;
+}
+
+QStringList hourItems() {
+    QStringList items;
+    for (int hour = 1; hour <= 23; ++hour)
+        items << QString::number(hour);
+    items << QStringLiteral("0");
+    return items;
+}
+
+QStringList minuteItems() {
+    QStringList items;
+    for (int minute = 1; minute <= 59; ++minute)
+        items << QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'));
+    return items;
+}
+
+} // namespace
+
+TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dress)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      context_(context), escCloses_(dress.escCloses) {
+    setWindowTitle(dress.title);
+    if (owner)
+        setFont(owner->font());
+    buildTimeGroup();
+    if (dress.cycleLimit > 0)
+        edt1->setMaxLength(dress.cycleLimit);
+    buildStepGroup();
+    btn1 = button(this, QStringLiteral("btn1"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
+    btn2 = button(this, QStringLiteral("btn2"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
+    connect(btn1, &QPushButton::clicked, this, &TimedEditor::btn1Click);
+    connect(btn2, &QPushButton::clicked, this, &TimedEditor::btn2Click);
+
+    // The add dialog sees Esc before any of its fields, whose digit filter
+    // would otherwise swallow it.
+    if (escCloses_)
+        for (QWidget *child : findChildren<QWidget *>())
+            child->installEventFilter(this);
+}
+
+void TimedEditor::buildTimeGroup() {
+    grp1 = new QGroupBox(QStringLiteral("定时点击"), this);
+    grp1->setObjectName(QStringLiteral("grp1"));
+    grp1->setGeometry(8, 6, 319, 100);
+    lbl1 = label(grp1, QStringLiteral("lbl1"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
+    cbb1 = timeField(grp1, QStringLiteral("cbb1"), hourItems(), 72);
+    lbl2 = label(grp1, QStringLiteral("lbl2"), QStringLiteral("时"), QRect(122, 25, 14, 14));
+    cbb2 = timeField(grp1, QStringLiteral("cbb2"), minuteItems(), 142);
+    lbl3 = label(grp1, QStringLiteral("lbl3"), QStringLiteral("分"), QRect(192, 25, 14, 14));
+    cbb3 = timeField(grp1, QStringLiteral("cbb3"), minuteItems(), 212);
+    lbl4 = label(grp1, QStringLiteral("lbl4"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
+    lbl5 = label(grp1, QStringLiteral("lbl5"), QStringLiteral("点击次数:"), QRect(12, 53, 60, 14));
+    edt1 = new QLineEdit(QStringLiteral("1"), grp1);
+    edt1->setObjectName(QStringLiteral("edt1"));
+    edt1->setGeometry(72, 50, 46, 20);
+    installDigitFilter(edt1);
+    lbl6 = label(grp1, QStringLiteral("lbl6"), QString(), QRect(12, 78, 290, 14));
+}
+
+void TimedEditor::buildStepGroup() {
+    grp2 = new QGroupBox(QStringLiteral("点击属性"), this);
+    grp2->setObjectName(QStringLiteral("grp2"));
+    grp2->setGeometry(8, 112, 319, 244);
+    lv1 = new QTreeWidget(grp2);
+    lv1->setObjectName(QStringLiteral("lv1"));
+    lv1->setGeometry(10, 20, 212, 214);
+    lv1->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
+    lv1->setColumnWidth(0, 50);
+    lv1->setColumnWidth(1, 72);
+    lv1->setColumnWidth(2, 75);
+    lv1->header()->setStretchLastSection(false);
+    lv1->setRootIsDecorated(false);
+    lv1->setItemsExpandable(false);
+    lv1->setUniformRowHeights(true);
+    lv1->setSelectionMode(QAbstractItemView::SingleSelection);
+    lv1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv1->setItemDelegate(new StripedRows(lv1));
+
+    btn3 = button(grp2, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
+    btn4 = button(grp2, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));
+    btn5 = button(grp2, QStringLiteral("btn5"), QStringLiteral("删除(&D)"), QRect(232, 90, 75, 25));
+    btn6 = button(grp2, QStringLiteral("btn6"), QStringLiteral("上移一行"), QRect(232, 125, 75, 25));
+    btn7 = button(grp2, QStringLiteral("btn7"), QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
+    connect(btn3, &QPushButton::clicked, this, &TimedEditor::btn3Click);
+    connect(btn4, &QPushButton::clicked, this, &TimedEditor::btn4Click);
+    connect(btn5, &QPushButton::clicked, this, &TimedEditor::btn5Click);
+    connect(btn6, &QPushButton::clicked, this, &TimedEditor::btn6Click);
+    connect(btn7, &QPushButton::clicked, this, &TimedEditor::btn7Click);
+}
+
+void TimedEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
+    addEditor_ = add;
+    modifyEditor_ = modify;
+    for (StepEditor *editor : {add, modify})
+        if (editor)
+            editor->setStepList(lv1);
+}
+
+void TimedEditor::showModal() {
+    setWindowModality(Qt::ApplicationModal);
+    if (const QWidget *main = context_.mainWindow)
+        move(main->frameGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TimedEditor::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TimedEditor::FormShow() {
+    const QTime now = context_.os.clock.now().time();
+    lbl6->setText(QStringLiteral("当前系统时间:") + clockText(context_.os.locale.longTimeFormat(), now));
+}
+
+void TimedEditor::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape && !escCloses_) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TimedEditor::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        btn2Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+QString TimedEditor::timeText() const {
+    return cbb1->currentText() + QLatin1Char(':') + cbb2->currentText() + QLatin1Char(':') +
+           cbb3->currentText();
+}
+
+void TimedEditor::btn1Click() {
+    const QString time = timeText();
+    const QString steps = encodeStepList(*lv1);
+    // A failed statement leaves the dialog open as it was, so the user can
+    // put the cause right and press OK again.
+    context_.guarded([&] {
+        saveTask(time, steps, edt1->text());
+        if (reload_)
+            reload_();
+        accept();
+    });
+}
+
+void TimedEditor::btn2Click() {
+    reject();
+}
+
+void TimedEditor::btn3Click() {
+    if (addEditor_)
+        addEditor_->showModal();
+}
+
+void TimedEditor::btn4Click() {
+    QTreeWidgetItem *row = selectedStep();
+    if (!row) {
+        context_.notice(this, QStringLiteral("请选择要修改的点击坐标."),
+                        platform::MB_OK | platform::MB_ICONINFORMATION);
+        return;
+    }
+    if (!modifyEditor_)
+        return;
+    modifyEditor_->copyRowIntoFields(*row);
+    modifyEditor_->showModal();
+}
+
+void TimedEditor::btn5Click() {
+    QTreeWidgetItem *row = selectedStep();
+    if (!row)
+        return;
+    delete row;
+    // A second press must not take the neighbour the view moved to.
+    lv1->clearSelection();
+}
+
+void TimedEditor::btn6Click() {
+    moveSelectedStep(-1);
+}
+
+void TimedEditor::btn7Click() {
+    moveSelectedStep(1);
+}
+
+QTreeWidgetItem *TimedEditor::selectedStep() const {
+    const QList<QTreeWidgetItem *> selected = lv1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void TimedEditor::moveSelectedStep(int offset) {
+    QTreeWidgetItem *row = selectedStep();
+    if (!row)
+        return;
+    QTreeWidgetItem *other = lv1->topLevelItem(lv1->indexOfTopLevelItem(row) + offset);
+    if (!other)
+        return;
+    for (int column = 0; column < 3; ++column) {
+        const QString text = row->text(column);
+        row->setText(column, other->text(column));
+        other->setText(column, text);
+    }
+    lv1->setCurrentItem(other);
+    other->setSelected(true);
+}
+
+} // namespace lumo
