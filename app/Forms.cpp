@@ -8,13 +8,6 @@ namespace lumo {
 
 namespace {
 
-// A window whose work is not built yet: it exists, named, and does nothing.
-QDialog *namedDialog(QWidget *owner, const QString &name) {
-    auto *dialog = new QDialog(owner);
-    dialog->setObjectName(name);
-    return dialog;
-}
-
 template <typename Window> Window *named(Window *window, const QString &name) {
     window->setObjectName(name);
     return window;
