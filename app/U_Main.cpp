@@ -1,13 +1,18 @@
 #include "app/U_Main.h"
 
 #include "app/Banner.h"
+#include "app/ClickFilter.h"
+#include "app/HelpPage.h"
 #include "app/StatusBar.h"
 #include "app/Texts.h"
+#include "app/Tray.h"
+#include "app/U_About.h"
 #include "engine/SingleClicker.h"
 #include "engine/SinglePointPanel.h"
 #include "scripts/StopHotkey.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -96,6 +101,7 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     wb1->setGeometry(9, 433, 541, 24);
 
     buildFirstTab();
+    buildShell();
 
     router_.addReceiver(this, [this](int id) { WMHotKey(id); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
@@ -125,6 +131,24 @@ void TFrm_Main::buildFirstTab() {
     }
 }
 
+void TFrm_Main::buildShell() {
+    endProgram = [] { QCoreApplication::exit(0); };
+    rztrycn1 = new Tray(this, windowIcon(), kApplicationTitle);
+    connect(rztrycn1->N1, &QAction::triggered, this, &TFrm_Main::N1Click);
+    connect(rztrycn1->N2, &QAction::triggered, this, &TFrm_Main::N2Click);
+    connect(rztrycn1->N3, &QAction::triggered, this, &TFrm_Main::N3Click);
+    connect(rztrycn1->N4, &QAction::triggered, this, &TFrm_Main::N4Click);
+    connect(rztrycn1->N5, &QAction::triggered, this, &TFrm_Main::N5Click);
+    connect(btn2, &QPushButton::clicked, this, &TFrm_Main::btn2Click);
+    connect(btn4, &QPushButton::clicked, this, &TFrm_Main::btn4Click);
+    connect(btn5, &QPushButton::clicked, this, &TFrm_Main::btn5Click);
+    connect(btn6, &QPushButton::clicked, this, &TFrm_Main::btn6Click);
+    connect(chk2, &QCheckBox::clicked, this, &TFrm_Main::chk2Click);
+    onLeftClick(img1, [this] { img1Click(); });
+    onLeftClick(lbl12, [this] { lbl12Click(); });
+    helpPage = new HelpPage(wb2);
+}
+
 void TFrm_Main::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (shown_ || event->spontaneous())
@@ -144,7 +168,8 @@ void TFrm_Main::FormShow() {
         if (arguments_.value(1) == QLatin1String("autotime")) {
             // Arms every timed task and hides to the tray once those exist.
         }
-        // The help and update pages load here once their views exist.
+        helpPage->load(HelpPage::defaultAddress(context_.exeDir));
+        // The update page loads here once its view exists.
         moveLinkIntoStatusBar();
         singlePoint->Load();
         singlePoint->RegisterStartHotkey();
@@ -172,6 +197,68 @@ void TFrm_Main::WMHotKey(int id) {
 void TFrm_Main::tmr3Timer() {
     stat1->setPanelText(0, kApplicationTitle);
     setWindowTitle(texts::kSchedulerTitle);
+}
+
+void TFrm_Main::hideToTray() {
+    rztrycn1->hideToTray();
+}
+
+void TFrm_Main::restoreFromTray() {
+    rztrycn1->restoreFromTray();
+}
+
+void TFrm_Main::N1Click() {
+    TAboutBox::showModal(context_.os.shell);
+}
+
+void TFrm_Main::N2Click() {
+    restoreFromTray();
+}
+
+void TFrm_Main::N3Click() {
+    if (context_.os.messageBoxes.MessageBox(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"), kNotice,
+                                            platform::MB_YESNO | platform::MB_ICONINFORMATION) ==
+        platform::IDYES)
+        endProgram();
+}
+
+void TFrm_Main::N4Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::N5Click() {
+    context_.os.shell.openUrl(texts::kNavigationPage);
+}
+
+void TFrm_Main::btn2Click() {
+    setWindowTitle(texts::kProductTitle);
+    TAboutBox::showModal(context_.os.shell);
+}
+
+void TFrm_Main::btn4Click() {
+    setWindowTitle(texts::kProductTitle);
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::btn5Click() {
+    setWindowTitle(texts::kProductTitle);
+    context_.os.shell.openUrl(texts::kFeedbackPage);
+}
+
+void TFrm_Main::btn6Click() {
+    close();
+}
+
+void TFrm_Main::chk2Click() {
+    context_.os.windows.setTopmost(this, chk2->isChecked());
+}
+
+void TFrm_Main::img1Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::lbl12Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
 }
 
 void TFrm_Main::LoadScriptList() {

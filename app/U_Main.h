@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -19,9 +20,11 @@ class QTextBrowser;
 
 namespace lumo {
 
+class HelpPage;
 class SingleClicker;
 class SinglePointPanel;
 class StatusBar;
+class Tray;
 
 class TFrm_Main final : public QWidget {
     Q_OBJECT
@@ -43,6 +46,27 @@ class TFrm_Main final : public QWidget {
     void RunScriptSteps(const QString &steps, int cycles);
     void RegisterStopHotkey();
 
+    // The tray icon's two operations; the autotime start hides to the tray.
+    void hideToTray();
+    void restoreFromTray();
+
+    // Tray menu, buttons of the first tab, the keep-on-top box and links.
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N5Click();
+    void btn2Click();
+    void btn4Click();
+    void btn5Click();
+    void btn6Click();
+    void chk2Click();
+    void img1Click();
+    void lbl12Click();
+
+    // Ends the program at once, skipping the close handling; tests replace it.
+    std::function<void()> endProgram;
+
     MainContext &context() { return context_; }
     MainState &state() { return state_; }
     const QStringList &arguments() const { return arguments_; }
@@ -63,6 +87,8 @@ class TFrm_Main final : public QWidget {
     QPushButton *btn4; // more software
     QPushButton *btn5; // feedback
     QPushButton *btn6; // exit
+    Tray *rztrycn1;
+    HelpPage *helpPage;
 
     static constexpr int kTmr3Id = 3;
 
@@ -72,6 +98,7 @@ class TFrm_Main final : public QWidget {
   private:
     void buildFirstTab();
     void moveLinkIntoStatusBar();
+    void buildShell();
 
     MainState state_;
     MessageGate gate_;
