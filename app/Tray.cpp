@@ -58,8 +58,10 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     auto *hostWatch = new QTimer(this);
     hostWatch->setInterval(kHostWatchMs);
     connect(hostWatch, &QTimer::timeout, this, [this] {
-        if (!window_->isVisible() && window_->isMinimized() && !enabled())
+        if (hidden_ && !window_->isVisible() && !enabled()) {
+            hidden_ = false;
             window_->showMinimized();
+        }
     });
     hostWatch->start();
 }
@@ -84,14 +86,17 @@ bool Tray::enabled() const {
 
 void Tray::hideToTray() {
     window_->showMinimized();
-    if (enabled())
+    if (enabled()) {
+        hidden_ = true;
         window_->hide();
+    }
 }
 
 void Tray::restoreFromTray() {
     if (menuOpen_)
         return;
-    if (window_->isMinimized()) {
+    if (window_->isMinimized() || hidden_) {
+        hidden_ = false;
         window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
         window_->show();
     }

@@ -53,6 +53,9 @@ class Tray final : public QObject {
 
     QWidget *window_;
     bool menuOpen_ = false;
+    // Set while the window is off screen because of hideToTray(): the
+    // window system may report a withdrawn window as no longer minimised.
+    bool hidden_ = false;
     // The X11 icon widget reports presses and releases itself; then the
     // coarser activation signal would report the same click twice.
     bool nativeIconEvents_ = false;

@@ -216,7 +216,8 @@ class TrayTest : public testing::Test {
         desktop_.minimise(main_);
         ASSERT_TRUE(waitUntil([this] { return !desktop_.viewable(main_) && !desktop_.listed(main_); }))
             << "the window stays in view or on the taskbar";
-        EXPECT_TRUE(desktop_.viewable(desktop_.trayIcon()));
+        icon_ = desktop_.trayIcon();
+        ASSERT_TRUE(desktop_.viewable(icon_)) << "the tray icon went away";
         desktop_.click(iconCentre(), Button1, 2);
         ASSERT_TRUE(waitUntil([this] { return desktop_.viewable(main_) && desktop_.listed(main_); }))
             << "a double-click on the icon did not bring the window back";
@@ -262,11 +263,28 @@ TEST_F(TrayTest, TheIconComesBackWhenTheTrayHostRestarts) {
     ASSERT_TRUE(waitUntil([this] { return !desktop_.trayHostRuns(); }));
     startTrayHost();
     ASSERT_TRUE(waitUntil([this] { return desktop_.trayHostRuns(); }));
-    ASSERT_TRUE(waitUntil([this] {
+    // Added again, and settled where the new tray puts it.
+    QPoint last(-1, -1);
+    ASSERT_TRUE(waitUntil([&] {
         icon_ = desktop_.trayIcon();
-        return desktop_.viewable(icon_);
+        if (!desktop_.viewable(icon_))
+            return false;
+        const QPoint now = iconCentre();
+        const bool settled = now == last;
+        last = now;
+        QThread::msleep(250);
+        return settled;
     })) << "the icon was not added again";
     hideAndRestore();
+}
+
+TEST_F(TrayTest, AWindowHiddenToTheTrayComesBackWhenTheTrayHostGoes) {
+    desktop_.minimise(main_);
+    ASSERT_TRUE(waitUntil([this] { return !desktop_.viewable(main_) && !desktop_.listed(main_); }));
+    trayHost_->stop();
+    ASSERT_TRUE(waitUntil([this] { return !desktop_.trayHostRuns(); }));
+    // With no window manager left either, the window is simply mapped again.
+    EXPECT_TRUE(waitUntil([this] { return desktop_.viewable(main_); })) << "the window could not be got back";
 }
 
 } // namespace
