@@ -109,6 +109,14 @@ class Desktop {
         }
     }
 
+    // One key without modifiers: a letter, or "Return".
+    void type(const char *keyName) {
+        const KeyCode code = XKeysymToKeycode(d_, XStringToKeysym(keyName));
+        XTestFakeKeyEvent(d_, code, True, CurrentTime);
+        XTestFakeKeyEvent(d_, code, False, CurrentTime);
+        XSync(d_, False);
+    }
+
     void minimise(Window window) {
         XIconifyWindow(d_, window, DefaultScreen(d_));
         XSync(d_, False);
@@ -285,6 +293,30 @@ TEST_F(TrayTest, AWindowHiddenToTheTrayComesBackWhenTheTrayHostGoes) {
     ASSERT_TRUE(waitUntil([this] { return !desktop_.trayHostRuns(); }));
     // With no window manager left either, the window is simply mapped again.
     EXPECT_TRUE(waitUntil([this] { return desktop_.viewable(main_); })) << "the window could not be got back";
+}
+
+TEST_F(TrayTest, ExitFromTheTrayMenuAsksAndEndsOnYes) {
+    const QString question = QStringLiteral("提示");
+    const auto askToExit = [this, &question] {
+        desktop_.click(iconCentre(), Button3, 1);
+        ASSERT_TRUE(waitUntil([this] { return desktop_.viewable(desktop_.mainWindow()); }));
+        QThread::msleep(300); // the menu opens on the release
+        desktop_.type("e");
+        ASSERT_TRUE(session_.waitForMappedWindow(question, kTimeoutMs))
+            << session_.mappedWindowNames().join(QLatin1Char('|')).toStdString();
+    };
+    askToExit();
+    desktop_.type("n");
+    ASSERT_TRUE(waitUntil([&] { return !session_.windowMapped(question); }));
+    QThread::msleep(300);
+    EXPECT_TRUE(folder_.isRunning());
+    EXPECT_TRUE(desktop_.viewable(desktop_.mainWindow()));
+
+    askToExit();
+    desktop_.type("y");
+    const std::optional<int> code = folder_.waitForExit(3000);
+    ASSERT_TRUE(code.has_value()) << "still running after Yes\n" << folder_.output().toStdString();
+    EXPECT_EQ(*code, 0);
 }
 
 } // namespace
