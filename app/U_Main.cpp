@@ -19,8 +19,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace lumo {
 
@@ -132,7 +137,17 @@ void TFrm_Main::buildFirstTab() {
 }
 
 void TFrm_Main::buildShell() {
-    endProgram = [] { QCoreApplication::exit(0); };
+    endProgram = [this] {
+        // Below a run's wait or a dialog, leaving the event loops would let
+        // the run play its remaining steps without their pauses: end the
+        // process right here instead.
+        if (QThread::currentThread()->loopLevel() > 1) {
+            rztrycn1->rztrycn1->hide();
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
+        QCoreApplication::exit(0);
+    };
     rztrycn1 = new Tray(this, windowIcon(), kApplicationTitle);
     connect(rztrycn1->N1, &QAction::triggered, this, &TFrm_Main::N1Click);
     connect(rztrycn1->N2, &QAction::triggered, this, &TFrm_Main::N2Click);
