@@ -52,8 +52,8 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     // Qt adds the icon again by itself when the tray host restarts.
     rztrycn1->show();
 
+    // Sees the window's state changes as well as the icon's mouse events.
     qApp->installEventFilter(this);
-    window_->installEventFilter(this);
 
     auto *hostWatch = new QTimer(this);
     hostWatch->setInterval(kHostWatchMs);
