@@ -1,8 +1,12 @@
 #include "app/U_Main.h"
 
 #include "app/Banner.h"
+#include "app/ClickFilter.h"
+#include "app/HelpPage.h"
 #include "app/StatusBar.h"
 #include "app/Texts.h"
+#include "app/Tray.h"
+#include "app/U_About.h"
 #include "app/UpdateCheck.h"
 #include "app/UpdatePage.h"
 #include "engine/SingleClicker.h"
@@ -14,14 +18,20 @@
 #include "timed/TimedScheduler.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace lumo {
 
@@ -105,6 +115,7 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     buildFirstTab();
     buildSecondTab();
     buildThirdTab();
+    buildShell();
 
     runner_ = std::make_unique<ScriptRunner>(
         context_, [this](const QString &id) { return scriptList->rowByHotkeyId(id); });
@@ -166,6 +177,34 @@ void TFrm_Main::armTmr3() {
                                 [this] { gate_.postTick(&kTmr3Id, [this] { tmr3Timer(); }); });
 }
 
+void TFrm_Main::buildShell() {
+    endProgram = [this] {
+        // Below a run's wait or a dialog, leaving the event loops would let
+        // the run play its remaining steps without their pauses: end the
+        // process right here instead.
+        if (QThread::currentThread()->loopLevel() > 1) {
+            rztrycn1->rztrycn1->hide();
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
+        QCoreApplication::exit(0);
+    };
+    rztrycn1 = new Tray(this, windowIcon(), kApplicationTitle);
+    connect(rztrycn1->N1, &QAction::triggered, this, &TFrm_Main::N1Click);
+    connect(rztrycn1->N2, &QAction::triggered, this, &TFrm_Main::N2Click);
+    connect(rztrycn1->N3, &QAction::triggered, this, &TFrm_Main::N3Click);
+    connect(rztrycn1->N4, &QAction::triggered, this, &TFrm_Main::N4Click);
+    connect(rztrycn1->N5, &QAction::triggered, this, &TFrm_Main::N5Click);
+    connect(btn2, &QPushButton::clicked, this, &TFrm_Main::btn2Click);
+    connect(btn4, &QPushButton::clicked, this, &TFrm_Main::btn4Click);
+    connect(btn5, &QPushButton::clicked, this, &TFrm_Main::btn5Click);
+    connect(btn6, &QPushButton::clicked, this, &TFrm_Main::btn6Click);
+    connect(chk2, &QCheckBox::clicked, this, &TFrm_Main::chk2Click);
+    onLeftClick(img1, [this] { img1Click(); });
+    onLeftClick(lbl12, [this] { lbl12Click(); });
+    helpPage = new HelpPage(wb2);
+}
+
 void TFrm_Main::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (shown_ || event->spontaneous())
@@ -184,10 +223,9 @@ void TFrm_Main::FormShow() {
         LoadTimedList();
         if (arguments_.value(1) == QLatin1String("autotime")) {
             timedList->enableAll();
-            // Minimised until the tray icon can take the window away.
-            showMinimized();
+            hideToTray();
         }
-        // The help page loads here once its view exists.
+        helpPage->load(HelpPage::defaultAddress(context_.exeDir));
         wb1->load(UpdatePage::address());
         moveLinkIntoStatusBar();
         singlePoint->Load();
@@ -227,6 +265,68 @@ void TFrm_Main::tmr3Timer() {
     setWindowTitle(texts::kSchedulerTitle);
     armTmr3();
     scheduler_->tick(context_.os.clock.now());
+}
+
+void TFrm_Main::hideToTray() {
+    rztrycn1->hideToTray();
+}
+
+void TFrm_Main::restoreFromTray() {
+    rztrycn1->restoreFromTray();
+}
+
+void TFrm_Main::N1Click() {
+    TAboutBox::showModal(context_.os.shell);
+}
+
+void TFrm_Main::N2Click() {
+    restoreFromTray();
+}
+
+void TFrm_Main::N3Click() {
+    if (context_.os.messageBoxes.MessageBox(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"), kNotice,
+                                            platform::MB_YESNO | platform::MB_ICONINFORMATION) ==
+        platform::IDYES)
+        endProgram();
+}
+
+void TFrm_Main::N4Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::N5Click() {
+    context_.os.shell.openUrl(texts::kNavigationPage);
+}
+
+void TFrm_Main::btn2Click() {
+    setWindowTitle(texts::kProductTitle);
+    TAboutBox::showModal(context_.os.shell);
+}
+
+void TFrm_Main::btn4Click() {
+    setWindowTitle(texts::kProductTitle);
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::btn5Click() {
+    setWindowTitle(texts::kProductTitle);
+    context_.os.shell.openUrl(texts::kFeedbackPage);
+}
+
+void TFrm_Main::btn6Click() {
+    close();
+}
+
+void TFrm_Main::chk2Click() {
+    context_.os.windows.setTopmost(this, chk2->isChecked());
+}
+
+void TFrm_Main::img1Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
+}
+
+void TFrm_Main::lbl12Click() {
+    context_.os.shell.openUrl(texts::kHomePage);
 }
 
 void TFrm_Main::LoadScriptList() {

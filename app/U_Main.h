@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -19,6 +20,7 @@ class QTextBrowser;
 
 namespace lumo {
 
+class HelpPage;
 class ScriptList;
 class ScriptRunner;
 class SingleClicker;
@@ -27,6 +29,7 @@ class StatusBar;
 class TimedList;
 class TimedScheduler;
 class TFrm_download;
+class Tray;
 class UpdatePage;
 
 class TFrm_Main final : public QWidget {
@@ -50,6 +53,27 @@ class TFrm_Main final : public QWidget {
     void RegisterStopHotkey();
     // The update page has loaded: the update check.
     void wb1DocumentComplete();
+
+    // The tray icon's two operations; the autotime start hides to the tray.
+    void hideToTray();
+    void restoreFromTray();
+
+    // Tray menu, buttons of the first tab, the keep-on-top box and links.
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N5Click();
+    void btn2Click();
+    void btn4Click();
+    void btn5Click();
+    void btn6Click();
+    void chk2Click();
+    void img1Click();
+    void lbl12Click();
+
+    // Ends the program at once, skipping the close handling; tests replace it.
+    std::function<void()> endProgram;
 
     MainContext &context() { return context_; }
     MainState &state() { return state_; }
@@ -75,6 +99,8 @@ class TFrm_Main final : public QWidget {
     QPushButton *btn4; // more software
     QPushButton *btn5; // feedback
     QPushButton *btn6; // exit
+    Tray *rztrycn1;
+    HelpPage *helpPage;
 
     static constexpr int kTmr3Id = 3;
 
@@ -88,6 +114,7 @@ class TFrm_Main final : public QWidget {
     // tmr3 ticks at the start of every second, however late the last came.
     void armTmr3();
     void moveLinkIntoStatusBar();
+    void buildShell();
 
     MainState state_;
     MessageGate gate_;

@@ -1,0 +1,64 @@
+#pragma once
+// The notification area icon with its menu, and hiding the main window to
+// it. Where no tray host runs the icon is not enabled and minimising the
+// window merely minimises it, so the window can always be got back.
+
+#include <QObject>
+#include <QPoint>
+
+class QAction;
+class QIcon;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+namespace lumo {
+
+class Tray final : public QObject {
+    Q_OBJECT
+  public:
+    // What the icon reports of the mouse; only two of them act.
+    enum class IconEvent { LeftDown, LeftUp, LeftDouble, RightDown, RightUp, RightDouble };
+
+    Tray(QWidget *window, const QIcon &icon, const QString &hint);
+    ~Tray() override;
+
+    // The icon sits in a running tray host.
+    bool enabled() const;
+    // Minimises the window and, with the icon enabled, takes it off the
+    // taskbar; hotkeys and timers keep working.
+    void hideToTray();
+    // Undoes a minimisation and brings the window to the front; ignored
+    // while the menu is open. A window hidden for another reason stays so.
+    void restoreFromTray();
+    // A left double-click restores; releasing the right button opens the
+    // menu at the pointer; everything else does nothing.
+    void iconEvent(IconEvent event, QPoint pointer);
+    bool menuOpen() const { return menuOpen_; }
+
+    QSystemTrayIcon *rztrycn1;
+    QMenu *pm1;
+    QAction *N5; // web navigation
+    QAction *N4; // more software
+    QAction *N1; // about
+    QAction *N2; // settings
+    QAction *N3; // exit
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    QAction *addEntry(const QString &caption, const QString &keys, int standardIcon);
+    bool iconMouseEvent(QObject *watched, QEvent *event);
+
+    QWidget *window_;
+    bool menuOpen_ = false;
+    // Set while the window is off screen because of hideToTray(): the
+    // window system may report a withdrawn window as no longer minimised.
+    bool hidden_ = false;
+    // The X11 icon widget reports presses and releases itself; then the
+    // coarser activation signal would report the same click twice.
+    bool nativeIconEvents_ = false;
+};
+
+} // namespace lumo
