@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QThread>
@@ -74,7 +75,9 @@ TFrm_Main::TFrm_Main(platform::Services &os, QString exeDir, QStringList argumen
     pgc1 = new QTabWidget(this);
     pgc1->setObjectName(QStringLiteral("pgc1"));
     pgc1->setGeometry(3, 90, 543, 289);
-    pgc1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 25px; }"));
+    // On the tab bar alone: a style sheet on the page control would restyle
+    // every list on its pages and hide their selection.
+    pgc1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 25px; }"));
     ts1 = new QWidget;
     ts2 = new QWidget;
     ts3 = new QWidget;
