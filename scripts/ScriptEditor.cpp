@@ -2,6 +2,7 @@
 
 #include "engine/HotkeyText.h"
 #include "engine/InputFilters.h"
+#include "scripts/StepListEditing.h"
 #include "scripts/StepListText.h"
 #include "steps/StepEditor.h"
 
@@ -14,6 +15,8 @@
 #include <QTreeWidget>
 
 namespace lumo {
+
+ScriptEditor::~ScriptEditor() = default;
 
 namespace {
 
@@ -93,6 +96,7 @@ void ScriptEditor::buildControls(const QString &hint) {
     grp2 = new QGroupBox(QStringLiteral("点击"), this);
     grp2->setGeometry(8, 128, 340, 240);
     lv1 = new QTreeWidget(grp2);
+    steps_ = std::make_unique<StepListEditing>(context_, this, lv1);
     lv1->setGeometry(10, 20, 230, 210);
     lv1->setColumnCount(3);
     lv1->setHeaderLabels(
@@ -140,19 +144,11 @@ void ScriptEditor::buildControls(const QString &hint) {
 }
 
 void ScriptEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
-    addStep_ = add;
-    modifyStep_ = modify;
-    for (StepEditor *editor : {add, modify})
-        if (editor)
-            editor->setStepList(lv1);
+    steps_->setStepEditors(add, modify);
 }
 
 void ScriptEditor::showModal() {
-    setWindowModality(Qt::ApplicationModal);
-    if (const QWidget *main = context_.mainWindow)
-        move(main->frameGeometry().center() - rect().center());
-    show();
-    activateWindow();
+    showModalOverMainWindow(this, context_);
 }
 
 void ScriptEditor::refuse(const QString &text, QWidget *focus) {
@@ -186,55 +182,24 @@ void ScriptEditor::btn2Click() {
     close();
 }
 
-QTreeWidgetItem *ScriptEditor::selectedRow() const {
-    const QList<QTreeWidgetItem *> selected = lv1->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 void ScriptEditor::btn4Click() {
-    if (addStep_)
-        addStep_->showModal();
+    steps_->addStep();
 }
 
 void ScriptEditor::btn5Click() {
-    const QTreeWidgetItem *row = selectedRow();
-    if (!row) {
-        context_.notice(this, QStringLiteral("请选择要修改的点击坐标."),
-                        platform::MB_OK | platform::MB_ICONINFORMATION);
-        return;
-    }
-    if (!modifyStep_)
-        return;
-    modifyStep_->copyRowIntoFields(*row);
-    modifyStep_->showModal();
+    steps_->modifyStep();
 }
 
 void ScriptEditor::btn6Click() {
-    delete selectedRow();
-}
-
-void ScriptEditor::exchangeWith(int offset) {
-    QTreeWidgetItem *row = selectedRow();
-    if (!row)
-        return;
-    QTreeWidgetItem *other = lv1->topLevelItem(lv1->indexOfTopLevelItem(row) + offset);
-    if (!other)
-        return;
-    for (int column = 0; column < 3; ++column) {
-        const QString text = row->text(column);
-        row->setText(column, other->text(column));
-        other->setText(column, text);
-    }
-    // The selection goes with the moved step.
-    lv1->setCurrentItem(other);
+    steps_->deleteStep();
 }
 
 void ScriptEditor::btn7Click() {
-    exchangeWith(-1);
+    steps_->moveStep(-1);
 }
 
 void ScriptEditor::btn8Click() {
-    exchangeWith(1);
+    steps_->moveStep(1);
 }
 
 } // namespace lumo

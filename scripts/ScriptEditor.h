@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -21,10 +22,12 @@ class QTreeWidgetItem;
 namespace lumo {
 
 class StepEditor;
+class StepListEditing;
 
 class ScriptEditor : public QDialog {
     Q_OBJECT
   public:
+    ~ScriptEditor() override;
     // The editors its btn4 and btn5 open; they work on this dialog's lv1.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Refills the script list after a save; the list also moves a held
@@ -82,11 +85,8 @@ class ScriptEditor : public QDialog {
 
   private:
     void buildControls(const QString &hint);
-    QTreeWidgetItem *selectedRow() const;
-    void exchangeWith(int offset);
 
-    StepEditor *addStep_ = nullptr;
-    StepEditor *modifyStep_ = nullptr;
+    std::unique_ptr<StepListEditing> steps_;
     std::function<void()> loadScriptList_;
 };
 

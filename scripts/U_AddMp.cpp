@@ -1,6 +1,6 @@
 #include "scripts/U_AddMp.h"
 
-#include "app/U_dm.h"
+#include "scripts/ScriptStore.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -21,11 +21,7 @@ void TFrm_AddMP::openForNewScript() {
 }
 
 bool TFrm_AddMP::nameIsFree(const QString &name) {
-    DbQuery qry1(context_);
-    qry1.setStatement(QStringLiteral("select * from [mplist] where mpname=:a"));
-    qry1.setParam(QStringLiteral("a"), name);
-    qry1.open();
-    if (qry1.recordCount() == 0)
+    if (!scriptNameTaken(context_, name))
         return true;
     refuse(QStringLiteral("名称重复,请选择过其他的名称."), edt1);
     return false;
@@ -33,14 +29,7 @@ bool TFrm_AddMP::nameIsFree(const QString &name) {
 
 void TFrm_AddMP::store(const QString &name, const QString &hotkeyText, const QString &steps,
                        const QString &cycles) {
-    DbQuery qry1(context_);
-    qry1.setStatement(
-        QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
-    qry1.setParam(QStringLiteral("a"), name);
-    qry1.setParam(QStringLiteral("b"), hotkeyText);
-    qry1.setParam(QStringLiteral("c"), steps);
-    qry1.setParam(QStringLiteral("d"), cycles);
-    qry1.execute();
+    insertScript(context_, name, hotkeyText, steps, cycles);
 }
 
 } // namespace lumo

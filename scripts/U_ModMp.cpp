@@ -1,7 +1,7 @@
 #include "scripts/U_ModMp.h"
 
-#include "app/U_dm.h"
 #include "engine/HotkeyText.h"
+#include "scripts/ScriptStore.h"
 #include "scripts/StepListText.h"
 
 #include <QComboBox>
@@ -39,13 +39,7 @@ void TFrm_ModMP::openForScript(const ScriptRow *selected) {
 
 void TFrm_ModMP::store(const QString &name, const QString &hotkeyText, const QString &steps,
                        const QString &cycles) {
-    DbQuery qry1(context_);
-    qry1.setStatement(QStringLiteral("update [mplist] set hotkey=:a,mpoint=:b,clicknum=:d where mpname=:c"));
-    qry1.setParam(QStringLiteral("a"), hotkeyText);
-    qry1.setParam(QStringLiteral("b"), steps);
-    qry1.setParam(QStringLiteral("c"), name);
-    qry1.setParam(QStringLiteral("d"), cycles);
-    qry1.execute();
+    updateScript(context_, name, hotkeyText, steps, cycles);
 }
 
 } // namespace lumo

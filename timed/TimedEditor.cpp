@@ -1,6 +1,7 @@
 #include "timed/TimedEditor.h"
 
 #include "engine/InputFilters.h"
+#include "scripts/StepListEditing.h"
 #include "scripts/StepListText.h"
 #include "steps/StepEditor.h"
 #include "timed/ClockText.h"
@@ -17,6 +18,8 @@
 #include <QTreeWidget>
 
 namespace lumo {
+
+TimedEditor::~TimedEditor() = default;
 
 namespace {
 
@@ -141,6 +144,7 @@ void TimedEditor::buildStepGroup() {
     grp2->setObjectName(QStringLiteral("grp2"));
     grp2->setGeometry(8, 112, 319, 244);
     lv1 = new QTreeWidget(grp2);
+    steps_ = std::make_unique<StepListEditing>(context_, this, lv1);
     lv1->setObjectName(QStringLiteral("lv1"));
     lv1->setGeometry(10, 20, 212, 214);
     lv1->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
@@ -169,20 +173,11 @@ void TimedEditor::buildStepGroup() {
 }
 
 void TimedEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
-    addEditor_ = add;
-    modifyEditor_ = modify;
-    for (StepEditor *editor : {add, modify})
-        if (editor)
-            editor->setStepList(lv1);
+    steps_->setStepEditors(add, modify);
 }
 
 void TimedEditor::showModal() {
-    setWindowModality(Qt::ApplicationModal);
-    if (const QWidget *main = context_.mainWindow)
-        move(main->frameGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    showModalOverMainWindow(this, context_);
 }
 
 void TimedEditor::showEvent(QShowEvent *event) {
@@ -235,59 +230,23 @@ void TimedEditor::btn2Click() {
 }
 
 void TimedEditor::btn3Click() {
-    if (addEditor_)
-        addEditor_->showModal();
+    steps_->addStep();
 }
 
 void TimedEditor::btn4Click() {
-    QTreeWidgetItem *row = selectedStep();
-    if (!row) {
-        context_.notice(this, QStringLiteral("请选择要修改的点击坐标."),
-                        platform::MB_OK | platform::MB_ICONINFORMATION);
-        return;
-    }
-    if (!modifyEditor_)
-        return;
-    modifyEditor_->copyRowIntoFields(*row);
-    modifyEditor_->showModal();
+    steps_->modifyStep();
 }
 
 void TimedEditor::btn5Click() {
-    QTreeWidgetItem *row = selectedStep();
-    if (!row)
-        return;
-    delete row;
-    // A second press must not take the neighbour the view moved to.
-    lv1->clearSelection();
+    steps_->deleteStep();
 }
 
 void TimedEditor::btn6Click() {
-    moveSelectedStep(-1);
+    steps_->moveStep(-1);
 }
 
 void TimedEditor::btn7Click() {
-    moveSelectedStep(1);
-}
-
-QTreeWidgetItem *TimedEditor::selectedStep() const {
-    const QList<QTreeWidgetItem *> selected = lv1->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
-void TimedEditor::moveSelectedStep(int offset) {
-    QTreeWidgetItem *row = selectedStep();
-    if (!row)
-        return;
-    QTreeWidgetItem *other = lv1->topLevelItem(lv1->indexOfTopLevelItem(row) + offset);
-    if (!other)
-        return;
-    for (int column = 0; column < 3; ++column) {
-        const QString text = row->text(column);
-        row->setText(column, other->text(column));
-        other->setText(column, text);
-    }
-    lv1->setCurrentItem(other);
-    other->setSelected(true);
+    steps_->moveStep(1);
 }
 
 } // namespace lumo

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -21,10 +22,12 @@ class QTreeWidgetItem;
 namespace lumo {
 
 class StepEditor;
+class StepListEditing;
 
 class TimedEditor : public QDialog {
     Q_OBJECT
   public:
+    ~TimedEditor() override;
     // Refills the main window's timed list after a save.
     void setReload(std::function<void()> reload) { reload_ = std::move(reload); }
     // The dialogs that add a step to lv1 and rewrite its selected step.
@@ -86,14 +89,10 @@ class TimedEditor : public QDialog {
   private:
     void buildTimeGroup();
     void buildStepGroup();
-    QTreeWidgetItem *selectedStep() const;
-    // Exchanges the selected step with the one offset rows away, if any.
-    void moveSelectedStep(int offset);
 
     const bool escCloses_;
     std::function<void()> reload_;
-    StepEditor *addEditor_ = nullptr;
-    StepEditor *modifyEditor_ = nullptr;
+    std::unique_ptr<StepListEditing> steps_;
 };
 
 } // namespace lumo

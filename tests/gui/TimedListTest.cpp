@@ -115,9 +115,10 @@ class TimedListTest : public QObject {
         t.lv3().clearSelection();
         const QImage image = t.lv3().viewport()->grab().toImage();
         const QRect cell = t.lv3().visualItemRect(t.lv3().topLevelItem(1));
-        QCOMPARE(QColor(image.pixel(cell.left() + 95, cell.center().y())), QColor(166, 202, 240));
-        QVERIFY(QColor(image.pixel(cell.left() + 95, cell.center().y() - cell.height())) !=
-                QColor(166, 202, 240));
+        // Past the end of the time text, clear of the grid line.
+        const int x = t.lv3().header()->sectionPosition(1) + t.lv3().header()->sectionSize(1) - 6;
+        QCOMPARE(QColor(image.pixel(x, cell.center().y())), QColor(166, 202, 240));
+        QVERIFY(QColor(image.pixel(x, cell.center().y() - cell.height())) != QColor(166, 202, 240));
         t.select(1);
         t.list().btn16->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));

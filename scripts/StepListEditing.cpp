@@ -1,0 +1,73 @@
+#include "scripts/StepListEditing.h"
+
+#include "steps/StepEditor.h"
+
+#include <QTreeWidget>
+
+namespace lumo {
+
+void StepListEditing::setStepEditors(StepEditor *add, StepEditor *modify) {
+    add_ = add;
+    modify_ = modify;
+    for (StepEditor *editor : {add, modify})
+        if (editor)
+            editor->setStepList(lv1_);
+}
+
+void StepListEditing::addStep() {
+    if (add_)
+        add_->showModal();
+}
+
+void StepListEditing::modifyStep() {
+    const QTreeWidgetItem *row = selectedStep();
+    if (!row) {
+        context_.notice(dialog_, QStringLiteral("请选择要修改的点击坐标."),
+                        platform::MB_OK | platform::MB_ICONINFORMATION);
+        return;
+    }
+    if (!modify_)
+        return;
+    modify_->copyRowIntoFields(*row);
+    modify_->showModal();
+}
+
+void StepListEditing::deleteStep() {
+    QTreeWidgetItem *row = selectedStep();
+    if (!row)
+        return;
+    delete row;
+    lv1_->clearSelection();
+}
+
+void StepListEditing::moveStep(int offset) {
+    QTreeWidgetItem *row = selectedStep();
+    if (!row)
+        return;
+    QTreeWidgetItem *other = lv1_->topLevelItem(lv1_->indexOfTopLevelItem(row) + offset);
+    if (!other)
+        return;
+    for (int column = 0; column < 3; ++column) {
+        const QString text = row->text(column);
+        row->setText(column, other->text(column));
+        other->setText(column, text);
+    }
+    lv1_->setCurrentItem(other);
+    other->setSelected(true);
+}
+
+QTreeWidgetItem *StepListEditing::selectedStep() const {
+    const QList<QTreeWidgetItem *> selected = lv1_->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void showModalOverMainWindow(QWidget *dialog, const MainContext &context) {
+    dialog->setWindowModality(Qt::ApplicationModal);
+    if (const QWidget *main = context.mainWindow)
+        dialog->move(main->frameGeometry().center() - dialog->rect().center());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace lumo
