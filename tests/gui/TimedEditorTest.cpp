@@ -4,6 +4,7 @@
 #include "scripts/StepListText.h"
 #include "steps/StepEditors.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "timed/TimedList.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -190,6 +191,34 @@ class TimedEditorTest : public QObject {
         QCOMPARE(rows[2].mid(1), (QStringList{QStringLiteral("09::03"), QString(), QString()}));
         QCOMPARE(e.reloads, 3);
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
+    }
+
+    void theTimedListsButtonsOpenTheEditorsWhoseOkRefillsTheList() {
+        GuiFixture f;
+        TFrm_Main &main = f.start();
+        TimedList &list = *main.timedList;
+        list.btn12->click();
+        TFrm_AddTime &add = *f.forms->Frm_AddTime;
+        QVERIFY(add.isVisible());
+        add.cbb1->setCurrentIndex(12); // "13"
+        add.edt1->setText(QStringLiteral("2"));
+        add.btn1Click();
+        QVERIFY(!add.isVisible());
+        QTreeWidget &lv3 = *list.lv3;
+        QCOMPARE(lv3.topLevelItemCount(), 1);
+        QCOMPARE(lv3.topLevelItem(0)->text(1), QStringLiteral("13:00:00"));
+
+        lv3.setCurrentItem(lv3.topLevelItem(0));
+        list.btn13->click();
+        TFrm_ModTime &mod = *f.forms->Frm_ModTime;
+        QVERIFY(mod.isVisible());
+        QCOMPARE(mod.cbb1->currentText(), QStringLiteral("13"));
+        QCOMPARE(mod.edt1->text(), QStringLiteral("2"));
+        mod.edt1->setText(QStringLiteral("5"));
+        mod.btn1Click();
+        QCOMPARE(lv3.topLevelItemCount(), 1);
+        QCOMPARE(lv3.topLevelItem(0)->text(2), QStringLiteral("5"));
+        QVERIFY(f.fake.messageBoxes.shown().empty());
     }
 
     void theAddDialogsStepsAreEmptiedHoweverItClosesButTheTimeStays() {
