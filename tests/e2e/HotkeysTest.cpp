@@ -1,6 +1,7 @@
 // The real program's global hotkeys under X: what it grabs at start, and
 // what it says when another program holds its combination.
 
+#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -27,17 +27,7 @@ class HotkeysTest : public testing::Test {
     }
 
     void TearDown() override {
-        if (HasFailure()) {
-            const QString shot =
-                e2e::artifactsFolder() + QLatin1Char('/') +
-                QString::fromUtf8(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                QStringLiteral(".png");
-            session_.screenshot(shot);
-            std::cerr << "screenshot: " << shot.toStdString() << "\nwindows: "
-                      << session_.mappedWindowNames().join(QStringLiteral(", ")).toStdString()
-                      << "\nprogram output:\n"
-                      << folder_.output().toStdString() << std::endl;
-        }
+        e2e::keepFailureEvidence(session_, folder_);
         folder_.stop();
     }
 

@@ -3,6 +3,7 @@
 // fixed coordinates ticked in its window, and ending by itself at the count
 // limit.
 
+#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
@@ -14,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -48,15 +48,7 @@ class SingleClickerTest : public testing::Test {
     }
 
     void TearDown() override {
-        if (HasFailure()) {
-            const QString shot =
-                e2e::artifactsFolder() + QLatin1Char('/') +
-                QString::fromUtf8(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                QStringLiteral(".png");
-            session_.screenshot(shot);
-            std::cerr << "screenshot: " << shot.toStdString() << "\nprogram output:\n"
-                      << folder_.output().toStdString() << std::endl;
-        }
+        e2e::keepFailureEvidence(session_, folder_);
         target_.reset();
         folder_.stop();
     }

@@ -1,6 +1,7 @@
 // Timed clicking with the real program: an autotime start plays a task at
 // its second, and the start button writes the session's autostart entry.
 
+#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
@@ -55,15 +56,7 @@ class TimedTest : public testing::Test {
     }
 
     void TearDown() override {
-        if (HasFailure()) {
-            const QString shot =
-                e2e::artifactsFolder() + QLatin1Char('/') +
-                QString::fromUtf8(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                QStringLiteral(".png");
-            session_.screenshot(shot);
-            std::cerr << "screenshot: " << shot.toStdString() << "\nprogram output:\n"
-                      << folder_.output().toStdString() << std::endl;
-        }
+        e2e::keepFailureEvidence(session_, folder_);
         folder_.stop();
     }
 
