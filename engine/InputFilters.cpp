@@ -21,6 +21,10 @@ class DigitFilter final : public QObject {
         const QString typed = key->text();
         if (typed.isEmpty() || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Backspace)
             return false;
+        // Tab moves on to the next control before it is ever typed, as in
+        // any dialog; swallowing it would trap the focus in the field.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
         for (const QChar c : typed)
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return true;

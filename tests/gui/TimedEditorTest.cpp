@@ -6,6 +6,7 @@
 #include "tests/gui/support/GuiFixture.h"
 #include "timed/TimedList.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +117,7 @@ class TimedEditorTest : public QObject {
             for (QComboBox *field : {dialog->cbb1, dialog->cbb2, dialog->cbb3}) {
                 field->setEditText(QString());
                 QTest::keyClicks(field, QStringLiteral("a-1 x"));
-                QTest::keyClick(field, Qt::Key_Tab, Qt::NoModifier);
+                QTest::keyClick(field, Qt::Key_Return, Qt::NoModifier);
                 QTest::keyClicks(field, QStringLiteral("23"));
                 QCOMPARE(field->currentText(), QStringLiteral("12"));
                 QTest::keyClick(field, Qt::Key_Backspace);
@@ -131,6 +132,24 @@ class TimedEditorTest : public QObject {
         }
         QCOMPARE(e.add().edt1->text(), QStringLiteral("123"));
         QCOMPARE(e.mod().edt1->text(), QStringLiteral("12345"));
+    }
+
+    void tabLeavesTheDigitFieldsForTheNextControl() {
+        Editors e;
+        TFrm_AddTime &dialog = e.add();
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.cbb1->setFocus();
+        QWidget *const order[] = {dialog.cbb2, dialog.cbb3, dialog.edt1};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.cbb3);
+        QCOMPARE(dialog.cbb3->currentText(), QStringLiteral("00"));
+        QCOMPARE(dialog.edt1->text(), QStringLiteral("1"));
     }
 
     void escClosesTheAddDialogOnlyWhereverTheFocusIs() {
