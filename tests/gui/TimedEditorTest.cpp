@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -132,6 +133,27 @@ class TimedEditorTest : public QObject {
         }
         QCOMPARE(e.add().edt1->text(), QStringLiteral("123"));
         QCOMPARE(e.mod().edt1->text(), QStringLiteral("12345"));
+    }
+
+    void anInputMethodCommitsOnlyItsDigits() {
+        Editors e;
+        for (TimedEditor *dialog :
+             {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
+            dialog->cbb1->setEditText(QString());
+            dialog->cbb3->setEditText(QString());
+            dialog->edt1->clear();
+            for (QWidget *field : {static_cast<QWidget *>(dialog->cbb1), static_cast<QWidget *>(dialog->cbb3),
+                                   static_cast<QWidget *>(dialog->edt1)}) {
+                for (const QString &commit : {QStringLiteral("一a-"), QStringLiteral("五1b2")}) {
+                    QInputMethodEvent input;
+                    input.setCommitString(commit);
+                    QApplication::sendEvent(field, &input);
+                }
+            }
+            QCOMPARE(dialog->cbb1->currentText(), QStringLiteral("12"));
+            QCOMPARE(dialog->cbb3->currentText(), QStringLiteral("12"));
+            QCOMPARE(dialog->edt1->text(), QStringLiteral("12"));
+        }
     }
 
     void tabLeavesTheDigitFieldsForTheNextControl() {
