@@ -17,9 +17,11 @@ class DigitFilter final : public QObject {
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
         // Editing and navigation keys carry no character and pass; so does
-        // the backspace character.
+        // the backspace character. Esc must reach the dialog, which closes on
+        // it from any control, and Tab must still move the focus on.
         const QString typed = key->text();
-        if (typed.isEmpty() || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Backspace)
+        if (typed.isEmpty() || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Backspace ||
+            key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
         for (const QChar c : typed)
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))

@@ -276,6 +276,27 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.reloads, 0);
     }
 
+    void escClosesBothDialogsFromEveryControl() {
+        Scripts s;
+        const ScriptRow row{QStringLiteral("1"), QStringLiteral("e"), QStringLiteral("Ctrl+F6"),
+                            QStringLiteral(""),  QStringLiteral("1"), QStringLiteral("未启用")};
+        const auto reopen = [&](ScriptEditor *dialog) {
+            if (dialog == s.add())
+                s.add()->openForNewScript();
+            else
+                s.modify()->openForScript(&row);
+        };
+        for (ScriptEditor *dialog :
+             {static_cast<ScriptEditor *>(s.add()), static_cast<ScriptEditor *>(s.modify())})
+            for (QWidget *control : QList<QWidget *>{dialog->edt1, dialog->cbb1, dialog->cbb2, dialog->edt2,
+                                                     dialog->lv1, dialog->btn4}) {
+                reopen(dialog);
+                QTest::keyClick(control, Qt::Key_Escape);
+                QVERIFY2(!dialog->isVisible(), qPrintable(control->objectName()));
+            }
+        QVERIFY(s.table().isEmpty());
+    }
+
     void aMalformedStepListIsNotOpened() {
         Scripts s;
         const ScriptRow row{QStringLiteral("4"),  QStringLiteral("n"),
@@ -297,6 +318,12 @@ class ScriptEditorTest : public QObject {
         QTest::keyClicks(&edt2, QStringLiteral("1a-2 34x567"));
         QCOMPARE(edt2.text(), QStringLiteral("12345"));
         QTest::keyClick(&edt2, Qt::Key_Backspace);
+        QCOMPARE(edt2.text(), QStringLiteral("1234"));
+        // Tab still leaves the box: the filter drops characters, not focus keys.
+        s.add()->activateWindow();
+        edt2.setFocus();
+        QTest::keyClick(&edt2, Qt::Key_Tab);
+        QVERIFY(s.add()->focusWidget() != &edt2);
         QCOMPARE(edt2.text(), QStringLiteral("1234"));
     }
 
