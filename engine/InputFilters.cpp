@@ -7,6 +7,19 @@ namespace lumo {
 
 namespace {
 
+bool passesUnfiltered(int key) {
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
 class DigitFilter final : public QObject {
   public:
     using QObject::QObject;
@@ -17,11 +30,11 @@ class DigitFilter final : public QObject {
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
         // Editing and navigation keys carry no character and pass; so does
-        // the backspace character. Esc must reach the dialog, which closes on
-        // it from any control, and Tab must still move the focus on.
+        // the backspace character. X11 gives Delete a character of its own,
+        // yet it edits. Esc must reach the dialog, which closes on it from
+        // any control, and Tab must still move the focus on.
         const QString typed = key->text();
-        if (typed.isEmpty() || key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Backspace ||
-            key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        if (typed.isEmpty() || key->matches(QKeySequence::Paste) || passesUnfiltered(key->key()))
             return false;
         for (const QChar c : typed)
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
