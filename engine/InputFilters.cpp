@@ -1,5 +1,7 @@
 #include "engine/InputFilters.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -26,6 +28,8 @@ class DigitFilter final : public QObject {
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::InputMethod)
+            return dropsComposedLetters(watched, static_cast<QInputMethodEvent *>(event));
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -40,6 +44,24 @@ class DigitFilter final : public QObject {
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return true;
         return false;
+    }
+
+  private:
+    // An input method (the usual way to type Chinese) hands its text over
+    // without key presses; what it commits is typing too, so only its digits
+    // go in. The text it is still composing stays on show until then.
+    static bool dropsComposedLetters(QObject *watched, const QInputMethodEvent *event) {
+        const QString committed = event->commitString();
+        QString digits;
+        for (const QChar c : committed)
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                digits += c;
+        if (digits == committed)
+            return false;
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(digits, event->replacementStart(), event->replacementLength());
+        QCoreApplication::sendEvent(watched, &filtered);
+        return true;
     }
 };
 

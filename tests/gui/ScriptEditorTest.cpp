@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -326,12 +327,20 @@ class ScriptEditorTest : public QObject {
         QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
         QApplication::sendEvent(&edt2, &del);
         QCOMPARE(edt2.text(), QStringLiteral("234"));
+        // Text an input method commits is typing too: only its digits go in.
+        edt2.setCursorPosition(3);
+        QInputMethodEvent composed(QStringLiteral("ni"), {});
+        QApplication::sendEvent(&edt2, &composed);
+        QInputMethodEvent committed;
+        committed.setCommitString(QStringLiteral("你9"));
+        QApplication::sendEvent(&edt2, &committed);
+        QCOMPARE(edt2.text(), QStringLiteral("2349"));
         // Tab still leaves the box: the filter drops characters, not focus keys.
         s.add()->activateWindow();
         edt2.setFocus();
         QTest::keyClick(&edt2, Qt::Key_Tab);
         QVERIFY(s.add()->focusWidget() != &edt2);
-        QCOMPARE(edt2.text(), QStringLiteral("234"));
+        QCOMPARE(edt2.text(), QStringLiteral("2349"));
     }
 
     void oddRowsAreStriped() {
