@@ -4,7 +4,10 @@
 #include "scripts/ScriptList.h"
 #include "tests/gui/support/GuiFixture.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -276,6 +279,27 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.reloads, 0);
     }
 
+    void escClosesBothDialogsFromEveryControl() {
+        Scripts s;
+        const ScriptRow row{QStringLiteral("1"), QStringLiteral("e"), QStringLiteral("Ctrl+F6"),
+                            QStringLiteral(""),  QStringLiteral("1"), QStringLiteral("未启用")};
+        const auto reopen = [&](ScriptEditor *dialog) {
+            if (dialog == s.add())
+                s.add()->openForNewScript();
+            else
+                s.modify()->openForScript(&row);
+        };
+        for (ScriptEditor *dialog :
+             {static_cast<ScriptEditor *>(s.add()), static_cast<ScriptEditor *>(s.modify())})
+            for (QWidget *control : QList<QWidget *>{dialog->edt1, dialog->cbb1, dialog->cbb2, dialog->edt2,
+                                                     dialog->lv1, dialog->btn4}) {
+                reopen(dialog);
+                QTest::keyClick(control, Qt::Key_Escape);
+                QVERIFY2(!dialog->isVisible(), qPrintable(control->objectName()));
+            }
+        QVERIFY(s.table().isEmpty());
+    }
+
     void aMalformedStepListIsNotOpened() {
         Scripts s;
         const ScriptRow row{QStringLiteral("4"),  QStringLiteral("n"),
@@ -298,6 +322,25 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(edt2.text(), QStringLiteral("12345"));
         QTest::keyClick(&edt2, Qt::Key_Backspace);
         QCOMPARE(edt2.text(), QStringLiteral("1234"));
+        // X11 sends Delete with the DEL character; it still deletes.
+        edt2.setCursorPosition(0);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(&edt2, &del);
+        QCOMPARE(edt2.text(), QStringLiteral("234"));
+        // Text an input method commits is typing too: only its digits go in.
+        edt2.setCursorPosition(3);
+        QInputMethodEvent composed(QStringLiteral("ni"), {});
+        QApplication::sendEvent(&edt2, &composed);
+        QInputMethodEvent committed;
+        committed.setCommitString(QStringLiteral("你9"));
+        QApplication::sendEvent(&edt2, &committed);
+        QCOMPARE(edt2.text(), QStringLiteral("2349"));
+        // Tab still leaves the box: the filter drops characters, not focus keys.
+        s.add()->activateWindow();
+        edt2.setFocus();
+        QTest::keyClick(&edt2, Qt::Key_Tab);
+        QVERIFY(s.add()->focusWidget() != &edt2);
+        QCOMPARE(edt2.text(), QStringLiteral("2349"));
     }
 
     void oddRowsAreStriped() {
