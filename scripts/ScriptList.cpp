@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSet>
@@ -139,8 +140,10 @@ void ScriptList::buildButtons() {
 }
 
 bool ScriptList::eventFilter(QObject *watched, QEvent *event) {
-    // The first press of a double click has already set the selection.
-    if (watched == lv2->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    // The first press of a double click has already set the selection. Only
+    // the left button opens the editor; the right one belongs to pm2.
+    if (watched == lv2->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         context_.guarded([this] { lv2DblClick(); });
     return QGroupBox::eventFilter(watched, event);
 }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -360,8 +361,11 @@ class ScriptListTest : public QObject {
         t.list->lv2DblClick();
         QCOMPARE(modifies, 0);
         t.select(0);
-        QTest::mouseDClick(t.list->lv2->viewport(), Qt::LeftButton, {},
-                           t.list->lv2->visualItemRect(t.row(0)).center());
+        const QPoint onRow = t.list->lv2->visualItemRect(t.row(0)).center();
+        QTest::mouseDClick(t.list->lv2->viewport(), Qt::RightButton, {}, onRow);
+        t.list->pm2->hide();
+        QCOMPARE(modifies, 0);
+        QTest::mouseDClick(t.list->lv2->viewport(), Qt::LeftButton, {}, onRow);
         QCOMPARE(modifies, 1);
         t.list->btn8->click();
         QCOMPARE(modifies, 2);
