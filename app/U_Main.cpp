@@ -238,8 +238,10 @@ void TFrm_Main::FormShow() {
 }
 
 void TFrm_Main::wb1DocumentComplete() {
-    if (Frm_download)
-        runUpdateCheck(*wb1, *Frm_download, this);
+    // Hidden to the tray before the page came, the window must not come
+    // back from it once the update has taken over.
+    if (Frm_download && runUpdateCheck(*wb1, *Frm_download, this))
+        rztrycn1->keepHidden();
 }
 
 void TFrm_Main::moveLinkIntoStatusBar() {
