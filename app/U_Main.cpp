@@ -18,6 +18,7 @@
 #include "timed/TimedScheduler.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -216,6 +217,14 @@ void TFrm_Main::showEvent(QShowEvent *event) {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormShow();
+}
+
+void TFrm_Main::closeEvent(QCloseEvent *event) {
+    QWidget::closeEvent(event);
+    // Ended like the tray's exit: left to the quit on the last window, a
+    // close during a run would unwind the run's waits and play its
+    // remaining steps without their pauses.
+    endProgram();
 }
 
 void TFrm_Main::FormShow() {
