@@ -23,6 +23,9 @@ QNetworkRequest updaterRequest(const QString &url) {
     request.setRawHeader("User-Agent", TMyThread::kUserAgent);
     request.setRawHeader("Accept", TMyThread::kAccept);
     request.setRawHeader("Content-Type", TMyThread::kContentType);
+    // No compression on offer: a compressed answer arrives unpacked, and
+    // its size would then never match the Content-Length HEAD announced.
+    request.setRawHeader("Accept-Encoding", QByteArrayLiteral("identity"));
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     // A redirect is an answer like any other status that is not success.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);

@@ -75,6 +75,8 @@ std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir
     forms->frm_mod_addpint = named(new Tfrm_mod_addpint(context, main), QStringLiteral("frm_mod_addpint"));
     forms->Frm_download = std::make_unique<TFrm_download>(os);
     forms->Frm_Main->Frm_download = forms->Frm_download.get();
+    // The update ends the program the main window's way, safe below a run.
+    forms->Frm_download->endProgram = [frmMain] { frmMain->endProgram(); };
     forms->Frm_AddMP->setStepEditors(forms->frm_addpoint, forms->Frm_ModPoint);
     forms->Frm_ModMP->setStepEditors(forms->frm_mod_addpint, forms->Frm_ModPoint2);
     wireScriptEditors(*forms);

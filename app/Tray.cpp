@@ -93,7 +93,7 @@ void Tray::hideToTray() {
 }
 
 void Tray::restoreFromTray() {
-    if (menuOpen_)
+    if (menuOpen_ || hiddenForGood_)
         return;
     if (window_->isMinimized() || hidden_) {
         hidden_ = false;
@@ -104,6 +104,11 @@ void Tray::restoreFromTray() {
         window_->raise();
         window_->activateWindow();
     }
+}
+
+void Tray::keepHidden() {
+    hiddenForGood_ = true;
+    hidden_ = false;
 }
 
 void Tray::iconEvent(IconEvent event, QPoint pointer) {

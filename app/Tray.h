@@ -31,6 +31,8 @@ class Tray final : public QObject {
     // Undoes a minimisation and brings the window to the front; ignored
     // while the menu is open. A window hidden for another reason stays so.
     void restoreFromTray();
+    // The update has hidden the window for good: restoring no longer shows it.
+    void keepHidden();
     // A left double-click restores; releasing the right button opens the
     // menu at the pointer; everything else does nothing.
     void iconEvent(IconEvent event, QPoint pointer);
@@ -56,6 +58,7 @@ class Tray final : public QObject {
     // Set while the window is off screen because of hideToTray(): the
     // window system may report a withdrawn window as no longer minimised.
     bool hidden_ = false;
+    bool hiddenForGood_ = false;
     // The X11 icon widget reports presses and releases itself; then the
     // coarser activation signal would report the same click twice.
     bool nativeIconEvents_ = false;

@@ -18,6 +18,7 @@
 #include "timed/TimedScheduler.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -218,6 +219,14 @@ void TFrm_Main::showEvent(QShowEvent *event) {
     FormShow();
 }
 
+void TFrm_Main::closeEvent(QCloseEvent *event) {
+    QWidget::closeEvent(event);
+    // Ended like the tray's exit: left to the quit on the last window, a
+    // close during a run would unwind the run's waits and play its
+    // remaining steps without their pauses.
+    endProgram();
+}
+
 void TFrm_Main::FormShow() {
     context_.guarded([this] {
         lbl12->setText(texts::kHomePage);
@@ -238,8 +247,10 @@ void TFrm_Main::FormShow() {
 }
 
 void TFrm_Main::wb1DocumentComplete() {
-    if (Frm_download)
-        runUpdateCheck(*wb1, *Frm_download, this);
+    // Hidden to the tray before the page came, the window must not come
+    // back from it once the update has taken over.
+    if (Frm_download && runUpdateCheck(*wb1, *Frm_download, this))
+        rztrycn1->keepHidden();
 }
 
 void TFrm_Main::moveLinkIntoStatusBar() {

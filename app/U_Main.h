@@ -106,6 +106,7 @@ class TFrm_Main final : public QWidget {
 
   protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void buildFirstTab();

@@ -1,6 +1,7 @@
 // A script stored in acdb.mdb, enabled through the window and played by its
 // real hotkey: the click target sees each step's click, the stop key ends
-// the run, and the window stays live during a long step interval.
+// the run, the window stays live during a long step interval, and closing
+// the window mid-run ends the program without playing the rest.
 
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
@@ -16,11 +17,27 @@
 
 #include <gtest/gtest.h>
 
+// After gtest: Xlib's macros (None, Bool) clash with its names.
+#include <X11/Xlib.h>
+
 namespace {
 
 const QString kMainTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
 const QString kNoticeTitle = QStringLiteral("提示");
 constexpr int kStartTimeoutMs = 15000;
+
+// What the close box does: the window manager's close request.
+void requestClose(Display *display, unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
 
 std::vector<e2e::Click> presses(const std::vector<e2e::Click> &clicks) {
     std::vector<e2e::Click> result;
@@ -104,6 +121,24 @@ TEST_F(ScriptRunTest, TheStopKeyShowsTheStopMessageAndNoFurtherStepClicks) {
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     QThread::msleep(1500);
+    EXPECT_EQ(presses(e2e::readClickLog(logPath())).size(), before);
+}
+
+TEST_F(ScriptRunTest, ClosingTheWindowMidRunEndsTheProgramWithoutPlayingTheRest) {
+    QString steps;
+    for (int i = 0; i < 8; ++i)
+        steps += QStringLiteral("%1,400,左键单击,400|").arg(100 + 100 * i);
+    startWithScript(steps, QStringLiteral("1"));
+    auto target = startClickTarget();
+    const e2e::WindowFrame window = session_.waitForWindowOfClass(QStringLiteral("lumoclick"), 3000);
+    ASSERT_NE(window.window, 0UL);
+    session_.pressKeys({QStringLiteral("F8")});
+
+    const size_t before = presses(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    ASSERT_EQ(before, 2U);
+    requestClose(session_.display(), window.window);
+    EXPECT_EQ(folder_.waitForExit(3000), std::optional<int>(0)) << folder_.output().toStdString();
+    QThread::msleep(500);
     EXPECT_EQ(presses(e2e::readClickLog(logPath())).size(), before);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/Tray.h"
 #include "app/U_About.h"
+#include "app/U_download.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QAction>
@@ -119,11 +120,27 @@ class ShellTest : public QObject {
         main.endProgram = [&] { ++endings; };
         QTest::mouseClick(main.btn6, Qt::LeftButton);
         QVERIFY(!main.isVisible());
+        QCOMPARE(endings, 1);
         main.show();
         QVERIFY(main.close());
         QVERIFY(!main.isVisible());
         QVERIFY(f.fake.messageBoxes.shown().empty());
-        QCOMPARE(endings, 0);
+        QCOMPARE(endings, 2);
+    }
+
+    // The update window's cancel, close and timer end the program as the
+    // main window does, so a run below them cannot play on.
+    void theUpdateWindowEndsTheMainWindowsWay() {
+        GuiFixture f;
+        TFrm_Main &main = f.start();
+        int endings = 0;
+        main.endProgram = [&] { ++endings; };
+        TFrm_download &download = *f.forms->Frm_download;
+        download.btn1Click();
+        download.tmr1Timer();
+        download.show();
+        download.close();
+        QCOMPARE(endings, 3);
     }
 
     void keepOnTopFollowsTheBoxAcrossHideAndRestore() {

@@ -3,6 +3,7 @@
 
 #include "app/StatusBar.h"
 #include "app/Texts.h"
+#include "app/Tray.h"
 #include "app/UpdatePage.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/TestHttpServer.h"
@@ -189,6 +190,8 @@ class UpdateTest : public QObject {
             QCOMPARE(request.header("User-Agent"), QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
             QCOMPARE(request.header("Accept"), QByteArray("text/html, */*"));
             QCOMPARE(request.header("Content-Type"), QByteArray("text/html"));
+            // A compressed answer would not match the size HEAD announced.
+            QVERIFY(!request.header("Accept-Encoding").contains("gzip"));
         }
         QFile installer(rig.f.dir.filePath(QStringLiteral("setup.exe")));
         QVERIFY(installer.open(QIODevice::ReadOnly));
@@ -293,6 +296,27 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
         QVERIFY(rig.strayFiles().isEmpty());
+    }
+
+    // Hidden to the tray before the page came, the main window stays hidden
+    // once the update has taken over: the icon and "设置" undo only that.
+    void theTrayDoesNotBringBackAWindowTheUpdateHid() {
+        UpdateRig rig;
+        rig.server.route("/setup.exe").stallAfter = 10;
+        rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
+        TFrm_Main &main = rig.f.start();
+        rig.download = rig.f.forms->Frm_download.get();
+        rig.download->endProgram = [&rig] { ++rig.ends; };
+        main.hideToTray();
+        QSignalSpy complete(main.wb1, &UpdatePage::documentComplete);
+        QVERIFY(complete.wait(5000));
+        QVERIFY(rig.download->isVisible());
+
+        main.rztrycn1->iconEvent(Tray::IconEvent::LeftDouble, {});
+        QVERIFY(!main.isVisible());
+        main.N2Click();
+        QVERIFY(!main.isVisible());
+        QVERIFY(rig.download->isVisible());
     }
 
     // With the main window hidden, the update window alone keeps the program
