@@ -67,4 +67,11 @@ SelectorParse parseForSelectors(const QString &hotkeyText) {
     return parse;
 }
 
+QStringList functionKeyWords() {
+    QStringList keys;
+    for (int n = 1; n <= 12; ++n)
+        keys << QStringLiteral("F%1").arg(n);
+    return keys;
+}
+
 } // namespace lumo

@@ -2,6 +2,7 @@
 // The hotkey text ("Ctrl+F9", "F5") and the values RegisterHotKey takes.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,9 @@ std::optional<unsigned> modifiersOfWord(const QString &word);
 
 // Every "F" removed, read as decimal, plus 111. Raises the conversion error.
 unsigned virtualKeyOfKeyWord(const QString &keyWord);
+
+// The key words the hotkey drop-down lists offer: "F1" to "F12".
+QStringList functionKeyWords();
 
 // Modifier word + "+" + key word; the key word alone for "无".
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord);

@@ -42,13 +42,6 @@ QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
     return edit;
 }
 
-QStringList functionKeys() {
-    QStringList keys;
-    for (int n = 1; n <= 12; ++n)
-        keys << QStringLiteral("F%1").arg(n);
-    return keys;
-}
-
 } // namespace
 
 SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
@@ -74,7 +67,7 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     cbb4 =
         comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
     labelAt(this, QStringLiteral("十"), 166, 97);
-    cbb5 = comboAt(this, functionKeys(), {184, 92, 72, 22});
+    cbb5 = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
     btn1 = new QPushButton(QStringLiteral("保存设置(&S)"), this);
     btn1->setGeometry(318, 91, 100, 25);
 

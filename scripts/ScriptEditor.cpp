@@ -56,13 +56,6 @@ QPushButton *buttonAt(const QString &text, QWidget *parent, QRect geometry) {
     return button;
 }
 
-QStringList functionKeys() {
-    QStringList keys;
-    for (int i = 1; i <= 12; ++i)
-        keys << QStringLiteral("F%1").arg(i);
-    return keys;
-}
-
 } // namespace
 
 ScriptEditor::ScriptEditor(MainContext &context, QWidget *owner, const Dress &dress)
@@ -85,7 +78,7 @@ void ScriptEditor::buildControls(const QString &hint) {
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"), grp1, QRect(96, 44, 82, 21));
     lbl3 = labelAt(QStringLiteral("十"), grp1, 184, 48);
-    cbb2 = editableList(functionKeys(), QStringLiteral("F6"), grp1, QRect(202, 44, 64, 21));
+    cbb2 = editableList(functionKeyWords(), QStringLiteral("F6"), grp1, QRect(202, 44, 64, 21));
     lbl5 = labelAt(QStringLiteral("循环点击次数:"), grp1, 12, 74);
     edt2 = new QLineEdit(grp1);
     edt2->setGeometry(96, 70, 82, 21);

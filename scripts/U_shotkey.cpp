@@ -27,13 +27,6 @@ QComboBox *editableBox(QWidget *parent, const char *name, const QStringList &ite
     return box;
 }
 
-QStringList functionKeys() {
-    QStringList keys;
-    for (int i = 1; i <= 12; ++i)
-        keys << QStringLiteral("F%1").arg(i);
-    return keys;
-}
-
 } // namespace
 
 TFrm_shotkey::TFrm_shotkey(MainContext &context, QWidget *owner, std::function<void()> refillScriptList)
@@ -58,7 +51,7 @@ TFrm_shotkey::TFrm_shotkey(MainContext &context, QWidget *owner, std::function<v
     lbl2 = new QLabel(QStringLiteral("十"), grp1);
     lbl2->setObjectName(QStringLiteral("lbl2"));
     lbl2->setGeometry(178, 30, 16, 20);
-    cbb2 = editableBox(grp1, "cbb2", functionKeys(), QStringLiteral("F9"));
+    cbb2 = editableBox(grp1, "cbb2", functionKeyWords(), QStringLiteral("F9"));
     cbb2->setGeometry(198, 28, 110, 22);
 
     lbl3 = new QLabel(
