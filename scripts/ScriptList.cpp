@@ -3,6 +3,7 @@
 #include "app/Texts.h"
 #include "engine/Conversion.h"
 #include "engine/HotkeyText.h"
+#include "scripts/EnabledRowDelegate.h"
 #include "scripts/ScriptStore.h"
 #include "scripts/StopHotkey.h"
 
@@ -11,10 +12,8 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QSet>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include <iterator>
@@ -24,8 +23,6 @@ namespace lumo {
 using namespace platform;
 
 namespace {
-
-const QColor kEnabledBackground(166, 202, 240);
 
 struct ColumnLayout {
     QString caption;
@@ -39,24 +36,6 @@ const ColumnLayout kColumns[] = {{QStringLiteral("行号"), 40},
                                  {QString(), 1},
                                  {QStringLiteral("点击次数"), 100},
                                  {QStringLiteral("状态"), 100}};
-
-// Draws each row as the list view this replaces did: enabled rows on the
-// highlight colour (decided by the status text alone), and a grid.
-class RowDelegate final : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override {
-        if (index.siblingAtColumn(kColStatus).data().toString() == kStatusEnabled)
-            painter->fillRect(option.rect, kEnabledBackground);
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(QColor(0xd8, 0xd8, 0xd8));
-        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-        painter->restore();
-    }
-};
 
 ScriptRow rowOf(const QTreeWidgetItem &item) {
     return ScriptRow{item.text(kColId),    item.text(kColName),   item.text(kColHotkey),
@@ -87,7 +66,7 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
     lv2->setSelectionMode(QAbstractItemView::SingleSelection);
     lv2->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv2->setItemDelegate(new RowDelegate(lv2));
+    lv2->setItemDelegate(new EnabledRowDelegate(kColStatus, lv2));
     lv2->viewport()->installEventFilter(this);
 
     pm2 = new QMenu(this);

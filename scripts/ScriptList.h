@@ -25,9 +25,6 @@ class QTreeWidgetItem;
 
 namespace lumo {
 
-inline const QString kStatusEnabled = QStringLiteral("已启用");
-inline const QString kStatusDisabled = QStringLiteral("未启用");
-
 // Columns of lv2.
 enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColSteps, kColCycles, kColStatus };
 

@@ -6,6 +6,10 @@
 
 namespace lumo {
 
+// The status column of the script and the timed task lists.
+inline const QString kStatusEnabled = QStringLiteral("已启用");
+inline const QString kStatusDisabled = QStringLiteral("未启用");
+
 struct ScriptRow {
     QString id;
     QString name;

@@ -2,41 +2,18 @@
 
 #include "app/U_dm.h"
 #include "engine/Conversion.h"
+#include "scripts/EnabledRowDelegate.h"
 #include "timed/TimedStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace lumo {
 
 namespace {
-
-// Paints enabled rows light blue before the default drawing, and the grid.
-class TimedRowDelegate final : public QStyledItemDelegate {
-  public:
-    TimedRowDelegate(const TimedList &list, QObject *parent) : QStyledItemDelegate(parent), list_(list) {}
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override {
-        if (const QTreeWidgetItem *item = list_.lv3->topLevelItem(index.row()))
-            if (const std::optional<QColor> colour = list_.lv3CustomDrawItem(*item))
-                painter->fillRect(option.rect, *colour);
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(QColor(0xd0, 0xd0, 0xd0));
-        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-        painter->restore();
-    }
-
-  private:
-    const TimedList &list_;
-};
 
 QPushButton *button(const QString &caption, const QString &name, QWidget *parent, int x, int width) {
     auto *result = new QPushButton(caption, parent);
@@ -68,7 +45,7 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
     lv3->setSelectionBehavior(QAbstractItemView::SelectRows);
     lv3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv3->setContextMenuPolicy(Qt::NoContextMenu);
-    lv3->setItemDelegate(new TimedRowDelegate(*this, lv3));
+    lv3->setItemDelegate(new EnabledRowDelegate(StatusColumn, lv3));
 
     btn12 = button(QStringLiteral("添加(&A)"), QStringLiteral("btn12"), this, 8, 72);
     btn13 = button(QStringLiteral("修改(&M)"), QStringLiteral("btn13"), this, 86, 72);
@@ -100,7 +77,7 @@ void TimedList::LoadTimedList() {
         item->setText(TimeColumn, qry1.text(record, 1));
         item->setText(CyclesColumn, qry1.text(record, 3));
         item->setText(StepsColumn, qry1.text(record, 2));
-        item->setText(StatusColumn, kDisabledText);
+        item->setText(StatusColumn, kStatusDisabled);
     }
 }
 
@@ -130,11 +107,11 @@ void TimedList::btn14Click() {
 }
 
 void TimedList::btn15Click() {
-    setSelectedStatus(kEnabledText);
+    setSelectedStatus(kStatusEnabled);
 }
 
 void TimedList::btn16Click() {
-    setSelectedStatus(kDisabledText);
+    setSelectedStatus(kStatusDisabled);
 }
 
 void TimedList::btn3Click() {
@@ -150,14 +127,14 @@ void TimedList::lv3DblClick() {
 }
 
 std::optional<QColor> TimedList::lv3CustomDrawItem(const QTreeWidgetItem &item) const {
-    if (item.text(StatusColumn) == kEnabledText)
-        return QColor(166, 202, 240);
+    if (item.text(StatusColumn) == kStatusEnabled)
+        return kEnabledRowColour;
     return std::nullopt;
 }
 
 void TimedList::enableAll() {
     for (int position = 0; position < lv3->topLevelItemCount(); ++position)
-        lv3->topLevelItem(position)->setText(StatusColumn, kEnabledText);
+        lv3->topLevelItem(position)->setText(StatusColumn, kStatusEnabled);
     lv3->viewport()->update();
 }
 

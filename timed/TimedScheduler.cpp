@@ -43,7 +43,7 @@ bool TimedScheduler::playDueAt(qint64 second, int rowCount) {
         if (position >= rows_.rowCount())
             return false;
         const TimedRow row = rows_.rowAt(position);
-        if (row.status != kEnabledText || timeOfDay(row.time) != due)
+        if (row.status != kStatusEnabled || timeOfDay(row.time) != due)
             continue;
         playTask(row);
     }

@@ -3,6 +3,7 @@
 // and playing each, cycle by cycle. Widget-free; the timed list is its model.
 
 #include "platform/Platform.h"
+#include "scripts/ScriptRow.h"
 #include "timed/TimedRow.h"
 
 #include <QDateTime>
@@ -12,8 +13,6 @@
 
 namespace lumo {
 
-inline const QString kEnabledText = QStringLiteral("已启用");
-inline const QString kDisabledText = QStringLiteral("未启用");
 inline const QString kSchedulerErrorText = QStringLiteral("定时点击出错,请联系作者反馈错误信息.QQ:");
 
 // The rows the scheduler reads, at the moment it needs them: a play may

@@ -21,7 +21,7 @@ QDateTime at(int h, int m, int s, int ms = 0, QDate day = kDay) {
 }
 
 TimedRow task(const QString &id, const QString &time, const QString &cycles, const QString &steps,
-              const QString &status = kEnabledText) {
+              const QString &status = kStatusEnabled) {
     return {id, time, cycles, steps, status};
 }
 
@@ -125,7 +125,7 @@ TEST(TimedScheduler, PlaysAnEnabledTaskAtItsSecondEveryDayWhateverTheClockFormat
     s.rows.rows = {
         task(QStringLiteral("1"), QStringLiteral("09:05:03"), QStringLiteral("1"), QStringLiteral("a|")),
         task(QStringLiteral("2"), QStringLiteral("9:05:03"), QStringLiteral("1"), QStringLiteral("b|"),
-             kDisabledText),
+             kStatusDisabled),
         task(QStringLiteral("3"), QStringLiteral("9:05:3"), QStringLiteral("1"), QStringLiteral("c|"))};
     s.scheduler.tick(at(9, 5, 2));
     EXPECT_TRUE(s.played.empty());
@@ -227,7 +227,7 @@ TEST(TimedScheduler, FurtherCyclesPlayTheSameTaskAfterAReload) {
             // Reloaded with the task moved down and its steps changed; all
             // rows not enabled now.
             s.rows.rows = {second, first};
-            s.rows.rows[0].status = s.rows.rows[1].status = kDisabledText;
+            s.rows.rows[0].status = s.rows.rows[1].status = kStatusDisabled;
             s.rows.rows[1].steps = QStringLiteral("a2|");
         } else if (plays == 2) {
             s.rows.rows.erase(s.rows.rows.begin() + 1); // deleted: its last cycle drops
