@@ -96,20 +96,7 @@ void ScriptEditor::buildControls(const QString &hint) {
         {QStringLiteral("坐标位置"), QStringLiteral("点击事件"), QStringLiteral("间隔时间")});
     for (int column = 0; column < 3; ++column)
         lv1->setColumnWidth(column, kColumnWidth);
-    lv1->header()->setStretchLastSection(false);
-    lv1->setRootIsDecorated(false);
-    lv1->setItemsExpandable(false);
-    lv1->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Odd rows striped in the script list's colour; grid lines between cells.
-    lv1->setAlternatingRowColors(true);
-    lv1->setStyleSheet(QStringLiteral("QTreeView { alternate-background-color: rgb(166, 202, 240); }"
-                                      "QTreeView::item { border-right: 1px solid silver;"
-                                      " border-bottom: 1px solid silver; }"
-                                      // Styled items lose the selection colours unless named.
-                                      "QTreeView::item:selected { background: palette(highlight);"
-                                      " color: palette(highlighted-text); }"));
+    dressStepListView(*lv1);
 
     const QString captions[] = {QStringLiteral("添加坐标"), QStringLiteral("修改坐标"),
                                 QStringLiteral("删除坐标"), QStringLiteral("上移一行"),

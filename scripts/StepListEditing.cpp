@@ -1,10 +1,42 @@
 #include "scripts/StepListEditing.h"
 
+#include "scripts/EnabledRowDelegate.h"
 #include "steps/StepEditor.h"
 
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace lumo {
+
+namespace {
+
+// Every second row striped by position alone, so moving or deleting steps
+// never leaves two neighbours alike.
+class StripedRows final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(QColor(212, 208, 200));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() % 2 == 1)
+            option->backgroundBrush = kEnabledRowColour;
+    }
+};
+
+} // namespace
 
 void StepListEditing::setStepEditors(StepEditor *add, StepEditor *modify) {
     add_ = add;
@@ -59,6 +91,17 @@ void StepListEditing::moveStep(int offset) {
 QTreeWidgetItem *StepListEditing::selectedStep() const {
     const QList<QTreeWidgetItem *> selected = lv1_->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void dressStepListView(QTreeWidget &lv1) {
+    lv1.header()->setStretchLastSection(false);
+    lv1.setRootIsDecorated(false);
+    lv1.setItemsExpandable(false);
+    lv1.setUniformRowHeights(true);
+    lv1.setSelectionMode(QAbstractItemView::SingleSelection);
+    lv1.setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv1.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv1.setItemDelegate(new StripedRows(&lv1));
 }
 
 void showModalOverMainWindow(QWidget *dialog, const MainContext &context) {

@@ -41,6 +41,10 @@ class StepListEditing {
     StepEditor *modify_ = nullptr;
 };
 
+// Sets a step list view up as both editor designs show it: whole rows, one
+// at a time, never edited in place; odd rows striped, cells in a grid.
+void dressStepListView(QTreeWidget &lv1);
+
 // Centres an editor over the main window and shows it application-modal;
 // the caller goes on at once.
 void showModalOverMainWindow(QWidget *dialog, const MainContext &context);

@@ -12,9 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace lumo {
@@ -23,34 +21,7 @@ TimedEditor::~TimedEditor() = default;
 
 namespace {
 
-const QColor kStripe(166, 202, 240);
-const QColor kGrid(212, 208, 200);
 constexpr int kFieldLimit = 2;
-
-// Every second row on the light blue of enabled rows, by position alone, so
-// moving or deleting steps never leaves two neighbours alike; the cells get
-// the grid lines of a report-style list.
-class StripedRows final : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(kGrid);
-        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-        painter->restore();
-    }
-
-  protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.row() % 2 == 1)
-            option->backgroundBrush = kStripe;
-    }
-};
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &where) {
     auto *created = new QLabel(text, parent);
@@ -151,14 +122,7 @@ void TimedEditor::buildStepGroup() {
     lv1->setColumnWidth(0, 50);
     lv1->setColumnWidth(1, 72);
     lv1->setColumnWidth(2, 75);
-    lv1->header()->setStretchLastSection(false);
-    lv1->setRootIsDecorated(false);
-    lv1->setItemsExpandable(false);
-    lv1->setUniformRowHeights(true);
-    lv1->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv1->setItemDelegate(new StripedRows(lv1));
+    dressStepListView(*lv1);
 
     btn3 = button(grp2, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
     btn4 = button(grp2, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));
