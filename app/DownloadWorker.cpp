@@ -9,9 +9,9 @@
 
 namespace lumo {
 
-const QByteArray TMyThread::kUserAgent = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
-const QByteArray TMyThread::kAccept = QByteArrayLiteral("text/html, */*");
-const QByteArray TMyThread::kContentType = QByteArrayLiteral("text/html");
+const QByteArray DownloadWorker::kUserAgent = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
+const QByteArray DownloadWorker::kAccept = QByteArrayLiteral("text/html, */*");
+const QByteArray DownloadWorker::kContentType = QByteArrayLiteral("text/html");
 
 namespace {
 
@@ -20,9 +20,9 @@ constexpr int kCancelPollMs = 20;
 
 QNetworkRequest updaterRequest(const QString &url) {
     QNetworkRequest request{QUrl(url)};
-    request.setRawHeader("User-Agent", TMyThread::kUserAgent);
-    request.setRawHeader("Accept", TMyThread::kAccept);
-    request.setRawHeader("Content-Type", TMyThread::kContentType);
+    request.setRawHeader("User-Agent", DownloadWorker::kUserAgent);
+    request.setRawHeader("Accept", DownloadWorker::kAccept);
+    request.setRawHeader("Content-Type", DownloadWorker::kContentType);
     // No compression on offer: a compressed answer arrives unpacked, and
     // its size would then never match the Content-Length HEAD announced.
     request.setRawHeader("Accept-Encoding", QByteArrayLiteral("identity"));
@@ -53,12 +53,12 @@ bool finishedWell(QNetworkReply &reply, const std::atomic_bool &cancelled) {
 
 } // namespace
 
-TMyThread::TMyThread(DownloadJob job, CancelFlag cancelled)
+DownloadWorker::DownloadWorker(DownloadJob job, CancelFlag cancelled)
     : job_(std::move(job)), cancelled_(std::move(cancelled)) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 
-void TMyThread::Execute() {
+void DownloadWorker::download() {
     QNetworkAccessManager network;
     qint64 size = 0;
     QByteArray body;
@@ -75,7 +75,7 @@ void TMyThread::Execute() {
         emit failed();
 }
 
-bool TMyThread::fetchSize(QNetworkAccessManager &network, qint64 &size) {
+bool DownloadWorker::fetchSize(QNetworkAccessManager &network, qint64 &size) {
     if (job_.url.isEmpty())
         return false;
     std::unique_ptr<QNetworkReply> reply(network.head(updaterRequest(job_.url)));
@@ -90,18 +90,18 @@ bool TMyThread::fetchSize(QNetworkAccessManager &network, qint64 &size) {
     return true;
 }
 
-bool TMyThread::fetchBody(QNetworkAccessManager &network, QByteArray &body) {
+bool DownloadWorker::fetchBody(QNetworkAccessManager &network, QByteArray &body) {
     std::unique_ptr<QNetworkReply> reply(network.get(updaterRequest(job_.url)));
     connect(
         reply.get(), &QNetworkReply::downloadProgress, this,
-        [this](qint64 received, qint64) { emit work(received); }, Qt::DirectConnection);
+        [this](qint64 received, qint64) { emit bytesReceived(received); }, Qt::DirectConnection);
     if (!finishedWell(*reply, *cancelled_))
         return false;
     body = reply->readAll();
     return true;
 }
 
-bool TMyThread::writeInstaller(const QByteArray &body) {
+bool DownloadWorker::writeInstaller(const QByteArray &body) {
     if (job_.expectedSha256) {
         const QByteArray digest = QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
         if (QString::fromLatin1(digest).compare(*job_.expectedSha256, Qt::CaseInsensitive) != 0)

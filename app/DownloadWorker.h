@@ -23,11 +23,11 @@ struct DownloadJob {
 // The user cancelled: the transfer is abandoned and nothing is written.
 using CancelFlag = std::shared_ptr<std::atomic_bool>;
 
-class TMyThread final : public QThread {
+class DownloadWorker final : public QThread {
     Q_OBJECT
   public:
     // Frees itself when Execute returns.
-    TMyThread(DownloadJob job, CancelFlag cancelled);
+    DownloadWorker(DownloadJob job, CancelFlag cancelled);
 
     // The three header values every request of the updater carries.
     static const QByteArray kUserAgent;
@@ -38,16 +38,16 @@ class TMyThread final : public QThread {
     // The size the server announced, before the body is fetched.
     void sizeKnown(qint64 bytes);
     // idhtp1's progress: bytes transferred so far.
-    void work(qint64 bytes);
+    void bytesReceived(qint64 bytes);
     // The installer is in place at targetPath.
     void installerReady(const QString &path);
     void failed();
 
   protected:
-    void run() override { Execute(); }
+    void run() override { download(); }
 
   private:
-    void Execute();
+    void download();
     // Each step returns false on failure or cancel.
     bool fetchSize(QNetworkAccessManager &network, qint64 &size);
     bool fetchBody(QNetworkAccessManager &network, QByteArray &body);

@@ -21,8 +21,8 @@ bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
 }
 
 int runProgram(platform::Backend &backend, const QString &exeDir, const QStringList &arguments) {
-    const std::unique_ptr<Forms> forms = createForms(backend.services(), exeDir, arguments);
-    forms->Frm_Main->show();
+    const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), exeDir, arguments);
+    forms->mainWindow->show();
     return QApplication::exec();
 }
 

@@ -17,25 +17,25 @@
 
 namespace lumo {
 
-struct Forms {
-    std::unique_ptr<TFrm_Main> Frm_Main;
-    Tfrm_addpoint *frm_addpoint = nullptr;
-    TFrm_AddMP *Frm_AddMP = nullptr;
-    Tdm1 *dm1 = nullptr;
-    TFrm_AddTime *Frm_AddTime = nullptr;
-    TFrm_ModPoint *Frm_ModPoint = nullptr;
-    TFrm_ModMP *Frm_ModMP = nullptr;
-    Tfrm_addpoint1 *frm_addpoint1 = nullptr;
-    TFrm_ModPoint2 *Frm_ModPoint2 = nullptr;
-    TFrm_ModTime *Frm_ModTime = nullptr;
-    Tfrm_addtimemod *frm_addtimemod = nullptr;
-    TFrm_modtimeadd *Frm_modtimeadd = nullptr;
-    TFrm_ModTimemod *Frm_ModTimemod = nullptr;
-    QDialog *Frm_shotkey = nullptr;
-    Tfrm_mod_addpint *frm_mod_addpint = nullptr;
+struct AppWindows {
+    std::unique_ptr<MainWindow> mainWindow;
+    AddScriptAddStepEditor *addScriptAddStepEditor = nullptr;
+    AddScriptDialog *addScriptDialog = nullptr;
+    Database *database = nullptr;
+    AddTimedTaskDialog *addTimedTaskDialog = nullptr;
+    AddScriptModifyStepEditor *addScriptModifyStepEditor = nullptr;
+    ModifyScriptDialog *modifyScriptDialog = nullptr;
+    AddTimedTaskAddStepEditor *addTimedTaskAddStepEditor = nullptr;
+    ModifyScriptModifyStepEditor *modifyScriptModifyStepEditor = nullptr;
+    ModifyTimedTaskDialog *modifyTimedTaskDialog = nullptr;
+    AddTimedTaskModifyStepEditor *addTimedTaskModifyStepEditor = nullptr;
+    ModifyTimedTaskAddStepEditor *modifyTimedTaskAddStepEditor = nullptr;
+    ModifyTimedTaskModifyStepEditor *modifyTimedTaskModifyStepEditor = nullptr;
+    QDialog *stopHotkeyDialog = nullptr;
+    ModifyScriptAddStepEditor *modifyScriptAddStepEditor = nullptr;
     // Without owner window: a window with one does not keep the program
     // running once the main window is hidden and a message box closes.
-    std::unique_ptr<TFrm_download> Frm_download;
+    std::unique_ptr<UpdateDownloadWindow> updateDownloadWindow;
 
     // Instance names in creation order.
     static const QStringList &creationOrder();
@@ -44,7 +44,7 @@ struct Forms {
 };
 
 // Creates the sixteen windows in their order; none is shown.
-std::unique_ptr<Forms> createForms(platform::Services &os, const QString &exeDir,
-                                   const QStringList &arguments);
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QString &exeDir,
+                                             const QStringList &arguments);
 
 } // namespace lumo

@@ -76,7 +76,7 @@ IniFile IniFile::settings(const QString &exeDir) {
     return IniFile(QDir(exeDir).filePath(QStringLiteral("setting.ini")));
 }
 
-QString IniFile::ReadString(const QString &section, const QString &key, const QString &def) const {
+QString IniFile::readString(const QString &section, const QString &key, const QString &def) const {
     bool exists = false;
     const QList<QByteArray> lines = readLines(path_, exists);
     const Location where = locate(lines, section, key);
@@ -89,7 +89,7 @@ QString IniFile::ReadString(const QString &section, const QString &key, const QS
     return platform::fromGbk(value);
 }
 
-void IniFile::WriteString(const QString &section, const QString &key, const QString &value) const {
+void IniFile::writeString(const QString &section, const QString &key, const QString &value) const {
     bool exists = false;
     QList<QByteArray> lines = readLines(path_, exists);
     const QByteArray entry = key.toLatin1() + '=' + platform::toGbk(value);

@@ -17,12 +17,12 @@ class IniFile {
     // The value of key in section; def when the file, the section or the
     // key is missing. A present key with an empty value reads empty. Names
     // match without regard to case; at most 2047 bytes of a value are read.
-    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+    QString readString(const QString &section, const QString &key, const QString &def) const;
 
     // Stores one value. The file is replaced whole by a complete new one, so
     // it is never left half-written. Raises "Unable to write to <path>" when
     // the system refuses.
-    void WriteString(const QString &section, const QString &key, const QString &value) const;
+    void writeString(const QString &section, const QString &key, const QString &value) const;
 
     const QString &path() const { return path_; }
 

@@ -27,21 +27,25 @@ bool isIconWidget(QObject *watched) {
 } // namespace
 
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
-    pm1 = new QMenu(window);
-    pm1->setObjectName(QStringLiteral("pm1"));
-    N5 = addEntry(QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
-    N4 = addEntry(QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
-    N1 = addEntry(QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
-    N2 = addEntry(QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
-    N3 = addEntry(QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
-    connect(pm1, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
+    trayMenu = new QMenu(window);
+    trayMenu->setObjectName(QStringLiteral("pm1"));
+    webNavigationAction =
+        addEntry(QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
+    moreSoftwareAction =
+        addEntry(QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
+    aboutAction =
+        addEntry(QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
+    restoreAction =
+        addEntry(QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
+    exitAction = addEntry(QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
+    connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 
-    rztrycn1 = new QSystemTrayIcon(icon, this);
-    rztrycn1->setObjectName(QStringLiteral("rztrycn1"));
-    rztrycn1->setToolTip(hint);
+    trayIcon = new QSystemTrayIcon(icon, this);
+    trayIcon->setObjectName(QStringLiteral("rztrycn1"));
+    trayIcon->setToolTip(hint);
     // No context menu of Qt's own: it would open on the press, and the menu
     // belongs to the release.
-    connect(rztrycn1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (nativeIconEvents_)
             return;
         if (reason == QSystemTrayIcon::DoubleClick)
@@ -50,7 +54,7 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
             iconEvent(IconEvent::RightUp, QCursor::pos());
     });
     // Qt adds the icon again by itself when the tray host restarts.
-    rztrycn1->show();
+    trayIcon->show();
 
     // Sees the window's state changes as well as the icon's mouse events.
     qApp->installEventFilter(this);
@@ -71,7 +75,7 @@ Tray::~Tray() {
 }
 
 QAction *Tray::addEntry(const QString &caption, const QString &keys, int standardIcon) {
-    QAction *action = pm1->addAction(
+    QAction *action = trayMenu->addAction(
         window_->style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)), caption);
     action->setShortcut(QKeySequence(keys));
     // The keys are shown beside the caption; they act only inside the menu.
@@ -81,7 +85,7 @@ QAction *Tray::addEntry(const QString &caption, const QString &keys, int standar
 }
 
 bool Tray::enabled() const {
-    return rztrycn1->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+    return trayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void Tray::hideToTray() {
@@ -118,7 +122,7 @@ void Tray::iconEvent(IconEvent event, QPoint pointer) {
         if (window_->isVisible())
             window_->activateWindow();
         menuOpen_ = true;
-        pm1->popup(pointer);
+        trayMenu->popup(pointer);
     }
 }
 

@@ -38,13 +38,13 @@ class Tray final : public QObject {
     void iconEvent(IconEvent event, QPoint pointer);
     bool menuOpen() const { return menuOpen_; }
 
-    QSystemTrayIcon *rztrycn1;
-    QMenu *pm1;
-    QAction *N5; // web navigation
-    QAction *N4; // more software
-    QAction *N1; // about
-    QAction *N2; // settings
-    QAction *N3; // exit
+    QSystemTrayIcon *trayIcon;
+    QMenu *trayMenu;
+    QAction *webNavigationAction; // web navigation
+    QAction *moreSoftwareAction;  // more software
+    QAction *aboutAction;         // about
+    QAction *restoreAction;       // settings
+    QAction *exitAction;          // exit
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

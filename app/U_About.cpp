@@ -24,7 +24,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect g
 
 } // namespace
 
-TAboutBox::TAboutBox(platform::Shell &shell)
+AboutDialog::AboutDialog(platform::Shell &shell)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       shell_(shell) {
@@ -36,50 +36,53 @@ TAboutBox::TAboutBox(platform::Shell &shell)
     // only window shown; closing it must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(8, 8, 400, 161);
+    infoFrame = new QFrame(this);
+    infoFrame->setObjectName(QStringLiteral("Panel1"));
+    infoFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    infoFrame->setGeometry(8, 8, 400, 161);
 
-    ProgramIcon = label(Panel1, QStringLiteral("ProgramIcon"), {}, QRect(12, 12, 60, 59));
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/app.png")));
-    ProgramIcon->setScaledContents(true);
-    ProgramIcon->setCursor(Qt::PointingHandCursor);
-    onLeftClick(ProgramIcon, [this] { ProgramIconClick(); });
+    programIconLabel = label(infoFrame, QStringLiteral("ProgramIcon"), {}, QRect(12, 12, 60, 59));
+    programIconLabel->setPixmap(QPixmap(QStringLiteral(":/app.png")));
+    programIconLabel->setScaledContents(true);
+    programIconLabel->setCursor(Qt::PointingHandCursor);
+    onLeftClick(programIconLabel, [this] { onProgramIconClicked(); });
 
-    ProductName = label(Panel1, QStringLiteral("ProductName"), kApplicationTitle, QRect(88, 16, 300, 16));
-    Version = label(Panel1, QStringLiteral("Version"), QStringLiteral("版本:1.0"), QRect(88, 42, 300, 16));
-    Copyright = label(Panel1, QStringLiteral("Copyright"),
-                      QStringLiteral("联系我们：support@lumoclick.example"), QRect(88, 68, 300, 16));
-    Comments = label(Panel1, QStringLiteral("Comments"), texts::kHomePage, QRect(88, 94, 300, 40));
-    Comments->setStyleSheet(QStringLiteral("color: blue;"));
-    Comments->setWordWrap(true);
-    Comments->setCursor(Qt::PointingHandCursor);
-    onLeftClick(Comments, [this] { CommentsClick(); });
+    productNameLabel =
+        label(infoFrame, QStringLiteral("ProductName"), kApplicationTitle, QRect(88, 16, 300, 16));
+    versionLabel =
+        label(infoFrame, QStringLiteral("Version"), QStringLiteral("版本:1.0"), QRect(88, 42, 300, 16));
+    contactLabel = label(infoFrame, QStringLiteral("Copyright"),
+                         QStringLiteral("联系我们：support@lumoclick.example"), QRect(88, 68, 300, 16));
+    homePageLinkLabel =
+        label(infoFrame, QStringLiteral("Comments"), texts::kHomePage, QRect(88, 94, 300, 40));
+    homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
+    homePageLinkLabel->setWordWrap(true);
+    homePageLinkLabel->setCursor(Qt::PointingHandCursor);
+    onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });
 
-    lbl1 =
+    makerLabel =
         label(this, QStringLiteral("lbl1"), QStringLiteral("Tarvik软件工作室出品"), QRect(12, 186, 200, 16));
 
-    OKButton = new QPushButton(QStringLiteral("确定(&O)"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(330, 180, 75, 27);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(QStringLiteral("确定(&O)"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setGeometry(330, 180, 75, 27);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutBox::showModal(platform::Shell &shell) {
-    auto *box = new TAboutBox(shell);
+void AboutDialog::showModal(platform::Shell &shell) {
+    auto *box = new AboutDialog(shell);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         box->move(screen->availableGeometry().center() - box->rect().center());
     // exec() frees a box that deletes itself on closing once its loop ends.
     box->exec();
 }
 
-void TAboutBox::ProgramIconClick() {
+void AboutDialog::onProgramIconClicked() {
     shell_.openUrl(texts::kHomePage);
 }
 
-void TAboutBox::CommentsClick() {
+void AboutDialog::onHomePageLinkClicked() {
     shell_.openUrl(texts::kHomePage);
 }
 

@@ -13,25 +13,25 @@ class Shell;
 
 namespace lumo {
 
-class TAboutBox final : public QDialog {
+class AboutDialog final : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutBox(platform::Shell &shell);
+    explicit AboutDialog(platform::Shell &shell);
 
     // Creates a box without owner and shows it modally; it frees itself.
     static void showModal(platform::Shell &shell);
 
-    void ProgramIconClick();
-    void CommentsClick();
+    void onProgramIconClicked();
+    void onHomePageLinkClicked();
 
-    QFrame *Panel1;
-    QLabel *ProgramIcon;
-    QLabel *ProductName;
-    QLabel *Version;
-    QLabel *Copyright;
-    QLabel *Comments;
-    QLabel *lbl1;
-    QPushButton *OKButton;
+    QFrame *infoFrame;
+    QLabel *programIconLabel;
+    QLabel *productNameLabel;
+    QLabel *versionLabel;
+    QLabel *contactLabel;
+    QLabel *homePageLinkLabel;
+    QLabel *makerLabel;
+    QPushButton *okButton;
 
   private:
     platform::Shell &shell_;

@@ -28,49 +28,49 @@ class SinglePointPanel;
 class StatusBar;
 class TimedList;
 class TimedScheduler;
-class TFrm_download;
+class UpdateDownloadWindow;
 class Tray;
 class UpdatePage;
 
-class TFrm_Main final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    TFrm_Main(platform::Services &os, QString exeDir, QStringList arguments);
-    ~TFrm_Main() override;
+    MainWindow(platform::Services &os, QString exeDir, QStringList arguments);
+    ~MainWindow() override;
 
     // The start-up sequence; runs once, when the window is first shown.
-    void FormShow();
+    void runStartupSequence();
     // Every hotkey press of the main window, by identifier.
-    void WMHotKey(int id);
+    void onHotkeyPressed(int id);
     // The one-second timer.
-    void tmr3Timer();
+    void onSchedulerTick();
 
     // Operations later parts of the program fill in.
-    void LoadScriptList();
-    void LoadTimedList();
-    void RunScriptByHotkey(const QString &id);
-    void RunScriptSteps(const QString &steps, int cycles);
-    void RegisterStopHotkey();
+    void loadScriptList();
+    void loadTimedList();
+    void runScriptById(const QString &id);
+    void playSteps(const QString &steps, int cycles);
+    void registerStopHotkey();
     // The update page has loaded: the update check.
-    void wb1DocumentComplete();
+    void onUpdatePageLoaded();
 
     // The tray icon's two operations; the autotime start hides to the tray.
     void hideToTray();
     void restoreFromTray();
 
     // Tray menu, buttons of the first tab, the keep-on-top box and links.
-    void N1Click();
-    void N2Click();
-    void N3Click();
-    void N4Click();
-    void N5Click();
-    void btn2Click();
-    void btn4Click();
-    void btn5Click();
-    void btn6Click();
-    void chk2Click();
-    void img1Click();
-    void lbl12Click();
+    void onTrayAboutTriggered();
+    void onTrayRestoreTriggered();
+    void onTrayExitTriggered();
+    void onTrayMoreSoftwareTriggered();
+    void onTrayWebNavigationTriggered();
+    void onAboutClicked();
+    void onMoreSoftwareClicked();
+    void onFeedbackClicked();
+    void onExitClicked();
+    void onKeepOnTopClicked();
+    void onBannerClicked();
+    void onHomePageLinkClicked();
 
     // Ends the program at once, skipping the close handling; tests replace it.
     std::function<void()> endProgram;
@@ -79,30 +79,30 @@ class TFrm_Main final : public QWidget {
     MainState &state() { return state_; }
     const QStringList &arguments() const { return arguments_; }
 
-    QLabel *img1;
-    QTabWidget *pgc1;
-    QWidget *ts1;
-    QWidget *ts2;
-    QWidget *ts3;
-    QWidget *ts4;
-    QCheckBox *chk2;
-    StatusBar *stat1;
-    QLabel *lbl12;
-    QTextBrowser *wb2;
-    UpdatePage *wb1;
+    QLabel *bannerLabel;
+    QTabWidget *tabWidget;
+    QWidget *singlePointTab;
+    QWidget *scriptsTab;
+    QWidget *timedTab;
+    QWidget *helpTab;
+    QCheckBox *keepOnTopCheckBox;
+    StatusBar *statusBar;
+    QLabel *homePageLinkLabel;
+    QTextBrowser *helpBrowser;
+    UpdatePage *updatePage;
     // The update window, which the update check opens; set once it exists.
-    TFrm_download *Frm_download = nullptr;
+    UpdateDownloadWindow *updateDownloadWindow = nullptr;
     SinglePointPanel *singlePoint;
     ScriptList *scriptList;
     TimedList *timedList;
-    QPushButton *btn2; // about
-    QPushButton *btn4; // more software
-    QPushButton *btn5; // feedback
-    QPushButton *btn6; // exit
-    Tray *rztrycn1;
+    QPushButton *aboutButton;        // about
+    QPushButton *moreSoftwareButton; // more software
+    QPushButton *feedbackButton;     // feedback
+    QPushButton *exitButton;         // exit
+    Tray *tray;
     HelpPage *helpPage;
 
-    static constexpr int kTmr3Id = 3;
+    static constexpr int kSchedulerTimerId = 3;
 
   protected:
     void showEvent(QShowEvent *event) override;
@@ -113,7 +113,7 @@ class TFrm_Main final : public QWidget {
     void buildSecondTab();
     void buildThirdTab();
     // tmr3 ticks at the start of every second, however late the last came.
-    void armTmr3();
+    void armSchedulerTimer();
     void moveLinkIntoStatusBar();
     void buildShell();
 

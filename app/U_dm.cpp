@@ -36,27 +36,26 @@ QString missingDatabaseText() {
            QStringLiteral("重新下载过软件.");
 }
 
-Tdm1::Tdm1(platform::Services &os, QString exeDir, QObject *parent)
+Database::Database(platform::Services &os, QString exeDir, QObject *parent)
     : QObject(parent), os_(os), exeDir_(std::move(exeDir)), connectionName_(nextConnectionName()) {
     setObjectName(QStringLiteral("dm1"));
 }
 
-Tdm1::~Tdm1() {
+Database::~Database() {
     if (QSqlDatabase::contains(connectionName_)) {
         QSqlDatabase::database(connectionName_, false).close();
         QSqlDatabase::removeDatabase(connectionName_);
     }
 }
 
-QString Tdm1::databasePath() const {
+QString Database::databasePath() const {
     return QDir(exeDir_).filePath(QStringLiteral("acdb.mdb"));
 }
 
-void Tdm1::DataModuleCreate() {
+void Database::setUpConnection() {
     try {
         if (!QFileInfo::exists(databasePath()))
-            os_.messageBoxes.MessageBox(nullptr, missingDatabaseText(), kNotice,
-                                        platform::MB_ICONINFORMATION);
+            os_.messageBoxes.show(nullptr, missingDatabaseText(), kNotice, platform::MB_ICONINFORMATION);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.
@@ -68,7 +67,7 @@ void Tdm1::DataModuleCreate() {
     }
 }
 
-QSqlDatabase Tdm1::con1() {
+QSqlDatabase Database::connection() {
     if (!QSqlDatabase::contains(connectionName_))
         throw HandlerError(QStringLiteral("No database connection"));
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -102,9 +101,9 @@ void DbQuery::open() {
 
 void DbQuery::run(bool select) {
     rows_.clear();
-    if (context_.dm1 == nullptr)
+    if (context_.database == nullptr)
         throw HandlerError(QStringLiteral("No database connection"));
-    QSqlQuery query(context_.dm1->con1());
+    QSqlQuery query(context_.database->connection());
     if (!query.prepare(statement_))
         throw HandlerError(driverText(query.lastError()));
     for (const auto &[name, value] : params_)

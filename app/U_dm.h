@@ -15,20 +15,20 @@ namespace lumo {
 
 struct MainContext;
 
-class Tdm1 final : public QObject {
+class Database final : public QObject {
   public:
-    Tdm1(platform::Services &os, QString exeDir, QObject *parent);
-    ~Tdm1() override;
+    Database(platform::Services &os, QString exeDir, QObject *parent);
+    ~Database() override;
 
     // Checks for the database file; a missing one is reported and start-up
     // goes on, every later statement failing with the driver's text.
-    void DataModuleCreate();
+    void setUpConnection();
 
     QString databasePath() const;
     // The connection, opened the first time a statement runs and kept open.
     // Raises HandlerError with the driver's text when it cannot open; it
     // never creates the file.
-    QSqlDatabase con1();
+    QSqlDatabase connection();
 
   private:
     platform::Services &os_;

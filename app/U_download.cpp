@@ -29,7 +29,7 @@ const QString kFailureCaption = QStringLiteral("下载失败");
 
 } // namespace
 
-TFrm_download::TFrm_download(platform::Services &os)
+UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
@@ -39,41 +39,41 @@ TFrm_download::TFrm_download(platform::Services &os)
     setWindowTitle(QStringLiteral("Lumo鼠标自动点击器升级中..."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    lbl1 = new QLabel(QStringLiteral("升级文件下载中..."), this);
-    lbl1->setObjectName(QStringLiteral("lbl1"));
-    lbl1->setGeometry(16, 14, 200, 16);
+    messageLabel = new QLabel(QStringLiteral("升级文件下载中..."), this);
+    messageLabel->setObjectName(QStringLiteral("lbl1"));
+    messageLabel->setGeometry(16, 14, 200, 16);
 
-    pb1 = new QProgressBar(this);
-    pb1->setObjectName(QStringLiteral("pb1"));
-    pb1->setGeometry(16, 38, kClientWidth - 32, 18);
-    pb1->setRange(0, 0);
-    pb1->setValue(0);
-    pb1->setTextVisible(false);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("pb1"));
+    progressBar->setGeometry(16, 38, kClientWidth - 32, 18);
+    progressBar->setRange(0, 0);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
 
-    btn1 = new QPushButton(QStringLiteral("取消(&C)"), this);
-    btn1->setObjectName(QStringLiteral("btn1"));
-    btn1->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
-    connect(btn1, &QPushButton::clicked, this, &TFrm_download::btn1Click);
+    cancelButton = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancelButton->setObjectName(QStringLiteral("btn1"));
+    cancelButton->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
+    connect(cancelButton, &QPushButton::clicked, this, &UpdateDownloadWindow::onCancelClicked);
 
-    btn2 = new QPushButton(QStringLiteral("开始下载"), this);
-    btn2->setObjectName(QStringLiteral("btn2"));
-    btn2->setGeometry(16, 66, 80, 25);
-    btn2->hide();
-    connect(btn2, &QPushButton::clicked, this, &TFrm_download::btn2Click);
+    startButton = new QPushButton(QStringLiteral("开始下载"), this);
+    startButton->setObjectName(QStringLiteral("btn2"));
+    startButton->setGeometry(16, 66, 80, 25);
+    startButton->hide();
+    connect(startButton, &QPushButton::clicked, this, &UpdateDownloadWindow::startDownload);
 
-    edt1 = new QLineEdit(this);
-    edt1->setObjectName(QStringLiteral("edt1"));
-    edt1->setGeometry(104, 66, 160, 21);
-    edt1->hide();
+    urlEdit = new QLineEdit(this);
+    urlEdit->setObjectName(QStringLiteral("edt1"));
+    urlEdit->setGeometry(104, 66, 160, 21);
+    urlEdit->hide();
 
-    stat1 = new StatusBar(this, {180, 50});
-    stat1->setObjectName(QStringLiteral("stat1"));
-    stat1->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
-    stat1->setPanelText(0, QStringLiteral("正在下载新版本安装文件"));
+    statusBar = new StatusBar(this, {180, 50});
+    statusBar->setObjectName(QStringLiteral("stat1"));
+    statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
+    statusBar->setPanelText(0, QStringLiteral("正在下载新版本安装文件"));
 }
 
-TFrm_download::~TFrm_download() {
-    os_.timers.KillTimer(this, kTmr1Id);
+UpdateDownloadWindow::~UpdateDownloadWindow() {
+    os_.timers.killTimer(this, kQuitTimerId);
     cancelWorker();
     // The worker holds the network and may be writing; let it notice the
     // cancel rather than pull the process down under it.
@@ -81,70 +81,70 @@ TFrm_download::~TFrm_download() {
         worker_->wait(kWorkerStopWaitMs);
 }
 
-void TFrm_download::showEvent(QShowEvent *event) {
+void UpdateDownloadWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TFrm_download::btn2Click() {
+void UpdateDownloadWindow::startDownload() {
     // Read here, once: the worker must not touch this thread's widgets.
-    DownloadJob job{edt1->text(), QDir::current().absoluteFilePath(QStringLiteral("setup.exe")),
+    DownloadJob job{urlEdit->text(), QDir::current().absoluteFilePath(QStringLiteral("setup.exe")),
                     expectedSha256};
-    auto *thread = new TMyThread(std::move(job), cancelled_);
-    connect(thread, &TMyThread::sizeKnown, this, &TFrm_download::sizeKnown);
-    connect(thread, &TMyThread::work, this, &TFrm_download::idhtp1Work);
-    connect(thread, &TMyThread::installerReady, this, &TFrm_download::installerReady);
+    auto *thread = new DownloadWorker(std::move(job), cancelled_);
+    connect(thread, &DownloadWorker::sizeKnown, this, &UpdateDownloadWindow::sizeKnown);
+    connect(thread, &DownloadWorker::bytesReceived, this, &UpdateDownloadWindow::onDownloadProgress);
+    connect(thread, &DownloadWorker::installerReady, this, &UpdateDownloadWindow::installerReady);
     // The worker waits while the user reads the failure message.
-    connect(thread, &TMyThread::failed, this, &TFrm_download::downloadFailed, Qt::BlockingQueuedConnection);
+    connect(thread, &DownloadWorker::failed, this, &UpdateDownloadWindow::downloadFailed,
+            Qt::BlockingQueuedConnection);
     worker_ = thread;
     thread->start();
 }
 
-void TFrm_download::sizeKnown(qint64 bytes) {
-    pb1->setRange(0, int(qMin<qint64>(bytes, INT_MAX)));
+void UpdateDownloadWindow::sizeKnown(qint64 bytes) {
+    progressBar->setRange(0, int(qMin<qint64>(bytes, INT_MAX)));
 }
 
-void TFrm_download::idhtp1Work(qint64 bytes) {
-    pb1->setValue(int(qMin<qint64>(bytes, pb1->maximum())));
+void UpdateDownloadWindow::onDownloadProgress(qint64 bytes) {
+    progressBar->setValue(int(qMin<qint64>(bytes, progressBar->maximum())));
 }
 
-void TFrm_download::installerReady(const QString &path) {
+void UpdateDownloadWindow::installerReady(const QString &path) {
     // Whether the installer started is not ours to report: the program ends all the same.
     os_.shell.startProgram(path, {});
-    enableTmr1();
+    startQuitTimer();
 }
 
-void TFrm_download::downloadFailed() {
-    os_.messageBoxes.MessageBox(nullptr, kFailureText, kFailureCaption,
-                                platform::MB_OK | platform::MB_ICONERROR);
+void UpdateDownloadWindow::downloadFailed() {
+    os_.messageBoxes.show(nullptr, kFailureText, kFailureCaption, platform::MB_OK | platform::MB_ICONERROR);
     os_.shell.openUrl(texts::kDownloadSite);
-    enableTmr1();
+    startQuitTimer();
 }
 
-void TFrm_download::enableTmr1() {
-    tmr1Enabled_ = true;
-    os_.timers.SetTimer(this, kTmr1Id, kTmr1IntervalMs, [this] { tmr1Timer(); });
+void UpdateDownloadWindow::startQuitTimer() {
+    quitTimerActive_ = true;
+    os_.timers.setTimer(this, kQuitTimerId, kQuitDelayMs, [this] { onQuitTimer(); });
 }
 
-void TFrm_download::tmr1Timer() {
-    os_.timers.KillTimer(this, kTmr1Id);
-    tmr1Enabled_ = false;
+void UpdateDownloadWindow::onQuitTimer() {
+    os_.timers.killTimer(this, kQuitTimerId);
+    quitTimerActive_ = false;
     endProgram();
 }
 
-void TFrm_download::btn1Click() {
+void UpdateDownloadWindow::onCancelClicked() {
     cancelWorker();
     endProgram();
 }
 
-void TFrm_download::closeEvent(QCloseEvent *event) {
+void UpdateDownloadWindow::closeEvent(QCloseEvent *event) {
     cancelWorker();
     QWidget::closeEvent(event);
     endProgram();
 }
 
-void TFrm_download::cancelWorker() {
+void UpdateDownloadWindow::cancelWorker() {
     *cancelled_ = true;
 }
 

@@ -20,36 +20,36 @@ namespace lumo {
 
 class StatusBar;
 
-class TFrm_download final : public QWidget {
+class UpdateDownloadWindow final : public QWidget {
     Q_OBJECT
   public:
-    explicit TFrm_download(platform::Services &os);
-    ~TFrm_download() override;
+    explicit UpdateDownloadWindow(platform::Services &os);
+    ~UpdateDownloadWindow() override;
 
     // Starts the worker on the address in edt1.
-    void btn2Click();
-    void btn1Click();
+    void startDownload();
+    void onCancelClicked();
     // idhtp1's progress notification, on this thread.
-    void idhtp1Work(qint64 bytes);
-    void tmr1Timer();
+    void onDownloadProgress(qint64 bytes);
+    void onQuitTimer();
     // The worker while it runs (tests wait for it).
-    TMyThread *worker() const { return worker_; }
-    bool tmr1Enabled() const { return tmr1Enabled_; }
+    DownloadWorker *worker() const { return worker_; }
+    bool isQuitTimerActive() const { return quitTimerActive_; }
 
     // Hex SHA-256 the installer must have, when the update page publishes one.
     std::optional<QString> expectedSha256;
     // Ends the program at once: the message loop stops and the process exits.
     std::function<void()> endProgram;
 
-    QLabel *lbl1;
-    QProgressBar *pb1;
-    QPushButton *btn1;
-    QPushButton *btn2;
-    QLineEdit *edt1;
-    StatusBar *stat1;
+    QLabel *messageLabel;
+    QProgressBar *progressBar;
+    QPushButton *cancelButton;
+    QPushButton *startButton;
+    QLineEdit *urlEdit;
+    StatusBar *statusBar;
 
-    static constexpr int kTmr1Id = 1;
-    static constexpr int kTmr1IntervalMs = 1000;
+    static constexpr int kQuitTimerId = 1;
+    static constexpr int kQuitDelayMs = 1000;
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,13 +59,13 @@ class TFrm_download final : public QWidget {
     void sizeKnown(qint64 bytes);
     void installerReady(const QString &path);
     void downloadFailed();
-    void enableTmr1();
+    void startQuitTimer();
     void cancelWorker();
 
     platform::Services &os_;
-    QPointer<TMyThread> worker_;
+    QPointer<DownloadWorker> worker_;
     CancelFlag cancelled_;
-    bool tmr1Enabled_ = false;
+    bool quitTimerActive_ = false;
 };
 
 } // namespace lumo

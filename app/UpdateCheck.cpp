@@ -19,7 +19,7 @@ constexpr int kUrl = 5;
 
 } // namespace
 
-bool runUpdateCheck(const UpdatePage &page, TFrm_download &download, QWidget *mainWindow) {
+bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow) {
     QStringList values;
     for (const char16_t *name : kVariables) {
         const std::optional<QString> value = page.variable(QString::fromUtf16(name));
@@ -29,10 +29,10 @@ bool runUpdateCheck(const UpdatePage &page, TFrm_download &download, QWidget *ma
     }
     if (values[kVersion] == QStringView(kCarriedVersion))
         return false;
-    download.edt1->setText(values[kUrl]);
+    download.urlEdit->setText(values[kUrl]);
     download.expectedSha256 = page.variable(QStringLiteral("app_sha256"));
     download.show();
-    download.btn2->click();
+    download.startButton->click();
     if (mainWindow)
         mainWindow->hide();
     return true;

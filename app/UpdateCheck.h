@@ -5,7 +5,7 @@ class QWidget;
 
 namespace lumo {
 
-class TFrm_download;
+class UpdateDownloadWindow;
 class UpdatePage;
 
 // The version this program carries; only it takes part in the check.
@@ -14,6 +14,6 @@ inline constexpr char16_t kCarriedVersion[] = u"3.7";
 // Reads the page's update variables and, when another version is on offer,
 // starts the download and hides the main window. Silent when the page lacks
 // any of them. Returns whether a download started.
-bool runUpdateCheck(const UpdatePage &page, TFrm_download &download, QWidget *mainWindow);
+bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow);
 
 } // namespace lumo

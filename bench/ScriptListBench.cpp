@@ -87,7 +87,7 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "bench_script_list: cannot fill the table\n");
         return 1;
     }
-    lumo::TFrm_Main &main = fixture.start();
+    lumo::MainWindow &main = fixture.start();
 
     std::vector<qint64> lists;
     std::vector<qint64> reads;
@@ -95,7 +95,7 @@ int main(int argc, char *argv[]) {
     for (int round = 0; round < kRounds; ++round) {
         QElapsedTimer timer;
         timer.start();
-        main.LoadScriptList();
+        main.loadScriptList();
         lists.push_back(timer.elapsed());
         reads.push_back(bareRead(fixture.databasePath(), rows));
     }

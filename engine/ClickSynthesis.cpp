@@ -10,18 +10,18 @@ constexpr unsigned LeftClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 constexpr unsigned RightClick = MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
 
 void single(Mouse &mouse, unsigned down, unsigned up) {
-    mouse.mouse_event(down);
-    mouse.mouse_event(up);
+    mouse.sendButtons(down);
+    mouse.sendButtons(up);
 }
 
 void twice(Mouse &mouse, unsigned combined) {
-    mouse.mouse_event(combined);
-    mouse.mouse_event(combined);
+    mouse.sendButtons(combined);
+    mouse.sendButtons(combined);
 }
 
 } // namespace
 
-void ClickByEvent(Mouse &mouse, const QString &stepEvent) {
+void clickStepEvent(Mouse &mouse, const QString &stepEvent) {
     if (stepEvent == QStringLiteral("左键单击"))
         single(mouse, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     else if (stepEvent == QStringLiteral("左键双击"))
@@ -32,7 +32,7 @@ void ClickByEvent(Mouse &mouse, const QString &stepEvent) {
         twice(mouse, RightClick);
 }
 
-void ClickButton(Mouse &mouse, const QString &button, const QString &kind) {
+void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) {
     const bool singleClick = kind == QStringLiteral("单击");
     if (button == QStringLiteral("左键")) {
         if (singleClick)
@@ -46,8 +46,8 @@ void ClickButton(Mouse &mouse, const QString &button, const QString &kind) {
             twice(mouse, RightClick);
     } else if (button == QStringLiteral("左右键")) {
         if (singleClick) {
-            mouse.mouse_event(LeftClick);
-            mouse.mouse_event(RightClick);
+            mouse.sendButtons(LeftClick);
+            mouse.sendButtons(RightClick);
         } else {
             twice(mouse, LeftClick);
             twice(mouse, RightClick);

@@ -9,10 +9,10 @@ namespace lumo {
 
 // A step event: "左键单击", "左键双击", "右键单击", "右键双击"; anything else
 // (such as "无点击") makes no input.
-void ClickByEvent(platform::Mouse &mouse, const QString &stepEvent);
+void clickStepEvent(platform::Mouse &mouse, const QString &stepEvent);
 
 // The single-point button ("左键", "右键", "左右键") and kind ("单击" or a
 // double click for any other text).
-void ClickButton(platform::Mouse &mouse, const QString &button, const QString &kind);
+void clickSinglePoint(platform::Mouse &mouse, const QString &button, const QString &kind);
 
 } // namespace lumo

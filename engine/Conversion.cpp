@@ -6,7 +6,7 @@ HandlerError::HandlerError(const QString &message)
     : std::runtime_error(message.toStdString()), message_(message) {
 }
 
-bool tryStrToInt(const QString &text, int &value) {
+bool tryParseInt32(const QString &text, int &value) {
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
@@ -31,9 +31,9 @@ bool tryStrToInt(const QString &text, int &value) {
     return true;
 }
 
-int StrToInt(const QString &text) {
+int parseInt32OrThrow(const QString &text) {
     int value = 0;
-    if (!tryStrToInt(text, value))
+    if (!tryParseInt32(text, value))
         throw HandlerError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return value;
 }

@@ -20,9 +20,9 @@ class HandlerError : public std::runtime_error {
 };
 
 // Optional sign, decimal digits, within 32 bits; nothing else.
-int StrToInt(const QString &text);
+int parseInt32OrThrow(const QString &text);
 // The same, without raising: false when the text is no such number.
-bool tryStrToInt(const QString &text, int &value);
+bool tryParseInt32(const QString &text, int &value);
 
 // "Could not convert variant of type (Null) into type (String)"
 HandlerError nullConversionError();

@@ -18,7 +18,7 @@ std::optional<unsigned> modifiersOfWord(const QString &word) {
 }
 
 unsigned virtualKeyOfKeyWord(const QString &keyWord) {
-    return static_cast<unsigned>(StrToInt(QString(keyWord).remove(QLatin1Char('F'))) + 111);
+    return static_cast<unsigned>(parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F'))) + 111);
 }
 
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord) {

@@ -5,12 +5,12 @@
 namespace lumo {
 
 int MainContext::notice(QWidget *owner, const QString &text, unsigned flags) const {
-    return os.messageBoxes.MessageBox(owner, text, kNotice, flags);
+    return os.messageBoxes.show(owner, text, kNotice, flags);
 }
 
 void MainContext::showErrorBox(const QString &message) const {
-    os.messageBoxes.MessageBox(mainWindow, errorBoxText(message), kApplicationTitle,
-                               platform::MB_OK | platform::MB_ICONERROR);
+    os.messageBoxes.show(mainWindow, errorBoxText(message), kApplicationTitle,
+                         platform::MB_OK | platform::MB_ICONERROR);
 }
 
 bool MainContext::guarded(const std::function<void()> &handler) const {

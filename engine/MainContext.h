@@ -15,7 +15,7 @@ class QWidget;
 
 namespace lumo {
 
-class Tdm1;
+class Database;
 
 inline const QString kApplicationTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
 inline const QString kNotice = QStringLiteral("提示");
@@ -30,7 +30,7 @@ struct MainContext {
     // Writes a panel of the main window's status bar.
     std::function<void(int panel, const QString &text)> setStatusText;
     // The data module with the database connection; set once it exists.
-    Tdm1 *dm1 = nullptr;
+    Database *database = nullptr;
 
     platform::WindowHandle mainHandle() const { return mainWindow; }
     // A message box of the program's own, caption "提示".

@@ -7,10 +7,10 @@
 namespace lumo {
 
 struct MainState {
-    int ClickInterval = 0; // ms between ticks of the single-point timer
-    int ClickCount = 0;    // ticks since the last reset
-    bool ClickerRunning = false;
-    bool StartHotkeyRegistered = false;
+    int clickIntervalMs = 0; // ms between ticks of the single-point timer
+    int clickCount = 0;      // ticks since the last reset
+    bool clickerRunning = false;
+    bool startHotkeyRegistered = false;
     // "1" after the stop hotkey was pressed, "0" once a run honoured it.
     QString stopRequest;
 

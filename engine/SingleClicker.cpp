@@ -17,12 +17,12 @@ const QString kStopped = QStringLiteral("状态:点击器已经停止");
 
 } // namespace
 
-void SingleClicker::Toggle() {
+void SingleClicker::toggle() {
     MainState &state = context_.state;
-    if (!state.ClickerRunning) {
-        const auto tick = [this] { context_.gate.postTick(this, [this] { SingleClickTimerProc(); }); };
-        if (context_.os.timers.SetTimer(context_.mainHandle(), kTimerId, state.ClickInterval, tick)) {
-            state.ClickerRunning = true;
+    if (!state.clickerRunning) {
+        const auto tick = [this] { context_.gate.postTick(this, [this] { onTick(); }); };
+        if (context_.os.timers.setTimer(context_.mainHandle(), kTimerId, state.clickIntervalMs, tick)) {
+            state.clickerRunning = true;
             context_.setStatusText(0, kStarted);
         }
         return;
@@ -32,38 +32,40 @@ void SingleClicker::Toggle() {
 }
 
 void SingleClicker::stopTimer() {
-    context_.os.timers.KillTimer(context_.mainHandle(), kTimerId);
-    context_.state.ClickerRunning = false;
+    context_.os.timers.killTimer(context_.mainHandle(), kTimerId);
+    context_.state.clickerRunning = false;
 }
 
-void SingleClicker::SingleClickTimerProc() {
+void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
-    if (panel_.chk1->isChecked()) {
+    if (panel_.fixedPositionCheckBox->isChecked()) {
         int x = 0;
         int y = 0;
-        if (tryStrToInt(panel_.edt3->text(), y) && tryStrToInt(panel_.edt2->text(), x))
-            mouse.SetCursorPos(x, y);
+        if (tryParseInt32(panel_.fixedYEdit->text(), y) && tryParseInt32(panel_.fixedXEdit->text(), x))
+            mouse.moveTo(x, y);
     }
-    if (state.ClickInterval < 100)
+    if (state.clickIntervalMs < 100)
         for (int i = 0; i < 151; ++i)
-            ClickButton(mouse, panel_.cbb1->currentText(), panel_.cbb2->currentText());
-    ClickButton(mouse, panel_.cbb1->currentText(), panel_.cbb2->currentText());
+            clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
+                             panel_.clickKindComboBox->currentText());
+    clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
+                     panel_.clickKindComboBox->currentText());
 
-    ++state.ClickCount;
-    context_.setStatusText(2, QStringLiteral("点击次数:") + QString::number(state.ClickCount - 1));
+    ++state.clickCount;
+    context_.setStatusText(2, QStringLiteral("点击次数:") + QString::number(state.clickCount - 1));
 
-    const QString limitText = panel_.edt1->text();
+    const QString limitText = panel_.clickLimitEdit->text();
     if (limitText == QLatin1String("0"))
         return;
     // A limit that is empty or no number means no limit.
     int limit = 0;
-    if (!tryStrToInt(limitText, limit))
+    if (!tryParseInt32(limitText, limit))
         return;
-    if (limit < state.ClickCount) {
+    if (limit < state.clickCount) {
         stopTimer();
         context_.setStatusText(0, kStopped);
-        state.ClickCount = 0;
+        state.clickCount = 0;
     }
 }
 

@@ -14,8 +14,8 @@ class SingleClicker {
     SingleClicker(MainContext &context, SinglePointPanel &panel) : context_(context), panel_(panel) {}
 
     // The single-point hotkey: start when stopped, stop when running.
-    void Toggle();
-    void SingleClickTimerProc();
+    void toggle();
+    void onTick();
 
     static constexpr int kTimerId = 1;
 

@@ -47,116 +47,121 @@ QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
 SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("热键设置"), parent), context_(context) {
     labelAt(this, QStringLiteral("鼠 标:"), 12, 27);
-    cbb1 = comboAt(this, {QStringLiteral("左键"), QStringLiteral("右键")}, {56, 22, 72, 22});
+    mouseButtonComboBox = comboAt(this, {QStringLiteral("左键"), QStringLiteral("右键")}, {56, 22, 72, 22});
     labelAt(this, QStringLiteral("事件:"), 146, 27);
-    cbb2 = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
+    clickKindComboBox = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
     labelAt(this, QStringLiteral("速度为"), 274, 27);
-    cbb3 = comboAt(this,
-                   {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
-                    QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"),
-                    QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
-                    QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
-                   {318, 22, 72, 22});
+    speedComboBox =
+        comboAt(this,
+                {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
+                 QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"),
+                 QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
+                 QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
+                {318, 22, 72, 22});
     labelAt(this, QStringLiteral("秒一次"), 396, 27);
 
     labelAt(this, QStringLiteral("点击数:"), 12, 62);
-    edt1 = digitEditAt(this, {62, 57, 66, 22});
+    clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
     labelAt(this, QStringLiteral("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
 
     labelAt(this, QStringLiteral("启动热键:"), 12, 97);
-    cbb4 =
+    hotkeyModifierComboBox =
         comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
     labelAt(this, QStringLiteral("十"), 166, 97);
-    cbb5 = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
-    btn1 = new QPushButton(QStringLiteral("保存设置(&S)"), this);
-    btn1->setGeometry(318, 91, 100, 25);
+    hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
+    saveButton = new QPushButton(QStringLiteral("保存设置(&S)"), this);
+    saveButton->setGeometry(318, 91, 100, 25);
 
-    chk1 = new QCheckBox(QStringLiteral("指定坐标"), this);
-    chk1->setGeometry(12, 129, 80, 20);
+    fixedPositionCheckBox = new QCheckBox(QStringLiteral("指定坐标"), this);
+    fixedPositionCheckBox->setGeometry(12, 129, 80, 20);
     labelAt(this, QStringLiteral("X:"), 98, 132);
-    edt2 = digitEditAt(this, {114, 127, 56, 22});
+    fixedXEdit = digitEditAt(this, {114, 127, 56, 22});
     labelAt(this, QStringLiteral("Y:"), 178, 132);
-    edt3 = digitEditAt(this, {194, 127, 56, 22});
+    fixedYEdit = digitEditAt(this, {194, 127, 56, 22});
     labelAt(this, QStringLiteral("输入要点击的鼠标坐标位置"), 258, 132);
-    edt2->setEnabled(false);
-    edt3->setEnabled(false);
+    fixedXEdit->setEnabled(false);
+    fixedYEdit->setEnabled(false);
 
-    connect(btn1, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn1Click(); }); });
-    connect(chk1, &QCheckBox::clicked, this, [this] { chk1Click(); });
+    connect(saveButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { saveSettings(); }); });
+    connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
 }
 
 void SinglePointPanel::applySpeedText() {
-    if (const auto interval = intervalOfSpeedText(cbb3->currentText()))
-        context_.state.ClickInterval = *interval;
+    if (const auto interval = intervalOfSpeedText(speedComboBox->currentText()))
+        context_.state.clickIntervalMs = *interval;
 }
 
-void SinglePointPanel::Load() {
+void SinglePointPanel::loadSettings() {
     const IniFile ini = IniFile::settings(context_.exeDir);
-    const QString button = ini.ReadString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
-    const QString kind = ini.ReadString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
-    const QString speed = ini.ReadString(kSection, QStringLiteral("time"), QStringLiteral("1"));
-    const QString modifier = ini.ReadString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
-    const QString key = ini.ReadString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
-    const QString limit = ini.ReadString(kSection, QStringLiteral("click"), QStringLiteral("100"));
-    edt2->setText(ini.ReadString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
-    edt3->setText(ini.ReadString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
-    cbb1->setCurrentText(button);
-    cbb2->setCurrentText(kind);
-    cbb3->setCurrentText(speed);
-    cbb4->setCurrentText(modifier);
-    cbb5->setCurrentText(key);
-    edt1->setText(limit);
+    const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
+    const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
+    const QString speed = ini.readString(kSection, QStringLiteral("time"), QStringLiteral("1"));
+    const QString modifier = ini.readString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
+    const QString key = ini.readString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
+    const QString limit = ini.readString(kSection, QStringLiteral("click"), QStringLiteral("100"));
+    fixedXEdit->setText(ini.readString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
+    fixedYEdit->setText(ini.readString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
+    mouseButtonComboBox->setCurrentText(button);
+    clickKindComboBox->setCurrentText(kind);
+    speedComboBox->setCurrentText(speed);
+    hotkeyModifierComboBox->setCurrentText(modifier);
+    hotkeyKeyComboBox->setCurrentText(key);
+    clickLimitEdit->setText(limit);
     applySpeedText();
 }
 
-void SinglePointPanel::RegisterStartHotkey() {
-    const unsigned vk = virtualKeyOfKeyWord(cbb5->currentText());
+void SinglePointPanel::registerStartHotkey() {
+    const unsigned vk = virtualKeyOfKeyWord(hotkeyKeyComboBox->currentText());
     Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
-    const QString modifierWord = cbb4->currentText();
+    hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
+    const QString modifierWord = hotkeyModifierComboBox->currentText();
     for (const QString &word :
          {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
         if (modifierWord != word)
             continue;
-        if (!hotkeys.RegisterHotKey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
+        if (!hotkeys.registerHotkey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
             const unsigned icon = word == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
             context_.notice(context_.mainWindow,
                             QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
-            hotkeys.UnregisterHotKey(context_.mainHandle(), kStartHotkeyId);
-            context_.state.StartHotkeyRegistered = false;
+            hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
+            context_.state.startHotkeyRegistered = false;
             return;
         }
         break;
     }
-    context_.state.StartHotkeyRegistered = true;
+    context_.state.startHotkeyRegistered = true;
 }
 
-void SinglePointPanel::btn1Click() {
-    RegisterStartHotkey();
-    if (!context_.state.StartHotkeyRegistered)
+void SinglePointPanel::saveSettings() {
+    registerStartHotkey();
+    if (!context_.state.startHotkeyRegistered)
         return;
     const IniFile ini = IniFile::settings(context_.exeDir);
-    const std::pair<const char *, QString> values[] = {
-        {"btn1", cbb1->currentText()},    {"btn_type", cbb2->currentText()},
-        {"time", cbb3->currentText()},    {"hotkey1", cbb4->currentText()},
-        {"hotkey2", cbb5->currentText()}, {"click", edt1->text()},
-        {"xpos", edt2->text()},           {"ypos", edt3->text()}};
+    const std::pair<const char *, QString> values[] = {{"btn1", mouseButtonComboBox->currentText()},
+                                                       {"btn_type", clickKindComboBox->currentText()},
+                                                       {"time", speedComboBox->currentText()},
+                                                       {"hotkey1", hotkeyModifierComboBox->currentText()},
+                                                       {"hotkey2", hotkeyKeyComboBox->currentText()},
+                                                       {"click", clickLimitEdit->text()},
+                                                       {"xpos", fixedXEdit->text()},
+                                                       {"ypos", fixedYEdit->text()}};
     for (const auto &[key, value] : values)
-        ini.WriteString(kSection, QLatin1String(key), value);
+        ini.writeString(kSection, QLatin1String(key), value);
     applySpeedText();
-    context_.state.ClickCount = 0;
+    context_.state.clickCount = 0;
     const QChar cr(13);
     context_.notice(context_.mainWindow,
-                    QStringLiteral("设置保存成功,请记住你设置的 ") + cbb4->currentText() + QLatin1Char('+') +
-                        cbb5->currentText() + QStringLiteral(" 启动热键.") + cr +
-                        QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
+                    QStringLiteral("设置保存成功,请记住你设置的 ") + hotkeyModifierComboBox->currentText() +
+                        QLatin1Char('+') + hotkeyKeyComboBox->currentText() + QStringLiteral(" 启动热键.") +
+                        cr + QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
                         QStringLiteral("就是点击器运行后再按一次热键就停止点击器."),
                     MB_OK | MB_ICONINFORMATION);
 }
 
-void SinglePointPanel::chk1Click() {
-    edt2->setEnabled(chk1->isChecked());
-    edt3->setEnabled(chk1->isChecked());
+void SinglePointPanel::onFixedPositionClicked() {
+    fixedXEdit->setEnabled(fixedPositionCheckBox->isChecked());
+    fixedYEdit->setEnabled(fixedPositionCheckBox->isChecked());
 }
 
 } // namespace lumo

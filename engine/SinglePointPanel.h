@@ -19,22 +19,22 @@ class SinglePointPanel final : public QGroupBox {
     SinglePointPanel(MainContext &context, QWidget *parent);
 
     // Fills the controls from the settings file and sets ClickInterval.
-    void Load();
+    void loadSettings();
     // Registers the single-point hotkey (id 1008) from cbb4 + cbb5.
-    void RegisterStartHotkey();
-    void btn1Click();
-    void chk1Click();
+    void registerStartHotkey();
+    void saveSettings();
+    void onFixedPositionClicked();
 
-    QComboBox *cbb1; // button
-    QComboBox *cbb2; // kind
-    QComboBox *cbb3; // speed
-    QLineEdit *edt1; // count limit
-    QComboBox *cbb4; // hotkey modifier
-    QComboBox *cbb5; // hotkey key
-    QPushButton *btn1;
-    QCheckBox *chk1;
-    QLineEdit *edt2; // X
-    QLineEdit *edt3; // Y
+    QComboBox *mouseButtonComboBox;    // button
+    QComboBox *clickKindComboBox;      // kind
+    QComboBox *speedComboBox;          // speed
+    QLineEdit *clickLimitEdit;         // count limit
+    QComboBox *hotkeyModifierComboBox; // hotkey modifier
+    QComboBox *hotkeyKeyComboBox;      // hotkey key
+    QPushButton *saveButton;
+    QCheckBox *fixedPositionCheckBox;
+    QLineEdit *fixedXEdit; // X
+    QLineEdit *fixedYEdit; // Y
 
   private:
     void applySpeedText();

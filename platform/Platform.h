@@ -58,9 +58,9 @@ class Hotkeys : public Service {
 
     // Grabs modifiers + vk for (owner, id). False when the combination is
     // held by another program or by another registration of this one.
-    virtual bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) = 0;
+    virtual bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) = 0;
     // Releases whatever (owner, id) holds; harmless when it holds nothing.
-    virtual void UnregisterHotKey(WindowHandle owner, int id) = 0;
+    virtual void unregisterHotkey(WindowHandle owner, int id) = 0;
     // Every press (key repeat included) is handed to this on the UI thread.
     virtual void setPressHandler(PressHandler handler) = 0;
 };
@@ -75,10 +75,10 @@ struct Point {
 class Mouse : public Service {
   public:
     // Moves the pointer to screen pixels (x, y).
-    virtual void SetCursorPos(int x, int y) = 0;
-    virtual Point GetCursorPos() = 0;
+    virtual void moveTo(int x, int y) = 0;
+    virtual Point position() = 0;
     // Button input at the pointer; a combined flag is a down then an up.
-    virtual void mouse_event(unsigned flags) = 0;
+    virtual void sendButtons(unsigned flags) = 0;
 };
 
 // The desktop shell.
@@ -116,7 +116,7 @@ class Locale : public Service {
 class MessageBoxes : public Service {
   public:
     // owner may be null (a box without owner window).
-    virtual int MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) = 0;
+    virtual int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) = 0;
 };
 
 // Wall clock and waiting.
@@ -136,8 +136,8 @@ class Timers : public Service {
     static constexpr int MinimumPeriodMs = 10;
 
     // Starts or replaces timer (owner, id); false when it cannot be made.
-    virtual bool SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) = 0;
-    virtual void KillTimer(WindowHandle owner, int id) = 0;
+    virtual bool setTimer(WindowHandle owner, int id, int periodMs, Tick tick) = 0;
+    virtual void killTimer(WindowHandle owner, int id) = 0;
 };
 
 // Window manager requests.

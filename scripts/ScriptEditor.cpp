@@ -68,57 +68,62 @@ ScriptEditor::ScriptEditor(MainContext &context, QWidget *owner, const Dress &dr
 }
 
 void ScriptEditor::buildControls(const QString &hint) {
-    grp1 = new QGroupBox(QStringLiteral("设置"), this);
-    grp1->setGeometry(8, 4, 340, 100);
-    lbl1 = labelAt(QStringLiteral("名称:"), grp1, 12, 22);
-    edt1 = new QLineEdit(grp1);
-    edt1->setGeometry(96, 18, 170, 21);
-    lbl2 = labelAt(QStringLiteral("启动热键:"), grp1, 12, 48);
-    cbb1 = editableList(
+    settingsGroupBox = new QGroupBox(QStringLiteral("设置"), this);
+    settingsGroupBox->setGeometry(8, 4, 340, 100);
+    nameLabel = labelAt(QStringLiteral("名称:"), settingsGroupBox, 12, 22);
+    nameEdit = new QLineEdit(settingsGroupBox);
+    nameEdit->setGeometry(96, 18, 170, 21);
+    hotkeyLabel = labelAt(QStringLiteral("启动热键:"), settingsGroupBox, 12, 48);
+    hotkeyModifierComboBox = editableList(
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
-        QStringLiteral("Ctrl"), grp1, QRect(96, 44, 82, 21));
-    lbl3 = labelAt(QStringLiteral("十"), grp1, 184, 48);
-    cbb2 = editableList(functionKeyWords(), QStringLiteral("F6"), grp1, QRect(202, 44, 64, 21));
-    lbl5 = labelAt(QStringLiteral("循环点击次数:"), grp1, 12, 74);
-    edt2 = new QLineEdit(grp1);
-    edt2->setGeometry(96, 70, 82, 21);
-    edt2->setMaxLength(kCycleCountLimit);
-    installDigitFilter(edt2);
-    lbl4 = labelAt(hint, this, 12, 110);
+        QStringLiteral("Ctrl"), settingsGroupBox, QRect(96, 44, 82, 21));
+    plusLabel = labelAt(QStringLiteral("十"), settingsGroupBox, 184, 48);
+    hotkeyKeyComboBox =
+        editableList(functionKeyWords(), QStringLiteral("F6"), settingsGroupBox, QRect(202, 44, 64, 21));
+    cyclesLabel = labelAt(QStringLiteral("循环点击次数:"), settingsGroupBox, 12, 74);
+    cyclesEdit = new QLineEdit(settingsGroupBox);
+    cyclesEdit->setGeometry(96, 70, 82, 21);
+    cyclesEdit->setMaxLength(kCycleCountLimit);
+    installDigitFilter(cyclesEdit);
+    hintLabel = labelAt(hint, this, 12, 110);
 
-    grp2 = new QGroupBox(QStringLiteral("点击"), this);
-    grp2->setGeometry(8, 128, 340, 240);
-    lv1 = new QTreeWidget(grp2);
-    steps_ = std::make_unique<StepListEditing>(context_, this, lv1);
-    lv1->setGeometry(10, 20, 230, 210);
-    lv1->setColumnCount(3);
-    lv1->setHeaderLabels(
+    stepsGroupBox = new QGroupBox(QStringLiteral("点击"), this);
+    stepsGroupBox->setGeometry(8, 128, 340, 240);
+    stepListView = new QTreeWidget(stepsGroupBox);
+    steps_ = std::make_unique<StepListEditing>(context_, this, stepListView);
+    stepListView->setGeometry(10, 20, 230, 210);
+    stepListView->setColumnCount(3);
+    stepListView->setHeaderLabels(
         {QStringLiteral("坐标位置"), QStringLiteral("点击事件"), QStringLiteral("间隔时间")});
     for (int column = 0; column < 3; ++column)
-        lv1->setColumnWidth(column, kColumnWidth);
-    dressStepListView(*lv1);
+        stepListView->setColumnWidth(column, kColumnWidth);
+    dressStepListView(*stepListView);
 
     const QString captions[] = {QStringLiteral("添加坐标"), QStringLiteral("修改坐标"),
                                 QStringLiteral("删除坐标"), QStringLiteral("上移一行"),
                                 QStringLiteral("下移一行")};
-    QPushButton **stepButtons[] = {&btn4, &btn5, &btn6, &btn7, &btn8};
+    QPushButton **stepButtons[] = {&addStepButton, &modifyStepButton, &deleteStepButton, &moveStepUpButton,
+                                   &moveStepDownButton};
     for (int i = 0; i < 5; ++i)
-        *stepButtons[i] = buttonAt(captions[i], grp2, QRect(250, 20 + i * 34, 80, 25));
-    btn1 = buttonAt(QStringLiteral("确定(&O)"), this, QRect(180, 376, 80, 25));
-    btn2 = buttonAt(QStringLiteral("取消(&C)"), this, QRect(268, 376, 80, 25));
+        *stepButtons[i] = buttonAt(captions[i], stepsGroupBox, QRect(250, 20 + i * 34, 80, 25));
+    okButton = buttonAt(QStringLiteral("确定(&O)"), this, QRect(180, 376, 80, 25));
+    cancelButton = buttonAt(QStringLiteral("取消(&C)"), this, QRect(268, 376, 80, 25));
 
-    connect(btn1, &QPushButton::clicked, this, [this] { btn1Click(); });
-    connect(btn2, &QPushButton::clicked, this, [this] { btn2Click(); });
-    connect(btn4, &QPushButton::clicked, this, [this] { btn4Click(); });
-    connect(btn5, &QPushButton::clicked, this, [this] { btn5Click(); });
-    connect(btn6, &QPushButton::clicked, this, [this] { btn6Click(); });
-    connect(btn7, &QPushButton::clicked, this, [this] { btn7Click(); });
-    connect(btn8, &QPushButton::clicked, this, [this] { btn8Click(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+    connect(addStepButton, &QPushButton::clicked, this, [this] { onAddStepClicked(); });
+    connect(modifyStepButton, &QPushButton::clicked, this, [this] { onModifyStepClicked(); });
+    connect(deleteStepButton, &QPushButton::clicked, this, [this] { onDeleteStepClicked(); });
+    connect(moveStepUpButton, &QPushButton::clicked, this, [this] { onMoveStepUpClicked(); });
+    connect(moveStepDownButton, &QPushButton::clicked, this, [this] { onMoveStepDownClicked(); });
 
     const char *names[] = {"grp1", "lbl1", "edt1", "lbl2", "cbb1", "lbl3", "cbb2", "lbl5", "edt2", "lbl4",
                            "grp2", "lv1",  "btn4", "btn5", "btn6", "btn7", "btn8", "btn1", "btn2"};
-    QWidget *widgets[] = {grp1, lbl1, edt1, lbl2, cbb1, lbl3, cbb2, lbl5, edt2, lbl4,
-                          grp2, lv1,  btn4, btn5, btn6, btn7, btn8, btn1, btn2};
+    QWidget *widgets[] = {
+        settingsGroupBox, nameLabel,          nameEdit,      hotkeyLabel,      hotkeyModifierComboBox,
+        plusLabel,        hotkeyKeyComboBox,  cyclesLabel,   cyclesEdit,       hintLabel,
+        stepsGroupBox,    stepListView,       addStepButton, modifyStepButton, deleteStepButton,
+        moveStepUpButton, moveStepDownButton, okButton,      cancelButton};
     for (std::size_t i = 0; i < std::size(names); ++i)
         widgets[i]->setObjectName(QLatin1String(names[i]));
 }
@@ -136,49 +141,50 @@ void ScriptEditor::refuse(const QString &text, QWidget *focus) {
     focus->setFocus();
 }
 
-void ScriptEditor::btn1Click() {
+void ScriptEditor::onOkClicked() {
     context_.guarded([this] {
-        const QString cycles = edt2->text();
+        const QString cycles = cyclesEdit->text();
         if (cycles.isEmpty() || cycles == QLatin1String("0")) {
-            refuse(QStringLiteral("请输入循环点击次数。"), edt2);
+            refuse(QStringLiteral("请输入循环点击次数。"), cyclesEdit);
             return;
         }
-        const QString name = edt1->text();
+        const QString name = nameEdit->text();
         if (name.isEmpty()) {
-            refuse(QStringLiteral("请输入多坐标点击的名称."), edt1);
+            refuse(QStringLiteral("请输入多坐标点击的名称."), nameEdit);
             return;
         }
-        const QString hotkeyText = composeHotkeyText(cbb1->currentText(), cbb2->currentText());
+        const QString hotkeyText =
+            composeHotkeyText(hotkeyModifierComboBox->currentText(), hotkeyKeyComboBox->currentText());
         if (!nameIsFree(name))
             return;
-        store(name, hotkeyText, encodeStepList(*lv1), cycles);
+        store(name, hotkeyText, encodeStepList(*stepListView), cycles);
         close();
         if (loadScriptList_)
             loadScriptList_();
     });
 }
 
-void ScriptEditor::btn2Click() {
+void ScriptEditor::onCancelClicked() {
     close();
 }
 
-void ScriptEditor::btn4Click() {
+void ScriptEditor::onAddStepClicked() {
     steps_->addStep();
 }
 
-void ScriptEditor::btn5Click() {
+void ScriptEditor::onModifyStepClicked() {
     steps_->modifyStep();
 }
 
-void ScriptEditor::btn6Click() {
+void ScriptEditor::onDeleteStepClicked() {
     steps_->deleteStep();
 }
 
-void ScriptEditor::btn7Click() {
+void ScriptEditor::onMoveStepUpClicked() {
     steps_->moveStep(-1);
 }
 
-void ScriptEditor::btn8Click() {
+void ScriptEditor::onMoveStepDownClicked() {
     steps_->moveStep(1);
 }
 

@@ -32,38 +32,38 @@ class ScriptEditor : public QDialog {
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Refills the script list after a save; the list also moves a held
     // script hotkey to the text just stored.
-    void setLoadScriptList(std::function<void()> load) { loadScriptList_ = std::move(load); }
+    void setReloadList(std::function<void()> load) { loadScriptList_ = std::move(load); }
 
     // Centres the dialog over the main window and shows it modally.
     void showModal();
 
-    void btn1Click(); // OK
-    void btn2Click(); // cancel
-    void btn4Click(); // add position
-    void btn5Click(); // modify position
-    void btn6Click(); // delete position
-    void btn7Click(); // move up
-    void btn8Click(); // move down
+    void onOkClicked();           // OK
+    void onCancelClicked();       // cancel
+    void onAddStepClicked();      // add position
+    void onModifyStepClicked();   // modify position
+    void onDeleteStepClicked();   // delete position
+    void onMoveStepUpClicked();   // move up
+    void onMoveStepDownClicked(); // move down
 
-    QGroupBox *grp1;
-    QLabel *lbl1;
-    QLineEdit *edt1; // name
-    QLabel *lbl2;
-    QComboBox *cbb1; // modifier
-    QLabel *lbl3;
-    QComboBox *cbb2; // key
-    QLabel *lbl5;
-    QLineEdit *edt2; // cycle count
-    QLabel *lbl4;    // hint
-    QGroupBox *grp2;
-    QTreeWidget *lv1; // steps
-    QPushButton *btn4;
-    QPushButton *btn5;
-    QPushButton *btn6;
-    QPushButton *btn7;
-    QPushButton *btn8;
-    QPushButton *btn1;
-    QPushButton *btn2;
+    QGroupBox *settingsGroupBox;
+    QLabel *nameLabel;
+    QLineEdit *nameEdit; // name
+    QLabel *hotkeyLabel;
+    QComboBox *hotkeyModifierComboBox; // modifier
+    QLabel *plusLabel;
+    QComboBox *hotkeyKeyComboBox; // key
+    QLabel *cyclesLabel;
+    QLineEdit *cyclesEdit; // cycle count
+    QLabel *hintLabel;     // hint
+    QGroupBox *stepsGroupBox;
+    QTreeWidget *stepListView; // steps
+    QPushButton *addStepButton;
+    QPushButton *modifyStepButton;
+    QPushButton *deleteStepButton;
+    QPushButton *moveStepUpButton;
+    QPushButton *moveStepDownButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
   protected:
     struct Dress {

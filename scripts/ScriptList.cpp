@@ -46,37 +46,37 @@ ScriptRow rowOf(const QTreeWidgetItem &item) {
 
 ScriptList::ScriptList(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("多坐标点击"), parent), context_(context) {
-    lv2 = new QTreeWidget(this);
-    lv2->setObjectName(QStringLiteral("lv2"));
-    lv2->setGeometry(10, 18, 505, 186);
-    lv2->setColumnCount(static_cast<int>(std::size(kColumns)));
+    scriptListView = new QTreeWidget(this);
+    scriptListView->setObjectName(QStringLiteral("lv2"));
+    scriptListView->setGeometry(10, 18, 505, 186);
+    scriptListView->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList captions;
     for (const ColumnLayout &column : kColumns)
         captions << column.caption;
-    lv2->setHeaderLabels(captions);
-    lv2->header()->setStretchLastSection(false);
-    lv2->header()->setSectionsMovable(false);
-    lv2->header()->setMinimumSectionSize(1);
-    for (int i = 0; i < lv2->columnCount(); ++i)
-        lv2->setColumnWidth(i, kColumns[i].width);
-    lv2->setRootIsDecorated(false);
-    lv2->setItemsExpandable(false);
-    lv2->setUniformRowHeights(true);
-    lv2->setAllColumnsShowFocus(true);
-    lv2->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv2->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv2->setItemDelegate(new EnabledRowDelegate(kColStatus, lv2));
-    lv2->viewport()->installEventFilter(this);
+    scriptListView->setHeaderLabels(captions);
+    scriptListView->header()->setStretchLastSection(false);
+    scriptListView->header()->setSectionsMovable(false);
+    scriptListView->header()->setMinimumSectionSize(1);
+    for (int i = 0; i < scriptListView->columnCount(); ++i)
+        scriptListView->setColumnWidth(i, kColumns[i].width);
+    scriptListView->setRootIsDecorated(false);
+    scriptListView->setItemsExpandable(false);
+    scriptListView->setUniformRowHeights(true);
+    scriptListView->setAllColumnsShowFocus(true);
+    scriptListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    scriptListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    scriptListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    scriptListView->setItemDelegate(new EnabledRowDelegate(kColStatus, scriptListView));
+    scriptListView->viewport()->installEventFilter(this);
 
-    pm2 = new QMenu(this);
-    pm2->setObjectName(QStringLiteral("pm2"));
-    N8 = pm2->addAction(QStringLiteral("删除脚本"));
-    N8->setObjectName(QStringLiteral("N8"));
-    connect(N8, &QAction::triggered, this, [this] { N8Click(); });
-    lv2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lv2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { pm2->popup(lv2->viewport()->mapToGlobal(at)); });
+    contextMenu = new QMenu(this);
+    contextMenu->setObjectName(QStringLiteral("pm2"));
+    deleteAction = contextMenu->addAction(QStringLiteral("删除脚本"));
+    deleteAction->setObjectName(QStringLiteral("N8"));
+    connect(deleteAction, &QAction::triggered, this, [this] { onDeleteActionTriggered(); });
+    scriptListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scriptListView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { contextMenu->popup(scriptListView->viewport()->mapToGlobal(at)); });
 
     buildButtons();
 
@@ -86,7 +86,7 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
 ScriptList::~ScriptList() {
     context_.hotkeyRouter.removeReceiver(this);
     for (const Held &held : std::as_const(held_))
-        context_.os.hotkeys.UnregisterHotKey(this, held.identifier);
+        context_.os.hotkeys.unregisterHotkey(this, held.identifier);
 }
 
 void ScriptList::buildButtons() {
@@ -99,12 +99,13 @@ void ScriptList::buildButtons() {
         void (ScriptList::*handler)();
     };
     const ButtonLayout layout[] = {
-        {&btn7, "btn7", QStringLiteral("添加(&A)"), 10, 75, &ScriptList::btn7Click},
-        {&btn8, "btn8", QStringLiteral("修改(&M)"), 89, 75, &ScriptList::btn8Click},
-        {&btn9, "btn9", QStringLiteral("删除(&D)"), 168, 75, &ScriptList::btn9Click},
-        {&btn17, "btn17", QStringLiteral("停止热键设置(&P)"), 247, 110, &ScriptList::btn17Click},
-        {&btn10, "btn10", QStringLiteral("启用(&S)"), 361, 75, &ScriptList::btn10Click},
-        {&btn11, "btn11", QStringLiteral("停用(&T)"), 440, 75, &ScriptList::btn11Click},
+        {&addButton, "btn7", QStringLiteral("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
+        {&modifyButton, "btn8", QStringLiteral("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
+        {&deleteButton, "btn9", QStringLiteral("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
+        {&stopHotkeyButton, "btn17", QStringLiteral("停止热键设置(&P)"), 247, 110,
+         &ScriptList::onStopHotkeyClicked},
+        {&enableButton, "btn10", QStringLiteral("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
+        {&disableButton, "btn11", QStringLiteral("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
     };
     for (const ButtonLayout &entry : layout) {
         auto *button = new QPushButton(entry.caption, this);
@@ -121,18 +122,18 @@ void ScriptList::buildButtons() {
 bool ScriptList::eventFilter(QObject *watched, QEvent *event) {
     // The first press of a double click has already set the selection. Only
     // the left button opens the editor; the right one belongs to pm2.
-    if (watched == lv2->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+    if (watched == scriptListView->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        context_.guarded([this] { lv2DblClick(); });
+        context_.guarded([this] { onListDoubleClicked(); });
     return QGroupBox::eventFilter(watched, event);
 }
 
-void ScriptList::LoadScriptList() {
+void ScriptList::reload() {
     const QString stopHotkey = storedStopHotkey(context_);
-    lv2->clear();
+    scriptListView->clear();
     QList<ScriptRow> present;
     selectAllScripts(context_, [&](const ScriptRow &script) {
-        auto *item = new QTreeWidgetItem(lv2);
+        auto *item = new QTreeWidgetItem(scriptListView);
         item->setText(kColId, script.id);
         item->setText(kColName, script.name);
         item->setText(kColHotkey, script.hotkey);
@@ -143,8 +144,8 @@ void ScriptList::LoadScriptList() {
         present << script;
     });
     releaseVanished(present);
-    lv2->clearSelection();
-    lv2->setCurrentItem(nullptr);
+    scriptListView->clearSelection();
+    scriptListView->setCurrentItem(nullptr);
 }
 
 // A fill must not claim a row is enabled unless its key is held, nor keep
@@ -178,7 +179,7 @@ void ScriptList::releaseVanished(const QList<ScriptRow> &present) {
     }
 }
 
-void ScriptList::EnableScript(const QString &hotkeyText, const QString &idText) {
+void ScriptList::enableScript(const QString &hotkeyText, const QString &idText) {
     const Outcome outcome = registerScriptHotkey(idText, hotkeyText);
     QTreeWidgetItem *item = selectedItem();
     if (!item)
@@ -195,11 +196,11 @@ ScriptList::Outcome ScriptList::registerScriptHotkey(const QString &id, const QS
     const RegistrationParse parse = parseForRegistration(hotkeyText);
     const int identifier = identifierFor(id);
     Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.UnregisterHotKey(this, identifier);
+    hotkeys.unregisterHotkey(this, identifier);
     held_.remove(id);
     if (!parse.modifiers)
         return Outcome::NothingRegistered;
-    if (hotkeys.RegisterHotKey(this, identifier, *parse.modifiers, parse.virtualKey)) {
+    if (hotkeys.registerHotkey(this, identifier, *parse.modifiers, parse.virtualKey)) {
         held_.insert(id, Held{identifier, hotkeyText});
         return Outcome::Held;
     }
@@ -208,8 +209,8 @@ ScriptList::Outcome ScriptList::registerScriptHotkey(const QString &id, const QS
                     QStringLiteral("您设置的") + hotkeyText +
                         QStringLiteral("热键与其他程序的热键冲突,请选择过热键."),
                     MB_OK | icon);
-    hotkeys.UnregisterHotKey(this, identifier);
-    context_.state.StartHotkeyRegistered = false;
+    hotkeys.unregisterHotkey(this, identifier);
+    context_.state.startHotkeyRegistered = false;
     return Outcome::Conflict;
 }
 
@@ -217,7 +218,7 @@ void ScriptList::release(const QString &id) {
     const auto held = held_.constFind(id);
     if (held == held_.cend())
         return;
-    context_.os.hotkeys.UnregisterHotKey(this, held->identifier);
+    context_.os.hotkeys.unregisterHotkey(this, held->identifier);
     held_.erase(held);
 }
 
@@ -238,22 +239,22 @@ void ScriptList::onPress(int identifier) {
     }
 }
 
-void ScriptList::btn7Click() {
+void ScriptList::onAddClicked() {
     if (openAddEditor)
         openAddEditor();
 }
 
-void ScriptList::btn8Click() {
+void ScriptList::onModifyClicked() {
     if (openModifyEditor)
         openModifyEditor();
 }
 
-void ScriptList::lv2DblClick() {
+void ScriptList::onListDoubleClicked() {
     if (selectedItem())
-        btn8Click();
+        onModifyClicked();
 }
 
-void ScriptList::btn9Click() {
+void ScriptList::onDeleteClicked() {
     const QString selectFirst = QStringLiteral("请选择您要删除的记录");
     try {
         QTreeWidgetItem *item = selectedItem();
@@ -268,27 +269,27 @@ void ScriptList::btn9Click() {
         deleteScript(context_, id);
         // A deleted script's key would otherwise stay taken and play nothing.
         release(id);
-        LoadScriptList();
+        reload();
     } catch (const HandlerError &) {
         context_.notice(context_.mainWindow, selectFirst, MB_OK | MB_ICONINFORMATION);
     }
 }
 
-void ScriptList::btn10Click() {
+void ScriptList::onEnableClicked() {
     if (context_.mainWindow)
         context_.mainWindow->setWindowTitle(texts::kProductTitle);
     try {
         QTreeWidgetItem *item = selectedItem();
         if (!item)
             return;
-        EnableScript(item->text(kColHotkey), item->text(kColId));
-        lv2->viewport()->update();
+        enableScript(item->text(kColHotkey), item->text(kColId));
+        scriptListView->viewport()->update();
     } catch (const HandlerError &) {
         // An unusable hotkey text enables nothing, without a word.
     }
 }
 
-void ScriptList::btn11Click() {
+void ScriptList::onDisableClicked() {
     if (context_.mainWindow)
         context_.mainWindow->setWindowTitle(texts::kProductTitle);
     QTreeWidgetItem *item = selectedItem();
@@ -296,17 +297,17 @@ void ScriptList::btn11Click() {
         return;
     setStatus(*item, kStatusDisabled);
     release(item->text(kColId));
-    lv2->viewport()->update();
+    scriptListView->viewport()->update();
 }
 
-void ScriptList::btn17Click() {
+void ScriptList::onStopHotkeyClicked() {
     if (openStopHotkeyDialog)
         openStopHotkeyDialog();
 }
 
-std::optional<ScriptRow> ScriptList::rowByHotkeyId(const QString &id) const {
-    for (int i = 0; i < lv2->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = lv2->topLevelItem(i);
+std::optional<ScriptRow> ScriptList::rowById(const QString &id) const {
+    for (int i = 0; i < scriptListView->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = scriptListView->topLevelItem(i);
         if (item->text(kColId) == id)
             return rowOf(*item);
     }
@@ -315,8 +316,8 @@ std::optional<ScriptRow> ScriptList::rowByHotkeyId(const QString &id) const {
 
 QList<ScriptRow> ScriptList::rows() const {
     QList<ScriptRow> all;
-    for (int i = 0; i < lv2->topLevelItemCount(); ++i)
-        all << rowOf(*lv2->topLevelItem(i));
+    for (int i = 0; i < scriptListView->topLevelItemCount(); ++i)
+        all << rowOf(*scriptListView->topLevelItem(i));
     return all;
 }
 
@@ -327,7 +328,7 @@ std::optional<ScriptRow> ScriptList::selectedRow() const {
 }
 
 QTreeWidgetItem *ScriptList::selectedItem() const {
-    const QList<QTreeWidgetItem *> selected = lv2->selectedItems();
+    const QList<QTreeWidgetItem *> selected = scriptListView->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 

@@ -36,21 +36,21 @@ class ScriptList final : public QGroupBox {
 
     // Refills the list from mplist. Rows whose script hotkey is held read
     // "已启用"; a held hotkey whose stored text changed is registered anew.
-    void LoadScriptList();
+    void reload();
     // Registers the script's hotkey and marks the selected row.
-    void EnableScript(const QString &hotkeyText, const QString &idText);
+    void enableScript(const QString &hotkeyText, const QString &idText);
 
-    void btn7Click();
-    void btn8Click();
-    void lv2DblClick();
-    void btn9Click();
-    void N8Click() { btn9Click(); }
-    void btn10Click();
-    void btn11Click();
-    void btn17Click();
+    void onAddClicked();
+    void onModifyClicked();
+    void onListDoubleClicked();
+    void onDeleteClicked();
+    void onDeleteActionTriggered() { onDeleteClicked(); }
+    void onEnableClicked();
+    void onDisableClicked();
+    void onStopHotkeyClicked();
 
     // The first row whose id column is that text.
-    std::optional<ScriptRow> rowByHotkeyId(const QString &id) const;
+    std::optional<ScriptRow> rowById(const QString &id) const;
     QList<ScriptRow> rows() const;
     std::optional<ScriptRow> selectedRow() const;
     // Whether the script with that id holds its hotkey now.
@@ -63,15 +63,15 @@ class ScriptList final : public QGroupBox {
     // A script hotkey was pressed: the script's id text.
     std::function<void(const QString &id)> playScript;
 
-    QTreeWidget *lv2;
-    QPushButton *btn7;  // add
-    QPushButton *btn8;  // modify
-    QPushButton *btn9;  // delete
-    QPushButton *btn17; // stop hotkey setting
-    QPushButton *btn10; // enable
-    QPushButton *btn11; // disable
-    QMenu *pm2;
-    QAction *N8;
+    QTreeWidget *scriptListView;
+    QPushButton *addButton;        // add
+    QPushButton *modifyButton;     // modify
+    QPushButton *deleteButton;     // delete
+    QPushButton *stopHotkeyButton; // stop hotkey setting
+    QPushButton *enableButton;     // enable
+    QPushButton *disableButton;    // disable
+    QMenu *contextMenu;
+    QAction *deleteAction;
 
   protected:
     // A double click anywhere on the list, on a row or not.

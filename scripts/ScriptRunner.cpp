@@ -8,15 +8,15 @@ namespace lumo {
 
 using namespace platform;
 
-void ScriptRunner::RunScriptByHotkey(const QString &id) {
+void ScriptRunner::runScriptById(const QString &id) {
     const std::optional<ScriptRow> row = findScript_(id);
     if (!row)
         return;
-    const int cycles = StrToInt(row->cycles);
-    RunScriptSteps(row->steps, cycles);
+    const int cycles = parseInt32OrThrow(row->cycles);
+    playSteps(row->steps, cycles);
 }
 
-void ScriptRunner::RunScriptSteps(QString steps, int cycles) {
+void ScriptRunner::playSteps(QString steps, int cycles) {
     // steps is this run's own copy: edits of the list during a nested pump
     // must not change what this run plays.
     for (int cycle = 0; cycle < cycles; ++cycle) {
@@ -57,17 +57,17 @@ bool ScriptRunner::playStep(const QStringList &fields) {
     // has already happened when the step fails.
     int x = 0;
     int y = 0;
-    if (fields.size() < 2 || !tryStrToInt(fields[1], y))
+    if (fields.size() < 2 || !tryParseInt32(fields[1], y))
         return false;
-    if (!tryStrToInt(fields[0], x))
+    if (!tryParseInt32(fields[0], x))
         return false;
-    context_.os.mouse.SetCursorPos(x, y);
+    context_.os.mouse.moveTo(x, y);
     if (fields.size() < 3)
         return false;
-    ClickByEvent(context_.os.mouse, fields[2]);
+    clickStepEvent(context_.os.mouse, fields[2]);
     int interval = 0;
     // A negative interval would be an endless sleep; it fails the step.
-    if (fields.size() < 4 || !tryStrToInt(fields[3], interval) || interval < 0)
+    if (fields.size() < 4 || !tryParseInt32(fields[3], interval) || interval < 0)
         return false;
     context_.gate.wait(interval);
     return true;

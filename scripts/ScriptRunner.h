@@ -27,9 +27,9 @@ class ScriptRunner {
 
     // Plays the script whose id is the text. A cycle count that is not an
     // integer raises HandlerError before anything plays.
-    void RunScriptByHotkey(const QString &id);
+    void runScriptById(const QString &id);
     // Plays the steps cycles times; failures end the run with the play error.
-    void RunScriptSteps(QString steps, int cycles);
+    void playSteps(QString steps, int cycles);
 
   private:
     enum class Outcome { Finished, Stopped, Failed };

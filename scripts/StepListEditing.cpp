@@ -43,7 +43,7 @@ void StepListEditing::setStepEditors(StepEditor *add, StepEditor *modify) {
     modify_ = modify;
     for (StepEditor *editor : {add, modify})
         if (editor)
-            editor->setStepList(lv1_);
+            editor->setStepList(view_);
 }
 
 void StepListEditing::addStep() {
@@ -69,14 +69,14 @@ void StepListEditing::deleteStep() {
     if (!row)
         return;
     delete row;
-    lv1_->clearSelection();
+    view_->clearSelection();
 }
 
 void StepListEditing::moveStep(int offset) {
     QTreeWidgetItem *row = selectedStep();
     if (!row)
         return;
-    QTreeWidgetItem *other = lv1_->topLevelItem(lv1_->indexOfTopLevelItem(row) + offset);
+    QTreeWidgetItem *other = view_->topLevelItem(view_->indexOfTopLevelItem(row) + offset);
     if (!other)
         return;
     for (int column = 0; column < 3; ++column) {
@@ -84,12 +84,12 @@ void StepListEditing::moveStep(int offset) {
         row->setText(column, other->text(column));
         other->setText(column, text);
     }
-    lv1_->setCurrentItem(other);
+    view_->setCurrentItem(other);
     other->setSelected(true);
 }
 
 QTreeWidgetItem *StepListEditing::selectedStep() const {
-    const QList<QTreeWidgetItem *> selected = lv1_->selectedItems();
+    const QList<QTreeWidgetItem *> selected = view_->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 

@@ -15,7 +15,7 @@ class StepEditor;
 class StepListEditing {
   public:
     StepListEditing(MainContext &context, QWidget *dialog, QTreeWidget *lv1)
-        : context_(context), dialog_(dialog), lv1_(lv1) {}
+        : context_(context), dialog_(dialog), view_(lv1) {}
 
     // The editors that add a step to lv1 and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
@@ -36,7 +36,7 @@ class StepListEditing {
   private:
     MainContext &context_;
     QWidget *dialog_;
-    QTreeWidget *lv1_;
+    QTreeWidget *view_;
     StepEditor *add_ = nullptr;
     StepEditor *modify_ = nullptr;
 };

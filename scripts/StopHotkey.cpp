@@ -9,22 +9,22 @@ using namespace platform;
 
 QString storedStopHotkey(const MainContext &context) {
     return IniFile::settings(context.exeDir)
-        .ReadString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("F6"));
+        .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("F6"));
 }
 
-void RegisterStopHotkey(MainContext &context) {
+void registerStopHotkey(MainContext &context) {
     const RegistrationParse parse = parseForRegistration(storedStopHotkey(context));
     Hotkeys &hotkeys = context.os.hotkeys;
-    hotkeys.UnregisterHotKey(context.mainHandle(), kStopHotkeyId);
+    hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
     if (!parse.modifiers)
         return;
-    if (!hotkeys.RegisterHotKey(context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey)) {
+    if (!hotkeys.registerHotkey(context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey)) {
         const unsigned icon =
             parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
         context.notice(context.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."),
                        MB_OK | icon);
-        hotkeys.UnregisterHotKey(context.mainHandle(), kStopHotkeyId);
-        context.state.StartHotkeyRegistered = false;
+        hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
+        context.state.startHotkeyRegistered = false;
     }
 }
 

@@ -12,6 +12,6 @@ inline constexpr int kStopHotkeyId = 1108;
 QString storedStopHotkey(const MainContext &context);
 
 // (Re)registers the stop hotkey from the settings file.
-void RegisterStopHotkey(MainContext &context);
+void registerStopHotkey(MainContext &context);
 
 } // namespace lumo

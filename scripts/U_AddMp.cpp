@@ -7,28 +7,28 @@
 
 namespace lumo {
 
-TFrm_AddMP::TFrm_AddMP(MainContext &context, QWidget *owner)
+AddScriptDialog::AddScriptDialog(MainContext &context, QWidget *owner)
     : ScriptEditor(context, owner,
                    {QStringLiteral("添加多坐标点击"), QStringLiteral("输入名称和设置启动热键"),
                     QSize(356, 409), true}) {
 }
 
-void TFrm_AddMP::openForNewScript() {
-    edt1->clear();
-    edt2->setText(QStringLiteral("1"));
-    lv1->clear();
+void AddScriptDialog::openForNewScript() {
+    nameEdit->clear();
+    cyclesEdit->setText(QStringLiteral("1"));
+    stepListView->clear();
     showModal();
 }
 
-bool TFrm_AddMP::nameIsFree(const QString &name) {
+bool AddScriptDialog::nameIsFree(const QString &name) {
     if (!scriptNameTaken(context_, name))
         return true;
-    refuse(QStringLiteral("名称重复,请选择过其他的名称."), edt1);
+    refuse(QStringLiteral("名称重复,请选择过其他的名称."), nameEdit);
     return false;
 }
 
-void TFrm_AddMP::store(const QString &name, const QString &hotkeyText, const QString &steps,
-                       const QString &cycles) {
+void AddScriptDialog::store(const QString &name, const QString &hotkeyText, const QString &steps,
+                            const QString &cycles) {
     insertScript(context_, name, hotkeyText, steps, cycles);
 }
 

@@ -5,10 +5,10 @@
 
 namespace lumo {
 
-class TFrm_AddMP final : public ScriptEditor {
+class AddScriptDialog final : public ScriptEditor {
     Q_OBJECT
   public:
-    TFrm_AddMP(MainContext &context, QWidget *owner);
+    AddScriptDialog(MainContext &context, QWidget *owner);
 
     // The script list's add button: an empty script, cycle count "1", the
     // hotkey boxes as last chosen.

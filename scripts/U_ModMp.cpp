@@ -10,26 +10,26 @@
 
 namespace lumo {
 
-TFrm_ModMP::TFrm_ModMP(MainContext &context, QWidget *owner)
+ModifyScriptDialog::ModifyScriptDialog(MainContext &context, QWidget *owner)
     : ScriptEditor(context, owner,
                    {QStringLiteral("修改坐标"), QStringLiteral("输入名称和设置启动热键和循环点击的次数。"),
                     QSize(361, 411), false}) {
-    edt1->setReadOnly(true);
+    nameEdit->setReadOnly(true);
 }
 
-void TFrm_ModMP::openForScript(const ScriptRow *selected) {
+void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
     const unsigned information = platform::MB_OK | platform::MB_ICONINFORMATION;
     if (!selected) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."), information);
         return;
     }
-    edt1->setText(selected->name);
-    edt2->setText(selected->cycles);
+    nameEdit->setText(selected->name);
+    cyclesEdit->setText(selected->cycles);
     const SelectorParse selectors = parseForSelectors(selected->hotkey);
     if (selectors.modifierWord)
-        cbb1->setEditText(*selectors.modifierWord);
-    cbb2->setEditText(selectors.keyWord);
-    if (!fillStepList(*lv1, selected->steps)) {
+        hotkeyModifierComboBox->setEditText(*selectors.modifierWord);
+    hotkeyKeyComboBox->setEditText(selectors.keyWord);
+    if (!fillStepList(*stepListView, selected->steps)) {
         context_.notice(context_.mainWindow, QStringLiteral("修改项目出错,请联系软件作者."),
                         platform::MB_OK | platform::MB_ICONWARNING);
         return;
@@ -37,8 +37,8 @@ void TFrm_ModMP::openForScript(const ScriptRow *selected) {
     showModal();
 }
 
-void TFrm_ModMP::store(const QString &name, const QString &hotkeyText, const QString &steps,
-                       const QString &cycles) {
+void ModifyScriptDialog::store(const QString &name, const QString &hotkeyText, const QString &steps,
+                               const QString &cycles) {
     updateScript(context_, name, hotkeyText, steps, cycles);
 }
 

@@ -6,10 +6,10 @@
 
 namespace lumo {
 
-class TFrm_ModMP final : public ScriptEditor {
+class ModifyScriptDialog final : public ScriptEditor {
     Q_OBJECT
   public:
-    TFrm_ModMP(MainContext &context, QWidget *owner);
+    ModifyScriptDialog(MainContext &context, QWidget *owner);
 
     // The script list's modify button and double-click: fills the dialog
     // from the selected row (null: none selected) and shows it.

@@ -15,27 +15,27 @@ class QPushButton;
 
 namespace lumo {
 
-class TFrm_shotkey final : public QDialog {
+class StopHotkeyDialog final : public QDialog {
     Q_OBJECT
   public:
     // refillScriptList: the main window's LoadScriptList, so the list's stop
     // hotkey column shows a newly saved text.
-    TFrm_shotkey(MainContext &context, QWidget *owner, std::function<void()> refillScriptList);
+    StopHotkeyDialog(MainContext &context, QWidget *owner, std::function<void()> refillScriptList);
 
     // Fills the two boxes from the stored text.
-    void FormShow();
+    void loadStoredHotkey();
     // Stores, announces, refills the list and registers the new text.
-    void btn1Click();
-    void btn2Click();
+    void onOkClicked();
+    void onCancelClicked();
 
-    QGroupBox *grp1;
-    QLabel *lbl1;
-    QComboBox *cbb1; // modifier
-    QLabel *lbl2;
-    QComboBox *cbb2; // key
-    QLabel *lbl3;
-    QPushButton *btn1;
-    QPushButton *btn2;
+    QGroupBox *hotkeyGroupBox;
+    QLabel *hotkeyLabel;
+    QComboBox *modifierComboBox; // modifier
+    QLabel *plusLabel;
+    QComboBox *keyComboBox; // key
+    QLabel *explanationLabel;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
   protected:
     void showEvent(QShowEvent *event) override;

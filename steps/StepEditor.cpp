@@ -78,70 +78,72 @@ StepEditor::StepEditor(MainContext &context, QWidget *owner, const StepEditorDre
         setFixedSize(size);
     context_.hotkeyRouter.addReceiver(this, [editor = QPointer<StepEditor>(this)](int) {
         if (editor)
-            editor->WMHotKey();
+            editor->onCaptureHotkeyPressed();
     });
 }
 
 StepEditor::~StepEditor() {
-    os_.timers.KillTimer(this, kTmr1Id);
-    os_.hotkeys.UnregisterHotKey(this, dress_.hotkeyId);
+    os_.timers.killTimer(this, kLivePositionTimerId);
+    os_.hotkeys.unregisterHotkey(this, dress_.hotkeyId);
 }
 
 void StepEditor::buildControls() {
     const bool add = dress_.kind == StepEditorDress::Kind::Add;
     const QString colon = dress_.longHint ? QStringLiteral(":") : QString();
 
-    grp1 = new QGroupBox(QStringLiteral("鼠标坐标属性"), this);
-    grp1->setGeometry(8, 6, 276, 124);
-    lbl6 = labelAt(QStringLiteral("当前坐标:"), grp1, 12, 20);
-    lbl6->setFixedWidth(256);
-    lbl1 = labelAt(QStringLiteral("鼠标坐标:"), grp1, 12, 46);
-    edt1 = new QLineEdit(grp1);
-    edt1->setGeometry(80, 42, 184, 21);
-    lbl2 = labelAt(QStringLiteral("点击事件") + colon, grp1, 12, 72);
-    cbb1 = editableList({kLeftClick, QStringLiteral("左键双击"), QStringLiteral("右键单击"),
-                         QStringLiteral("右键双击"), QStringLiteral("无点击")},
-                        grp1, QRect(80, 68, 184, 21));
-    lbl3 = labelAt(QStringLiteral("间隔时间") + colon, grp1, 12, 98);
-    cbb2 = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
-                         QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
-                         QStringLiteral("1000"), QStringLiteral("1500"), QStringLiteral("2000"),
-                         QStringLiteral("3000"), QStringLiteral("5000")},
-                        grp1, QRect(80, 94, 120, 21));
-    lbl5 = labelAt(QStringLiteral("豪秒"), grp1, 206, 98);
+    positionGroupBox = new QGroupBox(QStringLiteral("鼠标坐标属性"), this);
+    positionGroupBox->setGeometry(8, 6, 276, 124);
+    livePositionLabel = labelAt(QStringLiteral("当前坐标:"), positionGroupBox, 12, 20);
+    livePositionLabel->setFixedWidth(256);
+    positionLabel = labelAt(QStringLiteral("鼠标坐标:"), positionGroupBox, 12, 46);
+    positionEdit = new QLineEdit(positionGroupBox);
+    positionEdit->setGeometry(80, 42, 184, 21);
+    eventLabel = labelAt(QStringLiteral("点击事件") + colon, positionGroupBox, 12, 72);
+    eventComboBox = editableList({kLeftClick, QStringLiteral("左键双击"), QStringLiteral("右键单击"),
+                                  QStringLiteral("右键双击"), QStringLiteral("无点击")},
+                                 positionGroupBox, QRect(80, 68, 184, 21));
+    intervalLabel = labelAt(QStringLiteral("间隔时间") + colon, positionGroupBox, 12, 98);
+    intervalComboBox = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
+                                     QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
+                                     QStringLiteral("1000"), QStringLiteral("1500"), QStringLiteral("2000"),
+                                     QStringLiteral("3000"), QStringLiteral("5000")},
+                                    positionGroupBox, QRect(80, 94, 120, 21));
+    millisecondsLabel = labelAt(QStringLiteral("豪秒"), positionGroupBox, 206, 98);
     resetFields();
 
-    btn1 = new QPushButton(add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"), this);
-    btn1->setGeometry(296, 12, 78, 25);
-    btn2 = new QPushButton(QStringLiteral("关闭(&C)"), this);
-    btn2->setGeometry(296, 44, 78, 25);
+    applyButton = new QPushButton(add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"), this);
+    applyButton->setGeometry(296, 12, 78, 25);
+    closeButton = new QPushButton(QStringLiteral("关闭(&C)"), this);
+    closeButton->setGeometry(296, 44, 78, 25);
     // Enter must not add or rewrite a step by itself.
-    btn1->setAutoDefault(false);
-    btn2->setAutoDefault(false);
-    connect(btn1, &QPushButton::clicked, this, [this] { btn1Click(); });
-    connect(btn2, &QPushButton::clicked, this, [this] { btn2Click(); });
+    applyButton->setAutoDefault(false);
+    closeButton->setAutoDefault(false);
+    connect(applyButton, &QPushButton::clicked, this, [this] { onApplyClicked(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
 
-    lbl4 = new QLabel(hintText(dress_.longHint), this);
-    lbl4->move(8, kHintTop);
-    lbl4->adjustSize();
+    hintLabel = new QLabel(hintText(dress_.longHint), this);
+    hintLabel->move(8, kHintTop);
+    hintLabel->adjustSize();
 
     const char *names[] = {"grp1", "lbl6", "lbl1", "edt1", "lbl2", "cbb1",
                            "lbl3", "cbb2", "lbl5", "btn1", "btn2", "lbl4"};
-    QWidget *widgets[] = {grp1, lbl6, lbl1, edt1, lbl2, cbb1, lbl3, cbb2, lbl5, btn1, btn2, lbl4};
+    QWidget *widgets[] = {positionGroupBox,  livePositionLabel, positionLabel, positionEdit,
+                          eventLabel,        eventComboBox,     intervalLabel, intervalComboBox,
+                          millisecondsLabel, applyButton,       closeButton,   hintLabel};
     for (std::size_t i = 0; i < std::size(names); ++i)
         widgets[i]->setObjectName(QLatin1String(names[i]));
 }
 
 void StepEditor::resetFields() {
-    edt1->clear();
-    cbb1->setEditText(kLeftClick);
-    cbb2->setEditText(kDefaultInterval);
+    positionEdit->clear();
+    eventComboBox->setEditText(kLeftClick);
+    intervalComboBox->setEditText(kDefaultInterval);
 }
 
 void StepEditor::copyRowIntoFields(const QTreeWidgetItem &row) {
-    edt1->setText(row.text(0));
-    cbb1->setEditText(row.text(1));
-    cbb2->setEditText(row.text(2));
+    positionEdit->setText(row.text(0));
+    eventComboBox->setEditText(row.text(1));
+    intervalComboBox->setEditText(row.text(2));
 }
 
 void StepEditor::showModal() {
@@ -155,13 +157,13 @@ void StepEditor::showModal() {
 void StepEditor::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        startCapture();
 }
 
 void StepEditor::hideEvent(QHideEvent *event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
-        FormClose();
+        stopCapture();
 }
 
 void StepEditor::keyPressEvent(QKeyEvent *event) {
@@ -172,64 +174,65 @@ void StepEditor::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void StepEditor::FormShow() {
+void StepEditor::startCapture() {
     if (dress_.topmostOnShow)
         context_.os.windows.setTopmost(this, true);
     platform::Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.UnregisterHotKey(this, dress_.hotkeyId);
-    if (!hotkeys.RegisterHotKey(this, dress_.hotkeyId, 0, platform::VK_F11)) {
+    hotkeys.unregisterHotkey(this, dress_.hotkeyId);
+    if (!hotkeys.registerHotkey(this, dress_.hotkeyId, 0, platform::VK_F11)) {
         context_.notice(this, kStepEditorConflict, platform::MB_OK | platform::MB_ICONINFORMATION);
-        hotkeys.UnregisterHotKey(this, dress_.hotkeyId);
+        hotkeys.unregisterHotkey(this, dress_.hotkeyId);
     }
     // The live label follows the pointer only while it can be seen.
-    context_.os.timers.SetTimer(this, kTmr1Id, dress_.timerMs,
-                                [this] { context_.gate.postTick(this, [this] { tmr1Timer(); }); });
+    context_.os.timers.setTimer(this, kLivePositionTimerId, dress_.timerMs,
+                                [this] { context_.gate.postTick(this, [this] { onLivePositionTick(); }); });
 }
 
-void StepEditor::FormClose() {
-    context_.os.timers.KillTimer(this, kTmr1Id);
-    context_.os.hotkeys.UnregisterHotKey(this, dress_.hotkeyId);
+void StepEditor::stopCapture() {
+    context_.os.timers.killTimer(this, kLivePositionTimerId);
+    context_.os.hotkeys.unregisterHotkey(this, dress_.hotkeyId);
 }
 
-void StepEditor::WMHotKey() {
-    edt1->setText(positionText(context_.os.mouse.GetCursorPos()));
+void StepEditor::onCaptureHotkeyPressed() {
+    positionEdit->setText(positionText(context_.os.mouse.position()));
 }
 
-void StepEditor::tmr1Timer() {
-    const platform::Point at = context_.os.mouse.GetCursorPos();
+void StepEditor::onLivePositionTick() {
+    const platform::Point at = context_.os.mouse.position();
     if (dress_.labelForm == StepEditorDress::LabelForm::A)
-        lbl6->setText(QStringLiteral("当前坐标: X=%1  Y=%2").arg(at.x).arg(at.y));
+        livePositionLabel->setText(QStringLiteral("当前坐标: X=%1  Y=%2").arg(at.x).arg(at.y));
     else
-        lbl6->setText(QStringLiteral("当前坐标:") + positionText(at));
+        livePositionLabel->setText(QStringLiteral("当前坐标:") + positionText(at));
 }
 
 QTreeWidgetItem *StepEditor::selectedRow() const {
-    if (!lv1_)
+    if (!stepList_)
         return nullptr;
-    const QList<QTreeWidgetItem *> selected = lv1_->selectedItems();
+    const QList<QTreeWidgetItem *> selected = stepList_->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-void StepEditor::btn1Click() {
-    if (edt1->text().isEmpty()) {
+void StepEditor::onApplyClicked() {
+    if (positionEdit->text().isEmpty()) {
         context_.notice(this, kEmptyPosition, platform::MB_OK | platform::MB_ICONWARNING);
         return;
     }
     if (dress_.kind == StepEditorDress::Kind::Add) {
-        if (lv1_)
-            new QTreeWidgetItem(lv1_, QStringList{edt1->text(), cbb1->currentText(), cbb2->currentText()});
+        if (stepList_)
+            new QTreeWidgetItem(stepList_, QStringList{positionEdit->text(), eventComboBox->currentText(),
+                                                       intervalComboBox->currentText()});
         resetFields();
         return;
     }
     if (QTreeWidgetItem *row = selectedRow()) {
-        row->setText(0, edt1->text());
-        row->setText(1, cbb1->currentText());
-        row->setText(2, cbb2->currentText());
+        row->setText(0, positionEdit->text());
+        row->setText(1, eventComboBox->currentText());
+        row->setText(2, intervalComboBox->currentText());
     }
     close();
 }
 
-void StepEditor::btn2Click() {
+void StepEditor::onCloseClicked() {
     close();
 }
 

@@ -47,8 +47,8 @@ class StepEditor : public QDialog {
     ~StepEditor() override;
 
     // The parent's step list view (three columns: position, event, interval).
-    void setStepList(QTreeWidget *lv1) { lv1_ = lv1; }
-    QTreeWidget *stepList() const { return lv1_; }
+    void setStepList(QTreeWidget *lv1) { stepList_ = lv1; }
+    QTreeWidget *stepList() const { return stepList_; }
     const StepEditorDress &dress() const { return dress_; }
 
     // A modify editor is filled from the selected row before it is shown.
@@ -57,28 +57,28 @@ class StepEditor : public QDialog {
     // caller goes on at once, the editor's effect is on the step list.
     void showModal();
 
-    void FormShow();
-    void FormClose();
+    void startCapture();
+    void stopCapture();
     // F11 pressed while the editor holds it.
-    void WMHotKey();
-    void tmr1Timer();
-    void btn1Click();
-    void btn2Click();
+    void onCaptureHotkeyPressed();
+    void onLivePositionTick();
+    void onApplyClicked();
+    void onCloseClicked();
 
-    QGroupBox *grp1;
-    QLabel *lbl6; // live position
-    QLabel *lbl1;
-    QLineEdit *edt1; // position
-    QLabel *lbl2;
-    QComboBox *cbb1; // step event
-    QLabel *lbl3;
-    QComboBox *cbb2; // interval
-    QLabel *lbl5;
-    QPushButton *btn1;
-    QPushButton *btn2;
-    QLabel *lbl4; // hint
+    QGroupBox *positionGroupBox;
+    QLabel *livePositionLabel; // live position
+    QLabel *positionLabel;
+    QLineEdit *positionEdit; // position
+    QLabel *eventLabel;
+    QComboBox *eventComboBox; // step event
+    QLabel *intervalLabel;
+    QComboBox *intervalComboBox; // interval
+    QLabel *millisecondsLabel;
+    QPushButton *applyButton;
+    QPushButton *closeButton;
+    QLabel *hintLabel; // hint
 
-    static constexpr int kTmr1Id = 1;
+    static constexpr int kLivePositionTimerId = 1;
 
   protected:
     StepEditor(MainContext &context, QWidget *owner, const StepEditorDress &dress);
@@ -97,7 +97,7 @@ class StepEditor : public QDialog {
     // services outlive both.
     platform::Services &os_;
     const StepEditorDress dress_;
-    QTreeWidget *lv1_ = nullptr;
+    QTreeWidget *stepList_ = nullptr;
 };
 
 } // namespace lumo

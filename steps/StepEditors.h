@@ -7,59 +7,60 @@
 namespace lumo {
 
 // Opened by the add script dialog.
-class Tfrm_addpoint final : public StepEditor {
+class AddScriptAddStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    Tfrm_addpoint(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    AddScriptAddStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
-class TFrm_ModPoint final : public StepEditor {
+class AddScriptModifyStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    TFrm_ModPoint(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    AddScriptModifyStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
 
 // Opened by the modify script dialog.
-class Tfrm_mod_addpint final : public StepEditor {
+class ModifyScriptAddStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    Tfrm_mod_addpint(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    ModifyScriptAddStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
-class TFrm_ModPoint2 final : public StepEditor {
+class ModifyScriptModifyStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    TFrm_ModPoint2(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    ModifyScriptModifyStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
 
 // Opened by the add timed task dialog.
-class Tfrm_addpoint1 final : public StepEditor {
+class AddTimedTaskAddStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    Tfrm_addpoint1(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    AddTimedTaskAddStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
-class Tfrm_addtimemod final : public StepEditor {
+class AddTimedTaskModifyStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    Tfrm_addtimemod(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    AddTimedTaskModifyStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
 
 // Opened by the modify timed task dialog.
-class TFrm_modtimeadd final : public StepEditor {
+class ModifyTimedTaskAddStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    TFrm_modtimeadd(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    ModifyTimedTaskAddStepEditor(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
 };
-class TFrm_ModTimemod final : public StepEditor {
+class ModifyTimedTaskModifyStepEditor final : public StepEditor {
     Q_OBJECT
   public:
     static const StepEditorDress kDress;
-    TFrm_ModTimemod(MainContext &context, QWidget *owner) : StepEditor(context, owner, kDress) {}
+    ModifyTimedTaskModifyStepEditor(MainContext &context, QWidget *owner)
+        : StepEditor(context, owner, kDress) {}
 };
 
 } // namespace lumo

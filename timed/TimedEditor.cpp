@@ -77,12 +77,12 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
         setFont(owner->font());
     buildTimeGroup();
     if (dress.cycleLimit > 0)
-        edt1->setMaxLength(dress.cycleLimit);
+        cyclesEdit->setMaxLength(dress.cycleLimit);
     buildStepGroup();
-    btn1 = button(this, QStringLiteral("btn1"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
-    btn2 = button(this, QStringLiteral("btn2"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
-    connect(btn1, &QPushButton::clicked, this, &TimedEditor::btn1Click);
-    connect(btn2, &QPushButton::clicked, this, &TimedEditor::btn2Click);
+    okButton = button(this, QStringLiteral("btn1"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
+    cancelButton = button(this, QStringLiteral("btn2"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
+    connect(okButton, &QPushButton::clicked, this, &TimedEditor::onOkClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &TimedEditor::onCancelClicked);
 
     // The add dialog sees Esc before any of its fields, whose digit filter
     // would otherwise swallow it.
@@ -92,48 +92,56 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
 }
 
 void TimedEditor::buildTimeGroup() {
-    grp1 = new QGroupBox(QStringLiteral("定时点击"), this);
-    grp1->setObjectName(QStringLiteral("grp1"));
-    grp1->setGeometry(8, 6, 319, 100);
-    lbl1 = label(grp1, QStringLiteral("lbl1"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
-    cbb1 = timeField(grp1, QStringLiteral("cbb1"), hourItems(), 72);
-    lbl2 = label(grp1, QStringLiteral("lbl2"), QStringLiteral("时"), QRect(122, 25, 14, 14));
-    cbb2 = timeField(grp1, QStringLiteral("cbb2"), minuteItems(), 142);
-    lbl3 = label(grp1, QStringLiteral("lbl3"), QStringLiteral("分"), QRect(192, 25, 14, 14));
-    cbb3 = timeField(grp1, QStringLiteral("cbb3"), minuteItems(), 212);
-    lbl4 = label(grp1, QStringLiteral("lbl4"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
-    lbl5 = label(grp1, QStringLiteral("lbl5"), QStringLiteral("点击次数:"), QRect(12, 53, 60, 14));
-    edt1 = new QLineEdit(QStringLiteral("1"), grp1);
-    edt1->setObjectName(QStringLiteral("edt1"));
-    edt1->setGeometry(72, 50, 46, 20);
-    installDigitFilter(edt1);
-    lbl6 = label(grp1, QStringLiteral("lbl6"), QString(), QRect(12, 78, 290, 14));
+    timeGroupBox = new QGroupBox(QStringLiteral("定时点击"), this);
+    timeGroupBox->setObjectName(QStringLiteral("grp1"));
+    timeGroupBox->setGeometry(8, 6, 319, 100);
+    timeLabel = label(timeGroupBox, QStringLiteral("lbl1"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
+    hourComboBox = timeField(timeGroupBox, QStringLiteral("cbb1"), hourItems(), 72);
+    hourUnitLabel = label(timeGroupBox, QStringLiteral("lbl2"), QStringLiteral("时"), QRect(122, 25, 14, 14));
+    minuteComboBox = timeField(timeGroupBox, QStringLiteral("cbb2"), minuteItems(), 142);
+    minuteUnitLabel =
+        label(timeGroupBox, QStringLiteral("lbl3"), QStringLiteral("分"), QRect(192, 25, 14, 14));
+    secondComboBox = timeField(timeGroupBox, QStringLiteral("cbb3"), minuteItems(), 212);
+    secondUnitLabel =
+        label(timeGroupBox, QStringLiteral("lbl4"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
+    cyclesLabel =
+        label(timeGroupBox, QStringLiteral("lbl5"), QStringLiteral("点击次数:"), QRect(12, 53, 60, 14));
+    cyclesEdit = new QLineEdit(QStringLiteral("1"), timeGroupBox);
+    cyclesEdit->setObjectName(QStringLiteral("edt1"));
+    cyclesEdit->setGeometry(72, 50, 46, 20);
+    installDigitFilter(cyclesEdit);
+    currentTimeLabel = label(timeGroupBox, QStringLiteral("lbl6"), QString(), QRect(12, 78, 290, 14));
 }
 
 void TimedEditor::buildStepGroup() {
-    grp2 = new QGroupBox(QStringLiteral("点击属性"), this);
-    grp2->setObjectName(QStringLiteral("grp2"));
-    grp2->setGeometry(8, 112, 319, 244);
-    lv1 = new QTreeWidget(grp2);
-    steps_ = std::make_unique<StepListEditing>(context_, this, lv1);
-    lv1->setObjectName(QStringLiteral("lv1"));
-    lv1->setGeometry(10, 20, 212, 214);
-    lv1->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
-    lv1->setColumnWidth(0, 50);
-    lv1->setColumnWidth(1, 72);
-    lv1->setColumnWidth(2, 75);
-    dressStepListView(*lv1);
+    stepsGroupBox = new QGroupBox(QStringLiteral("点击属性"), this);
+    stepsGroupBox->setObjectName(QStringLiteral("grp2"));
+    stepsGroupBox->setGeometry(8, 112, 319, 244);
+    stepListView = new QTreeWidget(stepsGroupBox);
+    steps_ = std::make_unique<StepListEditing>(context_, this, stepListView);
+    stepListView->setObjectName(QStringLiteral("lv1"));
+    stepListView->setGeometry(10, 20, 212, 214);
+    stepListView->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
+    stepListView->setColumnWidth(0, 50);
+    stepListView->setColumnWidth(1, 72);
+    stepListView->setColumnWidth(2, 75);
+    dressStepListView(*stepListView);
 
-    btn3 = button(grp2, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
-    btn4 = button(grp2, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));
-    btn5 = button(grp2, QStringLiteral("btn5"), QStringLiteral("删除(&D)"), QRect(232, 90, 75, 25));
-    btn6 = button(grp2, QStringLiteral("btn6"), QStringLiteral("上移一行"), QRect(232, 125, 75, 25));
-    btn7 = button(grp2, QStringLiteral("btn7"), QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
-    connect(btn3, &QPushButton::clicked, this, &TimedEditor::btn3Click);
-    connect(btn4, &QPushButton::clicked, this, &TimedEditor::btn4Click);
-    connect(btn5, &QPushButton::clicked, this, &TimedEditor::btn5Click);
-    connect(btn6, &QPushButton::clicked, this, &TimedEditor::btn6Click);
-    connect(btn7, &QPushButton::clicked, this, &TimedEditor::btn7Click);
+    addStepButton =
+        button(stepsGroupBox, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
+    modifyStepButton =
+        button(stepsGroupBox, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));
+    deleteStepButton =
+        button(stepsGroupBox, QStringLiteral("btn5"), QStringLiteral("删除(&D)"), QRect(232, 90, 75, 25));
+    moveStepUpButton =
+        button(stepsGroupBox, QStringLiteral("btn6"), QStringLiteral("上移一行"), QRect(232, 125, 75, 25));
+    moveStepDownButton =
+        button(stepsGroupBox, QStringLiteral("btn7"), QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
+    connect(addStepButton, &QPushButton::clicked, this, &TimedEditor::onAddStepClicked);
+    connect(modifyStepButton, &QPushButton::clicked, this, &TimedEditor::onModifyStepClicked);
+    connect(deleteStepButton, &QPushButton::clicked, this, &TimedEditor::onDeleteStepClicked);
+    connect(moveStepUpButton, &QPushButton::clicked, this, &TimedEditor::onMoveStepUpClicked);
+    connect(moveStepDownButton, &QPushButton::clicked, this, &TimedEditor::onMoveStepDownClicked);
 }
 
 void TimedEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
@@ -147,12 +155,13 @@ void TimedEditor::showModal() {
 void TimedEditor::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        showCurrentTime();
 }
 
-void TimedEditor::FormShow() {
+void TimedEditor::showCurrentTime() {
     const QTime now = context_.os.clock.now().time();
-    lbl6->setText(QStringLiteral("当前系统时间:") + clockText(context_.os.locale.longTimeFormat(), now));
+    currentTimeLabel->setText(QStringLiteral("当前系统时间:") +
+                              clockText(context_.os.locale.longTimeFormat(), now));
 }
 
 void TimedEditor::keyPressEvent(QKeyEvent *event) {
@@ -165,51 +174,51 @@ void TimedEditor::keyPressEvent(QKeyEvent *event) {
 
 bool TimedEditor::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        btn2Click();
+        onCancelClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 QString TimedEditor::timeText() const {
-    return cbb1->currentText() + QLatin1Char(':') + cbb2->currentText() + QLatin1Char(':') +
-           cbb3->currentText();
+    return hourComboBox->currentText() + QLatin1Char(':') + minuteComboBox->currentText() + QLatin1Char(':') +
+           secondComboBox->currentText();
 }
 
-void TimedEditor::btn1Click() {
+void TimedEditor::onOkClicked() {
     const QString time = timeText();
-    const QString steps = encodeStepList(*lv1);
+    const QString steps = encodeStepList(*stepListView);
     // A failed statement leaves the dialog open as it was, so the user can
     // put the cause right and press OK again.
     context_.guarded([&] {
-        saveTask(time, steps, edt1->text());
+        saveTask(time, steps, cyclesEdit->text());
         if (reload_)
             reload_();
         accept();
     });
 }
 
-void TimedEditor::btn2Click() {
+void TimedEditor::onCancelClicked() {
     reject();
 }
 
-void TimedEditor::btn3Click() {
+void TimedEditor::onAddStepClicked() {
     steps_->addStep();
 }
 
-void TimedEditor::btn4Click() {
+void TimedEditor::onModifyStepClicked() {
     steps_->modifyStep();
 }
 
-void TimedEditor::btn5Click() {
+void TimedEditor::onDeleteStepClicked() {
     steps_->deleteStep();
 }
 
-void TimedEditor::btn6Click() {
+void TimedEditor::onMoveStepUpClicked() {
     steps_->moveStep(-1);
 }
 
-void TimedEditor::btn7Click() {
+void TimedEditor::onMoveStepDownClicked() {
     steps_->moveStep(1);
 }
 

@@ -29,45 +29,45 @@ class TimedEditor : public QDialog {
   public:
     ~TimedEditor() override;
     // Refills the main window's timed list after a save.
-    void setReload(std::function<void()> reload) { reload_ = std::move(reload); }
+    void setReloadList(std::function<void()> reload) { reload_ = std::move(reload); }
     // The dialogs that add a step to lv1 and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Centres the dialog over the main window and shows it modally; the
     // caller goes on at once.
     void showModal();
 
-    void FormShow();
-    void btn1Click();
-    void btn2Click();
-    void btn3Click();
-    void btn4Click();
-    void btn5Click();
-    void btn6Click();
-    void btn7Click();
+    void showCurrentTime();
+    void onOkClicked();
+    void onCancelClicked();
+    void onAddStepClicked();
+    void onModifyStepClicked();
+    void onDeleteStepClicked();
+    void onMoveStepUpClicked();
+    void onMoveStepDownClicked();
 
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
 
-    QGroupBox *grp1;
-    QLabel *lbl1;
-    QComboBox *cbb1;
-    QLabel *lbl2;
-    QComboBox *cbb2;
-    QLabel *lbl3;
-    QComboBox *cbb3;
-    QLabel *lbl4;
-    QLabel *lbl5;
-    QLineEdit *edt1;
-    QLabel *lbl6;
-    QGroupBox *grp2;
-    QTreeWidget *lv1;
-    QPushButton *btn3;
-    QPushButton *btn4;
-    QPushButton *btn5;
-    QPushButton *btn6;
-    QPushButton *btn7;
-    QPushButton *btn1;
-    QPushButton *btn2;
+    QGroupBox *timeGroupBox;
+    QLabel *timeLabel;
+    QComboBox *hourComboBox;
+    QLabel *hourUnitLabel;
+    QComboBox *minuteComboBox;
+    QLabel *minuteUnitLabel;
+    QComboBox *secondComboBox;
+    QLabel *secondUnitLabel;
+    QLabel *cyclesLabel;
+    QLineEdit *cyclesEdit;
+    QLabel *currentTimeLabel;
+    QGroupBox *stepsGroupBox;
+    QTreeWidget *stepListView;
+    QPushButton *addStepButton;
+    QPushButton *modifyStepButton;
+    QPushButton *deleteStepButton;
+    QPushButton *moveStepUpButton;
+    QPushButton *moveStepDownButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 
   protected:
     struct Dress {

@@ -26,53 +26,56 @@ QPushButton *button(const QString &caption, const QString &name, QWidget *parent
 
 TimedList::TimedList(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("定时点击"), parent), context_(context) {
-    lv3 = new QTreeWidget(this);
-    lv3->setObjectName(QStringLiteral("lv3"));
-    lv3->setGeometry(8, 18, 509, 184);
-    lv3->setColumnCount(5);
-    lv3->setHeaderLabels({QStringLiteral("行号"), QStringLiteral("定时时间"), QStringLiteral("点击次数"),
-                          QString(), QStringLiteral("状态")});
+    taskListView = new QTreeWidget(this);
+    taskListView->setObjectName(QStringLiteral("lv3"));
+    taskListView->setGeometry(8, 18, 509, 184);
+    taskListView->setColumnCount(5);
+    taskListView->setHeaderLabels({QStringLiteral("行号"), QStringLiteral("定时时间"),
+                                   QStringLiteral("点击次数"), QString(), QStringLiteral("状态")});
     // The step list column is one pixel wide: present in the row, out of sight.
-    lv3->header()->setMinimumSectionSize(1);
+    taskListView->header()->setMinimumSectionSize(1);
     const int widths[] = {50, 100, 80, 1, 60};
     for (int column = 0; column < 5; ++column)
-        lv3->setColumnWidth(column, widths[column]);
-    lv3->header()->setStretchLastSection(false);
-    lv3->setRootIsDecorated(false);
-    lv3->setItemsExpandable(false);
-    lv3->setAllColumnsShowFocus(true);
-    lv3->setSelectionMode(QAbstractItemView::SingleSelection);
-    lv3->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lv3->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lv3->setContextMenuPolicy(Qt::NoContextMenu);
-    lv3->setItemDelegate(new EnabledRowDelegate(StatusColumn, lv3));
+        taskListView->setColumnWidth(column, widths[column]);
+    taskListView->header()->setStretchLastSection(false);
+    taskListView->setRootIsDecorated(false);
+    taskListView->setItemsExpandable(false);
+    taskListView->setAllColumnsShowFocus(true);
+    taskListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    taskListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    taskListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    taskListView->setContextMenuPolicy(Qt::NoContextMenu);
+    taskListView->setItemDelegate(new EnabledRowDelegate(StatusColumn, taskListView));
 
-    btn12 = button(QStringLiteral("添加(&A)"), QStringLiteral("btn12"), this, 8, 72);
-    btn13 = button(QStringLiteral("修改(&M)"), QStringLiteral("btn13"), this, 86, 72);
-    btn14 = button(QStringLiteral("删除(&D)"), QStringLiteral("btn14"), this, 164, 72);
-    btn15 = button(QStringLiteral("启用(&S)"), QStringLiteral("btn15"), this, 242, 72);
-    btn16 = button(QStringLiteral("停用(&T)"), QStringLiteral("btn16"), this, 320, 72);
-    btn3 = button(QStringLiteral("设置开机启动"), QStringLiteral("btn3"), this, 410, 107);
+    addButton = button(QStringLiteral("添加(&A)"), QStringLiteral("btn12"), this, 8, 72);
+    modifyButton = button(QStringLiteral("修改(&M)"), QStringLiteral("btn13"), this, 86, 72);
+    deleteButton = button(QStringLiteral("删除(&D)"), QStringLiteral("btn14"), this, 164, 72);
+    enableButton = button(QStringLiteral("启用(&S)"), QStringLiteral("btn15"), this, 242, 72);
+    disableButton = button(QStringLiteral("停用(&T)"), QStringLiteral("btn16"), this, 320, 72);
+    startWithSessionButton = button(QStringLiteral("设置开机启动"), QStringLiteral("btn3"), this, 410, 107);
 
-    connect(btn12, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn12Click(); }); });
-    connect(btn13, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn13Click(); }); });
-    connect(btn14, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn14Click(); }); });
-    connect(btn15, &QPushButton::clicked, this, [this] { btn15Click(); });
-    connect(btn16, &QPushButton::clicked, this, [this] { btn16Click(); });
-    connect(btn3, &QPushButton::clicked, this, [this] { context_.guarded([this] { btn3Click(); }); });
-    connect(lv3, &QTreeWidget::itemDoubleClicked, this,
-            [this] { context_.guarded([this] { lv3DblClick(); }); });
+    connect(addButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onAddClicked(); }); });
+    connect(modifyButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { onModifyClicked(); }); });
+    connect(deleteButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { onDeleteClicked(); }); });
+    connect(enableButton, &QPushButton::clicked, this, [this] { onEnableClicked(); });
+    connect(disableButton, &QPushButton::clicked, this, [this] { onDisableClicked(); });
+    connect(startWithSessionButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { onStartWithSessionClicked(); }); });
+    connect(taskListView, &QTreeWidget::itemDoubleClicked, this,
+            [this] { context_.guarded([this] { onListDoubleClicked(); }); });
 }
 
-void TimedList::LoadTimedList() {
-    lv3->clear();
+void TimedList::reload() {
+    taskListView->clear();
     DbQuery qry1(context_);
     qry1.setStatement(kTimedLoadStatement);
     qry1.open();
     for (int record = 0; record < qry1.recordCount(); ++record) {
         // The row goes in first and is filled cell by cell, so a NULL keeps
         // what came before it, this row's first cells included.
-        auto *item = new QTreeWidgetItem(lv3);
+        auto *item = new QTreeWidgetItem(taskListView);
         item->setText(IdColumn, qry1.text(record, 0));
         item->setText(TimeColumn, qry1.text(record, 1));
         item->setText(CyclesColumn, qry1.text(record, 3));
@@ -81,18 +84,18 @@ void TimedList::LoadTimedList() {
     }
 }
 
-void TimedList::btn12Click() {
+void TimedList::onAddClicked() {
     if (onAdd)
         onAdd();
 }
 
-void TimedList::btn13Click() {
+void TimedList::onModifyClicked() {
     if (onModify)
         onModify();
 }
 
-void TimedList::btn14Click() {
-    if (!lv3->currentItem() || !lv3->currentItem()->isSelected()) {
+void TimedList::onDeleteClicked() {
+    if (!taskListView->currentItem() || !taskListView->currentItem()->isSelected()) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择您要删除的记录"),
                         platform::MB_OK | platform::MB_ICONINFORMATION);
         return;
@@ -103,51 +106,51 @@ void TimedList::btn14Click() {
     // The question's own message loop may have let a reload clear the list.
     if (const std::optional<TimedRow> row = selectedRow())
         deleteTimedTask(context_, row->id);
-    LoadTimedList();
+    reload();
 }
 
-void TimedList::btn15Click() {
+void TimedList::onEnableClicked() {
     setSelectedStatus(kStatusEnabled);
 }
 
-void TimedList::btn16Click() {
+void TimedList::onDisableClicked() {
     setSelectedStatus(kStatusDisabled);
 }
 
-void TimedList::btn3Click() {
+void TimedList::onStartWithSessionClicked() {
     // The path as the system writes it: backslashes on Windows.
     const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     if (!context_.os.sessionStart.writeStartEntry(executable, QStringLiteral("autotime")))
         throw HandlerError(QStringLiteral("Failed to set data for 'lumoclick'"));
 }
 
-void TimedList::lv3DblClick() {
+void TimedList::onListDoubleClicked() {
     if (selectedRow())
-        btn13Click();
+        onModifyClicked();
 }
 
-std::optional<QColor> TimedList::lv3CustomDrawItem(const QTreeWidgetItem &item) const {
+std::optional<QColor> TimedList::rowBackground(const QTreeWidgetItem &item) const {
     if (item.text(StatusColumn) == kStatusEnabled)
         return kEnabledRowColour;
     return std::nullopt;
 }
 
 void TimedList::enableAll() {
-    for (int position = 0; position < lv3->topLevelItemCount(); ++position)
-        lv3->topLevelItem(position)->setText(StatusColumn, kStatusEnabled);
-    lv3->viewport()->update();
+    for (int position = 0; position < taskListView->topLevelItemCount(); ++position)
+        taskListView->topLevelItem(position)->setText(StatusColumn, kStatusEnabled);
+    taskListView->viewport()->update();
 }
 
 void TimedList::setSelectedStatus(const QString &status) {
-    QTreeWidgetItem *item = lv3->currentItem();
+    QTreeWidgetItem *item = taskListView->currentItem();
     if (!item || !item->isSelected())
         return;
     item->setText(StatusColumn, status);
-    lv3->viewport()->update();
+    taskListView->viewport()->update();
 }
 
 std::optional<TimedRow> TimedList::selectedRow() const {
-    const QTreeWidgetItem *item = lv3->currentItem();
+    const QTreeWidgetItem *item = taskListView->currentItem();
     if (!item || !item->isSelected())
         return std::nullopt;
     return rowOf(*item);
@@ -159,17 +162,17 @@ TimedRow TimedList::rowOf(const QTreeWidgetItem &item) {
 }
 
 int TimedList::rowCount() const {
-    return lv3->topLevelItemCount();
+    return taskListView->topLevelItemCount();
 }
 
 TimedRow TimedList::rowAt(int position) const {
-    return rowOf(*lv3->topLevelItem(position));
+    return rowOf(*taskListView->topLevelItem(position));
 }
 
 std::optional<TimedRow> TimedList::rowById(const QString &id) const {
-    for (int position = 0; position < lv3->topLevelItemCount(); ++position)
-        if (lv3->topLevelItem(position)->text(IdColumn) == id)
-            return rowOf(*lv3->topLevelItem(position));
+    for (int position = 0; position < taskListView->topLevelItemCount(); ++position)
+        if (taskListView->topLevelItem(position)->text(IdColumn) == id)
+            return rowOf(*taskListView->topLevelItem(position));
     return std::nullopt;
 }
 

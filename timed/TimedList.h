@@ -25,16 +25,16 @@ class TimedList final : public QGroupBox, public TimedRows {
     TimedList(MainContext &context, QWidget *parent);
 
     // Refills lv3 from tplist; every task starts "未启用", nothing selected.
-    void LoadTimedList();
-    void btn12Click(); // add
-    void btn13Click(); // modify
-    void btn14Click(); // delete
-    void btn15Click(); // enable
-    void btn16Click(); // disable
-    void btn3Click();  // start with the session
-    void lv3DblClick();
+    void reload();
+    void onAddClicked();              // add
+    void onModifyClicked();           // modify
+    void onDeleteClicked();           // delete
+    void onEnableClicked();           // enable
+    void onDisableClicked();          // disable
+    void onStartWithSessionClicked(); // start with the session
+    void onListDoubleClicked();
     // The background of a row about to be drawn: light blue when enabled.
-    std::optional<QColor> lv3CustomDrawItem(const QTreeWidgetItem &item) const;
+    std::optional<QColor> rowBackground(const QTreeWidgetItem &item) const;
     // The autotime start: every row "已启用".
     void enableAll();
 
@@ -49,13 +49,13 @@ class TimedList final : public QGroupBox, public TimedRows {
     std::function<void()> onAdd;
     std::function<void()> onModify;
 
-    QTreeWidget *lv3;
-    QPushButton *btn12;
-    QPushButton *btn13;
-    QPushButton *btn14;
-    QPushButton *btn15;
-    QPushButton *btn16;
-    QPushButton *btn3;
+    QTreeWidget *taskListView;
+    QPushButton *addButton;
+    QPushButton *modifyButton;
+    QPushButton *deleteButton;
+    QPushButton *enableButton;
+    QPushButton *disableButton;
+    QPushButton *startWithSessionButton;
 
   private:
     void setSelectedStatus(const QString &status);

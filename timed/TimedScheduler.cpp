@@ -52,7 +52,7 @@ bool TimedScheduler::playDueAt(qint64 second, int rowCount) {
 
 void TimedScheduler::playTask(const TimedRow &row) {
     int cycles = 0;
-    if (!tryStrToInt(row.cycles, cycles)) {
+    if (!tryParseInt32(row.cycles, cycles)) {
         if (hooks_.reportBadCycles)
             hooks_.reportBadCycles();
         return;

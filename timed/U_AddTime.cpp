@@ -14,18 +14,18 @@ constexpr QSize kClientSize(334, 394);
 
 } // namespace
 
-TFrm_AddTime::TFrm_AddTime(MainContext &context, QWidget *owner)
+AddTimedTaskDialog::AddTimedTaskDialog(MainContext &context, QWidget *owner)
     : TimedEditor(context, owner, {QStringLiteral("添加定时点击"), kCycleLimit, true}) {
     setObjectName(QStringLiteral("Frm_AddTime"));
     resize(kClientSize);
-    connect(this, &QDialog::finished, lv1, &QTreeWidget::clear);
+    connect(this, &QDialog::finished, stepListView, &QTreeWidget::clear);
 }
 
-void TFrm_AddTime::openAdd() {
+void AddTimedTaskDialog::openAdd() {
     showModal();
 }
 
-void TFrm_AddTime::saveTask(const QString &time, const QString &steps, const QString &cycles) {
+void AddTimedTaskDialog::saveTask(const QString &time, const QString &steps, const QString &cycles) {
     insertTimedTask(context_, time, steps, cycles);
 }
 

@@ -5,10 +5,10 @@
 
 namespace lumo {
 
-class TFrm_AddTime final : public TimedEditor {
+class AddTimedTaskDialog final : public TimedEditor {
     Q_OBJECT
   public:
-    TFrm_AddTime(MainContext &context, QWidget *owner);
+    AddTimedTaskDialog(MainContext &context, QWidget *owner);
 
     // The main window's add button: shows the dialog modally. However it
     // closes, its step list is emptied then; the time and cycle count stay

@@ -9,10 +9,10 @@
 
 namespace lumo {
 
-class TFrm_ModTime final : public TimedEditor {
+class ModifyTimedTaskDialog final : public TimedEditor {
     Q_OBJECT
   public:
-    TFrm_ModTime(MainContext &context, QWidget *owner);
+    ModifyTimedTaskDialog(MainContext &context, QWidget *owner);
 
     // The main window's modify button and double-click: with no row
     // selected a notice; otherwise fills the fields from the row and

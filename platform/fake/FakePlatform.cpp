@@ -2,7 +2,7 @@
 
 namespace platform::fake {
 
-bool FakeHotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
     const auto key = qMakePair(owner, id);
     const auto combination = qMakePair(modifiers, vk);
     bool free = !elsewhere_.contains(combination);
@@ -14,7 +14,7 @@ bool FakeHotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers,
     return free;
 }
 
-void FakeHotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+void FakeHotkeys::unregisterHotkey(WindowHandle owner, int id) {
     held_.remove(qMakePair(owner, id));
     calls_.push_back({HotkeyCall::Unregister, owner, id, 0, 0, true});
 }
@@ -50,12 +50,12 @@ std::vector<HotkeyCall> FakeHotkeys::registrations() const {
     return result;
 }
 
-void FakeMouse::SetCursorPos(int x, int y) {
+void FakeMouse::moveTo(int x, int y) {
     pos_ = {x, y};
     calls_.push_back({MouseCall::Move, 0, pos_, time_.nowMs()});
 }
 
-void FakeMouse::mouse_event(unsigned flags) {
+void FakeMouse::sendButtons(unsigned flags) {
     calls_.push_back({MouseCall::Button, flags, pos_, time_.nowMs()});
 }
 
@@ -86,8 +86,7 @@ bool FakeSessionStart::writeStartEntry(const QString &executable, const QString 
     return true;
 }
 
-int FakeMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption,
-                                 unsigned flags) {
+int FakeMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
     shown_.push_back({owner, owner != nullptr, text, caption, flags});
     if (whileOpen)
         whileOpen(shown_.back());
@@ -111,13 +110,13 @@ void FakeClock::wait(int ms) {
     time_.advanceBy(ms);
 }
 
-bool FakeTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
+bool FakeTimers::setTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
     if (failNext || !tick || periodMs < 0) {
         failNext = false;
         return false;
     }
     const auto key = qMakePair(owner, id);
-    KillTimer(owner, id);
+    killTimer(owner, id);
     const int period = std::max(periodMs, MinimumPeriodMs);
     timers_.insert(key, {period, ++generation_, 0, std::make_shared<Tick>(std::move(tick))});
     arm(key, time_.nowMs() + period);
@@ -138,7 +137,7 @@ void FakeTimers::arm(QPair<WindowHandle, int> key, qint64 atMs) {
     });
 }
 
-void FakeTimers::KillTimer(WindowHandle owner, int id) {
+void FakeTimers::killTimer(WindowHandle owner, int id) {
     const auto it = timers_.find(qMakePair(owner, id));
     if (it == timers_.end())
         return;

@@ -29,8 +29,8 @@ struct HotkeyCall {
 
 class FakeHotkeys final : public Hotkeys {
   public:
-    bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
-    void UnregisterHotKey(WindowHandle owner, int id) override;
+    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
     // Another program holds this combination.
@@ -65,12 +65,12 @@ struct MouseCall {
 class FakeMouse final : public Mouse {
   public:
     explicit FakeMouse(VirtualTime &time) : time_(time) {}
-    void SetCursorPos(int x, int y) override;
-    Point GetCursorPos() override { return pos_; }
-    void mouse_event(unsigned flags) override;
+    void moveTo(int x, int y) override;
+    Point position() override { return pos_; }
+    void sendButtons(unsigned flags) override;
 
     // The user moves the pointer (not recorded as a call).
-    void moveTo(int x, int y) { pos_ = {x, y}; }
+    void userMovesTo(int x, int y) { pos_ = {x, y}; }
     const std::vector<MouseCall> &calls() const { return calls_; }
     std::vector<MouseCall> buttonCalls() const;
     std::vector<unsigned> buttonFlags() const;
@@ -116,7 +116,7 @@ struct ShownBox {
 
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    int MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
+    int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
 
     // Answers for the next boxes, in order; without one a box answers IDOK,
     // or IDNO when it asks Yes or No.
@@ -150,8 +150,8 @@ class FakeClock final : public Clock {
 class FakeTimers final : public Timers {
   public:
     explicit FakeTimers(VirtualTime &time) : time_(time) {}
-    bool SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) override;
-    void KillTimer(WindowHandle owner, int id) override;
+    bool setTimer(WindowHandle owner, int id, int periodMs, Tick tick) override;
+    void killTimer(WindowHandle owner, int id) override;
 
     bool isRunning(WindowHandle owner, int id) const { return timers_.contains(qMakePair(owner, id)); }
     int periodOf(WindowHandle owner, int id) const;

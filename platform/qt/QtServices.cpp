@@ -27,7 +27,7 @@ QMessageBox::Icon iconFor(unsigned flags) {
 
 } // namespace
 
-int QtMessageBoxes::MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
+int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
     QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
     box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     // Windows draws a lone carriage return as a line break.
@@ -77,7 +77,7 @@ QtTimers::~QtTimers() {
     qDeleteAll(timers_);
 }
 
-bool QtTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
+bool QtTimers::setTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
     if (!tick || periodMs < 0)
         return false;
     const auto key = qMakePair(owner, id);
@@ -93,7 +93,7 @@ bool QtTimers::SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) {
     return true;
 }
 
-void QtTimers::KillTimer(WindowHandle owner, int id) {
+void QtTimers::killTimer(WindowHandle owner, int id) {
     // The tick that kills its own timer may still be running, so the timer
     // object stays for reuse and goes with the service.
     if (QTimer *timer = timers_.value(qMakePair(owner, id))) {

@@ -16,7 +16,7 @@ namespace platform {
 // A modal QMessageBox with MessageBox flags and results.
 class QtMessageBoxes final : public MessageBoxes {
   public:
-    int MessageBox(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
+    int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
 };
 
 // The wall clock; wait() runs a local event loop until the deadline.
@@ -36,8 +36,8 @@ class QtTimers final : public Timers {
   public:
     QtTimers();
     ~QtTimers() override;
-    bool SetTimer(WindowHandle owner, int id, int periodMs, Tick tick) override;
-    void KillTimer(WindowHandle owner, int id) override;
+    bool setTimer(WindowHandle owner, int id, int periodMs, Tick tick) override;
+    void killTimer(WindowHandle owner, int id) override;
 
   private:
     QHash<QPair<WindowHandle, int>, QTimer *> timers_;

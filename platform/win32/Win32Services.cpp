@@ -32,13 +32,13 @@ Win32Hotkeys::~Win32Hotkeys() {
         application->removeNativeEventFilter(this);
 }
 
-bool Win32Hotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+bool Win32Hotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
     const win32::NativeWindow window = nativeWindow(owner);
     owners_.insert(window, owner);
     return win32::registerHotKey(window, id, modifiers, vk);
 }
 
-void Win32Hotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+void Win32Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
     win32::unregisterHotKey(nativeWindow(owner), id);
 }
 
@@ -58,16 +58,16 @@ bool Win32Hotkeys::nativeEventFilter(const QByteArray &eventType, void *message,
     return true;
 }
 
-void Win32Mouse::SetCursorPos(int x, int y) {
+void Win32Mouse::moveTo(int x, int y) {
     win32::setCursorPos(x, y);
 }
 
-Point Win32Mouse::GetCursorPos() {
+Point Win32Mouse::position() {
     const win32::CursorPos position = win32::getCursorPos();
     return {position.x, position.y};
 }
 
-void Win32Mouse::mouse_event(unsigned flags) {
+void Win32Mouse::sendButtons(unsigned flags) {
     win32::sendMouseFlags(flags);
 }
 

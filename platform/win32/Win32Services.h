@@ -17,8 +17,8 @@ class Win32Hotkeys final : public Hotkeys, private QAbstractNativeEventFilter {
     Win32Hotkeys();
     ~Win32Hotkeys() override;
 
-    bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
-    void UnregisterHotKey(WindowHandle owner, int id) override;
+    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
   private:
@@ -31,9 +31,9 @@ class Win32Hotkeys final : public Hotkeys, private QAbstractNativeEventFilter {
 
 class Win32Mouse final : public Mouse {
   public:
-    void SetCursorPos(int x, int y) override;
-    Point GetCursorPos() override;
-    void mouse_event(unsigned flags) override;
+    void moveTo(int x, int y) override;
+    Point position() override;
+    void sendButtons(unsigned flags) override;
 };
 
 // ShellExecuteW "open" and CreateProcessW.

@@ -66,7 +66,7 @@ bool X11Hotkeys::isHeld(unsigned keycode, unsigned modifiers) const {
     return false;
 }
 
-bool X11Hotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
     if (vk < VK_F1 || vk > VK_F12 || (modifiers & ~(MOD_ALT | MOD_CONTROL)) != 0)
         return false;
     Display *display = connection_.display();
@@ -103,7 +103,7 @@ bool X11Hotkeys::RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, 
     return true;
 }
 
-void X11Hotkeys::UnregisterHotKey(WindowHandle owner, int id) {
+void X11Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
     const auto found = grabs_.find(qMakePair(owner, id));
     if (found == grabs_.end())
         return;

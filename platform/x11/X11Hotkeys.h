@@ -16,8 +16,8 @@ class X11Hotkeys final : public Hotkeys {
     explicit X11Hotkeys(Connection &connection);
     ~X11Hotkeys() override;
 
-    bool RegisterHotKey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
-    void UnregisterHotKey(WindowHandle owner, int id) override;
+    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
     // Called with every event of the connection.

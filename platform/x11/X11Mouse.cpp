@@ -18,7 +18,7 @@ X11Mouse::X11Mouse(Connection &connection) : connection_(connection) {
         std::fprintf(stderr, "lumoclick: the X server lacks the XTEST extension; no clicks can be made\n");
 }
 
-void X11Mouse::SetCursorPos(int x, int y) {
+void X11Mouse::moveTo(int x, int y) {
     XWarpPointer(connection_.display(), None, connection_.root(), 0, 0, 0, 0, x, y);
     // Waited for, not just sent: a click or a position read by another
     // client right after must find the pointer already there.
@@ -26,7 +26,7 @@ void X11Mouse::SetCursorPos(int x, int y) {
     connection_.eventsMayBeQueued();
 }
 
-Point X11Mouse::GetCursorPos() {
+Point X11Mouse::position() {
     Window root = 0;
     Window child = 0;
     int rootX = 0;
@@ -40,7 +40,7 @@ Point X11Mouse::GetCursorPos() {
     return Point{rootX, rootY};
 }
 
-void X11Mouse::mouse_event(unsigned flags) {
+void X11Mouse::sendButtons(unsigned flags) {
     if (!hasXTest_)
         return;
     // One call with several flags is handled in bit order, as Windows does:

@@ -10,9 +10,9 @@ class X11Mouse final : public Mouse {
   public:
     explicit X11Mouse(Connection &connection);
 
-    void SetCursorPos(int x, int y) override;
-    Point GetCursorPos() override;
-    void mouse_event(unsigned flags) override;
+    void moveTo(int x, int y) override;
+    Point position() override;
+    void sendButtons(unsigned flags) override;
 
   private:
     Connection &connection_;

@@ -78,53 +78,53 @@ class X11BackendTest : public testing::Test {
 };
 
 TEST_F(X11BackendTest, CombinationBelongsToOneRegistrationOfThisProgram) {
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_CONTROL, VK_F3));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1009, MOD_CONTROL, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 1008, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1009, MOD_CONTROL, VK_F3));
     // Identifiers are per owner: the same one with other keys is fine.
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_CONTROL, VK_F4));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1008, MOD_CONTROL, VK_F4));
     // Other modifiers make another combination.
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1010, MOD_CONTROL | MOD_ALT, VK_F3));
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1011, 0, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1010, MOD_CONTROL | MOD_ALT, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1011, 0, VK_F3));
 
-    hotkeys().UnregisterHotKey(ownerA, 1008);
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerB, 1009, MOD_CONTROL, VK_F3));
+    hotkeys().unregisterHotkey(ownerA, 1008);
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, MOD_CONTROL, VK_F3));
 }
 
 TEST_F(X11BackendTest, OnlyFunctionKeysAndControlOrAltRegister) {
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1, 0, 111));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 2, 0, 124));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 3, 0x0004 /* shift */, VK_F5));
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 4, 0, VK_F12));
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 5, MOD_ALT, VK_F1));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, 0, 111));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, 0, 124));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, 0x0004 /* shift */, VK_F5));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, 0, VK_F12));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, MOD_ALT, VK_F1));
 }
 
 TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregistered) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
     // Only the exact combination is ours.
     EXPECT_EQ(e2e::holdKey({QStringLiteral("alt"), QStringLiteral("F3")}), QStringLiteral("held"));
 
-    hotkeys().UnregisterHotKey(ownerA, 1008);
+    hotkeys().unregisterHotkey(ownerA, 1008);
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("held"));
 }
 
 TEST_F(X11BackendTest, UnregisteringWhatWasNeverRegisteredIsHarmless) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    hotkeys().UnregisterHotKey(ownerA, 1108);
-    hotkeys().UnregisterHotKey(ownerB, 1008);
-    hotkeys().UnregisterHotKey(nullptr, 0);
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    hotkeys().unregisterHotkey(ownerA, 1108);
+    hotkeys().unregisterHotkey(ownerB, 1008);
+    hotkeys().unregisterHotkey(nullptr, 0);
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerB, 7, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 7, MOD_CONTROL, VK_F3));
 }
 
 TEST_F(X11BackendTest, CombinationHeldByAnotherClientIsRefused) {
     std::unique_ptr<e2e::Helper> rival;
     ASSERT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F5")}, &rival), QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F5));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F5));
 
     rival->stop();
-    EXPECT_TRUE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F5));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F5));
 }
 
 TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
@@ -134,7 +134,7 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
     ASSERT_EQ(
         e2e::holdKey({QStringLiteral("--plain-only"), QStringLiteral("ctrl"), QStringLiteral("F7")}, &rival),
         QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().RegisterHotKey(ownerA, 1, MOD_CONTROL, VK_F7));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, MOD_CONTROL, VK_F7));
     rival->stop();
 
     // Had any variant stayed with us, a full grab would be refused.
@@ -142,8 +142,8 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
 }
 
 TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerB, 1008, MOD_ALT, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerB, 1008, MOD_ALT, VK_F3));
 
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     ASSERT_EQ(waitForPresses(1).size(), 1u);
@@ -163,7 +163,7 @@ TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
 }
 
 TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
     session_.pressKeys({QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
@@ -174,9 +174,9 @@ TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
 }
 
 TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1108, MOD_CONTROL, VK_F4));
-    hotkeys().UnregisterHotKey(ownerA, 1008);
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F4));
+    hotkeys().unregisterHotkey(ownerA, 1008);
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
     waitForPresses(2, 1000);
@@ -184,7 +184,7 @@ TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
 }
 
 TEST_F(X11BackendTest, HeldKeyDeliversEveryRepeatedPress) {
-    ASSERT_TRUE(hotkeys().RegisterHotKey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
     // Held past the keyboard's repeat delay, the server repeats the press.
     session_.keyDown(QStringLiteral("ctrl"));
     session_.keyDown(QStringLiteral("F3"));
@@ -197,13 +197,13 @@ TEST_F(X11BackendTest, HeldKeyDeliversEveryRepeatedPress) {
 }
 
 TEST_F(X11BackendTest, CursorPositionIsSetAndReadBack) {
-    mouse().SetCursorPos(100, 200);
-    EXPECT_EQ(mouse().GetCursorPos(), (Point{100, 200}));
+    mouse().moveTo(100, 200);
+    EXPECT_EQ(mouse().position(), (Point{100, 200}));
     EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{100, 200}));
 
     // A move made by someone else is read too.
     session_.movePointer(640, 33);
-    EXPECT_EQ(mouse().GetCursorPos(), (Point{640, 33}));
+    EXPECT_EQ(mouse().position(), (Point{640, 33}));
 }
 
 TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {
@@ -213,13 +213,13 @@ TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {
     e2e::Helper target(e2e::clickTargetPath(), {log});
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
 
-    mouse().SetCursorPos(300, 400);
-    mouse().mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
-    mouse().mouse_event(MOUSEEVENTF_RIGHTDOWN);
-    mouse().mouse_event(MOUSEEVENTF_RIGHTUP);
-    mouse().SetCursorPos(17, 1000);
+    mouse().moveTo(300, 400);
+    mouse().sendButtons(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    mouse().sendButtons(MOUSEEVENTF_RIGHTDOWN);
+    mouse().sendButtons(MOUSEEVENTF_RIGHTUP);
+    mouse().moveTo(17, 1000);
     // One call with every flag: bit order, whatever the caller meant.
-    mouse().mouse_event(MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_LEFTUP |
+    mouse().sendButtons(MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_LEFTUP |
                         MOUSEEVENTF_LEFTDOWN);
 
     const std::vector<e2e::Click> clicks = e2e::waitForClicks(log, 8, 3000);

@@ -52,20 +52,20 @@ class HelpPageTest : public QObject {
     void showsTheShippedChinesePageExplainingTheThreeTabs() {
         GuiFixture f;
         QVERIFY(QFile::copy(QStringLiteral(LUMO_HELP_PAGE), f.dir.filePath(QStringLiteral("help.html"))));
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QVERIFY(!main.helpPage->showsError());
         QCOMPARE(main.helpPage->address(), QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("help.html"))));
-        const QString text = main.wb2->toPlainText();
+        const QString text = main.helpBrowser->toPlainText();
         for (const char *tab : {"单点点击", "多点点击", "定时点击"})
             QVERIFY2(text.contains(QString::fromUtf8(tab)), tab);
     }
 
     void aMissingPageShowsTheErrorPage() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QVERIFY(main.helpPage->showsError());
-        QVERIFY(main.wb2->toPlainText().contains(QStringLiteral("无法显示此页")));
-        QVERIFY(main.wb2->toPlainText().contains(f.dir.filePath(QStringLiteral("help.html"))));
+        QVERIFY(main.helpBrowser->toPlainText().contains(QStringLiteral("无法显示此页")));
+        QVERIFY(main.helpBrowser->toPlainText().contains(f.dir.filePath(QStringLiteral("help.html"))));
     }
 
     void fetchesAnHttpPage() {

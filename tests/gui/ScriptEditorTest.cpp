@@ -27,15 +27,17 @@ struct Scripts {
         f.start();
         for (ScriptEditor *dialog :
              {static_cast<ScriptEditor *>(add()), static_cast<ScriptEditor *>(modify())})
-            dialog->setLoadScriptList([this] {
+            dialog->setReloadList([this] {
                 ++reloads;
-                f.main().LoadScriptList();
+                f.main().loadScriptList();
             });
     }
     ScriptList &list() { return *f.main().scriptList; }
-    void selectScript(int row) { list().lv2->setCurrentItem(list().lv2->topLevelItem(row)); }
-    TFrm_AddMP *add() { return f.forms->Frm_AddMP; }
-    TFrm_ModMP *modify() { return f.forms->Frm_ModMP; }
+    void selectScript(int row) {
+        list().scriptListView->setCurrentItem(list().scriptListView->topLevelItem(row));
+    }
+    AddScriptDialog *add() { return f.forms->addScriptDialog; }
+    ModifyScriptDialog *modify() { return f.forms->modifyScriptDialog; }
 
     // mplist, one list of column texts per row.
     QList<QStringList> rows() {
@@ -63,22 +65,22 @@ struct Scripts {
         return {columns[0], columns[1], columns[2], columns[3], columns[4], status};
     }
     void captureAt(int x, int y) {
-        f.fake.mouse.moveTo(x, y);
+        f.fake.mouse.userMovesTo(x, y);
         QVERIFY(f.fake.hotkeys.press(0, VK_F11));
     }
     QStringList boxTexts() const { return f.fake.messageBoxes.texts(); }
     // Saves a script through the add dialog with the steps as typed.
     void addScript(const QString &name, const QString &cycles, const QStringList &positions) {
         add()->openForNewScript();
-        add()->edt1->setText(name);
-        add()->edt2->setText(cycles);
-        add()->btn4->click();
+        add()->nameEdit->setText(name);
+        add()->cyclesEdit->setText(cycles);
+        add()->addStepButton->click();
         for (const QString &position : positions) {
-            f.forms->frm_addpoint->edt1->setText(position);
-            f.forms->frm_addpoint->btn1->click();
+            f.forms->addScriptAddStepEditor->positionEdit->setText(position);
+            f.forms->addScriptAddStepEditor->applyButton->click();
         }
-        f.forms->frm_addpoint->close();
-        add()->btn1->click();
+        f.forms->addScriptAddStepEditor->close();
+        add()->okButton->click();
     }
 };
 
@@ -96,27 +98,27 @@ class ScriptEditorTest : public QObject {
   private slots:
     void addFlowStoresTheStepsAndModifyStoresTheSameAgain() {
         Scripts s;
-        s.list().btn7Click();
+        s.list().onAddClicked();
         QVERIFY(s.add()->isVisible());
-        s.add()->edt1->setText(QStringLiteral("登录"));
-        s.add()->cbb1->setEditText(QStringLiteral("Ctrl+Alt"));
-        s.add()->cbb2->setEditText(QStringLiteral("F9"));
-        s.add()->edt2->setText(QStringLiteral("3"));
-        s.add()->btn4->click();
-        StepEditor &editor = *s.f.forms->frm_addpoint;
+        s.add()->nameEdit->setText(QStringLiteral("登录"));
+        s.add()->hotkeyModifierComboBox->setEditText(QStringLiteral("Ctrl+Alt"));
+        s.add()->hotkeyKeyComboBox->setEditText(QStringLiteral("F9"));
+        s.add()->cyclesEdit->setText(QStringLiteral("3"));
+        s.add()->addStepButton->click();
+        StepEditor &editor = *s.f.forms->addScriptAddStepEditor;
         QVERIFY(editor.isVisible());
         s.captureAt(100, 200);
-        editor.btn1->click();
+        editor.applyButton->click();
         s.captureAt(350, 80);
-        editor.cbb1->setEditText(QStringLiteral("右键双击"));
-        editor.cbb2->setEditText(QStringLiteral("500"));
-        editor.btn1->click();
+        editor.eventComboBox->setEditText(QStringLiteral("右键双击"));
+        editor.intervalComboBox->setEditText(QStringLiteral("500"));
+        editor.applyButton->click();
         s.captureAt(-7, 9);
-        editor.cbb1->setEditText(QStringLiteral("无点击"));
-        editor.btn1->click();
-        editor.btn2->click();
+        editor.eventComboBox->setEditText(QStringLiteral("无点击"));
+        editor.applyButton->click();
+        editor.closeButton->click();
         QVERIFY(!editor.isVisible());
-        s.add()->btn1->click();
+        s.add()->okButton->click();
 
         QVERIFY(!s.add()->isVisible());
         QCOMPARE(s.reloads, 1);
@@ -125,23 +127,23 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.table(),
                  QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
 
-        s.list().lv2->clearSelection();
-        s.list().btn8Click();
+        s.list().scriptListView->clearSelection();
+        s.list().onModifyClicked();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的项目.")});
         QCOMPARE(s.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&s.f.main()));
         QVERIFY(!s.modify()->isVisible());
 
         QCOMPARE(s.list().rows().size(), 1);
         s.selectScript(0);
-        s.list().btn8Click();
+        s.list().onModifyClicked();
         QVERIFY(s.modify()->isVisible());
-        QCOMPARE(s.modify()->edt1->text(), QStringLiteral("登录"));
-        QCOMPARE(s.modify()->cbb1->currentText(), QStringLiteral("Ctrl+Alt"));
-        QCOMPARE(s.modify()->cbb2->currentText(), QStringLiteral("F9"));
-        QCOMPARE(s.modify()->edt2->text(), QStringLiteral("3"));
-        QCOMPARE(positionsOf(*s.modify()->lv1),
+        QCOMPARE(s.modify()->nameEdit->text(), QStringLiteral("登录"));
+        QCOMPARE(s.modify()->hotkeyModifierComboBox->currentText(), QStringLiteral("Ctrl+Alt"));
+        QCOMPARE(s.modify()->hotkeyKeyComboBox->currentText(), QStringLiteral("F9"));
+        QCOMPARE(s.modify()->cyclesEdit->text(), QStringLiteral("3"));
+        QCOMPARE(positionsOf(*s.modify()->stepListView),
                  (QStringList{QStringLiteral("100,200"), QStringLiteral("350,80"), QStringLiteral("-7,9")}));
-        s.modify()->btn1->click();
+        s.modify()->okButton->click();
         QVERIFY(!s.modify()->isVisible());
         QCOMPARE(s.reloads, 2);
         QCOMPARE(s.table(),
@@ -152,27 +154,27 @@ class ScriptEditorTest : public QObject {
         Scripts s;
         s.addScript(QStringLiteral("a"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         s.selectScript(0);
-        s.list().btn10Click(); // enable: Ctrl+F6
+        s.list().onEnableClicked(); // enable: Ctrl+F6
         QVERIFY(s.list().isHotkeyHeld(QStringLiteral("1")));
-        s.list().lv2DblClick();
+        s.list().onListDoubleClicked();
         QVERIFY(s.modify()->isVisible());
-        s.modify()->btn5->click();
+        s.modify()->modifyStepButton->click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的点击坐标.")});
-        s.modify()->lv1->setCurrentItem(s.modify()->lv1->topLevelItem(1));
-        s.modify()->btn5->click();
-        StepEditor &modifyStep = *s.f.forms->Frm_ModPoint2;
+        s.modify()->stepListView->setCurrentItem(s.modify()->stepListView->topLevelItem(1));
+        s.modify()->modifyStepButton->click();
+        StepEditor &modifyStep = *s.f.forms->modifyScriptModifyStepEditor;
         QVERIFY(modifyStep.isVisible());
-        QCOMPARE(modifyStep.edt1->text(), QStringLiteral("2,2"));
+        QCOMPARE(modifyStep.positionEdit->text(), QStringLiteral("2,2"));
         s.captureAt(30, 40);
-        modifyStep.btn1->click();
-        s.modify()->btn4->click();
-        StepEditor &addStep = *s.f.forms->frm_mod_addpint;
+        modifyStep.applyButton->click();
+        s.modify()->addStepButton->click();
+        StepEditor &addStep = *s.f.forms->modifyScriptAddStepEditor;
         s.captureAt(50, 60);
-        addStep.btn1->click();
+        addStep.applyButton->click();
         addStep.close();
-        s.modify()->cbb1->setEditText(QStringLiteral("无"));
-        s.modify()->cbb2->setEditText(QStringLiteral("F10"));
-        s.modify()->btn1->click();
+        s.modify()->hotkeyModifierComboBox->setEditText(QStringLiteral("无"));
+        s.modify()->hotkeyKeyComboBox->setEditText(QStringLiteral("F10"));
+        s.modify()->okButton->click();
         QCOMPARE(s.table(), QStringList{QStringLiteral(
                                 "1|a|F10|1,1,左键单击,20|30,40,左键单击,20|50,60,左键单击,20||1")});
         // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
@@ -186,12 +188,12 @@ class ScriptEditorTest : public QObject {
     void okRefusesTheCycleCountFirstThenTheName() {
         Scripts s;
         s.add()->openForNewScript();
-        s.add()->edt2->setText(QStringLiteral("0"));
-        s.add()->btn1->click();
-        s.add()->edt2->clear();
-        s.add()->btn1->click();
-        s.add()->edt2->setText(QStringLiteral("1"));
-        s.add()->btn1->click();
+        s.add()->cyclesEdit->setText(QStringLiteral("0"));
+        s.add()->okButton->click();
+        s.add()->cyclesEdit->clear();
+        s.add()->okButton->click();
+        s.add()->cyclesEdit->setText(QStringLiteral("1"));
+        s.add()->okButton->click();
         QCOMPARE(s.boxTexts(),
                  (QStringList{QStringLiteral("请输入循环点击次数。"), QStringLiteral("请输入循环点击次数。"),
                               QStringLiteral("请输入多坐标点击的名称.")}));
@@ -199,7 +201,7 @@ class ScriptEditorTest : public QObject {
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(s.add()));
             QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
         }
-        QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(s.add()->edt1));
+        QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(s.add()->nameEdit));
         QVERIFY(s.add()->isVisible());
         QVERIFY(s.table().isEmpty());
         QCOMPARE(s.reloads, 0);
@@ -235,24 +237,24 @@ class ScriptEditorTest : public QObject {
                     {QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &lv1 = *s.modify()->lv1;
+        QTreeWidget &lv1 = *s.modify()->stepListView;
         const QStringList start{QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")};
         lv1.setCurrentItem(lv1.topLevelItem(0));
-        s.modify()->btn7->click();
+        s.modify()->moveStepUpButton->click();
         QCOMPARE(positionsOf(lv1), start);
         QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(0)});
         lv1.setCurrentItem(lv1.topLevelItem(2));
-        s.modify()->btn8->click();
+        s.modify()->moveStepDownButton->click();
         QCOMPARE(positionsOf(lv1), start);
-        s.modify()->btn7->click();
+        s.modify()->moveStepUpButton->click();
         QCOMPARE(positionsOf(lv1),
                  (QStringList{QStringLiteral("1,1"), QStringLiteral("3,3"), QStringLiteral("2,2")}));
         QCOMPARE(lv1.selectedItems().size(), 1);
         QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
-        s.modify()->btn8->click();
+        s.modify()->moveStepDownButton->click();
         QCOMPARE(positionsOf(lv1), start);
         QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
-        s.modify()->btn6->click();
+        s.modify()->deleteStepButton->click();
         QCOMPARE(positionsOf(lv1), (QStringList{QStringLiteral("1,1"), QStringLiteral("2,2")}));
         QVERIFY(s.boxTexts().isEmpty());
     }
@@ -260,21 +262,21 @@ class ScriptEditorTest : public QObject {
     void escAndCancelStoreNothingAndTheNextAddStartsEmpty() {
         Scripts s;
         s.add()->openForNewScript();
-        s.add()->edt1->setText(QStringLiteral("z"));
-        s.add()->cbb1->setEditText(QStringLiteral("Alt"));
-        s.add()->btn4->click();
-        s.f.forms->frm_addpoint->edt1->setText(QStringLiteral("4,4"));
-        s.f.forms->frm_addpoint->btn1->click();
-        s.f.forms->frm_addpoint->close();
-        QTest::keyClick(s.add()->lv1, Qt::Key_Escape);
+        s.add()->nameEdit->setText(QStringLiteral("z"));
+        s.add()->hotkeyModifierComboBox->setEditText(QStringLiteral("Alt"));
+        s.add()->addStepButton->click();
+        s.f.forms->addScriptAddStepEditor->positionEdit->setText(QStringLiteral("4,4"));
+        s.f.forms->addScriptAddStepEditor->applyButton->click();
+        s.f.forms->addScriptAddStepEditor->close();
+        QTest::keyClick(s.add()->stepListView, Qt::Key_Escape);
         QVERIFY(!s.add()->isVisible());
         QVERIFY(s.table().isEmpty());
         s.add()->openForNewScript();
-        QCOMPARE(s.add()->edt1->text(), QString());
-        QCOMPARE(s.add()->edt2->text(), QStringLiteral("1"));
-        QCOMPARE(s.add()->lv1->topLevelItemCount(), 0);
-        QCOMPARE(s.add()->cbb1->currentText(), QStringLiteral("Alt"));
-        s.add()->btn2->click();
+        QCOMPARE(s.add()->nameEdit->text(), QString());
+        QCOMPARE(s.add()->cyclesEdit->text(), QStringLiteral("1"));
+        QCOMPARE(s.add()->stepListView->topLevelItemCount(), 0);
+        QCOMPARE(s.add()->hotkeyModifierComboBox->currentText(), QStringLiteral("Alt"));
+        s.add()->cancelButton->click();
         QVERIFY(!s.add()->isVisible());
         QCOMPARE(s.reloads, 0);
     }
@@ -291,8 +293,9 @@ class ScriptEditorTest : public QObject {
         };
         for (ScriptEditor *dialog :
              {static_cast<ScriptEditor *>(s.add()), static_cast<ScriptEditor *>(s.modify())})
-            for (QWidget *control : QList<QWidget *>{dialog->edt1, dialog->cbb1, dialog->cbb2, dialog->edt2,
-                                                     dialog->lv1, dialog->btn4}) {
+            for (QWidget *control :
+                 QList<QWidget *>{dialog->nameEdit, dialog->hotkeyModifierComboBox, dialog->hotkeyKeyComboBox,
+                                  dialog->cyclesEdit, dialog->stepListView, dialog->addStepButton}) {
                 reopen(dialog);
                 QTest::keyClick(control, Qt::Key_Escape);
                 QVERIFY2(!dialog->isVisible(), qPrintable(control->objectName()));
@@ -316,7 +319,7 @@ class ScriptEditorTest : public QObject {
     void theCycleCountTakesFiveTypedDigits() {
         Scripts s;
         s.add()->openForNewScript();
-        QLineEdit &edt2 = *s.add()->edt2;
+        QLineEdit &edt2 = *s.add()->cyclesEdit;
         edt2.clear();
         QTest::keyClicks(&edt2, QStringLiteral("1a-2 34x567"));
         QCOMPARE(edt2.text(), QStringLiteral("12345"));
@@ -348,7 +351,7 @@ class ScriptEditorTest : public QObject {
         s.addScript(QStringLiteral("c"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &lv1 = *s.modify()->lv1;
+        QTreeWidget &lv1 = *s.modify()->stepListView;
         lv1.clearSelection();
         const QImage image = lv1.viewport()->grab().toImage();
         const auto colourOfRow = [&](int i) {

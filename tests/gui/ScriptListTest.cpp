@@ -41,7 +41,7 @@ QString conflictText(const QString &hotkey) {
 
 struct Tab {
     GuiFixture f;
-    TFrm_Main *main = nullptr;
+    MainWindow *main = nullptr;
     ScriptList *list = nullptr;
     QStringList played;
 
@@ -70,16 +70,16 @@ struct Tab {
         query.setParam(QStringLiteral("e"), QStringLiteral("1"));
         query.execute();
     }
-    QTreeWidgetItem *row(int i) { return list->lv2->topLevelItem(i); }
+    QTreeWidgetItem *row(int i) { return list->scriptListView->topLevelItem(i); }
     QString status(int i) { return row(i)->text(kColStatus); }
-    void select(int i) { list->lv2->setCurrentItem(row(i)); }
+    void select(int i) { list->scriptListView->setCurrentItem(row(i)); }
     void enable(int i) {
         select(i);
-        list->btn10->click();
+        list->enableButton->click();
     }
     void disable(int i) {
         select(i);
-        list->btn11->click();
+        list->disableButton->click();
     }
     QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
     bool scriptHeld(unsigned modifiers, unsigned vk) {
@@ -94,15 +94,15 @@ struct Tab {
     bool mainHolds(int id, unsigned modifiers, unsigned vk) {
         return f.fake.hotkeys.keyOf(main, id) == qMakePair(modifiers, vk);
     }
-    TFrm_shotkey &dialog() { return *static_cast<TFrm_shotkey *>(f.forms->Frm_shotkey); }
+    StopHotkeyDialog &dialog() { return *static_cast<StopHotkeyDialog *>(f.forms->stopHotkeyDialog); }
 };
 
 // The colour the list paints behind a row, away from its text.
 QColor drawnBackground(Tab &t, int row) {
-    t.list->lv2->clearSelection();
-    const QRect rect = t.list->lv2->visualItemRect(t.row(row));
-    const QImage image = t.list->lv2->viewport()->grab().toImage();
-    const QHeaderView &header = *t.list->lv2->header();
+    t.list->scriptListView->clearSelection();
+    const QRect rect = t.list->scriptListView->visualItemRect(t.row(row));
+    const QImage image = t.list->scriptListView->viewport()->grab().toImage();
+    const QHeaderView &header = *t.list->scriptListView->header();
     const int x = header.sectionPosition(kColHotkey) + header.sectionSize(kColHotkey) - 6;
     return image.pixelColor(x, rect.center().y());
 }
@@ -117,9 +117,9 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("甲"), QStringLiteral("Ctrl+F2"), QStringLiteral("100,200,左键单击,20|"),
               QStringLiteral("00"));
         t.add(QStringLiteral("乙"), QStringLiteral("F4"), QString(), QStringLiteral("3"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
 
-        QTreeWidget &lv2 = *t.list->lv2;
+        QTreeWidget &lv2 = *t.list->scriptListView;
         QCOMPARE(lv2.topLevelItemCount(), 2);
         const QList<int> widths{40, 120, 90, 70, 1, 100, 100};
         for (int c = 0; c < widths.size(); ++c)
@@ -138,12 +138,12 @@ class ScriptListTest : public QObject {
         QVERIFY(lv2.selectedItems().isEmpty());
 
         // The runner's lookup: the first row with that id text, exactly.
-        QCOMPARE(t.list->rowByHotkeyId(QStringLiteral("2"))->name, QStringLiteral("乙"));
-        QVERIFY(!t.list->rowByHotkeyId(QStringLiteral("02")));
+        QCOMPARE(t.list->rowById(QStringLiteral("2"))->name, QStringLiteral("乙"));
+        QVERIFY(!t.list->rowById(QStringLiteral("02")));
         QCOMPARE(t.list->rows().size(), 2);
 
         t.f.writeSettings(QStringLiteral("[setting]\nstophotkey=Ctrl+Alt+F9\n"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
         QCOMPARE(t.row(1)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
     }
@@ -151,7 +151,7 @@ class ScriptListTest : public QObject {
     void enableRegistersColoursAndPlaysDisableReleases() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         t.main->setWindowTitle(QStringLiteral("something else"));
 
         t.enable(0);
@@ -168,14 +168,14 @@ class ScriptListTest : public QObject {
 
         t.disable(0);
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QCOMPARE(drawnBackground(t, 0), t.list->lv2->palette().color(QPalette::Base));
+        QCOMPARE(drawnBackground(t, 0), t.list->scriptListView->palette().color(QPalette::Base));
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
         QVERIFY(t.boxTexts().isEmpty());
 
         // Nothing selected: the buttons only set the title.
-        t.list->lv2->clearSelection();
-        t.list->btn10->click();
-        t.list->btn11->click();
+        t.list->scriptListView->clearSelection();
+        t.list->enableButton->click();
+        t.list->disableButton->click();
         QVERIFY(!t.scriptHeld(kCtrl, vkF(2)));
         QVERIFY(t.boxTexts().isEmpty());
     }
@@ -187,9 +187,9 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("same key"), QStringLiteral("Ctrl+F7"));
         t.add(QStringLiteral("elsewhere"), QStringLiteral("Alt+F5"));
         t.add(QStringLiteral("no number"), QStringLiteral("Ctrl+Fx"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         t.f.fake.hotkeys.holdElsewhere(kAlt, vkF(5));
-        t.main->state().StartHotkeyRegistered = true;
+        t.main->state().startHotkeyRegistered = true;
 
         t.enable(0);
         QCOMPARE(t.f.fake.messageBoxes.shown().size(), size_t(1));
@@ -199,7 +199,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(box.flags, unsigned(MB_OK | MB_ICONWARNING));
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QVERIFY(!t.main->state().StartHotkeyRegistered);
+        QVERIFY(!t.main->state().startHotkeyRegistered);
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
 
         t.enable(1);
@@ -222,11 +222,11 @@ class ScriptListTest : public QObject {
     void failedReenableLeavesTheRowOff() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         t.enable(0);
         // The key is taken meanwhile by another program, then enabled again:
         // the old registration is gone, so the row must not read enabled.
-        t.f.fake.hotkeys.UnregisterHotKey(t.list, t.f.fake.hotkeys.registrations().back().id);
+        t.f.fake.hotkeys.unregisterHotkey(t.list, t.f.fake.hotkeys.registrations().back().id);
         t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(2));
         t.enable(0);
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F2"))});
@@ -238,23 +238,23 @@ class ScriptListTest : public QObject {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
         t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
 
-        t.list->btn9->click();
+        t.list->deleteButton->click();
         QCOMPARE(t.boxTexts(), QStringList{kSelectFirst});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
 
         t.enable(0);
         t.f.fake.messageBoxes.clear();
         t.f.fake.messageBoxes.answer(IDNO);
-        t.list->btn9->click();
+        t.list->deleteButton->click();
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("是否要删除选定的记录")});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_YESNO | MB_ICONQUESTION));
-        QCOMPARE(t.list->lv2->topLevelItemCount(), 2);
+        QCOMPARE(t.list->scriptListView->topLevelItemCount(), 2);
 
         t.f.fake.messageBoxes.answer(IDYES);
-        t.list->N8->trigger();
-        QCOMPARE(t.list->lv2->topLevelItemCount(), 1);
+        t.list->deleteAction->trigger();
+        QCOMPARE(t.list->scriptListView->topLevelItemCount(), 1);
         QCOMPARE(t.row(0)->text(kColName), QStringLiteral("b"));
         // The deleted script's key is free again.
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
@@ -267,7 +267,7 @@ class ScriptListTest : public QObject {
         t.f.fake.messageBoxes.clear();
         t.f.fake.messageBoxes.answer(IDYES);
         t.select(0);
-        t.list->btn9->click();
+        t.list->deleteButton->click();
         QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("是否要删除选定的记录"), kSelectFirst}));
     }
 
@@ -278,7 +278,7 @@ class ScriptListTest : public QObject {
         t.addWithId(single, QStringLiteral("as single"), QStringLiteral("Alt+F10"));
         t.addWithId(stop, QStringLiteral("as stop"), QStringLiteral("Alt+F11"));
         t.addWithId(QStringLiteral("900000"), QStringLiteral("big id"), QStringLiteral("Alt+F12"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
         QVERIFY(singleKey);
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
@@ -310,11 +310,11 @@ class ScriptListTest : public QObject {
     void reloadTellsWhichHotkeysAreHeld() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         t.enable(0);
 
         t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.status(1), QStringLiteral("未启用"));
@@ -323,7 +323,7 @@ class ScriptListTest : public QObject {
         // A modified hotkey text takes the old key's place.
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
                      QStringLiteral("1"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(8)));
@@ -334,7 +334,7 @@ class ScriptListTest : public QObject {
         t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(9));
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
                      QStringLiteral("1"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kAlt, vkF(8)));
@@ -344,30 +344,30 @@ class ScriptListTest : public QObject {
     void editorHooksAndDoubleClick() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         // Unset hooks do nothing.
         t.list->openAddEditor = {};
         t.list->openModifyEditor = {};
-        t.list->btn7->click();
-        t.list->btn8->click();
+        t.list->addButton->click();
+        t.list->modifyButton->click();
         QVERIFY(t.boxTexts().isEmpty());
 
         int adds = 0;
         int modifies = 0;
         t.list->openAddEditor = [&] { ++adds; };
         t.list->openModifyEditor = [&] { ++modifies; };
-        t.list->btn7->click();
+        t.list->addButton->click();
         QCOMPARE(adds, 1);
-        t.list->lv2DblClick();
+        t.list->onListDoubleClicked();
         QCOMPARE(modifies, 0);
         t.select(0);
-        const QPoint onRow = t.list->lv2->visualItemRect(t.row(0)).center();
-        QTest::mouseDClick(t.list->lv2->viewport(), Qt::RightButton, {}, onRow);
-        t.list->pm2->hide();
+        const QPoint onRow = t.list->scriptListView->visualItemRect(t.row(0)).center();
+        QTest::mouseDClick(t.list->scriptListView->viewport(), Qt::RightButton, {}, onRow);
+        t.list->contextMenu->hide();
         QCOMPARE(modifies, 0);
-        QTest::mouseDClick(t.list->lv2->viewport(), Qt::LeftButton, {}, onRow);
+        QTest::mouseDClick(t.list->scriptListView->viewport(), Qt::LeftButton, {}, onRow);
         QCOMPARE(modifies, 1);
-        t.list->btn8->click();
+        t.list->modifyButton->click();
         QCOMPARE(modifies, 2);
     }
 
@@ -387,25 +387,25 @@ class ScriptListTest : public QObject {
         QFETCH(QString, key);
         Tab t(stored.isEmpty() ? QString()
                                : QStringLiteral("[setting]\nstophotkey=") + stored + QLatin1Char('\n'));
-        TFrm_shotkey &d = t.dialog();
+        StopHotkeyDialog &d = t.dialog();
         QCOMPARE(d.windowTitle(), QStringLiteral("停止热键设置"));
-        d.FormShow();
-        QCOMPARE(d.cbb1->currentText(), modifier);
-        QCOMPARE(d.cbb2->currentText(), key);
+        d.loadStoredHotkey();
+        QCOMPARE(d.modifierComboBox->currentText(), modifier);
+        QCOMPARE(d.keyComboBox->currentText(), key);
     }
 
     void stopHotkeySaveStoresAnnouncesRefillsAndRegisters() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->LoadScriptList();
+        t.main->loadScriptList();
         t.enable(0);
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
 
-        TFrm_shotkey &d = t.dialog();
+        StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.cbb1->setCurrentText(QStringLiteral("Alt"));
-        d.cbb2->setCurrentText(QStringLiteral("F7"));
-        d.btn1->click();
+        d.modifierComboBox->setCurrentText(QStringLiteral("Alt"));
+        d.keyComboBox->setCurrentText(QStringLiteral("F7"));
+        d.okButton->click();
         QVERIFY(!d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=Alt+F7"));
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止.")});
@@ -421,16 +421,16 @@ class ScriptListTest : public QObject {
         // Saving unchanged succeeds again.
         t.f.fake.messageBoxes.clear();
         d.show();
-        d.btn1->click();
+        d.okButton->click();
         QCOMPARE(t.boxTexts().size(), 1);
         QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
 
         // The key of an enabled script: success, then the conflict; stored anyway.
         t.f.fake.messageBoxes.clear();
         d.show();
-        d.cbb1->setCurrentText(QStringLiteral("Ctrl"));
-        d.cbb2->setCurrentText(QStringLiteral("F2"));
-        d.btn1->click();
+        d.modifierComboBox->setCurrentText(QStringLiteral("Ctrl"));
+        d.keyComboBox->setCurrentText(QStringLiteral("F2"));
+        d.okButton->click();
         QCOMPARE(t.boxTexts(),
                  (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
                               QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")}));
@@ -441,29 +441,29 @@ class ScriptListTest : public QObject {
 
     void stopHotkeyDialogWithoutANumberStaysOpenAndKeepsTheOldKey() {
         Tab t;
-        TFrm_shotkey &d = t.dialog();
+        StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.cbb1->setCurrentText(QStringLiteral("无"));
-        d.cbb2->setCurrentText(QString());
-        d.btn1->click();
+        d.modifierComboBox->setCurrentText(QStringLiteral("无"));
+        d.keyComboBox->setCurrentText(QString());
+        d.okButton->click();
         QVERIFY(d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=\r\n"));
         QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
                                             QStringLiteral("'' is not a valid integer value.")}));
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
-        d.btn2->click();
+        d.cancelButton->click();
         QVERIFY(!d.isVisible());
     }
 
     void stopHotkeyDialogCancelAndEscStoreNothing() {
         Tab t(QStringLiteral("[setting]\nstophotkey=F6\n"));
         const QByteArray before = t.f.settingsBytes();
-        TFrm_shotkey &d = t.dialog();
+        StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.cbb2->setCurrentText(QStringLiteral("F1"));
+        d.keyComboBox->setCurrentText(QStringLiteral("F1"));
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
-        d.btn2->click();
+        d.cancelButton->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(t.f.settingsBytes(), before);
         QVERIFY(t.boxTexts().isEmpty());
@@ -475,9 +475,9 @@ class ScriptListTest : public QObject {
         bool sawModal = false;
         QTimer::singleShot(0, [&] {
             sawModal = QApplication::activeModalWidget() == &t.dialog();
-            t.dialog().btn2->click();
+            t.dialog().cancelButton->click();
         });
-        t.list->btn17->click();
+        t.list->stopHotkeyButton->click();
         QVERIFY(sawModal);
         QVERIFY(!t.dialog().isVisible());
     }

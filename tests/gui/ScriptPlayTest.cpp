@@ -24,7 +24,7 @@ constexpr unsigned vkF(int n) {
 
 struct Program {
     GuiFixture f;
-    TFrm_Main *main = &f.start();
+    MainWindow *main = &f.start();
 
     void add(const QString &id, const QString &hotkey, const QString &steps, const QString &cycles) {
         DbQuery query(main->context());
@@ -38,11 +38,11 @@ struct Program {
         query.execute();
     }
     void enableAll() {
-        main->LoadScriptList();
-        QTreeWidget &lv2 = *main->scriptList->lv2;
+        main->loadScriptList();
+        QTreeWidget &lv2 = *main->scriptList->scriptListView;
         for (int i = 0; i < lv2.topLevelItemCount(); ++i) {
             lv2.setCurrentItem(lv2.topLevelItem(i));
-            main->scriptList->btn10->click();
+            main->scriptList->enableButton->click();
         }
     }
     // Where the pointer went, one entry per step played.
@@ -107,7 +107,7 @@ class ScriptPlayTest : public QObject {
 
     void thePlayErrorIsOwnedByTheMainWindow() {
         Program p;
-        p.main->RunScriptSteps(QStringLiteral("3,4,左键单击|"), 1);
+        p.main->playSteps(QStringLiteral("3,4,左键单击|"), 1);
         QCOMPARE(p.moves(), QList<Point>{(Point{3, 4})});
         QCOMPARE(p.f.fake.messageBoxes.shown().size(), 1U);
         QCOMPARE(p.f.fake.messageBoxes.shown().front().owner.data(), p.main);

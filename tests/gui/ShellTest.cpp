@@ -29,15 +29,15 @@ const QString kProductTitle = QStringLiteral("Lumo鼠标自动点击器");
 
 // Opens the about box with open(), lets inspect() look at it while it is
 // shown, then presses its OK button; returns the box as it was.
-QPointer<TAboutBox> openAbout(const std::function<void()> &open,
-                              const std::function<void(TAboutBox &)> &inspect) {
-    QPointer<TAboutBox> seen;
+QPointer<AboutDialog> openAbout(const std::function<void()> &open,
+                                const std::function<void(AboutDialog &)> &inspect) {
+    QPointer<AboutDialog> seen;
     QTimer::singleShot(0, [&] {
-        seen = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
+        seen = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
         if (!seen)
             return;
         inspect(*seen);
-        QTest::mouseClick(seen->OKButton, Qt::LeftButton);
+        QTest::mouseClick(seen->okButton, Qt::LeftButton);
     });
     open();
     return seen;
@@ -50,12 +50,13 @@ class ShellTest : public QObject {
   private slots:
     void trayIconCarriesTheTitleAndTheFiveEntries() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        Tray &tray = *main.rztrycn1;
-        QCOMPARE(tray.rztrycn1->toolTip(), kTitle);
-        QVERIFY(!tray.rztrycn1->icon().isNull());
-        const QList<QAction *> entries = tray.pm1->actions();
-        const QList<QAction *> expected = {tray.N5, tray.N4, tray.N1, tray.N2, tray.N3};
+        MainWindow &main = f.start();
+        Tray &tray = *main.tray;
+        QCOMPARE(tray.trayIcon->toolTip(), kTitle);
+        QVERIFY(!tray.trayIcon->icon().isNull());
+        const QList<QAction *> entries = tray.trayMenu->actions();
+        const QList<QAction *> expected = {tray.webNavigationAction, tray.moreSoftwareAction,
+                                           tray.aboutAction, tray.restoreAction, tray.exitAction};
         QCOMPARE(entries, expected);
         const QStringList captions = {QStringLiteral("上网导航(&D)"), QStringLiteral("更多软件(&M)"),
                                       QStringLiteral("关于(&A)"), QStringLiteral("设置(&S)"),
@@ -73,17 +74,17 @@ class ShellTest : public QObject {
 
     void webLinksHandTheirPagesToTheShell() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        main.rztrycn1->N4->trigger();
-        main.rztrycn1->N5->trigger();
+        MainWindow &main = f.start();
+        main.tray->moreSoftwareAction->trigger();
+        main.tray->webNavigationAction->trigger();
         QCOMPARE(main.windowTitle(), kTitle);
-        QTest::mouseClick(main.btn4, Qt::LeftButton);
+        QTest::mouseClick(main.moreSoftwareButton, Qt::LeftButton);
         QCOMPARE(main.windowTitle(), kProductTitle);
         main.setWindowTitle(kTitle);
-        QTest::mouseClick(main.btn5, Qt::LeftButton);
+        QTest::mouseClick(main.feedbackButton, Qt::LeftButton);
         QCOMPARE(main.windowTitle(), kProductTitle);
-        QTest::mouseClick(main.img1, Qt::LeftButton);
-        QTest::mouseClick(main.lbl12, Qt::LeftButton);
+        QTest::mouseClick(main.bannerLabel, Qt::LeftButton);
+        QTest::mouseClick(main.homePageLinkLabel, Qt::LeftButton);
         QCOMPARE(f.fake.shell.opened,
                  QStringList({kHome, QStringLiteral("https://nav.lumoclick.example/"), kHome,
                               QStringLiteral("https://www.lumoclick.example/feedback/"), kHome, kHome}));
@@ -92,12 +93,12 @@ class ShellTest : public QObject {
 
     void exitFromTheTrayAsksAndEndsOnlyOnYes() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         int endings = 0;
         main.endProgram = [&] { ++endings; };
 
         f.fake.messageBoxes.answer(IDNO);
-        main.rztrycn1->N3->trigger();
+        main.tray->exitAction->trigger();
         QCOMPARE(endings, 0);
         QVERIFY(main.isVisible());
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t(1));
@@ -108,17 +109,17 @@ class ShellTest : public QObject {
         QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
 
         f.fake.messageBoxes.answer(IDYES);
-        main.rztrycn1->N3->trigger();
+        main.tray->exitAction->trigger();
         QCOMPARE(endings, 1);
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t(2));
     }
 
     void exitButtonAndCloseBoxCloseWithoutAsking() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         int endings = 0;
         main.endProgram = [&] { ++endings; };
-        QTest::mouseClick(main.btn6, Qt::LeftButton);
+        QTest::mouseClick(main.exitButton, Qt::LeftButton);
         QVERIFY(!main.isVisible());
         QCOMPARE(endings, 1);
         main.show();
@@ -132,12 +133,12 @@ class ShellTest : public QObject {
     // main window does, so a run below them cannot play on.
     void theUpdateWindowEndsTheMainWindowsWay() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         int endings = 0;
         main.endProgram = [&] { ++endings; };
-        TFrm_download &download = *f.forms->Frm_download;
-        download.btn1Click();
-        download.tmr1Timer();
+        UpdateDownloadWindow &download = *f.forms->updateDownloadWindow;
+        download.onCancelClicked();
+        download.onQuitTimer();
         download.show();
         download.close();
         QCOMPARE(endings, 3);
@@ -145,15 +146,15 @@ class ShellTest : public QObject {
 
     void keepOnTopFollowsTheBoxAcrossHideAndRestore() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        QTest::mouseClick(main.chk2, Qt::LeftButton);
-        QVERIFY(main.chk2->isChecked());
+        MainWindow &main = f.start();
+        QTest::mouseClick(main.keepOnTopCheckBox, Qt::LeftButton);
+        QVERIFY(main.keepOnTopCheckBox->isChecked());
         QVERIFY(f.fake.windows.isTopmost(&main));
         main.hideToTray();
-        main.N2Click();
+        main.onTrayRestoreTriggered();
         QVERIFY(!main.isMinimized());
         QVERIFY(f.fake.windows.isTopmost(&main));
-        QTest::mouseClick(main.chk2, Qt::LeftButton);
+        QTest::mouseClick(main.keepOnTopCheckBox, Qt::LeftButton);
         QVERIFY(!f.fake.windows.isTopmost(&main));
     }
 
@@ -161,41 +162,42 @@ class ShellTest : public QObject {
         if (QSystemTrayIcon::isSystemTrayAvailable())
             QSKIP("a tray host runs here");
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        QVERIFY(!main.rztrycn1->enabled());
+        MainWindow &main = f.start();
+        QVERIFY(!main.tray->enabled());
         main.hideToTray();
         QVERIFY(main.isMinimized());
         QVERIFY(main.isVisible());
-        main.rztrycn1->iconEvent(Tray::IconEvent::LeftDouble, {});
+        main.tray->iconEvent(Tray::IconEvent::LeftDouble, {});
         QVERIFY(!main.isMinimized());
         QVERIFY(main.isVisible());
     }
 
     void onlyDoubleClickAndRightReleaseAct() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        Tray &tray = *main.rztrycn1;
+        MainWindow &main = f.start();
+        Tray &tray = *main.tray;
         main.hideToTray();
         for (auto event : {Tray::IconEvent::LeftDown, Tray::IconEvent::LeftUp, Tray::IconEvent::RightDown,
                            Tray::IconEvent::RightDouble}) {
             tray.iconEvent(event, {40, 40});
             QVERIFY(main.isMinimized());
-            QVERIFY(!tray.pm1->isVisible());
+            QVERIFY(!tray.trayMenu->isVisible());
         }
 
         const QPoint pointer(300, 200);
         tray.iconEvent(Tray::IconEvent::RightUp, pointer);
-        QVERIFY(tray.pm1->isVisible());
+        QVERIFY(tray.trayMenu->isVisible());
         QVERIFY(tray.menuOpen());
-        QVERIFY(tray.pm1->geometry().contains(pointer + QPoint(1, 1)));
+        QVERIFY(tray.trayMenu->geometry().contains(pointer + QPoint(1, 1)));
         // Restore requests wait for the menu to close.
         tray.iconEvent(Tray::IconEvent::LeftDouble, pointer);
-        main.N2Click();
+        main.onTrayRestoreTriggered();
         QVERIFY(main.isMinimized());
 
         // "设置" chosen in the open menu restores all the same.
-        QTest::mouseClick(tray.pm1, Qt::LeftButton, {}, tray.pm1->actionGeometry(tray.N2).center());
-        QVERIFY(!tray.pm1->isVisible());
+        QTest::mouseClick(tray.trayMenu, Qt::LeftButton, {},
+                          tray.trayMenu->actionGeometry(tray.restoreAction).center());
+        QVERIFY(!tray.trayMenu->isVisible());
         QVERIFY(!tray.menuOpen());
         QVERIFY(!main.isMinimized());
         QVERIFY(main.isVisible());
@@ -203,33 +205,33 @@ class ShellTest : public QObject {
 
     void aboutBoxIsFreshAtEveryOpening() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        TAboutBox *first = nullptr;
-        const QPointer<TAboutBox> firstSeen =
-            openAbout([&] { main.rztrycn1->N1->trigger(); },
-                      [&](TAboutBox &box) {
+        MainWindow &main = f.start();
+        AboutDialog *first = nullptr;
+        const QPointer<AboutDialog> firstSeen =
+            openAbout([&] { main.tray->aboutAction->trigger(); },
+                      [&](AboutDialog &box) {
                           first = &box;
                           QCOMPARE(box.parentWidget(), nullptr);
                           QCOMPARE(box.windowTitle(), QStringLiteral("关于"));
                           QCOMPARE(box.size(), QSize(416, 222));
-                          QCOMPARE(box.ProductName->text(), kTitle);
-                          QCOMPARE(box.Version->text(), QStringLiteral("版本:1.0"));
-                          QCOMPARE(box.Comments->text(), kHome);
-                          QCOMPARE(box.lbl1->text(), QStringLiteral("Tarvik软件工作室出品"));
-                          QVERIFY(box.OKButton->isDefault());
-                          QTest::mouseClick(box.ProgramIcon, Qt::LeftButton);
-                          QTest::mouseClick(box.Comments, Qt::LeftButton);
+                          QCOMPARE(box.productNameLabel->text(), kTitle);
+                          QCOMPARE(box.versionLabel->text(), QStringLiteral("版本:1.0"));
+                          QCOMPARE(box.homePageLinkLabel->text(), kHome);
+                          QCOMPARE(box.makerLabel->text(), QStringLiteral("Tarvik软件工作室出品"));
+                          QVERIFY(box.okButton->isDefault());
+                          QTest::mouseClick(box.programIconLabel, Qt::LeftButton);
+                          QTest::mouseClick(box.homePageLinkLabel, Qt::LeftButton);
                           // A mark that a reused box would still carry.
-                          box.ProductName->setText(QStringLiteral("changed"));
+                          box.productNameLabel->setText(QStringLiteral("changed"));
                       });
         QVERIFY(first);
         QVERIFY2(firstSeen.isNull(), "the first box outlived its closing");
         QCOMPARE(f.fake.shell.opened, QStringList({kHome, kHome}));
 
         QString secondName;
-        const QPointer<TAboutBox> secondSeen =
-            openAbout([&] { QTest::mouseClick(main.btn2, Qt::LeftButton); },
-                      [&](TAboutBox &box) { secondName = box.ProductName->text(); });
+        const QPointer<AboutDialog> secondSeen =
+            openAbout([&] { QTest::mouseClick(main.aboutButton, Qt::LeftButton); },
+                      [&](AboutDialog &box) { secondName = box.productNameLabel->text(); });
         QCOMPARE(secondName, kTitle);
         QVERIFY(secondSeen.isNull());
         QCOMPARE(main.windowTitle(), kProductTitle);
@@ -237,14 +239,14 @@ class ShellTest : public QObject {
 
     void aboutBoxClosedByItsCloseBoxIsFreed() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        QPointer<TAboutBox> box;
+        MainWindow &main = f.start();
+        QPointer<AboutDialog> box;
         QTimer::singleShot(0, [&] {
-            box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
+            box = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
             if (box)
                 box->close();
         });
-        main.N1Click();
+        main.onTrayAboutTriggered();
         QVERIFY(!box);
         QVERIFY(main.isVisible());
     }

@@ -31,7 +31,7 @@ int leftClicks(const fake::FakeMouse &mouse) {
 
 struct Clicker {
     GuiFixture f;
-    TFrm_Main *main = nullptr;
+    MainWindow *main = nullptr;
     QStringList panel2;
 
     explicit Clicker(const QString &settings = {}) {
@@ -41,7 +41,7 @@ struct Clicker {
     }
     SinglePointPanel &panel() { return *main->singlePoint; }
     void press() { QVERIFY(f.fake.hotkeys.press(kCtrl, kF3)); }
-    QString status(int i) { return main->stat1->panelText(i); }
+    QString status(int i) { return main->statusBar->panelText(i); }
 };
 
 } // namespace
@@ -66,8 +66,8 @@ class SinglePointTest : public QObject {
                  (QStringList{QStringLiteral("点击次数:0"), QStringLiteral("点击次数:1"),
                               QStringLiteral("点击次数:2"), QStringLiteral("点击次数:3")}));
         QCOMPARE(counters.last(), QStringLiteral("点击次数:3"));
-        QVERIFY(!c.main->state().ClickerRunning);
-        QCOMPARE(c.main->state().ClickCount, 0);
+        QVERIFY(!c.main->state().clickerRunning);
+        QCOMPARE(c.main->state().clickCount, 0);
         // The ticks are one second apart.
         const auto calls = c.f.fake.mouse.buttonCalls();
         QCOMPARE(calls[2].timeMs - calls[0].timeMs, qint64(1000));
@@ -90,18 +90,18 @@ class SinglePointTest : public QObject {
         c.f.fake.advance(5000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 1);
         QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
-        QVERIFY(!c.main->state().ClickerRunning);
+        QVERIFY(!c.main->state().clickerRunning);
     }
 
     void shortSpeedsBurst152ClicksAndLimitTwoEndsAfter456() {
         Clicker c(QStringLiteral("[setting]\ntime=0.010\nclick=2\n"));
-        QCOMPARE(c.main->state().ClickInterval, 10);
+        QCOMPARE(c.main->state().clickIntervalMs, 10);
         c.press();
         c.f.fake.advance(10);
         QCOMPARE(leftClicks(c.f.fake.mouse), 152);
         c.f.fake.advance(1000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 456);
-        QVERIFY(!c.main->state().ClickerRunning);
+        QVERIFY(!c.main->state().clickerRunning);
     }
 
     void oneHundredMillisecondsIsTheFirstIntervalWithoutABurst() {
@@ -113,24 +113,24 @@ class SinglePointTest : public QObject {
 
     void fixedCoordinatesMoveThePointerUnlessOneIsNoNumber() {
         Clicker c(QStringLiteral("[setting]\nxpos=100\nypos=250\nclick=0\n"));
-        c.f.fake.mouse.moveTo(7, 8);
+        c.f.fake.mouse.userMovesTo(7, 8);
         // Off at every start, although the file holds X and Y.
-        QVERIFY(!c.panel().chk1->isChecked());
-        QVERIFY(!c.panel().edt2->isEnabled() && !c.panel().edt3->isEnabled());
-        QCOMPARE(c.panel().edt2->text(), QStringLiteral("100"));
-        c.panel().chk1->click();
-        QVERIFY(c.panel().edt2->isEnabled() && c.panel().edt3->isEnabled());
+        QVERIFY(!c.panel().fixedPositionCheckBox->isChecked());
+        QVERIFY(!c.panel().fixedXEdit->isEnabled() && !c.panel().fixedYEdit->isEnabled());
+        QCOMPARE(c.panel().fixedXEdit->text(), QStringLiteral("100"));
+        c.panel().fixedPositionCheckBox->click();
+        QVERIFY(c.panel().fixedXEdit->isEnabled() && c.panel().fixedYEdit->isEnabled());
         c.press();
         c.f.fake.advance(1000);
         QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{100, 250}));
-        c.panel().edt3->clear();
+        c.panel().fixedYEdit->clear();
         c.f.fake.mouse.clearCalls();
-        c.f.fake.mouse.moveTo(7, 8);
+        c.f.fake.mouse.userMovesTo(7, 8);
         c.f.fake.advance(1000);
         QCOMPARE(c.f.fake.mouse.calls().size(), c.f.fake.mouse.buttonCalls().size());
         QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{7, 8}));
-        c.panel().chk1->click();
-        QVERIFY(!c.panel().edt2->isEnabled());
+        c.panel().fixedPositionCheckBox->click();
+        QVERIFY(!c.panel().fixedXEdit->isEnabled());
     }
 
     void startStopStartKeepsCounting() {
@@ -138,24 +138,24 @@ class SinglePointTest : public QObject {
         c.press();
         c.f.fake.advance(2000);
         c.press();
-        QVERIFY(!c.main->state().ClickerRunning);
+        QVERIFY(!c.main->state().clickerRunning);
         c.f.fake.advance(3000);
         c.press();
         c.f.fake.advance(1000);
         QCOMPARE(c.status(2), QStringLiteral("点击次数:2"));
-        QCOMPARE(c.main->state().ClickCount, 3);
+        QCOMPARE(c.main->state().clickCount, 3);
     }
 
     void anEmptyOrNonNumericLimitMeansNoLimit() {
         Clicker c(QStringLiteral("[setting]\nclick=\n"));
-        QCOMPARE(c.panel().edt1->text(), QString());
+        QCOMPARE(c.panel().clickLimitEdit->text(), QString());
         c.press();
         c.f.fake.advance(5000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 5);
-        c.panel().edt1->setText(QStringLiteral("x"));
+        c.panel().clickLimitEdit->setText(QStringLiteral("x"));
         c.f.fake.advance(2000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 7);
-        QVERIFY(c.main->state().ClickerRunning);
+        QVERIFY(c.main->state().clickerRunning);
         QVERIFY(c.f.fake.messageBoxes.shown().empty());
     }
 
@@ -163,46 +163,46 @@ class SinglePointTest : public QObject {
         Clicker c;
         QVERIFY(c.f.fake.hotkeys.press(0, 117));
         QCOMPARE(c.main->state().stopRequest, QStringLiteral("1"));
-        QVERIFY(!c.main->state().ClickerRunning);
+        QVERIFY(!c.main->state().clickerRunning);
     }
 
     void loadingWithoutAFileGivesTheDefaultsAndCreatesNothing() {
         Clicker c;
         SinglePointPanel &p = c.panel();
-        QCOMPARE(p.cbb1->currentText(), QStringLiteral("左键"));
-        QCOMPARE(p.cbb2->currentText(), QStringLiteral("单击"));
-        QCOMPARE(p.cbb3->currentText(), QStringLiteral("1"));
-        QCOMPARE(p.cbb4->currentText(), QStringLiteral("Ctrl"));
-        QCOMPARE(p.cbb5->currentText(), QStringLiteral("F3"));
-        QCOMPARE(p.edt1->text(), QStringLiteral("100"));
-        QCOMPARE(p.edt2->text(), QStringLiteral("0"));
-        QCOMPARE(p.edt3->text(), QStringLiteral("0"));
-        QVERIFY(!p.chk1->isChecked());
-        QVERIFY(!p.edt2->isEnabled());
-        QCOMPARE(c.main->state().ClickInterval, 1000);
+        QCOMPARE(p.mouseButtonComboBox->currentText(), QStringLiteral("左键"));
+        QCOMPARE(p.clickKindComboBox->currentText(), QStringLiteral("单击"));
+        QCOMPARE(p.speedComboBox->currentText(), QStringLiteral("1"));
+        QCOMPARE(p.hotkeyModifierComboBox->currentText(), QStringLiteral("Ctrl"));
+        QCOMPARE(p.hotkeyKeyComboBox->currentText(), QStringLiteral("F3"));
+        QCOMPARE(p.clickLimitEdit->text(), QStringLiteral("100"));
+        QCOMPARE(p.fixedXEdit->text(), QStringLiteral("0"));
+        QCOMPARE(p.fixedYEdit->text(), QStringLiteral("0"));
+        QVERIFY(!p.fixedPositionCheckBox->isChecked());
+        QVERIFY(!p.fixedXEdit->isEnabled());
+        QCOMPARE(c.main->state().clickIntervalMs, 1000);
         QVERIFY(!c.f.settingsExist());
     }
 
     void savingWritesTheEightKeysInGbkAndConfirms() {
         Clicker c;
         SinglePointPanel &p = c.panel();
-        p.cbb1->setCurrentText(QStringLiteral("右键"));
-        p.cbb2->setCurrentText(QStringLiteral("双击"));
-        p.cbb3->setCurrentText(QStringLiteral("0.5"));
-        p.cbb4->setCurrentText(QStringLiteral("无"));
-        p.cbb5->setCurrentText(QStringLiteral("F3"));
-        p.edt1->setText(QStringLiteral("7"));
-        p.edt2->setText(QStringLiteral("11"));
-        p.edt3->setText(QStringLiteral("22"));
-        c.main->state().ClickCount = 5;
-        p.btn1->click();
+        p.mouseButtonComboBox->setCurrentText(QStringLiteral("右键"));
+        p.clickKindComboBox->setCurrentText(QStringLiteral("双击"));
+        p.speedComboBox->setCurrentText(QStringLiteral("0.5"));
+        p.hotkeyModifierComboBox->setCurrentText(QStringLiteral("无"));
+        p.hotkeyKeyComboBox->setCurrentText(QStringLiteral("F3"));
+        p.clickLimitEdit->setText(QStringLiteral("7"));
+        p.fixedXEdit->setText(QStringLiteral("11"));
+        p.fixedYEdit->setText(QStringLiteral("22"));
+        c.main->state().clickCount = 5;
+        p.saveButton->click();
         const QByteArray expected = QByteArray("[setting]\r\nbtn1=") + toGbk(QStringLiteral("右键")) +
                                     "\r\nbtn_type=" + toGbk(QStringLiteral("双击")) +
                                     "\r\ntime=0.5\r\nhotkey1=" + toGbk(QStringLiteral("无")) +
                                     "\r\nhotkey2=F3\r\nclick=7\r\nxpos=11\r\nypos=22\r\n";
         QCOMPARE(c.f.settingsBytes(), expected);
-        QCOMPARE(c.main->state().ClickInterval, 500);
-        QCOMPARE(c.main->state().ClickCount, 0);
+        QCOMPARE(c.main->state().clickIntervalMs, 500);
+        QCOMPARE(c.main->state().clickCount, 0);
         QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008), std::make_optional(qMakePair(0u, 114u)));
         QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
@@ -216,8 +216,8 @@ class SinglePointTest : public QObject {
     void aSaveWhoseHotkeyConflictsWritesNothing() {
         Clicker c;
         c.f.fake.hotkeys.holdElsewhere(kCtrl, 120);
-        c.panel().cbb5->setCurrentText(QStringLiteral("F9"));
-        c.panel().btn1->click();
+        c.panel().hotkeyKeyComboBox->setCurrentText(QStringLiteral("F9"));
+        c.panel().saveButton->click();
         QVERIFY(!c.f.settingsExist());
         QVERIFY(!c.f.fake.hotkeys.isRegistered(c.main, 1008));
         QCOMPARE(c.f.fake.messageBoxes.texts(),
@@ -228,9 +228,9 @@ class SinglePointTest : public QObject {
         Clicker c;
         // A folder where the file should be: no write can replace it.
         QVERIFY(QDir().mkdir(c.f.settingsPath()));
-        c.panel().cbb3->setCurrentText(QStringLiteral("2"));
-        c.main->state().ClickCount = 5;
-        c.panel().btn1->click();
+        c.panel().speedComboBox->setCurrentText(QStringLiteral("2"));
+        c.main->state().clickCount = 5;
+        c.panel().saveButton->click();
         QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
         QVERIFY2(box.text.contains(QStringLiteral("Unable to write to ") +
@@ -238,8 +238,8 @@ class SinglePointTest : public QObject {
                  qPrintable(box.text));
         QVERIFY(box.flags & MB_ICONERROR);
         // The steps after the failed write are not taken.
-        QCOMPARE(c.main->state().ClickInterval, 1000);
-        QCOMPARE(c.main->state().ClickCount, 5);
+        QCOMPARE(c.main->state().clickIntervalMs, 1000);
+        QCOMPARE(c.main->state().clickCount, 5);
         QVERIFY(QFileInfo(c.f.settingsPath()).isDir());
     }
 
@@ -247,9 +247,9 @@ class SinglePointTest : public QObject {
         Clicker c(QStringLiteral("[setting]\nclick=0\n"));
         c.press();
         c.f.fake.advance(3000);
-        c.panel().cbb3->setCurrentText(QStringLiteral("2"));
-        c.panel().btn1->click();
-        QCOMPARE(c.main->state().ClickCount, 0);
+        c.panel().speedComboBox->setCurrentText(QStringLiteral("2"));
+        c.panel().saveButton->click();
+        QCOMPARE(c.main->state().clickCount, 0);
         QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 1000);
         c.f.fake.advance(1000);
         QCOMPARE(c.status(2), QStringLiteral("点击次数:0"));
@@ -260,8 +260,8 @@ class SinglePointTest : public QObject {
         c.press();
         c.f.fake.advance(1000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 1);
-        c.panel().cbb3->setCurrentText(QStringLiteral("0.010"));
-        c.panel().btn1->click();
+        c.panel().speedComboBox->setCurrentText(QStringLiteral("0.010"));
+        c.panel().saveButton->click();
         c.f.fake.advance(999);
         QCOMPARE(leftClicks(c.f.fake.mouse), 1);
         c.f.fake.advance(1);
@@ -275,17 +275,17 @@ class SinglePointTest : public QObject {
 
     void fractionsNotInTheTableKeepTheInterval() {
         Clicker c;
-        c.panel().cbb3->setCurrentText(QStringLiteral("0.01"));
-        c.panel().btn1->click();
-        QCOMPARE(c.main->state().ClickInterval, 1000);
-        c.panel().cbb3->setCurrentText(QStringLiteral("3"));
-        c.panel().btn1->click();
-        QCOMPARE(c.main->state().ClickInterval, 3000);
+        c.panel().speedComboBox->setCurrentText(QStringLiteral("0.01"));
+        c.panel().saveButton->click();
+        QCOMPARE(c.main->state().clickIntervalMs, 1000);
+        c.panel().speedComboBox->setCurrentText(QStringLiteral("3"));
+        c.panel().saveButton->click();
+        QCOMPARE(c.main->state().clickIntervalMs, 3000);
     }
 
     void theDigitFilterDropsTypedNonDigits() {
         Clicker c;
-        QLineEdit *edit = c.panel().edt1;
+        QLineEdit *edit = c.panel().clickLimitEdit;
         edit->setText(QStringLiteral("12"));
         edit->setFocus();
         edit->end(false);

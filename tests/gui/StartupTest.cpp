@@ -24,7 +24,7 @@ class StartupTest : public QObject {
         const QList<QObject *> all = f.forms->all();
         QCOMPARE(all.size(), 16);
         for (int i = 0; i < all.size(); ++i)
-            QCOMPARE(all[i]->objectName(), Forms::creationOrder()[i]);
+            QCOMPARE(all[i]->objectName(), AppWindows::creationOrder()[i]);
         QVERIFY(f.main().isVisible());
         for (QObject *form : all.mid(1))
             if (auto *widget = qobject_cast<QWidget *>(form))
@@ -33,37 +33,37 @@ class StartupTest : public QObject {
 
     void dressesTheMainWindow() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QCOMPARE(main.windowTitle(), QStringLiteral("Tarvik鼠标点击器V1.0"));
         QCOMPARE(main.size(), QSize(549, 401));
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(main.img1->pixmap().size() == QSize(549, 82));
-        QCOMPARE(main.pgc1->geometry(), QRect(3, 90, 543, 289));
-        QCOMPARE(main.pgc1->count(), 4);
+        QVERIFY(main.bannerLabel->pixmap().size() == QSize(549, 82));
+        QCOMPARE(main.tabWidget->geometry(), QRect(3, 90, 543, 289));
+        QCOMPARE(main.tabWidget->count(), 4);
         const QStringList captions = {QStringLiteral("单点点击(&S)"), QStringLiteral("多点点击(&M)"),
                                       QStringLiteral("定时点击(&T)"), QStringLiteral("软件使用方法(&H)")};
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(main.pgc1->tabText(i), captions[i]);
-            QVERIFY(!main.pgc1->tabIcon(i).isNull());
+            QCOMPARE(main.tabWidget->tabText(i), captions[i]);
+            QVERIFY(!main.tabWidget->tabIcon(i).isNull());
         }
-        QCOMPARE(main.pgc1->currentWidget(), main.ts2);
-        QCOMPARE(main.chk2->text(), QStringLiteral("窗口置顶"));
-        QVERIFY(!main.chk2->isChecked());
-        QCOMPARE(main.stat1->panelRect(0).width() + 2, 160);
-        QCOMPARE(main.stat1->panelRect(1).width() + 2, 180);
-        QCOMPARE(main.stat1->panelRect(2).width() + 2, 190);
-        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(main.stat1->panelText(2), QString());
+        QCOMPARE(main.tabWidget->currentWidget(), main.scriptsTab);
+        QCOMPARE(main.keepOnTopCheckBox->text(), QStringLiteral("窗口置顶"));
+        QVERIFY(!main.keepOnTopCheckBox->isChecked());
+        QCOMPARE(main.statusBar->panelRect(0).width() + 2, 160);
+        QCOMPARE(main.statusBar->panelRect(1).width() + 2, 180);
+        QCOMPARE(main.statusBar->panelRect(2).width() + 2, 190);
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(main.statusBar->panelText(2), QString());
         // The link now sits in panel 1.
-        QCOMPARE(main.lbl12->parentWidget(), static_cast<QWidget *>(main.stat1));
-        QCOMPARE(main.lbl12->geometry(),
-                 QRect(main.stat1->panelRect(1).left(), main.stat1->panelRect(1).top() + 2, 190, 13));
-        QVERIFY(main.lbl12->text().startsWith(QStringLiteral("http")));
+        QCOMPARE(main.homePageLinkLabel->parentWidget(), static_cast<QWidget *>(main.statusBar));
+        QCOMPARE(main.homePageLinkLabel->geometry(),
+                 QRect(main.statusBar->panelRect(1).left(), main.statusBar->panelRect(1).top() + 2, 190, 13));
+        QVERIFY(main.homePageLinkLabel->text().startsWith(QStringLiteral("http")));
     }
 
     void registersTheSinglePointHotkeyThenTheStopHotkey() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         const std::vector<fake::HotkeyCall> registered = f.fake.hotkeys.registrations();
         QCOMPARE(registered.size(), std::size_t(2));
         QCOMPARE(registered[0].id, 1008);
@@ -73,7 +73,7 @@ class StartupTest : public QObject {
         QCOMPARE(registered[1].id, 1108);
         QCOMPARE(registered[1].modifiers, 0u);
         QCOMPARE(registered[1].vk, 117u);
-        QVERIFY(main.state().StartHotkeyRegistered);
+        QVERIFY(main.state().startHotkeyRegistered);
         QVERIFY(f.fake.messageBoxes.shown().empty());
         QVERIFY(!f.settingsExist());
     }
@@ -81,14 +81,14 @@ class StartupTest : public QObject {
     void aConflictShowsTheMessageAndLeavesTheHotkeyUnregistered() {
         GuiFixture f;
         f.fake.hotkeys.holdElsewhere(MOD_CONTROL, 114);
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&main));
-        QVERIFY(!main.state().StartHotkeyRegistered);
+        QVERIFY(!main.state().startHotkeyRegistered);
         QVERIFY(!f.fake.hotkeys.isRegistered(&main, 1008));
         // Start-up goes on: the stop hotkey is registered after it.
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1108));
@@ -97,12 +97,12 @@ class StartupTest : public QObject {
     void theStopHotkeyClashingWithTheSinglePointHotkeyFails() {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\nhotkey1=Ctrl\nhotkey2=F9\nstophotkey=Ctrl+F9\n"));
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1008));
         QVERIFY(!f.fake.hotkeys.isRegistered(&main, 1108));
         QCOMPARE(f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")});
-        QVERIFY(!main.state().StartHotkeyRegistered);
+        QVERIFY(!main.state().startHotkeyRegistered);
     }
 
     void anAltConflictUsesTheInformationIcon() {
@@ -117,36 +117,36 @@ class StartupTest : public QObject {
     void aBadKeyWordSkipsTheRestOfStartUp() {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\nhotkey2=Fx\n"));
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("'x' is not a valid integer value."));
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
         QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
         QVERIFY(f.fake.hotkeys.registrations().empty());
-        QVERIFY(!main.state().StartHotkeyRegistered);
+        QVERIFY(!main.state().startHotkeyRegistered);
         QVERIFY(main.isVisible());
     }
 
     void aBadSpeedTextSkipsTheHotkeysUntilASaveWithAGoodOne() {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\ntime=abc\n"));
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         QCOMPARE(f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("'abc' is not a valid integer value.")});
         QVERIFY(f.fake.hotkeys.registrations().empty());
-        main.singlePoint->cbb3->setCurrentText(QStringLiteral("1"));
-        main.singlePoint->btn1->click();
+        main.singlePoint->speedComboBox->setCurrentText(QStringLiteral("1"));
+        main.singlePoint->saveButton->click();
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1008));
-        QCOMPARE(main.state().ClickInterval, 1000);
+        QCOMPARE(main.state().clickIntervalMs, 1000);
     }
 
     void theSchedulerTickRestoresTheStatusAndSetsItsTitle() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
-        main.stat1->setPanelText(0, QStringLiteral("状态:点击器已经启动"));
+        MainWindow &main = f.start();
+        main.statusBar->setPanelText(0, QStringLiteral("状态:点击器已经启动"));
         f.fake.advance(1000);
-        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
         QVERIFY(main.windowTitle() != QStringLiteral("Tarvik鼠标点击器V1.0"));
         QVERIFY(!main.windowTitle().isEmpty());
     }

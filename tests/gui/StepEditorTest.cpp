@@ -16,7 +16,7 @@ using lumo::test::GuiFixture;
 
 namespace {
 
-using EditorOf = StepEditor *(*)(Forms &);
+using EditorOf = StepEditor *(*)(AppWindows &);
 
 // A parent's step list view as "position event interval" lines.
 QStringList rowsOf(const QTreeWidget &lv1) {
@@ -44,16 +44,16 @@ struct Editing {
         return *editor;
     }
     void captureAt(int x, int y) {
-        f.fake.mouse.moveTo(x, y);
+        f.fake.mouse.userMovesTo(x, y);
         QVERIFY(f.fake.hotkeys.press(0, VK_F11));
     }
 };
 
 void addStep(StepEditor &editor, const QString &position, const QString &event, const QString &interval) {
-    editor.edt1->setText(position);
-    editor.cbb1->setEditText(event);
-    editor.cbb2->setEditText(interval);
-    editor.btn1->click();
+    editor.positionEdit->setText(position);
+    editor.eventComboBox->setEditText(event);
+    editor.intervalComboBox->setEditText(interval);
+    editor.applyButton->click();
 }
 
 } // namespace
@@ -78,21 +78,21 @@ class StepEditorTest : public QObject {
         const QString sizable = QStringLiteral("sizable");
         const QString fixed = QStringLiteral("fixed");
         // clang-format off
-        QTest::newRow("Tfrm_addpoint") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addpoint; })
+        QTest::newRow("Tfrm_addpoint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptAddStepEditor; })
                                        << true << 1008 << true << a << 1000 << true << true << fixedMin;
-        QTest::newRow("TFrm_ModPoint") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModPoint; })
+        QTest::newRow("TFrm_ModPoint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptModifyStepEditor; })
                                        << false << 1008 << false << b << 500 << true << false << sizable;
-        QTest::newRow("Tfrm_mod_addpint") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_mod_addpint; })
+        QTest::newRow("Tfrm_mod_addpint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptAddStepEditor; })
                                           << true << 1008 << true << a << 1000 << false << true << sizable;
-        QTest::newRow("TFrm_ModPoint2") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModPoint2; })
+        QTest::newRow("TFrm_ModPoint2") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptModifyStepEditor; })
                                         << false << 1081 << false << b << 500 << true << false << fixed;
-        QTest::newRow("Tfrm_addpoint1") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addpoint1; })
+        QTest::newRow("Tfrm_addpoint1") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskAddStepEditor; })
                                         << true << 1082 << true << b << 500 << true << false << fixed;
-        QTest::newRow("Tfrm_addtimemod") << EditorOf([](Forms &f) -> StepEditor * { return f.frm_addtimemod; })
+        QTest::newRow("Tfrm_addtimemod") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskModifyStepEditor; })
                                          << false << 1008 << false << b << 500 << false << false << fixed;
-        QTest::newRow("TFrm_modtimeadd") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_modtimeadd; })
+        QTest::newRow("TFrm_modtimeadd") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskAddStepEditor; })
                                          << true << 1081 << false << b << 500 << true << false << fixed;
-        QTest::newRow("TFrm_ModTimemod") << EditorOf([](Forms &f) -> StepEditor * { return f.Frm_ModTimemod; })
+        QTest::newRow("TFrm_ModTimemod") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskModifyStepEditor; })
                                          << false << 1008 << false << b << 500 << true << false << fixed;
         // clang-format on
     }
@@ -111,12 +111,14 @@ class StepEditorTest : public QObject {
         Editing e;
         StepEditor *editor = editorOf(*e.f.forms);
         QCOMPARE(editor->windowTitle(), add ? QStringLiteral("添加坐标") : QStringLiteral("修改坐标"));
-        QCOMPARE(editor->btn1->text(), add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"));
-        QCOMPARE(editor->btn2->text(), QStringLiteral("关闭(&C)"));
-        QCOMPARE(editor->lbl2->text(), longHint ? QStringLiteral("点击事件:") : QStringLiteral("点击事件"));
-        QCOMPARE(editor->lbl3->text(), longHint ? QStringLiteral("间隔时间:") : QStringLiteral("间隔时间"));
-        QCOMPARE(editor->lbl4->text().split(QLatin1Char('\n')).size(), longHint ? 4 : 1);
-        QVERIFY(editor->lbl4->text().startsWith(
+        QCOMPARE(editor->applyButton->text(), add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"));
+        QCOMPARE(editor->closeButton->text(), QStringLiteral("关闭(&C)"));
+        QCOMPARE(editor->eventLabel->text(),
+                 longHint ? QStringLiteral("点击事件:") : QStringLiteral("点击事件"));
+        QCOMPARE(editor->intervalLabel->text(),
+                 longHint ? QStringLiteral("间隔时间:") : QStringLiteral("间隔时间"));
+        QCOMPARE(editor->hintLabel->text().split(QLatin1Char('\n')).size(), longHint ? 4 : 1);
+        QVERIFY(editor->hintLabel->text().startsWith(
             QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标")));
         QCOMPARE(bool(editor->windowFlags() & Qt::WindowMinimizeButtonHint),
                  frame == QLatin1String("fixed+min"));
@@ -129,13 +131,13 @@ class StepEditorTest : public QObject {
         QCOMPARE(e.f.fake.windows.isTopmost(editor), topmost);
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
 
-        e.f.fake.mouse.moveTo(-5, 318);
+        e.f.fake.mouse.userMovesTo(-5, 318);
         e.f.fake.advance(timerMs - 1);
-        QCOMPARE(editor->lbl6->text(), QStringLiteral("当前坐标:"));
+        QCOMPARE(editor->livePositionLabel->text(), QStringLiteral("当前坐标:"));
         e.f.fake.advance(1);
-        QCOMPARE(editor->lbl6->text(), liveLabel);
+        QCOMPARE(editor->livePositionLabel->text(), liveLabel);
 
-        QTest::keyClick(editor->cbb2, Qt::Key_Escape);
+        QTest::keyClick(editor->intervalComboBox, Qt::Key_Escape);
         QCOMPARE(editor->isVisible(), !escCloses);
         editor->close();
         QVERIFY(!editor->isVisible());
@@ -145,15 +147,15 @@ class StepEditorTest : public QObject {
     void addsEveryStepAtTheEndAndResetsTheFields() {
         Editing e;
         appendStepRowForTest(e.list);
-        StepEditor &editor = e.open(e.f.forms->frm_addpoint1);
+        StepEditor &editor = e.open(e.f.forms->addTimedTaskAddStepEditor);
         e.captureAt(10, 20);
-        QCOMPARE(editor.edt1->text(), QStringLiteral("10,20"));
-        editor.btn1->click();
-        QCOMPARE(editor.edt1->text(), QString());
+        QCOMPARE(editor.positionEdit->text(), QStringLiteral("10,20"));
+        editor.applyButton->click();
+        QCOMPARE(editor.positionEdit->text(), QString());
         // Typed texts are taken as they are: no number, no known event.
         addStep(editor, QStringLiteral("100"), QStringLiteral("中键"), QStringLiteral("abc"));
-        QCOMPARE(editor.cbb1->currentText(), QStringLiteral("左键单击"));
-        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("20"));
+        QCOMPARE(editor.eventComboBox->currentText(), QStringLiteral("左键单击"));
+        QCOMPARE(editor.intervalComboBox->currentText(), QStringLiteral("20"));
         QVERIFY(editor.isVisible());
         QCOMPARE(rowsOf(e.list),
                  (QStringList{QStringLiteral("1,1 无点击 5"), QStringLiteral("10,20 左键单击 20"),
@@ -162,10 +164,10 @@ class StepEditorTest : public QObject {
 
     void refusesOnlyAnEmptyPosition() {
         Editing e;
-        StepEditor &editor = e.open(e.f.forms->Frm_modtimeadd);
+        StepEditor &editor = e.open(e.f.forms->modifyTimedTaskAddStepEditor);
         addStep(editor, QString(), QStringLiteral("右键单击"), QStringLiteral("7"));
         QCOMPARE(e.list.topLevelItemCount(), 0);
-        QCOMPARE(editor.cbb2->currentText(), QStringLiteral("7"));
+        QCOMPARE(editor.intervalComboBox->currentText(), QStringLiteral("7"));
         QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
         QCOMPARE(box.text, QStringLiteral("请输入要点击的鼠标坐标位置"));
@@ -177,13 +179,13 @@ class StepEditorTest : public QObject {
 
     void aSecondCaptureReplacesTheFirstWithoutTakingTheFocus() {
         Editing e;
-        StepEditor &editor = e.open(e.f.forms->frm_addpoint);
-        editor.cbb2->setFocus();
+        StepEditor &editor = e.open(e.f.forms->addScriptAddStepEditor);
+        editor.intervalComboBox->setFocus();
         e.captureAt(523, 318);
         e.captureAt(-1280, -4);
-        QCOMPARE(editor.edt1->text(), QStringLiteral("-1280,-4"));
+        QCOMPARE(editor.positionEdit->text(), QStringLiteral("-1280,-4"));
         QCOMPARE(e.list.topLevelItemCount(), 0);
-        QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.cbb2));
+        QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.intervalComboBox));
         QVERIFY(e.f.fake.mouse.calls().empty());
     }
 
@@ -192,10 +194,10 @@ class StepEditorTest : public QObject {
         for (int i = 0; i < 3; ++i)
             appendStepRowForTest(e.list);
         e.list.setCurrentItem(e.list.topLevelItem(1));
-        StepEditor *editor = e.f.forms->Frm_ModTimemod;
+        StepEditor *editor = e.f.forms->modifyTimedTaskModifyStepEditor;
         editor->copyRowIntoFields(*e.list.topLevelItem(1));
         e.open(editor);
-        QCOMPARE(editor->edt1->text(), QStringLiteral("1,1"));
+        QCOMPARE(editor->positionEdit->text(), QStringLiteral("1,1"));
         addStep(*editor, QStringLiteral("7,8"), QStringLiteral("右键双击"), QStringLiteral("300"));
         QVERIFY(!editor->isVisible());
         QCOMPARE(rowsOf(e.list),
@@ -207,19 +209,19 @@ class StepEditorTest : public QObject {
         Editing e;
         appendStepRowForTest(e.list);
         e.list.setCurrentItem(e.list.topLevelItem(0));
-        StepEditor &editor = e.open(e.f.forms->Frm_ModPoint2);
-        editor.edt1->setText(QStringLiteral("9,9"));
-        editor.btn2->click();
+        StepEditor &editor = e.open(e.f.forms->modifyScriptModifyStepEditor);
+        editor.positionEdit->setText(QStringLiteral("9,9"));
+        editor.closeButton->click();
         QVERIFY(!editor.isVisible());
         QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("1,1 无点击 5")});
         // The fields keep their texts for the next showing.
-        QCOMPARE(editor.edt1->text(), QStringLiteral("9,9"));
+        QCOMPARE(editor.positionEdit->text(), QStringLiteral("9,9"));
     }
 
     void f11HeldByTheMainWindowGivesTheConflictMessageAndTypingStillWorks() {
         Editing e(QStringLiteral("[setting]\nhotkey1=无\nhotkey2=F11\n"));
         QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
-        StepEditor &editor = e.open(e.f.forms->frm_addpoint);
+        StepEditor &editor = e.open(e.f.forms->addScriptAddStepEditor);
         QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
         QCOMPARE(box.text, QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键."));
@@ -235,14 +237,14 @@ class StepEditorTest : public QObject {
 
     void closingAnEditorFreesF11ForTheNextOne() {
         Editing e;
-        StepEditor *sequence[] = {e.f.forms->Frm_ModPoint, e.f.forms->frm_mod_addpint,
-                                  e.f.forms->Frm_ModPoint2, e.f.forms->frm_addpoint1,
-                                  e.f.forms->frm_addpoint};
+        StepEditor *sequence[] = {e.f.forms->addScriptModifyStepEditor, e.f.forms->modifyScriptAddStepEditor,
+                                  e.f.forms->modifyScriptModifyStepEditor,
+                                  e.f.forms->addTimedTaskAddStepEditor, e.f.forms->addScriptAddStepEditor};
         for (StepEditor *editor : sequence) {
             e.open(editor);
             e.captureAt(5, 6);
-            QCOMPARE(editor->edt1->text(), QStringLiteral("5,6"));
-            editor->edt1->clear();
+            QCOMPARE(editor->positionEdit->text(), QStringLiteral("5,6"));
+            editor->positionEdit->clear();
             editor->close();
             QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, editor->dress().hotkeyId));
         }

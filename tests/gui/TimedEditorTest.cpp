@@ -30,11 +30,11 @@ struct Editors {
 
     explicit Editors(bool withDatabase = true) : f(withDatabase) {
         f.start();
-        add().setReload([this] { ++reloads; });
-        mod().setReload([this] { ++reloads; });
+        add().setReloadList([this] { ++reloads; });
+        mod().setReloadList([this] { ++reloads; });
     }
-    TFrm_AddTime &add() { return *f.forms->Frm_AddTime; }
-    TFrm_ModTime &mod() { return *f.forms->Frm_ModTime; }
+    AddTimedTaskDialog &add() { return *f.forms->addTimedTaskDialog; }
+    ModifyTimedTaskDialog &mod() { return *f.forms->modifyTimedTaskDialog; }
     MainContext &context() { return f.main().context(); }
 
     // Every tplist row as id, time, steps, cycles.
@@ -86,19 +86,19 @@ class TimedEditorTest : public QObject {
         Editors e;
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
-            QCOMPARE(dialog->cbb1->count(), 24);
-            QCOMPARE(dialog->cbb1->itemText(22), QStringLiteral("23"));
-            QCOMPARE(dialog->cbb1->itemText(23), QStringLiteral("0"));
-            for (QComboBox *field : {dialog->cbb2, dialog->cbb3}) {
+            QCOMPARE(dialog->hourComboBox->count(), 24);
+            QCOMPARE(dialog->hourComboBox->itemText(22), QStringLiteral("23"));
+            QCOMPARE(dialog->hourComboBox->itemText(23), QStringLiteral("0"));
+            for (QComboBox *field : {dialog->minuteComboBox, dialog->secondComboBox}) {
                 QCOMPARE(field->count(), 59);
                 QCOMPARE(field->itemText(4), QStringLiteral("05"));
                 QCOMPARE(field->itemText(58), QStringLiteral("59"));
                 QCOMPARE(field->findText(QStringLiteral("00")), -1);
             }
-            for (QComboBox *field : {dialog->cbb1, dialog->cbb2, dialog->cbb3})
+            for (QComboBox *field : {dialog->hourComboBox, dialog->minuteComboBox, dialog->secondComboBox})
                 QCOMPARE(field->currentText(), QStringLiteral("00"));
-            QCOMPARE(dialog->edt1->text(), QStringLiteral("1"));
-            QCOMPARE(dialog->lv1->topLevelItemCount(), 0);
+            QCOMPARE(dialog->cyclesEdit->text(), QStringLiteral("1"));
+            QCOMPARE(dialog->stepListView->topLevelItemCount(), 0);
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
             QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
@@ -115,7 +115,7 @@ class TimedEditorTest : public QObject {
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
             dialog->show();
-            for (QComboBox *field : {dialog->cbb1, dialog->cbb2, dialog->cbb3}) {
+            for (QComboBox *field : {dialog->hourComboBox, dialog->minuteComboBox, dialog->secondComboBox}) {
                 field->setEditText(QString());
                 QTest::keyClicks(field, QStringLiteral("a-1 x"));
                 QTest::keyClick(field, Qt::Key_Return, Qt::NoModifier);
@@ -127,101 +127,106 @@ class TimedEditorTest : public QObject {
                 field->setCurrentIndex(4);
                 QCOMPARE(field->currentText(), field->itemText(4));
             }
-            dialog->edt1->clear();
-            QTest::keyClicks(dialog->edt1, QStringLiteral("-1a2345"));
+            dialog->cyclesEdit->clear();
+            QTest::keyClicks(dialog->cyclesEdit, QStringLiteral("-1a2345"));
             dialog->hide();
         }
-        QCOMPARE(e.add().edt1->text(), QStringLiteral("123"));
-        QCOMPARE(e.mod().edt1->text(), QStringLiteral("12345"));
+        QCOMPARE(e.add().cyclesEdit->text(), QStringLiteral("123"));
+        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("12345"));
     }
 
     void anInputMethodCommitsOnlyItsDigits() {
         Editors e;
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
-            dialog->cbb1->setEditText(QString());
-            dialog->cbb3->setEditText(QString());
-            dialog->edt1->clear();
-            for (QWidget *field : {static_cast<QWidget *>(dialog->cbb1), static_cast<QWidget *>(dialog->cbb3),
-                                   static_cast<QWidget *>(dialog->edt1)}) {
+            dialog->hourComboBox->setEditText(QString());
+            dialog->secondComboBox->setEditText(QString());
+            dialog->cyclesEdit->clear();
+            for (QWidget *field : {static_cast<QWidget *>(dialog->hourComboBox),
+                                   static_cast<QWidget *>(dialog->secondComboBox),
+                                   static_cast<QWidget *>(dialog->cyclesEdit)}) {
                 for (const QString &commit : {QStringLiteral("一a-"), QStringLiteral("五1b2")}) {
                     QInputMethodEvent input;
                     input.setCommitString(commit);
                     QApplication::sendEvent(field, &input);
                 }
             }
-            QCOMPARE(dialog->cbb1->currentText(), QStringLiteral("12"));
-            QCOMPARE(dialog->cbb3->currentText(), QStringLiteral("12"));
-            QCOMPARE(dialog->edt1->text(), QStringLiteral("12"));
+            QCOMPARE(dialog->hourComboBox->currentText(), QStringLiteral("12"));
+            QCOMPARE(dialog->secondComboBox->currentText(), QStringLiteral("12"));
+            QCOMPARE(dialog->cyclesEdit->text(), QStringLiteral("12"));
         }
     }
 
     void tabLeavesTheDigitFieldsForTheNextControl() {
         Editors e;
-        TFrm_AddTime &dialog = e.add();
+        AddTimedTaskDialog &dialog = e.add();
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.cbb1->setFocus();
-        QWidget *const order[] = {dialog.cbb2, dialog.cbb3, dialog.edt1};
+        dialog.hourComboBox->setFocus();
+        QWidget *const order[] = {dialog.minuteComboBox, dialog.secondComboBox, dialog.cyclesEdit};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), dialog.cbb3);
-        QCOMPARE(dialog.cbb3->currentText(), QStringLiteral("00"));
-        QCOMPARE(dialog.edt1->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget(), dialog.secondComboBox);
+        QCOMPARE(dialog.secondComboBox->currentText(), QStringLiteral("00"));
+        QCOMPARE(dialog.cyclesEdit->text(), QStringLiteral("1"));
     }
 
     void escClosesTheAddDialogOnlyWhereverTheFocusIs() {
         Editors e;
-        for (QWidget *target : {static_cast<QWidget *>(e.add().cbb2), static_cast<QWidget *>(e.add().edt1),
-                                static_cast<QWidget *>(e.add().lv1), static_cast<QWidget *>(e.add().btn4)}) {
+        for (QWidget *target :
+             {static_cast<QWidget *>(e.add().minuteComboBox), static_cast<QWidget *>(e.add().cyclesEdit),
+              static_cast<QWidget *>(e.add().stepListView),
+              static_cast<QWidget *>(e.add().modifyStepButton)}) {
             e.add().show();
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY2(!e.add().isVisible(), qPrintable(target->objectName()));
         }
         e.mod().show();
-        for (QWidget *target : {static_cast<QWidget *>(e.mod().cbb2), static_cast<QWidget *>(e.mod().edt1),
-                                static_cast<QWidget *>(e.mod().lv1), static_cast<QWidget *>(e.mod().btn4)}) {
+        for (QWidget *target :
+             {static_cast<QWidget *>(e.mod().minuteComboBox), static_cast<QWidget *>(e.mod().cyclesEdit),
+              static_cast<QWidget *>(e.mod().stepListView),
+              static_cast<QWidget *>(e.mod().modifyStepButton)}) {
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY2(e.mod().isVisible(), qPrintable(target->objectName()));
         }
-        QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("00"));
+        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("00"));
     }
 
     void theTimeLabelShowsTheClockAtOpeningAndStays() {
         Editors e;
         e.f.fake.advance((5 * 60 + 3) * 1000); // 9:05:03
         e.add().show();
-        QCOMPARE(e.add().lbl6->text(), QStringLiteral("当前系统时间:9:05:03"));
+        QCOMPARE(e.add().currentTimeLabel->text(), QStringLiteral("当前系统时间:9:05:03"));
         e.f.fake.advance(2000);
-        QCOMPARE(e.add().lbl6->text(), QStringLiteral("当前系统时间:9:05:03"));
+        QCOMPARE(e.add().currentTimeLabel->text(), QStringLiteral("当前系统时间:9:05:03"));
         e.add().hide();
         e.f.fake.locale.format.twelveHour = true;
         e.f.fake.locale.format.leadingZero = true;
         e.f.fake.locale.format.am = QStringLiteral("上午");
         e.mod().show();
-        QCOMPARE(e.mod().lbl6->text(), QStringLiteral("当前系统时间:09:05:05 上午"));
+        QCOMPARE(e.mod().currentTimeLabel->text(), QStringLiteral("当前系统时间:09:05:05 上午"));
     }
 
     void addOkStoresTheFieldsAsTheyStandAndReloads() {
         Editors e;
-        e.add().btn1Click();
+        e.add().onOkClicked();
         QVERIFY(!e.add().isVisible());
         QCOMPARE(e.reloads, 1);
-        e.add().cbb1->setCurrentIndex(8); // "9"
-        e.add().cbb2->setCurrentIndex(4); // "05"
-        e.add().cbb3->setCurrentIndex(2); // "03"
-        fillThreeSteps(*e.add().lv1);
-        e.add().edt1->setText(QStringLiteral("3"));
-        e.add().btn1Click();
-        e.add().cbb1->setEditText(QStringLiteral("09"));
-        e.add().cbb2->setEditText(QString());
-        e.add().lv1->clear();
-        e.add().edt1->setText(QString());
-        e.add().btn1Click();
+        e.add().hourComboBox->setCurrentIndex(8);   // "9"
+        e.add().minuteComboBox->setCurrentIndex(4); // "05"
+        e.add().secondComboBox->setCurrentIndex(2); // "03"
+        fillThreeSteps(*e.add().stepListView);
+        e.add().cyclesEdit->setText(QStringLiteral("3"));
+        e.add().onOkClicked();
+        e.add().hourComboBox->setEditText(QStringLiteral("09"));
+        e.add().minuteComboBox->setEditText(QString());
+        e.add().stepListView->clear();
+        e.add().cyclesEdit->setText(QString());
+        e.add().onOkClicked();
         const QList<QStringList> rows = e.rows();
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].mid(1), (QStringList{QStringLiteral("00:00:00"), QString(), QStringLiteral("1")}));
@@ -236,27 +241,27 @@ class TimedEditorTest : public QObject {
 
     void theTimedListsButtonsOpenTheEditorsWhoseOkRefillsTheList() {
         GuiFixture f;
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         TimedList &list = *main.timedList;
-        list.btn12->click();
-        TFrm_AddTime &add = *f.forms->Frm_AddTime;
+        list.addButton->click();
+        AddTimedTaskDialog &add = *f.forms->addTimedTaskDialog;
         QVERIFY(add.isVisible());
-        add.cbb1->setCurrentIndex(12); // "13"
-        add.edt1->setText(QStringLiteral("2"));
-        add.btn1Click();
+        add.hourComboBox->setCurrentIndex(12); // "13"
+        add.cyclesEdit->setText(QStringLiteral("2"));
+        add.onOkClicked();
         QVERIFY(!add.isVisible());
-        QTreeWidget &lv3 = *list.lv3;
+        QTreeWidget &lv3 = *list.taskListView;
         QCOMPARE(lv3.topLevelItemCount(), 1);
         QCOMPARE(lv3.topLevelItem(0)->text(1), QStringLiteral("13:00:00"));
 
         lv3.setCurrentItem(lv3.topLevelItem(0));
-        list.btn13->click();
-        TFrm_ModTime &mod = *f.forms->Frm_ModTime;
+        list.modifyButton->click();
+        ModifyTimedTaskDialog &mod = *f.forms->modifyTimedTaskDialog;
         QVERIFY(mod.isVisible());
-        QCOMPARE(mod.cbb1->currentText(), QStringLiteral("13"));
-        QCOMPARE(mod.edt1->text(), QStringLiteral("2"));
-        mod.edt1->setText(QStringLiteral("5"));
-        mod.btn1Click();
+        QCOMPARE(mod.hourComboBox->currentText(), QStringLiteral("13"));
+        QCOMPARE(mod.cyclesEdit->text(), QStringLiteral("2"));
+        mod.cyclesEdit->setText(QStringLiteral("5"));
+        mod.onOkClicked();
         QCOMPARE(lv3.topLevelItemCount(), 1);
         QCOMPARE(lv3.topLevelItem(0)->text(2), QStringLiteral("5"));
         QVERIFY(f.fake.messageBoxes.shown().empty());
@@ -264,19 +269,20 @@ class TimedEditorTest : public QObject {
 
     void theAddDialogsStepsAreEmptiedHoweverItClosesButTheTimeStays() {
         Editors e;
-        e.add().cbb1->setEditText(QStringLiteral("13"));
+        e.add().hourComboBox->setEditText(QStringLiteral("13"));
         for (const auto &close : std::initializer_list<std::function<void()>>{
-                 [&] { e.add().btn2Click(); }, [&] { e.add().close(); },
-                 [&] { QTest::keyClick(e.add().lv1, Qt::Key_Escape); }, [&] { e.add().btn1Click(); }}) {
-            fillThreeSteps(*e.add().lv1);
+                 [&] { e.add().onCancelClicked(); }, [&] { e.add().close(); },
+                 [&] { QTest::keyClick(e.add().stepListView, Qt::Key_Escape); },
+                 [&] { e.add().onOkClicked(); }}) {
+            fillThreeSteps(*e.add().stepListView);
             e.add().openAdd();
             QVERIFY(e.add().isVisible());
             QVERIFY(e.add().isModal());
-            QCOMPARE(e.add().lv1->topLevelItemCount(), 3);
+            QCOMPARE(e.add().stepListView->topLevelItemCount(), 3);
             close();
             QVERIFY(!e.add().isVisible());
-            QCOMPARE(e.add().lv1->topLevelItemCount(), 0);
-            QCOMPARE(e.add().cbb1->currentText(), QStringLiteral("13"));
+            QCOMPARE(e.add().stepListView->topLevelItemCount(), 0);
+            QCOMPARE(e.add().hourComboBox->currentText(), QStringLiteral("13"));
         }
         QCOMPARE(e.rows().size(), 1);
     }
@@ -284,11 +290,11 @@ class TimedEditorTest : public QObject {
     void aDatabaseFailureOnOkKeepsTheDialogOpenAndTheListUnreloaded() {
         Editors e(false);
         e.add().show();
-        fillThreeSteps(*e.add().lv1);
-        e.add().btn1Click();
+        fillThreeSteps(*e.add().stepListView);
+        e.add().onOkClicked();
         QVERIFY(e.add().isVisible());
         QCOMPARE(e.reloads, 0);
-        QCOMPARE(e.add().lv1->topLevelItemCount(), 3);
+        QCOMPARE(e.add().stepListView->topLevelItemCount(), 3);
         // The start-up already reported the missing file; the OK's own box is last.
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
@@ -319,17 +325,17 @@ class TimedEditorTest : public QObject {
                            QStringLiteral("已启用")};
         e.mod().openModify(row);
         QVERIFY(e.mod().isVisible());
-        QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
-        QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
-        QCOMPARE(e.mod().cbb3->currentText(), QStringLiteral("03"));
-        QCOMPARE(e.mod().edt1->text(), QStringLiteral("0012"));
-        QCOMPARE(rowTexts(*e.mod().lv1),
+        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("9"));
+        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("05"));
+        QCOMPARE(e.mod().secondComboBox->currentText(), QStringLiteral("03"));
+        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("0012"));
+        QCOMPARE(rowTexts(*e.mod().stepListView),
                  (QStringList{QStringLiteral("1,2/左键单击/20"), QStringLiteral("3,4/右键双击/100"),
                               QStringLiteral("5,6/左键单击/30")}));
-        select(*e.mod().lv1, 1);
-        e.mod().btn5Click();
-        e.mod().cbb3->setEditText(QStringLiteral("59"));
-        e.mod().btn1Click();
+        select(*e.mod().stepListView, 1);
+        e.mod().onDeleteStepClicked();
+        e.mod().secondComboBox->setEditText(QStringLiteral("59"));
+        e.mod().onOkClicked();
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.reloads, 1);
         const QList<QStringList> rows = e.rows();
@@ -345,27 +351,27 @@ class TimedEditorTest : public QObject {
         const QList<QStringList> before = e.rows();
         const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
         e.mod().openModify(row);
-        e.mod().lv1->clear();
-        e.mod().cbb1->setEditText(QStringLiteral("1"));
-        e.mod().btn2Click();
+        e.mod().stepListView->clear();
+        e.mod().hourComboBox->setEditText(QStringLiteral("1"));
+        e.mod().onCancelClicked();
         QCOMPARE(e.rows(), before);
         QCOMPARE(e.reloads, 0);
         e.mod().openModify(row);
-        QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("13"));
-        QCOMPARE(e.mod().lv1->topLevelItemCount(), 1);
+        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("13"));
+        QCOMPARE(e.mod().stepListView->topLevelItemCount(), 1);
     }
 
     void aRowThatCannotBeFilledIsReportedAndTheDialogStaysHidden() {
         Editors e;
-        e.mod().cbb3->setEditText(QStringLiteral("44"));
+        e.mod().secondComboBox->setEditText(QStringLiteral("44"));
         const TimedRow shortTime{
             QStringLiteral("7"), QStringLiteral("9:05"), QStringLiteral("5"), QString(), {}};
         e.mod().openModify(shortTime);
         QVERIFY(!e.mod().isVisible());
-        QCOMPARE(e.mod().edt1->text(), QStringLiteral("5"));
-        QCOMPARE(e.mod().cbb1->currentText(), QStringLiteral("9"));
-        QCOMPARE(e.mod().cbb2->currentText(), QStringLiteral("05"));
-        QCOMPARE(e.mod().cbb3->currentText(), QStringLiteral("44"));
+        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("5"));
+        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("9"));
+        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("05"));
+        QCOMPARE(e.mod().secondComboBox->currentText(), QStringLiteral("44"));
         QCOMPARE(e.f.fake.messageBoxes.shown().back().flags, MB_OK | MB_ICONERROR);
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (2)"));
 
@@ -376,38 +382,38 @@ class TimedEditorTest : public QObject {
                                  {}};
         e.mod().openModify(shortStep);
         QVERIFY(!e.mod().isVisible());
-        QCOMPARE(rowTexts(*e.mod().lv1), QStringList{QStringLiteral("1,2/左键单击/20")});
+        QCOMPARE(rowTexts(*e.mod().stepListView), QStringList{QStringLiteral("1,2/左键单击/20")});
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (3)"));
     }
 
     void stepButtonsDeleteAndMoveTheSelectedStep() {
         Editors e;
-        QTreeWidget &lv1 = *e.add().lv1;
+        QTreeWidget &lv1 = *e.add().stepListView;
         fillThreeSteps(lv1);
         const QStringList original = rowTexts(lv1);
         // Nothing selected: nothing happens, silently.
         lv1.clearSelection();
-        e.add().btn5Click();
-        e.add().btn6Click();
-        e.add().btn7Click();
+        e.add().onDeleteStepClicked();
+        e.add().onMoveStepUpClicked();
+        e.add().onMoveStepDownClicked();
         QCOMPARE(rowTexts(lv1), original);
         select(lv1, 0);
-        e.add().btn6Click();
+        e.add().onMoveStepUpClicked();
         select(lv1, 2);
-        e.add().btn7Click();
+        e.add().onMoveStepDownClicked();
         QCOMPARE(rowTexts(lv1), original);
         select(lv1, 1);
-        e.add().btn6Click();
+        e.add().onMoveStepUpClicked();
         QCOMPARE(rowTexts(lv1), (QStringList{original[1], original[0], original[2]}));
         QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(0)});
-        e.add().btn7Click();
-        e.add().btn7Click();
+        e.add().onMoveStepDownClicked();
+        e.add().onMoveStepDownClicked();
         QCOMPARE(rowTexts(lv1), (QStringList{original[0], original[2], original[1]}));
         QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(2)});
         // Deleting asks nothing and takes only the selected step.
         select(lv1, 1);
-        e.add().btn5Click();
-        e.add().btn5Click();
+        e.add().onDeleteStepClicked();
+        e.add().onDeleteStepClicked();
         QCOMPARE(rowTexts(lv1), (QStringList{original[0], original[1]}));
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
     }
@@ -415,34 +421,35 @@ class TimedEditorTest : public QObject {
     void eachDialogsStepEditorsAddToAndRewriteItsOwnList() {
         Editors e;
         const std::pair<TimedEditor *, std::pair<StepEditor *, StepEditor *>> pairs[] = {
-            {&e.add(), {e.f.forms->frm_addpoint1, e.f.forms->frm_addtimemod}},
-            {&e.mod(), {e.f.forms->Frm_modtimeadd, e.f.forms->Frm_ModTimemod}}};
+            {&e.add(), {e.f.forms->addTimedTaskAddStepEditor, e.f.forms->addTimedTaskModifyStepEditor}},
+            {&e.mod(),
+             {e.f.forms->modifyTimedTaskAddStepEditor, e.f.forms->modifyTimedTaskModifyStepEditor}}};
         for (const auto &[dialog, editors] : pairs) {
             const auto [adder, changer] = editors;
-            QTreeWidget &lv1 = *dialog->lv1;
+            QTreeWidget &lv1 = *dialog->stepListView;
             fillThreeSteps(lv1);
             lv1.clearSelection();
-            dialog->btn4Click();
+            dialog->onModifyStepClicked();
             QVERIFY(!changer->isVisible());
             const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
             QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
             QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(dialog));
 
-            dialog->btn3Click();
+            dialog->onAddStepClicked();
             QVERIFY(adder->isVisible());
-            adder->edt1->setText(QStringLiteral("9,9"));
-            adder->btn1Click();
-            adder->btn2Click();
+            adder->positionEdit->setText(QStringLiteral("9,9"));
+            adder->onApplyClicked();
+            adder->onCloseClicked();
             QCOMPARE(lv1.topLevelItemCount(), 4);
             QCOMPARE(lv1.topLevelItem(3)->text(0), QStringLiteral("9,9"));
 
             select(lv1, 1);
-            dialog->btn4Click();
+            dialog->onModifyStepClicked();
             QVERIFY(changer->isVisible());
-            QCOMPARE(changer->edt1->text(), QStringLiteral("3,4"));
-            changer->edt1->setText(QStringLiteral("7,8"));
-            changer->btn1Click();
+            QCOMPARE(changer->positionEdit->text(), QStringLiteral("3,4"));
+            changer->positionEdit->setText(QStringLiteral("7,8"));
+            changer->onApplyClicked();
             QVERIFY(!changer->isVisible());
             QCOMPARE(rowTexts(lv1)[1], QStringLiteral("7,8/右键双击/100"));
             QCOMPARE(lv1.topLevelItemCount(), 4);
@@ -452,7 +459,7 @@ class TimedEditorTest : public QObject {
     void oddRowsAreStripedWhereverTheStepsMove() {
         Editors e;
         e.add().show();
-        QTreeWidget &lv1 = *e.add().lv1;
+        QTreeWidget &lv1 = *e.add().stepListView;
         fillThreeSteps(lv1);
         lv1.clearSelection();
         lv1.setCurrentItem(nullptr);

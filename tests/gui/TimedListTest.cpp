@@ -54,7 +54,7 @@ const QString kOff = QStringLiteral("未启用");
 
 struct Timed {
     GuiFixture f;
-    TFrm_Main *main = nullptr;
+    MainWindow *main = nullptr;
 
     explicit Timed(const QList<QVariantList> &rows = {},
                    const QStringList &arguments = {QStringLiteral("lumoclick")}) {
@@ -62,7 +62,7 @@ struct Timed {
         main = &f.start(arguments);
     }
     TimedList &list() { return *main->timedList; }
-    QTreeWidget &lv3() { return *main->timedList->lv3; }
+    QTreeWidget &lv3() { return *main->timedList->taskListView; }
     void select(int row) { lv3().setCurrentItem(lv3().topLevelItem(row)); }
     QStringList statuses() { return column(lv3(), TimedList::StatusColumn); }
 };
@@ -103,14 +103,13 @@ class TimedListTest : public QObject {
 
     void enablingColoursTheRowAndAReloadSetsEveryRowBack() {
         Timed t(kThreeTasks);
-        t.list().btn15->click(); // nothing selected: nothing happens
+        t.list().enableButton->click(); // nothing selected: nothing happens
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         t.select(1);
-        t.list().btn15->click();
+        t.list().enableButton->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
-        QCOMPARE(t.list().lv3CustomDrawItem(*t.lv3().topLevelItem(1)),
-                 std::make_optional(QColor(166, 202, 240)));
-        QCOMPARE(t.list().lv3CustomDrawItem(*t.lv3().topLevelItem(0)), std::nullopt);
+        QCOMPARE(t.list().rowBackground(*t.lv3().topLevelItem(1)), std::make_optional(QColor(166, 202, 240)));
+        QCOMPARE(t.list().rowBackground(*t.lv3().topLevelItem(0)), std::nullopt);
         // Drawn light blue: a pixel of the row's time cell, selection cleared.
         t.lv3().clearSelection();
         const QImage image = t.lv3().viewport()->grab().toImage();
@@ -120,28 +119,28 @@ class TimedListTest : public QObject {
         QCOMPARE(QColor(image.pixel(x, cell.center().y())), QColor(166, 202, 240));
         QVERIFY(QColor(image.pixel(x, cell.center().y() - cell.height())) != QColor(166, 202, 240));
         t.select(1);
-        t.list().btn16->click();
+        t.list().disableButton->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         t.select(0);
-        t.list().btn15->click();
+        t.list().enableButton->click();
         t.select(2);
-        t.list().btn15->click();
-        t.main->LoadTimedList();
+        t.list().enableButton->click();
+        t.main->loadTimedList();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         QVERIFY(!t.list().selectedRow());
     }
 
     void deleteAsksAndNoChangesNothing() {
         Timed t(kThreeTasks);
-        t.list().btn14->click();
+        t.list().deleteButton->click();
         QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("请选择您要删除的记录")});
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
         t.f.fake.messageBoxes.clear();
 
         t.select(1);
-        t.list().btn15->click();
+        t.list().enableButton->click();
         t.f.fake.messageBoxes.answer(IDNO);
-        t.list().btn14->click();
+        t.list().deleteButton->click();
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
         QCOMPARE(box.text, QStringLiteral("是否确定要删除选定记录."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
@@ -151,11 +150,11 @@ class TimedListTest : public QObject {
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
 
         t.f.fake.messageBoxes.answer(IDYES);
-        t.list().btn14->click();
+        t.list().deleteButton->click();
         QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
         // Gone from the file too, not only from the list.
-        t.main->LoadTimedList();
+        t.main->loadTimedList();
         QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
@@ -176,16 +175,16 @@ class TimedListTest : public QObject {
     void theTickDressesTheWindowAtTheStartOfEachSecond() {
         GuiFixture f;
         f.fake.advance(300); // the window is made 300 ms into a second
-        TFrm_Main &main = f.start();
+        MainWindow &main = f.start();
         main.setWindowTitle(QStringLiteral("other"));
         f.fake.advance(699);
         QCOMPARE(main.windowTitle(), QStringLiteral("other"));
         f.fake.advance(1);
         QCOMPARE(main.windowTitle(), texts::kSchedulerTitle);
-        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
-        main.stat1->setPanelText(0, QStringLiteral("x"));
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        main.statusBar->setPanelText(0, QStringLiteral("x"));
         f.fake.advance(1000);
-        QCOMPARE(main.stat1->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
     }
 
     void aBadCycleCountIsReportedOnceAndTheSchedulerRuns() {
@@ -199,14 +198,14 @@ class TimedListTest : public QObject {
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("提示"));
         t.f.fake.advance(2000);
         QCOMPARE(t.f.fake.messageBoxes.texts(), (QStringList{text, text}));
-        QVERIFY(t.f.fake.timers.isRunning(t.main, TFrm_Main::kTmr3Id));
+        QVERIFY(t.f.fake.timers.isRunning(t.main, MainWindow::kSchedulerTimerId));
     }
 
     void aDueTaskPlaysCycleByCycleAndTheStopHotkeyEndsOnlyTheCycleInProgress() {
         Timed t({{QStringLiteral("9:00:02"), QStringLiteral("10,20,左键单击,100|30,40,左键单击,100|"),
                   QStringLiteral("3")}});
         t.select(0);
-        t.list().btn15->click();
+        t.list().enableButton->click();
         // The stop hotkey F6 while the first step waits.
         t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(0, 117)); });
         t.f.fake.advance(6000);
@@ -225,16 +224,16 @@ class TimedListTest : public QObject {
 
     void theStartButtonWritesTheEntryAndReportsAFailure() {
         Timed t;
-        t.list().btn3->click();
-        t.list().btn3->click();
+        t.list().startWithSessionButton->click();
+        t.list().startWithSessionButton->click();
         const QPair<QString, QString> entry{QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
                                             QStringLiteral("autotime")};
         QCOMPARE(t.f.fake.sessionStart.written, (QList<QPair<QString, QString>>{entry, entry}));
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
-        QCOMPARE(t.list().btn3->text(), QStringLiteral("设置开机启动"));
+        QCOMPARE(t.list().startWithSessionButton->text(), QStringLiteral("设置开机启动"));
 
         t.f.fake.sessionStart.fails = true;
-        t.list().btn3->click();
+        t.list().startWithSessionButton->click();
         QCOMPARE(t.f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("Failed to set data for 'lumoclick'")});
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
@@ -248,7 +247,7 @@ class TimedListTest : public QObject {
         // The rest of start-up ran.
         QCOMPARE(t.f.fake.hotkeys.registrations().size(), std::size_t(2));
         // Nothing was stored: a reload forgets it.
-        t.main->LoadTimedList();
+        t.main->loadTimedList();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
     }
 
@@ -269,8 +268,8 @@ class TimedListTest : public QObject {
         // The program hands the list its editors; without them a press does nothing.
         t.list().onAdd = nullptr;
         t.list().onModify = nullptr;
-        t.list().btn12->click();
-        t.list().btn13->click();
+        t.list().addButton->click();
+        t.list().modifyButton->click();
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
         int adds = 0;
         QStringList modified;
@@ -278,13 +277,13 @@ class TimedListTest : public QObject {
         t.list().onModify = [&] {
             modified << (t.list().selectedRow() ? t.list().selectedRow()->id : QString());
         };
-        t.list().btn12->click();
+        t.list().addButton->click();
         QCOMPARE(adds, 1);
-        t.list().lv3DblClick(); // nothing selected
+        t.list().onListDoubleClicked(); // nothing selected
         QVERIFY(modified.isEmpty());
         t.select(2);
-        t.list().lv3DblClick();
-        t.list().btn13->click();
+        t.list().onListDoubleClicked();
+        t.list().modifyButton->click();
         QCOMPARE(modified, (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
     }
 };

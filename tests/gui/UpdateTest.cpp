@@ -75,9 +75,9 @@ struct UpdateRig {
     // Starts the program and waits until the update page has been read.
     void startAndLoad() {
         f.start();
-        download = f.forms->Frm_download.get();
+        download = f.forms->updateDownloadWindow.get();
         download->endProgram = [this] { ++ends; };
-        QSignalSpy complete(f.main().wb1, &UpdatePage::documentComplete);
+        QSignalSpy complete(f.main().updatePage, &UpdatePage::documentComplete);
         QVERIFY(complete.wait(5000));
     }
     // Waits until the worker has ended (it frees itself).
@@ -93,7 +93,7 @@ struct UpdateRig {
     TestHttpServer server;
     GuiFixture f;
     QString previousDirectory;
-    TFrm_download *download = nullptr;
+    UpdateDownloadWindow *download = nullptr;
     int ends = 0;
 };
 
@@ -179,8 +179,8 @@ class UpdateTest : public QObject {
 
         QVERIFY(rig.download->isVisible());
         QVERIFY(!rig.f.main().isVisible());
-        QCOMPARE(rig.download->edt1->text(), url);
-        QTRY_VERIFY(rig.download->tmr1Enabled());
+        QCOMPARE(rig.download->urlEdit->text(), url);
+        QTRY_VERIFY(rig.download->isQuitTimerActive());
         rig.waitForWorker();
 
         QCOMPARE(rig.server.seenLines(),
@@ -201,11 +201,11 @@ class UpdateTest : public QObject {
                  QList<QStringList>{{rig.f.dir.filePath(QStringLiteral("setup.exe"))}});
         QVERIFY(rig.f.fake.shell.opened.isEmpty());
         QVERIFY(rig.f.fake.messageBoxes.shown().empty());
-        QCOMPARE(rig.download->pb1->maximum(), installerBody().size());
-        QCOMPARE(rig.download->pb1->value(), installerBody().size());
+        QCOMPARE(rig.download->progressBar->maximum(), installerBody().size());
+        QCOMPARE(rig.download->progressBar->value(), installerBody().size());
 
         // The end comes with tmr1's first tick, a second after the start.
-        QCOMPARE(rig.f.fake.timers.periodOf(rig.download, TFrm_download::kTmr1Id), 1000);
+        QCOMPARE(rig.f.fake.timers.periodOf(rig.download, UpdateDownloadWindow::kQuitTimerId), 1000);
         rig.f.fake.advance(999);
         QCOMPARE(rig.ends, 0);
         rig.f.fake.advance(1);
@@ -250,7 +250,7 @@ class UpdateTest : public QObject {
         rig.startAndLoad();
 
         QVERIFY(rig.download->isVisible());
-        QTRY_VERIFY(rig.download->tmr1Enabled());
+        QTRY_VERIFY(rig.download->isQuitTimerActive());
         rig.waitForWorker();
         QCOMPARE(rig.server.seenLines(), requests);
         QCOMPARE(rig.f.fake.messageBoxes.shown().size(), std::size_t(1));
@@ -273,11 +273,11 @@ class UpdateTest : public QObject {
         rig.server.route("/setup.exe").stallAfter = 5000;
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
         rig.startAndLoad();
-        QTRY_VERIFY(rig.download->pb1->value() >= 5000);
-        QCOMPARE(rig.download->pb1->maximum(), installerBody().size());
+        QTRY_VERIFY(rig.download->progressBar->value() >= 5000);
+        QCOMPARE(rig.download->progressBar->maximum(), installerBody().size());
         QCOMPARE(rig.ends, 0);
 
-        rig.download->btn1->click();
+        rig.download->cancelButton->click();
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
         QVERIFY(rig.strayFiles().isEmpty());
@@ -291,7 +291,7 @@ class UpdateTest : public QObject {
         rig.server.route("/setup.exe").stallAfter = 10;
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
         rig.startAndLoad();
-        QTRY_VERIFY(rig.download->pb1->value() >= 10);
+        QTRY_VERIFY(rig.download->progressBar->value() >= 10);
         rig.download->close();
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
@@ -304,17 +304,17 @@ class UpdateTest : public QObject {
         UpdateRig rig;
         rig.server.route("/setup.exe").stallAfter = 10;
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
-        TFrm_Main &main = rig.f.start();
-        rig.download = rig.f.forms->Frm_download.get();
+        MainWindow &main = rig.f.start();
+        rig.download = rig.f.forms->updateDownloadWindow.get();
         rig.download->endProgram = [&rig] { ++rig.ends; };
         main.hideToTray();
-        QSignalSpy complete(main.wb1, &UpdatePage::documentComplete);
+        QSignalSpy complete(main.updatePage, &UpdatePage::documentComplete);
         QVERIFY(complete.wait(5000));
         QVERIFY(rig.download->isVisible());
 
-        main.rztrycn1->iconEvent(Tray::IconEvent::LeftDouble, {});
+        main.tray->iconEvent(Tray::IconEvent::LeftDouble, {});
         QVERIFY(!main.isVisible());
-        main.N2Click();
+        main.onTrayRestoreTriggered();
         QVERIFY(!main.isVisible());
         QVERIFY(rig.download->isVisible());
     }
@@ -341,21 +341,21 @@ class UpdateTest : public QObject {
     void dressesTheUpdateWindow() {
         GuiFixture f;
         f.start();
-        TFrm_download &window = *f.forms->Frm_download;
+        UpdateDownloadWindow &window = *f.forms->updateDownloadWindow;
         QCOMPARE(window.windowTitle(), QStringLiteral("Lumo鼠标自动点击器升级中..."));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window.lbl1->text(), QStringLiteral("升级文件下载中..."));
-        QCOMPARE(window.btn1->text(), QStringLiteral("取消(&C)"));
-        QCOMPARE(window.btn2->text(), QStringLiteral("开始下载"));
-        QVERIFY(window.btn2->isHidden());
-        QVERIFY(window.edt1->isHidden());
-        QCOMPARE(window.stat1->panelCount(), 2);
-        QCOMPARE(window.stat1->panelRect(0).width() + 2, 180);
-        QCOMPARE(window.stat1->panelRect(1).width() + 2, 50);
-        QCOMPARE(window.stat1->panelText(0), QStringLiteral("正在下载新版本安装文件"));
-        QCOMPARE(window.stat1->panelText(1), QString());
-        QVERIFY(!window.tmr1Enabled());
+        QCOMPARE(window.messageLabel->text(), QStringLiteral("升级文件下载中..."));
+        QCOMPARE(window.cancelButton->text(), QStringLiteral("取消(&C)"));
+        QCOMPARE(window.startButton->text(), QStringLiteral("开始下载"));
+        QVERIFY(window.startButton->isHidden());
+        QVERIFY(window.urlEdit->isHidden());
+        QCOMPARE(window.statusBar->panelCount(), 2);
+        QCOMPARE(window.statusBar->panelRect(0).width() + 2, 180);
+        QCOMPARE(window.statusBar->panelRect(1).width() + 2, 50);
+        QCOMPARE(window.statusBar->panelText(0), QStringLiteral("正在下载新版本安装文件"));
+        QCOMPARE(window.statusBar->panelText(1), QString());
+        QVERIFY(!window.isQuitTimerActive());
     }
 };
 

@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
-using lumo::ClickButton;
-using lumo::ClickByEvent;
+using lumo::clickSinglePoint;
+using lumo::clickStepEvent;
 
 namespace {
 
 std::vector<unsigned> byEvent(const QString &stepEvent) {
     fake::FakeBackend fake;
-    fake.mouse.moveTo(40, 50);
-    ClickByEvent(fake.mouse, stepEvent);
+    fake.mouse.userMovesTo(40, 50);
+    clickStepEvent(fake.mouse, stepEvent);
     for (const fake::MouseCall &call : fake.mouse.calls())
         EXPECT_EQ(call.at, (Point{40, 50})) << "the pointer moved";
     return fake.mouse.buttonFlags();
@@ -20,8 +20,9 @@ std::vector<unsigned> byEvent(const QString &stepEvent) {
 
 std::vector<unsigned> byButton(const QString &button, const QString &kind) {
     fake::FakeBackend fake;
-    ClickButton(fake.mouse, button, kind);
-    EXPECT_EQ(fake.mouse.calls().size(), fake.mouse.buttonCalls().size()) << "ClickButton moved the pointer";
+    clickSinglePoint(fake.mouse, button, kind);
+    EXPECT_EQ(fake.mouse.calls().size(), fake.mouse.buttonCalls().size())
+        << "clickSinglePoint moved the pointer";
     return fake.mouse.buttonFlags();
 }
 
@@ -29,20 +30,20 @@ using Flags = std::vector<unsigned>;
 
 } // namespace
 
-TEST(ClickByEvent, MakesTheInputOfEachStepEvent) {
+TEST(clickStepEvent, MakesTheInputOfEachStepEvent) {
     EXPECT_EQ(byEvent(QStringLiteral("左键单击")), (Flags{0x2, 0x4}));
     EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Flags{0x6, 0x6}));
     EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Flags{0x8, 0x10}));
     EXPECT_EQ(byEvent(QStringLiteral("右键双击")), (Flags{0x18, 0x18}));
 }
 
-TEST(ClickByEvent, AnyOtherTextMakesNoInput) {
+TEST(clickStepEvent, AnyOtherTextMakesNoInput) {
     for (const QString &text :
          {QStringLiteral("无点击"), QString(), QStringLiteral("左键"), QStringLiteral(" 左键单击")})
         EXPECT_TRUE(byEvent(text).empty()) << text.toStdString();
 }
 
-TEST(ClickButton, MakesTheInputOfEachButtonAndKind) {
+TEST(clickSinglePoint, MakesTheInputOfEachButtonAndKind) {
     EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("单击")), (Flags{0x2, 0x4}));
     EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("双击")), (Flags{0x6, 0x6}));
     EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("单击")), (Flags{0x8, 0x10}));
@@ -52,7 +53,7 @@ TEST(ClickButton, MakesTheInputOfEachButtonAndKind) {
     EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("双击")), (Flags{0x6, 0x6, 0x18, 0x18}));
 }
 
-TEST(ClickButton, AnUnknownKindIsADoubleClickAndAnUnknownButtonNothing) {
+TEST(clickSinglePoint, AnUnknownKindIsADoubleClickAndAnUnknownButtonNothing) {
     EXPECT_EQ(byButton(QStringLiteral("左键"), QString()), (Flags{0x6, 0x6}));
     EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")), (Flags{0x6, 0x6}));
     EXPECT_TRUE(byButton(QStringLiteral("中键"), QStringLiteral("单击")).empty());

@@ -20,9 +20,9 @@ class DataModuleTest : public testing::Test {
             ASSERT_TRUE(QFile::copy(QStringLiteral(LUMO_DATABASE), path()));
         }
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-        dm = std::make_unique<Tdm1>(fake.services(), dir.path(), nullptr);
-        dm->DataModuleCreate();
-        context.dm1 = dm.get();
+        dm = std::make_unique<Database>(fake.services(), dir.path(), nullptr);
+        dm->setUpConnection();
+        context.database = dm.get();
     }
     QString path() const { return QDir(dir.path()).filePath(QStringLiteral("acdb.mdb")); }
 
@@ -44,7 +44,7 @@ class DataModuleTest : public testing::Test {
     MessageGate gate{fake.clock};
     HotkeyRouter router;
     MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), {}, nullptr};
-    std::unique_ptr<Tdm1> dm;
+    std::unique_ptr<Database> dm;
 };
 
 } // namespace

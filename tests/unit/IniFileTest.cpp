@@ -27,7 +27,7 @@ class IniFileTest : public testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QString read(const char *key, const char *def = "default") const {
-        return ini.ReadString(QStringLiteral("setting"), QString::fromLatin1(key), QString::fromUtf8(def));
+        return ini.readString(QStringLiteral("setting"), QString::fromLatin1(key), QString::fromUtf8(def));
     }
 };
 
@@ -56,16 +56,16 @@ TEST_F(IniFileTest, ValuesAreCodePage936AndReadsStopAt2047Bytes) {
 }
 
 TEST_F(IniFileTest, TheFirstWriteCreatesOneSectionAndLaterWritesKeepOrder) {
-    ini.WriteString(QStringLiteral("setting"), QStringLiteral("btn1"), QStringLiteral("左键"));
-    ini.WriteString(QStringLiteral("setting"), QStringLiteral("btn_type"), QStringLiteral("无"));
-    ini.WriteString(QStringLiteral("setting"), QStringLiteral("btn1"), QStringLiteral("右键"));
+    ini.writeString(QStringLiteral("setting"), QStringLiteral("btn1"), QStringLiteral("左键"));
+    ini.writeString(QStringLiteral("setting"), QStringLiteral("btn_type"), QStringLiteral("无"));
+    ini.writeString(QStringLiteral("setting"), QStringLiteral("btn1"), QStringLiteral("右键"));
     EXPECT_EQ(bytes(), QByteArray("[setting]\r\nbtn1=") + platform::toGbk(QStringLiteral("右键")) +
                            "\r\nbtn_type=" + platform::toGbk(QStringLiteral("无")) + "\r\n");
 }
 
 TEST_F(IniFileTest, WritesKeepOtherSectionsAndAddToTheRightOne) {
     writeBytes("[setting]\r\ntime=1\r\n\r\n[other]\r\nkeep=yes\r\n");
-    ini.WriteString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("Ctrl+F9"));
+    ini.writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("Ctrl+F9"));
     EXPECT_EQ(bytes(),
               QByteArray("[setting]\r\ntime=1\r\nstophotkey=Ctrl+F9\r\n\r\n[other]\r\nkeep=yes\r\n"));
 }
@@ -74,7 +74,7 @@ TEST_F(IniFileTest, ARefusedWriteRaisesUnableToWriteAndLeavesTheFileWhole) {
     writeBytes("[setting]\r\ntime=1\r\n");
     const IniFile unwritable(dir.filePath(QStringLiteral("missing-folder/setting.ini")));
     try {
-        unwritable.WriteString(QStringLiteral("setting"), QStringLiteral("time"), QStringLiteral("2"));
+        unwritable.writeString(QStringLiteral("setting"), QStringLiteral("time"), QStringLiteral("2"));
         ADD_FAILURE() << "the write succeeded";
     } catch (const lumo::HandlerError &error) {
         EXPECT_EQ(error.message(),

@@ -27,14 +27,14 @@ constexpr int kStopId = 1108;
 class TracingMouse final : public Mouse {
   public:
     TracingMouse(fake::FakeBackend &fake, QStringList &trace) : fake_(fake), trace_(trace) {}
-    void SetCursorPos(int x, int y) override {
+    void moveTo(int x, int y) override {
         trace_ << QStringLiteral("move %1,%2 @%3").arg(x).arg(y).arg(fake_.time.nowMs());
-        fake_.mouse.SetCursorPos(x, y);
+        fake_.mouse.moveTo(x, y);
     }
-    Point GetCursorPos() override { return fake_.mouse.GetCursorPos(); }
-    void mouse_event(unsigned flags) override {
+    Point position() override { return fake_.mouse.position(); }
+    void sendButtons(unsigned flags) override {
         trace_ << QStringLiteral("button %1").arg(flags, 0, 16);
-        fake_.mouse.mouse_event(flags);
+        fake_.mouse.sendButtons(flags);
     }
 
   private:
@@ -76,7 +76,7 @@ class ScriptRunnerTest : public ::testing::Test {
         context.guarded([this, id] {
             if (id == kStopId)
                 state.stopRequest = QStringLiteral("1");
-            runner.RunScriptByHotkey(QString::number(id));
+            runner.runScriptById(QString::number(id));
         });
     }
     const fake::ShownBox &onlyBox() {
@@ -111,15 +111,14 @@ class ScriptRunnerTest : public ::testing::Test {
 } // namespace
 
 TEST_F(ScriptRunnerTest, OneStepTwoCyclesPlaysMoveClickIntervalAndPauseTwice) {
-    runner.RunScriptSteps(QStringLiteral("100,200,左键单击,20|"), 2);
+    runner.playSteps(QStringLiteral("100,200,左键单击,20|"), 2);
     EXPECT_EQ(trace, lines({"move 100,200 @0", "button 2", "button 4", "wait 20", "wait 800",
                             "move 100,200 @820", "button 2", "button 4", "wait 20", "wait 800"}));
     EXPECT_EQ(fake.time.nowMs(), 1640);
 }
 
 TEST_F(ScriptRunnerTest, StepsPlayInOrderAndEachEventMakesItsInput) {
-    runner.RunScriptSteps(QStringLiteral("1,2,左键双击,5|3,4,无点击,7|-5,6,右键单击,0,extra|9,9,右键单击"),
-                          1);
+    runner.playSteps(QStringLiteral("1,2,左键双击,5|3,4,无点击,7|-5,6,右键单击,0,extra|9,9,右键单击"), 1);
     // Fields after the fourth and the text after the last "|" are ignored.
     EXPECT_EQ(trace, lines({"move 1,2 @0", "button 6", "button 6", "wait 5", "move 3,4 @5", "wait 7",
                             "move -5,6 @12", "button 8", "button 10", "wait 0", "wait 800"}));
@@ -128,7 +127,7 @@ TEST_F(ScriptRunnerTest, StepsPlayInOrderAndEachEventMakesItsInput) {
 
 TEST_F(ScriptRunnerTest, AnEmptyListPausesEveryCycleAndNeverPollsTheStopRequest) {
     state.stopRequest = QStringLiteral("1");
-    runner.RunScriptSteps(QString(), 3);
+    runner.playSteps(QString(), 3);
     EXPECT_EQ(trace, lines({"wait 800", "wait 800", "wait 800"}));
     EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
 }
@@ -139,7 +138,7 @@ TEST_F(ScriptRunnerTest, CycleCountsOfZeroOrLessAndUnknownIdsPlayNothing) {
     addScript(9, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("-3"));
     for (int id : {7, 8, 9, 10})
         dispatch(id);
-    runner.RunScriptSteps(QStringLiteral("1,2,左键单击,5|"), 0);
+    runner.playSteps(QStringLiteral("1,2,左键单击,5|"), 0);
     EXPECT_TRUE(trace.isEmpty()) << trace.join(QStringLiteral("; ")).toStdString();
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
 }
@@ -181,9 +180,9 @@ TEST_F(ScriptRunnerTest, PlayErrorsComeAfterThePartialEffectsOfTheFailingStep) {
         trace.clear();
         fake.messageBoxes.clear();
         const qint64 start = fake.time.nowMs();
-        runner.RunScriptSteps(QStringLiteral("1,2,无点击,10|") + QString::fromUtf8(c.bad) +
-                                  QStringLiteral("3,4,左键单击,10|"),
-                              2);
+        runner.playSteps(QStringLiteral("1,2,无点击,10|") + QString::fromUtf8(c.bad) +
+                             QStringLiteral("3,4,左键单击,10|"),
+                         2);
         QStringList expected = lines({QStringLiteral("move 1,2 @%1").arg(start), "wait 10"});
         for (const char *effect : c.effects)
             expected << QString::fromUtf8(effect).replace(QStringLiteral("@10"),

@@ -38,10 +38,10 @@ bool GuiFixture::settingsExist() const {
     return QFile::exists(settingsPath());
 }
 
-TFrm_Main &GuiFixture::start(const QStringList &arguments) {
-    forms = createForms(fake.services(), dir.path(), arguments);
-    forms->Frm_Main->show();
-    return *forms->Frm_Main;
+MainWindow &GuiFixture::start(const QStringList &arguments) {
+    forms = createAppWindows(fake.services(), dir.path(), arguments);
+    forms->mainWindow->show();
+    return *forms->mainWindow;
 }
 
 } // namespace lumo::test

@@ -24,12 +24,12 @@ class GuiFixture {
     QString databasePath() const;
 
     // Creates every window and shows the main window, which runs start-up.
-    TFrm_Main &start(const QStringList &arguments = {QStringLiteral("lumoclick")});
-    TFrm_Main &main() { return *forms->Frm_Main; }
+    MainWindow &start(const QStringList &arguments = {QStringLiteral("lumoclick")});
+    MainWindow &main() { return *forms->mainWindow; }
 
     platform::fake::FakeBackend fake;
     QTemporaryDir dir;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<AppWindows> forms;
 };
 
 } // namespace lumo::test
