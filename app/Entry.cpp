@@ -1,7 +1,7 @@
 #include "app/Entry.h"
 
-#include "app/Forms.h"
-#include "app/Texts.h"
+#include "app/AppWindows.h"
+#include "core/Texts.h"
 
 #include <QApplication>
 

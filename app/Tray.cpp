@@ -28,7 +28,7 @@ bool isIconWidget(QObject *watched) {
 
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
     trayMenu = new QMenu(window);
-    trayMenu->setObjectName(QStringLiteral("pm1"));
+    trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction =
         addEntry(QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
     moreSoftwareAction =
@@ -41,7 +41,7 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 
     trayIcon = new QSystemTrayIcon(icon, this);
-    trayIcon->setObjectName(QStringLiteral("rztrycn1"));
+    trayIcon->setObjectName(QStringLiteral("trayIcon"));
     trayIcon->setToolTip(hint);
     // No context menu of Qt's own: it would open on the press, and the menu
     // belongs to the release.

@@ -1,7 +1,7 @@
 // lumoclick: a mouse auto-clicker driven by global hotkeys and the clock.
 
 #include "app/Entry.h"
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 #include "platform/x11/X11Backend.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-// The time to fill the script list with 10,000 scripts (LoadScriptList),
+// The time to fill the script list with 10,000 scripts (ScriptList::reload),
 // beside the bare database read of the same rows in the same run. Runs on
 // the offscreen platform with the fake backend.
 
-#include "app/U_Main.h"
+#include "app/MainWindow.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QApplication>
@@ -100,10 +100,10 @@ int main(int argc, char *argv[]) {
         reads.push_back(bareRead(fixture.databasePath(), rows));
     }
     std::printf("%d scripts, median of %d rounds\n", rows, kRounds);
-    std::printf("LoadScriptList   %lld ms\n", static_cast<long long>(median(lists)));
+    std::printf("reload           %lld ms\n", static_cast<long long>(median(lists)));
     std::printf("bare select      %lld ms\n", static_cast<long long>(median(reads)));
     if (median(reads) > 0)
-        std::printf("ratio LoadScriptList/bare select: %.1f\n",
+        std::printf("ratio reload/bare select: %.1f\n",
                     static_cast<double>(median(lists)) / static_cast<double>(median(reads)));
     return rows == kScripts ? 0 : 1;
 }

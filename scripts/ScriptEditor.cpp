@@ -1,10 +1,10 @@
 #include "scripts/ScriptEditor.h"
 
-#include "engine/HotkeyText.h"
-#include "engine/InputFilters.h"
-#include "scripts/StepListEditing.h"
-#include "scripts/StepListText.h"
+#include "core/HotkeyText.h"
 #include "steps/StepEditor.h"
+#include "steps/StepListEditing.h"
+#include "steps/StepListText.h"
+#include "widgets/InputFilters.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -117,15 +117,28 @@ void ScriptEditor::buildControls(const QString &hint) {
     connect(moveStepUpButton, &QPushButton::clicked, this, [this] { onMoveStepUpClicked(); });
     connect(moveStepDownButton, &QPushButton::clicked, this, [this] { onMoveStepDownClicked(); });
 
-    const char *names[] = {"grp1", "lbl1", "edt1", "lbl2", "cbb1", "lbl3", "cbb2", "lbl5", "edt2", "lbl4",
-                           "grp2", "lv1",  "btn4", "btn5", "btn6", "btn7", "btn8", "btn1", "btn2"};
-    QWidget *widgets[] = {
-        settingsGroupBox, nameLabel,          nameEdit,      hotkeyLabel,      hotkeyModifierComboBox,
-        plusLabel,        hotkeyKeyComboBox,  cyclesLabel,   cyclesEdit,       hintLabel,
-        stepsGroupBox,    stepListView,       addStepButton, modifyStepButton, deleteStepButton,
-        moveStepUpButton, moveStepDownButton, okButton,      cancelButton};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        widgets[i]->setObjectName(QLatin1String(names[i]));
+    // Tests and accessibility tools find each control by its member name.
+    const std::pair<QWidget *, const char *> named[] = {{settingsGroupBox, "settingsGroupBox"},
+                                                        {nameLabel, "nameLabel"},
+                                                        {nameEdit, "nameEdit"},
+                                                        {hotkeyLabel, "hotkeyLabel"},
+                                                        {hotkeyModifierComboBox, "hotkeyModifierComboBox"},
+                                                        {plusLabel, "plusLabel"},
+                                                        {hotkeyKeyComboBox, "hotkeyKeyComboBox"},
+                                                        {cyclesLabel, "cyclesLabel"},
+                                                        {cyclesEdit, "cyclesEdit"},
+                                                        {hintLabel, "hintLabel"},
+                                                        {stepsGroupBox, "stepsGroupBox"},
+                                                        {stepListView, "stepListView"},
+                                                        {addStepButton, "addStepButton"},
+                                                        {modifyStepButton, "modifyStepButton"},
+                                                        {deleteStepButton, "deleteStepButton"},
+                                                        {moveStepUpButton, "moveStepUpButton"},
+                                                        {moveStepDownButton, "moveStepDownButton"},
+                                                        {okButton, "okButton"},
+                                                        {cancelButton, "cancelButton"}};
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
 }
 
 void ScriptEditor::setStepEditors(StepEditor *add, StepEditor *modify) {

@@ -3,7 +3,7 @@
 // as a name, a start hotkey, a cycle count and a step list view whose rows
 // the step editors write; OK stores it in mplist and refills the list.
 
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 
 #include <QDialog>
 #include <QSize>
@@ -28,7 +28,8 @@ class ScriptEditor : public QDialog {
     Q_OBJECT
   public:
     ~ScriptEditor() override;
-    // The editors its btn4 and btn5 open; they work on this dialog's lv1.
+    // The editors its add-step and modify-step buttons open; they work on
+    // this dialog's step list.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Refills the script list after a save; the list also moves a held
     // script hotkey to the text just stored.

@@ -1,11 +1,11 @@
 #include "scripts/ScriptList.h"
 
-#include "app/Texts.h"
-#include "engine/Conversion.h"
-#include "engine/HotkeyText.h"
-#include "scripts/EnabledRowDelegate.h"
-#include "scripts/ScriptStore.h"
+#include "core/Conversion.h"
+#include "core/HotkeyText.h"
+#include "core/Texts.h"
 #include "scripts/StopHotkey.h"
+#include "storage/ScriptStore.h"
+#include "widgets/EnabledRowDelegate.h"
 
 #include <QAction>
 #include <QEvent>
@@ -47,7 +47,7 @@ ScriptRow rowOf(const QTreeWidgetItem &item) {
 ScriptList::ScriptList(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("多坐标点击"), parent), context_(context) {
     scriptListView = new QTreeWidget(this);
-    scriptListView->setObjectName(QStringLiteral("lv2"));
+    scriptListView->setObjectName(QStringLiteral("scriptListView"));
     scriptListView->setGeometry(10, 18, 505, 186);
     scriptListView->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList captions;
@@ -70,9 +70,9 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
     scriptListView->viewport()->installEventFilter(this);
 
     contextMenu = new QMenu(this);
-    contextMenu->setObjectName(QStringLiteral("pm2"));
+    contextMenu->setObjectName(QStringLiteral("contextMenu"));
     deleteAction = contextMenu->addAction(QStringLiteral("删除脚本"));
-    deleteAction->setObjectName(QStringLiteral("N8"));
+    deleteAction->setObjectName(QStringLiteral("deleteAction"));
     connect(deleteAction, &QAction::triggered, this, [this] { onDeleteActionTriggered(); });
     scriptListView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(scriptListView, &QWidget::customContextMenuRequested, this,
@@ -99,13 +99,13 @@ void ScriptList::buildButtons() {
         void (ScriptList::*handler)();
     };
     const ButtonLayout layout[] = {
-        {&addButton, "btn7", QStringLiteral("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
-        {&modifyButton, "btn8", QStringLiteral("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
-        {&deleteButton, "btn9", QStringLiteral("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
-        {&stopHotkeyButton, "btn17", QStringLiteral("停止热键设置(&P)"), 247, 110,
+        {&addButton, "addButton", QStringLiteral("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
+        {&modifyButton, "modifyButton", QStringLiteral("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
+        {&deleteButton, "deleteButton", QStringLiteral("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
+        {&stopHotkeyButton, "stopHotkeyButton", QStringLiteral("停止热键设置(&P)"), 247, 110,
          &ScriptList::onStopHotkeyClicked},
-        {&enableButton, "btn10", QStringLiteral("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
-        {&disableButton, "btn11", QStringLiteral("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
+        {&enableButton, "enableButton", QStringLiteral("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
+        {&disableButton, "disableButton", QStringLiteral("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
     };
     for (const ButtonLayout &entry : layout) {
         auto *button = new QPushButton(entry.caption, this);
@@ -121,7 +121,7 @@ void ScriptList::buildButtons() {
 
 bool ScriptList::eventFilter(QObject *watched, QEvent *event) {
     // The first press of a double click has already set the selection. Only
-    // the left button opens the editor; the right one belongs to pm2.
+    // the left button opens the editor; the right one belongs to the context menu.
     if (watched == scriptListView->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         context_.guarded([this] { onListDoubleClicked(); });

@@ -7,8 +7,8 @@
 // take the single-point (1008) or stop (1108) registration's place, and ids
 // beyond what the system accepts as an identifier still work.
 
-#include "engine/MainContext.h"
-#include "scripts/ScriptRow.h"
+#include "core/MainContext.h"
+#include "storage/ScriptRow.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -25,7 +25,7 @@ class QTreeWidgetItem;
 
 namespace lumo {
 
-// Columns of lv2.
+// Columns of the script list view.
 enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColSteps, kColCycles, kColStatus };
 
 class ScriptList final : public QGroupBox {

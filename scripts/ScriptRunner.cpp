@@ -1,8 +1,8 @@
 #include "scripts/ScriptRunner.h"
 
-#include "engine/ClickSynthesis.h"
-#include "engine/Conversion.h"
-#include "scripts/StepListText.h"
+#include "core/ClickSynthesis.h"
+#include "core/Conversion.h"
+#include "steps/StepListText.h"
 
 namespace lumo {
 

@@ -3,8 +3,8 @@
 // raised stop request, moves the pointer, clicks and waits the interval;
 // every cycle ends with an 800 ms pause. Runs nest through the pump.
 
-#include "engine/MainContext.h"
-#include "scripts/ScriptRow.h"
+#include "core/MainContext.h"
+#include "storage/ScriptRow.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "scripts/StopHotkey.h"
 
-#include "app/IniFile.h"
-#include "engine/HotkeyText.h"
+#include "core/HotkeyText.h"
+#include "storage/IniFile.h"
 
 namespace lumo {
 

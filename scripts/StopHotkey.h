@@ -2,7 +2,7 @@
 // The stop hotkey: one global hotkey (id 1108) whose press asks the running
 // script to stop. Its text is the setting "stophotkey".
 
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 
 namespace lumo {
 

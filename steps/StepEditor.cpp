@@ -125,13 +125,21 @@ void StepEditor::buildControls() {
     hintLabel->move(8, kHintTop);
     hintLabel->adjustSize();
 
-    const char *names[] = {"grp1", "lbl6", "lbl1", "edt1", "lbl2", "cbb1",
-                           "lbl3", "cbb2", "lbl5", "btn1", "btn2", "lbl4"};
-    QWidget *widgets[] = {positionGroupBox,  livePositionLabel, positionLabel, positionEdit,
-                          eventLabel,        eventComboBox,     intervalLabel, intervalComboBox,
-                          millisecondsLabel, applyButton,       closeButton,   hintLabel};
-    for (std::size_t i = 0; i < std::size(names); ++i)
-        widgets[i]->setObjectName(QLatin1String(names[i]));
+    // Tests and accessibility tools find each control by its member name.
+    const std::pair<QWidget *, const char *> named[] = {{positionGroupBox, "positionGroupBox"},
+                                                        {livePositionLabel, "livePositionLabel"},
+                                                        {positionLabel, "positionLabel"},
+                                                        {positionEdit, "positionEdit"},
+                                                        {eventLabel, "eventLabel"},
+                                                        {eventComboBox, "eventComboBox"},
+                                                        {intervalLabel, "intervalLabel"},
+                                                        {intervalComboBox, "intervalComboBox"},
+                                                        {millisecondsLabel, "millisecondsLabel"},
+                                                        {applyButton, "applyButton"},
+                                                        {closeButton, "closeButton"},
+                                                        {hintLabel, "hintLabel"}};
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
 }
 
 void StepEditor::resetFields() {

@@ -3,7 +3,7 @@
 // the selected step of, their parent dialog's step list view. All eight
 // share this one design; each named class is a row of its table.
 
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 
 #include <QDialog>
 
@@ -47,7 +47,7 @@ class StepEditor : public QDialog {
     ~StepEditor() override;
 
     // The parent's step list view (three columns: position, event, interval).
-    void setStepList(QTreeWidget *lv1) { stepList_ = lv1; }
+    void setStepList(QTreeWidget *view) { stepList_ = view; }
     QTreeWidget *stepList() const { return stepList_; }
     const StepEditorDress &dress() const { return dress_; }
 

@@ -1,10 +1,10 @@
 #include "timed/TimedEditor.h"
 
-#include "engine/InputFilters.h"
-#include "scripts/StepListEditing.h"
-#include "scripts/StepListText.h"
+#include "core/ClockText.h"
 #include "steps/StepEditor.h"
-#include "timed/ClockText.h"
+#include "steps/StepListEditing.h"
+#include "steps/StepListText.h"
+#include "widgets/InputFilters.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,8 +79,9 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
     if (dress.cycleLimit > 0)
         cyclesEdit->setMaxLength(dress.cycleLimit);
     buildStepGroup();
-    okButton = button(this, QStringLiteral("btn1"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
-    cancelButton = button(this, QStringLiteral("btn2"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
+    okButton = button(this, QStringLiteral("okButton"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
+    cancelButton =
+        button(this, QStringLiteral("cancelButton"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
     connect(okButton, &QPushButton::clicked, this, &TimedEditor::onOkClicked);
     connect(cancelButton, &QPushButton::clicked, this, &TimedEditor::onCancelClicked);
 
@@ -93,33 +94,36 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
 
 void TimedEditor::buildTimeGroup() {
     timeGroupBox = new QGroupBox(QStringLiteral("定时点击"), this);
-    timeGroupBox->setObjectName(QStringLiteral("grp1"));
+    timeGroupBox->setObjectName(QStringLiteral("timeGroupBox"));
     timeGroupBox->setGeometry(8, 6, 319, 100);
-    timeLabel = label(timeGroupBox, QStringLiteral("lbl1"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
-    hourComboBox = timeField(timeGroupBox, QStringLiteral("cbb1"), hourItems(), 72);
-    hourUnitLabel = label(timeGroupBox, QStringLiteral("lbl2"), QStringLiteral("时"), QRect(122, 25, 14, 14));
-    minuteComboBox = timeField(timeGroupBox, QStringLiteral("cbb2"), minuteItems(), 142);
+    timeLabel =
+        label(timeGroupBox, QStringLiteral("timeLabel"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
+    hourComboBox = timeField(timeGroupBox, QStringLiteral("hourComboBox"), hourItems(), 72);
+    hourUnitLabel =
+        label(timeGroupBox, QStringLiteral("hourUnitLabel"), QStringLiteral("时"), QRect(122, 25, 14, 14));
+    minuteComboBox = timeField(timeGroupBox, QStringLiteral("minuteComboBox"), minuteItems(), 142);
     minuteUnitLabel =
-        label(timeGroupBox, QStringLiteral("lbl3"), QStringLiteral("分"), QRect(192, 25, 14, 14));
-    secondComboBox = timeField(timeGroupBox, QStringLiteral("cbb3"), minuteItems(), 212);
+        label(timeGroupBox, QStringLiteral("minuteUnitLabel"), QStringLiteral("分"), QRect(192, 25, 14, 14));
+    secondComboBox = timeField(timeGroupBox, QStringLiteral("secondComboBox"), minuteItems(), 212);
     secondUnitLabel =
-        label(timeGroupBox, QStringLiteral("lbl4"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
-    cyclesLabel =
-        label(timeGroupBox, QStringLiteral("lbl5"), QStringLiteral("点击次数:"), QRect(12, 53, 60, 14));
+        label(timeGroupBox, QStringLiteral("secondUnitLabel"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
+    cyclesLabel = label(timeGroupBox, QStringLiteral("cyclesLabel"), QStringLiteral("点击次数:"),
+                        QRect(12, 53, 60, 14));
     cyclesEdit = new QLineEdit(QStringLiteral("1"), timeGroupBox);
-    cyclesEdit->setObjectName(QStringLiteral("edt1"));
+    cyclesEdit->setObjectName(QStringLiteral("cyclesEdit"));
     cyclesEdit->setGeometry(72, 50, 46, 20);
     installDigitFilter(cyclesEdit);
-    currentTimeLabel = label(timeGroupBox, QStringLiteral("lbl6"), QString(), QRect(12, 78, 290, 14));
+    currentTimeLabel =
+        label(timeGroupBox, QStringLiteral("currentTimeLabel"), QString(), QRect(12, 78, 290, 14));
 }
 
 void TimedEditor::buildStepGroup() {
     stepsGroupBox = new QGroupBox(QStringLiteral("点击属性"), this);
-    stepsGroupBox->setObjectName(QStringLiteral("grp2"));
+    stepsGroupBox->setObjectName(QStringLiteral("stepsGroupBox"));
     stepsGroupBox->setGeometry(8, 112, 319, 244);
     stepListView = new QTreeWidget(stepsGroupBox);
     steps_ = std::make_unique<StepListEditing>(context_, this, stepListView);
-    stepListView->setObjectName(QStringLiteral("lv1"));
+    stepListView->setObjectName(QStringLiteral("stepListView"));
     stepListView->setGeometry(10, 20, 212, 214);
     stepListView->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
     stepListView->setColumnWidth(0, 50);
@@ -127,16 +131,16 @@ void TimedEditor::buildStepGroup() {
     stepListView->setColumnWidth(2, 75);
     dressStepListView(*stepListView);
 
-    addStepButton =
-        button(stepsGroupBox, QStringLiteral("btn3"), QStringLiteral("添加(&A)"), QRect(232, 20, 75, 25));
-    modifyStepButton =
-        button(stepsGroupBox, QStringLiteral("btn4"), QStringLiteral("修改(&M)"), QRect(232, 55, 75, 25));
-    deleteStepButton =
-        button(stepsGroupBox, QStringLiteral("btn5"), QStringLiteral("删除(&D)"), QRect(232, 90, 75, 25));
-    moveStepUpButton =
-        button(stepsGroupBox, QStringLiteral("btn6"), QStringLiteral("上移一行"), QRect(232, 125, 75, 25));
-    moveStepDownButton =
-        button(stepsGroupBox, QStringLiteral("btn7"), QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
+    addStepButton = button(stepsGroupBox, QStringLiteral("addStepButton"), QStringLiteral("添加(&A)"),
+                           QRect(232, 20, 75, 25));
+    modifyStepButton = button(stepsGroupBox, QStringLiteral("modifyStepButton"), QStringLiteral("修改(&M)"),
+                              QRect(232, 55, 75, 25));
+    deleteStepButton = button(stepsGroupBox, QStringLiteral("deleteStepButton"), QStringLiteral("删除(&D)"),
+                              QRect(232, 90, 75, 25));
+    moveStepUpButton = button(stepsGroupBox, QStringLiteral("moveStepUpButton"), QStringLiteral("上移一行"),
+                              QRect(232, 125, 75, 25));
+    moveStepDownButton = button(stepsGroupBox, QStringLiteral("moveStepDownButton"),
+                                QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
     connect(addStepButton, &QPushButton::clicked, this, &TimedEditor::onAddStepClicked);
     connect(modifyStepButton, &QPushButton::clicked, this, &TimedEditor::onModifyStepClicked);
     connect(deleteStepButton, &QPushButton::clicked, this, &TimedEditor::onDeleteStepClicked);

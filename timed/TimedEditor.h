@@ -4,7 +4,7 @@
 // design and differ only in their dress, their step editors and the
 // statement their OK runs.
 
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 
 #include <QDialog>
 
@@ -30,7 +30,7 @@ class TimedEditor : public QDialog {
     ~TimedEditor() override;
     // Refills the main window's timed list after a save.
     void setReloadList(std::function<void()> reload) { reload_ = std::move(reload); }
-    // The dialogs that add a step to lv1 and rewrite its selected step.
+    // The dialogs that add a step to the step list and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Centres the dialog over the main window and shows it modally; the
     // caller goes on at once.
@@ -72,7 +72,7 @@ class TimedEditor : public QDialog {
   protected:
     struct Dress {
         QString title;
-        int cycleLimit; // characters of edt1; 0 for none
+        int cycleLimit; // characters of the cycles field; 0 for none
         bool escCloses;
     };
     TimedEditor(MainContext &context, QWidget *owner, const Dress &dress);

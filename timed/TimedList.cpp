@@ -1,9 +1,9 @@
 #include "timed/TimedList.h"
 
-#include "app/U_dm.h"
-#include "engine/Conversion.h"
-#include "scripts/EnabledRowDelegate.h"
-#include "timed/TimedStore.h"
+#include "core/Conversion.h"
+#include "storage/Database.h"
+#include "storage/TimedStore.h"
+#include "widgets/EnabledRowDelegate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ QPushButton *button(const QString &caption, const QString &name, QWidget *parent
 TimedList::TimedList(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("定时点击"), parent), context_(context) {
     taskListView = new QTreeWidget(this);
-    taskListView->setObjectName(QStringLiteral("lv3"));
+    taskListView->setObjectName(QStringLiteral("taskListView"));
     taskListView->setGeometry(8, 18, 509, 184);
     taskListView->setColumnCount(5);
     taskListView->setHeaderLabels({QStringLiteral("行号"), QStringLiteral("定时时间"),
@@ -47,12 +47,13 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
     taskListView->setContextMenuPolicy(Qt::NoContextMenu);
     taskListView->setItemDelegate(new EnabledRowDelegate(StatusColumn, taskListView));
 
-    addButton = button(QStringLiteral("添加(&A)"), QStringLiteral("btn12"), this, 8, 72);
-    modifyButton = button(QStringLiteral("修改(&M)"), QStringLiteral("btn13"), this, 86, 72);
-    deleteButton = button(QStringLiteral("删除(&D)"), QStringLiteral("btn14"), this, 164, 72);
-    enableButton = button(QStringLiteral("启用(&S)"), QStringLiteral("btn15"), this, 242, 72);
-    disableButton = button(QStringLiteral("停用(&T)"), QStringLiteral("btn16"), this, 320, 72);
-    startWithSessionButton = button(QStringLiteral("设置开机启动"), QStringLiteral("btn3"), this, 410, 107);
+    addButton = button(QStringLiteral("添加(&A)"), QStringLiteral("addButton"), this, 8, 72);
+    modifyButton = button(QStringLiteral("修改(&M)"), QStringLiteral("modifyButton"), this, 86, 72);
+    deleteButton = button(QStringLiteral("删除(&D)"), QStringLiteral("deleteButton"), this, 164, 72);
+    enableButton = button(QStringLiteral("启用(&S)"), QStringLiteral("enableButton"), this, 242, 72);
+    disableButton = button(QStringLiteral("停用(&T)"), QStringLiteral("disableButton"), this, 320, 72);
+    startWithSessionButton =
+        button(QStringLiteral("设置开机启动"), QStringLiteral("startWithSessionButton"), this, 410, 107);
 
     connect(addButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onAddClicked(); }); });
     connect(modifyButton, &QPushButton::clicked, this,
@@ -69,17 +70,17 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
 
 void TimedList::reload() {
     taskListView->clear();
-    DbQuery qry1(context_);
-    qry1.setStatement(kTimedLoadStatement);
-    qry1.open();
-    for (int record = 0; record < qry1.recordCount(); ++record) {
+    DbQuery query(context_);
+    query.setStatement(kTimedLoadStatement);
+    query.open();
+    for (int record = 0; record < query.recordCount(); ++record) {
         // The row goes in first and is filled cell by cell, so a NULL keeps
         // what came before it, this row's first cells included.
         auto *item = new QTreeWidgetItem(taskListView);
-        item->setText(IdColumn, qry1.text(record, 0));
-        item->setText(TimeColumn, qry1.text(record, 1));
-        item->setText(CyclesColumn, qry1.text(record, 3));
-        item->setText(StepsColumn, qry1.text(record, 2));
+        item->setText(IdColumn, query.text(record, 0));
+        item->setText(TimeColumn, query.text(record, 1));
+        item->setText(CyclesColumn, query.text(record, 3));
+        item->setText(StepsColumn, query.text(record, 2));
         item->setText(StatusColumn, kStatusDisabled);
     }
 }

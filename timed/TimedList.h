@@ -1,9 +1,9 @@
 #pragma once
-// The timed tab: the list lv3, the program's only model of the timed tasks
+// The timed tab: the task list, the program's only model of the timed tasks
 // and of which are enabled, with its add, modify, delete, enable, disable
 // and start-with-the-session buttons.
 
-#include "engine/MainContext.h"
+#include "core/MainContext.h"
 #include "timed/TimedScheduler.h"
 
 #include <QGroupBox>
@@ -24,7 +24,7 @@ class TimedList final : public QGroupBox, public TimedRows {
 
     TimedList(MainContext &context, QWidget *parent);
 
-    // Refills lv3 from tplist; every task starts "未启用", nothing selected.
+    // Refills the task list from tplist; every task starts "未启用", nothing selected.
     void reload();
     void onAddClicked();              // add
     void onModifyClicked();           // modify

@@ -1,7 +1,7 @@
 #include "timed/TimedScheduler.h"
 
-#include "engine/Conversion.h"
-#include "timed/ClockText.h"
+#include "core/ClockText.h"
+#include "core/Conversion.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // and playing each, cycle by cycle. Widget-free; the timed list is its model.
 
 #include "platform/Platform.h"
-#include "scripts/ScriptRow.h"
-#include "timed/TimedRow.h"
+#include "storage/ScriptRow.h"
+#include "storage/TimedRow.h"
 
 #include <QDateTime>
 

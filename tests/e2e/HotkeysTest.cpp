@@ -15,7 +15,7 @@
 
 namespace {
 
-// Found by class: tmr3 changes the window title every second.
+// Found by class: the scheduler tick changes the window title every second.
 const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kNoticeTitle = QStringLiteral("提示");
 constexpr int kStartTimeoutMs = 30000;

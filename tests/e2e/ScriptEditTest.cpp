@@ -18,7 +18,7 @@
 
 namespace {
 
-// Found by class: tmr3 changes the window title every second.
+// Found by class: the scheduler tick changes the window title every second.
 const QString kWindowClass = QStringLiteral("lumoclick");
 constexpr int kStartTimeoutMs = 15000;
 // Without a window manager the main window sits centred on the 1280x1024
@@ -64,7 +64,7 @@ class ScriptEditTest : public testing::Test {
         QThread::msleep(200);
         session_.pressKeys({QStringLiteral("F11")});
         QThread::msleep(300);
-        click(kEditorX + 335, kEditorY + 24); // btn1 "添加(&A)"
+        click(kEditorX + 335, kEditorY + 24); // apply "添加(&A)"
     }
 
     QString logPath() const { return logDir_.path() + QStringLiteral("/clicks.log"); }
@@ -85,14 +85,14 @@ TEST_F(ScriptEditTest, CapturedPositionsAreWhereTheSavedScriptClicks) {
         << session_.mappedWindowNames().join(u',').toStdString();
     click(kDialogX + 160, kDialogY + 32); // name
     type("demo");
-    click(kDialogX + 298, kDialogY + 160); // btn4 "添加坐标"
+    click(kDialogX + 298, kDialogY + 160); // add step "添加坐标"
     ASSERT_TRUE(session_.waitForMappedWindow(QStringLiteral("添加坐标"), 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     captureAndAdd(400, 250);
     captureAndAdd(1000, 820);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-edit-steps.png"));
-    click(kEditorX + 335, kEditorY + 56);  // btn2 "关闭(&C)"
-    click(kDialogX + 220, kDialogY + 388); // btn1 "确定(&O)"
+    click(kEditorX + 335, kEditorY + 56);  // close "关闭(&C)"
+    click(kDialogX + 220, kDialogY + 388); // OK "确定(&O)"
     EXPECT_FALSE(session_.windowMapped(QStringLiteral("添加多坐标点击")));
 
     click(kMainX + 80, kMainY + 172);  // the new script's row

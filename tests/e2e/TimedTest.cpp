@@ -128,7 +128,7 @@ TEST_F(TimedTest, TheStartButtonWritesTheAutostartEntry) {
     clickAt(left + 272, top + 103); // the timed tab
     QThread::msleep(300);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/timed-tab.png"));
-    // btn3, right of the list's other buttons.
+    // 设置开机启动, right of the list's other buttons.
     clickAt(left + 3 + 6 + 410 + 53, top + 90 + 28 + 6 + 210 + 12);
 
     const QString entry = folder_.path() + QStringLiteral("/config/autostart/lumoclick.desktop");

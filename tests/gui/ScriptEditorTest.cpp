@@ -84,10 +84,10 @@ struct Scripts {
     }
 };
 
-QStringList positionsOf(const QTreeWidget &lv1) {
+QStringList positionsOf(const QTreeWidget &view) {
     QStringList positions;
-    for (int i = 0; i < lv1.topLevelItemCount(); ++i)
-        positions << lv1.topLevelItem(i)->text(0);
+    for (int i = 0; i < view.topLevelItemCount(); ++i)
+        positions << view.topLevelItem(i)->text(0);
     return positions;
 }
 
@@ -237,25 +237,25 @@ class ScriptEditorTest : public QObject {
                     {QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &lv1 = *s.modify()->stepListView;
+        QTreeWidget &view = *s.modify()->stepListView;
         const QStringList start{QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")};
-        lv1.setCurrentItem(lv1.topLevelItem(0));
+        view.setCurrentItem(view.topLevelItem(0));
         s.modify()->moveStepUpButton->click();
-        QCOMPARE(positionsOf(lv1), start);
-        QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(0)});
-        lv1.setCurrentItem(lv1.topLevelItem(2));
+        QCOMPARE(positionsOf(view), start);
+        QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(0)});
+        view.setCurrentItem(view.topLevelItem(2));
         s.modify()->moveStepDownButton->click();
-        QCOMPARE(positionsOf(lv1), start);
+        QCOMPARE(positionsOf(view), start);
         s.modify()->moveStepUpButton->click();
-        QCOMPARE(positionsOf(lv1),
+        QCOMPARE(positionsOf(view),
                  (QStringList{QStringLiteral("1,1"), QStringLiteral("3,3"), QStringLiteral("2,2")}));
-        QCOMPARE(lv1.selectedItems().size(), 1);
-        QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
+        QCOMPARE(view.selectedItems().size(), 1);
+        QCOMPARE(view.selectedItems().front()->text(0), QStringLiteral("3,3"));
         s.modify()->moveStepDownButton->click();
-        QCOMPARE(positionsOf(lv1), start);
-        QCOMPARE(lv1.selectedItems().front()->text(0), QStringLiteral("3,3"));
+        QCOMPARE(positionsOf(view), start);
+        QCOMPARE(view.selectedItems().front()->text(0), QStringLiteral("3,3"));
         s.modify()->deleteStepButton->click();
-        QCOMPARE(positionsOf(lv1), (QStringList{QStringLiteral("1,1"), QStringLiteral("2,2")}));
+        QCOMPARE(positionsOf(view), (QStringList{QStringLiteral("1,1"), QStringLiteral("2,2")}));
         QVERIFY(s.boxTexts().isEmpty());
     }
 
@@ -319,31 +319,31 @@ class ScriptEditorTest : public QObject {
     void theCycleCountTakesFiveTypedDigits() {
         Scripts s;
         s.add()->openForNewScript();
-        QLineEdit &edt2 = *s.add()->cyclesEdit;
-        edt2.clear();
-        QTest::keyClicks(&edt2, QStringLiteral("1a-2 34x567"));
-        QCOMPARE(edt2.text(), QStringLiteral("12345"));
-        QTest::keyClick(&edt2, Qt::Key_Backspace);
-        QCOMPARE(edt2.text(), QStringLiteral("1234"));
+        QLineEdit &cyclesEdit = *s.add()->cyclesEdit;
+        cyclesEdit.clear();
+        QTest::keyClicks(&cyclesEdit, QStringLiteral("1a-2 34x567"));
+        QCOMPARE(cyclesEdit.text(), QStringLiteral("12345"));
+        QTest::keyClick(&cyclesEdit, Qt::Key_Backspace);
+        QCOMPARE(cyclesEdit.text(), QStringLiteral("1234"));
         // X11 sends Delete with the DEL character; it still deletes.
-        edt2.setCursorPosition(0);
+        cyclesEdit.setCursorPosition(0);
         QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-        QApplication::sendEvent(&edt2, &del);
-        QCOMPARE(edt2.text(), QStringLiteral("234"));
+        QApplication::sendEvent(&cyclesEdit, &del);
+        QCOMPARE(cyclesEdit.text(), QStringLiteral("234"));
         // Text an input method commits is typing too: only its digits go in.
-        edt2.setCursorPosition(3);
+        cyclesEdit.setCursorPosition(3);
         QInputMethodEvent composed(QStringLiteral("ni"), {});
-        QApplication::sendEvent(&edt2, &composed);
+        QApplication::sendEvent(&cyclesEdit, &composed);
         QInputMethodEvent committed;
         committed.setCommitString(QStringLiteral("你9"));
-        QApplication::sendEvent(&edt2, &committed);
-        QCOMPARE(edt2.text(), QStringLiteral("2349"));
+        QApplication::sendEvent(&cyclesEdit, &committed);
+        QCOMPARE(cyclesEdit.text(), QStringLiteral("2349"));
         // Tab still leaves the box: the filter drops characters, not focus keys.
         s.add()->activateWindow();
-        edt2.setFocus();
-        QTest::keyClick(&edt2, Qt::Key_Tab);
-        QVERIFY(s.add()->focusWidget() != &edt2);
-        QCOMPARE(edt2.text(), QStringLiteral("2349"));
+        cyclesEdit.setFocus();
+        QTest::keyClick(&cyclesEdit, Qt::Key_Tab);
+        QVERIFY(s.add()->focusWidget() != &cyclesEdit);
+        QCOMPARE(cyclesEdit.text(), QStringLiteral("2349"));
     }
 
     void oddRowsAreStriped() {
@@ -351,11 +351,11 @@ class ScriptEditorTest : public QObject {
         s.addScript(QStringLiteral("c"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &lv1 = *s.modify()->stepListView;
-        lv1.clearSelection();
-        const QImage image = lv1.viewport()->grab().toImage();
+        QTreeWidget &view = *s.modify()->stepListView;
+        view.clearSelection();
+        const QImage image = view.viewport()->grab().toImage();
         const auto colourOfRow = [&](int i) {
-            const QRect cell = lv1.visualItemRect(lv1.topLevelItem(i));
+            const QRect cell = view.visualItemRect(view.topLevelItem(i));
             return image.pixelColor(cell.left() + 40, cell.center().y());
         };
         QCOMPARE(colourOfRow(1), QColor(166, 202, 240));

@@ -2,10 +2,10 @@
 // dialog, on the fake backend.
 
 #include "scripts/ScriptList.h"
-#include "app/U_dm.h"
-#include "scripts/ScriptStore.h"
 #include "scripts/StopHotkey.h"
-#include "scripts/U_shotkey.h"
+#include "scripts/StopHotkeyDialog.h"
+#include "storage/Database.h"
+#include "storage/ScriptStore.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QApplication>
@@ -119,12 +119,12 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("乙"), QStringLiteral("F4"), QString(), QStringLiteral("3"));
         t.main->loadScriptList();
 
-        QTreeWidget &lv2 = *t.list->scriptListView;
-        QCOMPARE(lv2.topLevelItemCount(), 2);
+        QTreeWidget &view = *t.list->scriptListView;
+        QCOMPARE(view.topLevelItemCount(), 2);
         const QList<int> widths{40, 120, 90, 70, 1, 100, 100};
         for (int c = 0; c < widths.size(); ++c)
-            QCOMPARE(lv2.header()->sectionSize(c), widths[c]);
-        QCOMPARE(lv2.headerItem()->text(kColStopHotkey), QStringLiteral("停止热键"));
+            QCOMPARE(view.header()->sectionSize(c), widths[c]);
+        QCOMPARE(view.headerItem()->text(kColStopHotkey), QStringLiteral("停止热键"));
         const QStringList first{QStringLiteral("1"),
                                 QStringLiteral("甲"),
                                 QStringLiteral("Ctrl+F2"),
@@ -135,7 +135,7 @@ class ScriptListTest : public QObject {
         for (int c = 0; c < first.size(); ++c)
             QCOMPARE(t.row(0)->text(c), first[c]);
         QCOMPARE(t.row(1)->text(kColSteps), QString());
-        QVERIFY(lv2.selectedItems().isEmpty());
+        QVERIFY(view.selectedItems().isEmpty());
 
         // The runner's lookup: the first row with that id text, exactly.
         QCOMPARE(t.list->rowById(QStringLiteral("2"))->name, QStringLiteral("乙"));

@@ -2,10 +2,10 @@
 // backend plays the row of the script list, the stop key stops it, and a
 // failure of one run does not end the run it interrupted.
 
-#include "app/U_dm.h"
 #include "scripts/ScriptList.h"
 #include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
+#include "storage/Database.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QPushButton>
@@ -39,9 +39,9 @@ struct Program {
     }
     void enableAll() {
         main->loadScriptList();
-        QTreeWidget &lv2 = *main->scriptList->scriptListView;
-        for (int i = 0; i < lv2.topLevelItemCount(); ++i) {
-            lv2.setCurrentItem(lv2.topLevelItem(i));
+        QTreeWidget &view = *main->scriptList->scriptListView;
+        for (int i = 0; i < view.topLevelItemCount(); ++i) {
+            view.setCurrentItem(view.topLevelItem(i));
             main->scriptList->enableButton->click();
         }
     }

@@ -1,10 +1,10 @@
 // The tray icon and its menu, keep on top, the ways to end, the about box
 // and the web links, on the fake backend.
 
+#include "app/AboutDialog.h"
 #include "app/Tray.h"
-#include "app/U_About.h"
-#include "app/U_download.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "update/UpdateDownloadWindow.h"
 
 #include <QAction>
 #include <QApplication>

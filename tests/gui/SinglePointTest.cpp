@@ -1,8 +1,8 @@
 // The single-point clicker and its settings panel, in virtual time.
 
-#include "app/StatusBar.h"
-#include "engine/SinglePointPanel.h"
+#include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "widgets/StatusBar.h"
 
 #include <QCheckBox>
 #include <QComboBox>

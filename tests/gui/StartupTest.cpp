@@ -1,8 +1,8 @@
 // Start-up: the windows, the main window's dress, FormShow and its hotkeys.
 
-#include "app/StatusBar.h"
-#include "engine/SinglePointPanel.h"
+#include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "widgets/StatusBar.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -19,10 +19,10 @@ namespace {
 using EditorOf = StepEditor *(*)(AppWindows &);
 
 // A parent's step list view as "position event interval" lines.
-QStringList rowsOf(const QTreeWidget &lv1) {
+QStringList rowsOf(const QTreeWidget &view) {
     QStringList rows;
-    for (int i = 0; i < lv1.topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *row = lv1.topLevelItem(i);
+    for (int i = 0; i < view.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = view.topLevelItem(i);
         rows << row->text(0) + QLatin1Char(' ') + row->text(1) + QLatin1Char(' ') + row->text(2);
     }
     return rows;
@@ -78,21 +78,21 @@ class StepEditorTest : public QObject {
         const QString sizable = QStringLiteral("sizable");
         const QString fixed = QStringLiteral("fixed");
         // clang-format off
-        QTest::newRow("Tfrm_addpoint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptAddStepEditor; })
+        QTest::newRow("AddScriptAddStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptAddStepEditor; })
                                        << true << 1008 << true << a << 1000 << true << true << fixedMin;
-        QTest::newRow("TFrm_ModPoint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptModifyStepEditor; })
+        QTest::newRow("AddScriptModifyStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addScriptModifyStepEditor; })
                                        << false << 1008 << false << b << 500 << true << false << sizable;
-        QTest::newRow("Tfrm_mod_addpint") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptAddStepEditor; })
+        QTest::newRow("ModifyScriptAddStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptAddStepEditor; })
                                           << true << 1008 << true << a << 1000 << false << true << sizable;
-        QTest::newRow("TFrm_ModPoint2") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptModifyStepEditor; })
+        QTest::newRow("ModifyScriptModifyStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyScriptModifyStepEditor; })
                                         << false << 1081 << false << b << 500 << true << false << fixed;
-        QTest::newRow("Tfrm_addpoint1") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskAddStepEditor; })
+        QTest::newRow("AddTimedTaskAddStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskAddStepEditor; })
                                         << true << 1082 << true << b << 500 << true << false << fixed;
-        QTest::newRow("Tfrm_addtimemod") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskModifyStepEditor; })
+        QTest::newRow("AddTimedTaskModifyStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.addTimedTaskModifyStepEditor; })
                                          << false << 1008 << false << b << 500 << false << false << fixed;
-        QTest::newRow("TFrm_modtimeadd") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskAddStepEditor; })
+        QTest::newRow("ModifyTimedTaskAddStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskAddStepEditor; })
                                          << true << 1081 << false << b << 500 << true << false << fixed;
-        QTest::newRow("TFrm_ModTimemod") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskModifyStepEditor; })
+        QTest::newRow("ModifyTimedTaskModifyStepEditor") << EditorOf([](AppWindows &f) -> StepEditor * { return f.modifyTimedTaskModifyStepEditor; })
                                          << false << 1008 << false << b << 500 << true << false << fixed;
         // clang-format on
     }

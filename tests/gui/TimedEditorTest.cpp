@@ -1,8 +1,8 @@
 // The add and modify timed task dialogs on the fake backend.
 
-#include "app/U_dm.h"
-#include "scripts/StepListText.h"
 #include "steps/StepEditors.h"
+#include "steps/StepListText.h"
+#include "storage/Database.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "timed/TimedList.h"
 
@@ -57,24 +57,24 @@ struct Editors {
     }
 };
 
-QStringList rowTexts(const QTreeWidget &lv1) {
+QStringList rowTexts(const QTreeWidget &view) {
     QStringList texts;
-    for (int i = 0; i < lv1.topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *row = lv1.topLevelItem(i);
+    for (int i = 0; i < view.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = view.topLevelItem(i);
         texts << row->text(0) + QLatin1Char('/') + row->text(1) + QLatin1Char('/') + row->text(2);
     }
     return texts;
 }
 
-void fillThreeSteps(QTreeWidget &lv1) {
-    lv1.clear();
-    appendStepRow(lv1, QStringLiteral("1,2"), kLeft, QStringLiteral("20"));
-    appendStepRow(lv1, QStringLiteral("3,4"), kRightDouble, QStringLiteral("100"));
-    appendStepRow(lv1, QStringLiteral("5,6"), kLeft, QStringLiteral("30"));
+void fillThreeSteps(QTreeWidget &view) {
+    view.clear();
+    appendStepRow(view, QStringLiteral("1,2"), kLeft, QStringLiteral("20"));
+    appendStepRow(view, QStringLiteral("3,4"), kRightDouble, QStringLiteral("100"));
+    appendStepRow(view, QStringLiteral("5,6"), kLeft, QStringLiteral("30"));
 }
 
-void select(QTreeWidget &lv1, int row) {
-    lv1.setCurrentItem(lv1.topLevelItem(row));
+void select(QTreeWidget &view, int row) {
+    view.setCurrentItem(view.topLevelItem(row));
 }
 
 } // namespace
@@ -250,11 +250,11 @@ class TimedEditorTest : public QObject {
         add.cyclesEdit->setText(QStringLiteral("2"));
         add.onOkClicked();
         QVERIFY(!add.isVisible());
-        QTreeWidget &lv3 = *list.taskListView;
-        QCOMPARE(lv3.topLevelItemCount(), 1);
-        QCOMPARE(lv3.topLevelItem(0)->text(1), QStringLiteral("13:00:00"));
+        QTreeWidget &view = *list.taskListView;
+        QCOMPARE(view.topLevelItemCount(), 1);
+        QCOMPARE(view.topLevelItem(0)->text(1), QStringLiteral("13:00:00"));
 
-        lv3.setCurrentItem(lv3.topLevelItem(0));
+        view.setCurrentItem(view.topLevelItem(0));
         list.modifyButton->click();
         ModifyTimedTaskDialog &mod = *f.forms->modifyTimedTaskDialog;
         QVERIFY(mod.isVisible());
@@ -262,8 +262,8 @@ class TimedEditorTest : public QObject {
         QCOMPARE(mod.cyclesEdit->text(), QStringLiteral("2"));
         mod.cyclesEdit->setText(QStringLiteral("5"));
         mod.onOkClicked();
-        QCOMPARE(lv3.topLevelItemCount(), 1);
-        QCOMPARE(lv3.topLevelItem(0)->text(2), QStringLiteral("5"));
+        QCOMPARE(view.topLevelItemCount(), 1);
+        QCOMPARE(view.topLevelItem(0)->text(2), QStringLiteral("5"));
         QVERIFY(f.fake.messageBoxes.shown().empty());
     }
 
@@ -388,33 +388,33 @@ class TimedEditorTest : public QObject {
 
     void stepButtonsDeleteAndMoveTheSelectedStep() {
         Editors e;
-        QTreeWidget &lv1 = *e.add().stepListView;
-        fillThreeSteps(lv1);
-        const QStringList original = rowTexts(lv1);
+        QTreeWidget &view = *e.add().stepListView;
+        fillThreeSteps(view);
+        const QStringList original = rowTexts(view);
         // Nothing selected: nothing happens, silently.
-        lv1.clearSelection();
+        view.clearSelection();
         e.add().onDeleteStepClicked();
         e.add().onMoveStepUpClicked();
         e.add().onMoveStepDownClicked();
-        QCOMPARE(rowTexts(lv1), original);
-        select(lv1, 0);
+        QCOMPARE(rowTexts(view), original);
+        select(view, 0);
         e.add().onMoveStepUpClicked();
-        select(lv1, 2);
+        select(view, 2);
         e.add().onMoveStepDownClicked();
-        QCOMPARE(rowTexts(lv1), original);
-        select(lv1, 1);
+        QCOMPARE(rowTexts(view), original);
+        select(view, 1);
         e.add().onMoveStepUpClicked();
-        QCOMPARE(rowTexts(lv1), (QStringList{original[1], original[0], original[2]}));
-        QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(0)});
+        QCOMPARE(rowTexts(view), (QStringList{original[1], original[0], original[2]}));
+        QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(0)});
         e.add().onMoveStepDownClicked();
         e.add().onMoveStepDownClicked();
-        QCOMPARE(rowTexts(lv1), (QStringList{original[0], original[2], original[1]}));
-        QCOMPARE(lv1.selectedItems(), QList<QTreeWidgetItem *>{lv1.topLevelItem(2)});
+        QCOMPARE(rowTexts(view), (QStringList{original[0], original[2], original[1]}));
+        QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(2)});
         // Deleting asks nothing and takes only the selected step.
-        select(lv1, 1);
+        select(view, 1);
         e.add().onDeleteStepClicked();
         e.add().onDeleteStepClicked();
-        QCOMPARE(rowTexts(lv1), (QStringList{original[0], original[1]}));
+        QCOMPARE(rowTexts(view), (QStringList{original[0], original[1]}));
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
     }
 
@@ -426,9 +426,9 @@ class TimedEditorTest : public QObject {
              {e.f.forms->modifyTimedTaskAddStepEditor, e.f.forms->modifyTimedTaskModifyStepEditor}}};
         for (const auto &[dialog, editors] : pairs) {
             const auto [adder, changer] = editors;
-            QTreeWidget &lv1 = *dialog->stepListView;
-            fillThreeSteps(lv1);
-            lv1.clearSelection();
+            QTreeWidget &view = *dialog->stepListView;
+            fillThreeSteps(view);
+            view.clearSelection();
             dialog->onModifyStepClicked();
             QVERIFY(!changer->isVisible());
             const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
@@ -441,38 +441,38 @@ class TimedEditorTest : public QObject {
             adder->positionEdit->setText(QStringLiteral("9,9"));
             adder->onApplyClicked();
             adder->onCloseClicked();
-            QCOMPARE(lv1.topLevelItemCount(), 4);
-            QCOMPARE(lv1.topLevelItem(3)->text(0), QStringLiteral("9,9"));
+            QCOMPARE(view.topLevelItemCount(), 4);
+            QCOMPARE(view.topLevelItem(3)->text(0), QStringLiteral("9,9"));
 
-            select(lv1, 1);
+            select(view, 1);
             dialog->onModifyStepClicked();
             QVERIFY(changer->isVisible());
             QCOMPARE(changer->positionEdit->text(), QStringLiteral("3,4"));
             changer->positionEdit->setText(QStringLiteral("7,8"));
             changer->onApplyClicked();
             QVERIFY(!changer->isVisible());
-            QCOMPARE(rowTexts(lv1)[1], QStringLiteral("7,8/右键双击/100"));
-            QCOMPARE(lv1.topLevelItemCount(), 4);
+            QCOMPARE(rowTexts(view)[1], QStringLiteral("7,8/右键双击/100"));
+            QCOMPARE(view.topLevelItemCount(), 4);
         }
     }
 
     void oddRowsAreStripedWhereverTheStepsMove() {
         Editors e;
         e.add().show();
-        QTreeWidget &lv1 = *e.add().stepListView;
-        fillThreeSteps(lv1);
-        lv1.clearSelection();
-        lv1.setCurrentItem(nullptr);
-        const auto background = [&lv1](int row) {
-            const QRect cell = lv1.visualItemRect(lv1.topLevelItem(row));
-            const QImage image = lv1.viewport()->grab().toImage();
+        QTreeWidget &view = *e.add().stepListView;
+        fillThreeSteps(view);
+        view.clearSelection();
+        view.setCurrentItem(nullptr);
+        const auto background = [&view](int row) {
+            const QRect cell = view.visualItemRect(view.topLevelItem(row));
+            const QImage image = view.viewport()->grab().toImage();
             return QColor(image.pixel(cell.right() - 4, cell.center().y()));
         };
         const QColor stripe(166, 202, 240);
         QCOMPARE(background(1), stripe);
         QVERIFY(background(0) != stripe);
         QVERIFY(background(2) != stripe);
-        delete lv1.topLevelItem(0);
+        delete view.topLevelItem(0);
         QCOMPARE(background(1), stripe);
         QVERIFY(background(0) != stripe);
     }

@@ -2,9 +2,9 @@
 // main window, start with the session and the autotime start.
 
 #include "timed/TimedList.h"
-#include "app/StatusBar.h"
-#include "app/Texts.h"
+#include "core/Texts.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "widgets/StatusBar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,10 +42,10 @@ void seed(const GuiFixture &f, const QList<QVariantList> &rows) {
     QSqlDatabase::removeDatabase(name);
 }
 
-QStringList column(const QTreeWidget &lv3, int column) {
+QStringList column(const QTreeWidget &view, int column) {
     QStringList texts;
-    for (int i = 0; i < lv3.topLevelItemCount(); ++i)
-        texts << lv3.topLevelItem(i)->text(column);
+    for (int i = 0; i < view.topLevelItemCount(); ++i)
+        texts << view.topLevelItem(i)->text(column);
     return texts;
 }
 
@@ -62,9 +62,9 @@ struct Timed {
         main = &f.start(arguments);
     }
     TimedList &list() { return *main->timedList; }
-    QTreeWidget &lv3() { return *main->timedList->taskListView; }
-    void select(int row) { lv3().setCurrentItem(lv3().topLevelItem(row)); }
-    QStringList statuses() { return column(lv3(), TimedList::StatusColumn); }
+    QTreeWidget &taskListView() { return *main->timedList->taskListView; }
+    void select(int row) { taskListView().setCurrentItem(taskListView().topLevelItem(row)); }
+    QStringList statuses() { return column(taskListView(), TimedList::StatusColumn); }
 };
 
 const QList<QVariantList> kThreeTasks = {
@@ -79,25 +79,25 @@ class TimedListTest : public QObject {
   private slots:
     void listsEveryTaskNotEnabledWithTheCycleCountBeforeTheSteps() {
         Timed t(kThreeTasks);
-        QTreeWidget &lv3 = t.lv3();
-        QCOMPARE(lv3.columnCount(), 5);
+        QTreeWidget &view = t.taskListView();
+        QCOMPARE(view.columnCount(), 5);
         const QStringList captions = {QStringLiteral("行号"), QStringLiteral("定时时间"),
                                       QStringLiteral("点击次数"), QString(), QStringLiteral("状态")};
         const int widths[] = {50, 100, 80, 1, 60};
         for (int c = 0; c < 5; ++c) {
-            QCOMPARE(lv3.headerItem()->text(c), captions[c]);
-            QCOMPARE(lv3.columnWidth(c), widths[c]);
+            QCOMPARE(view.headerItem()->text(c), captions[c]);
+            QCOMPARE(view.columnWidth(c), widths[c]);
         }
-        QCOMPARE(column(lv3, 0),
+        QCOMPARE(column(view, 0),
                  (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-        QCOMPARE(column(lv3, 1), (QStringList{QStringLiteral("9:05:03"), QStringLiteral("09:05:03"),
-                                              QStringLiteral("13:00:00")}));
-        QCOMPARE(column(lv3, 2), (QStringList{QStringLiteral("2"), QStringLiteral("007"), QString()}));
-        QCOMPARE(column(lv3, 3), (QStringList{QStringLiteral("10,20,左键单击,100|"), QString(),
-                                              QStringLiteral("1,2,右键双击,5|3,4,无点击,6|")}));
+        QCOMPARE(column(view, 1), (QStringList{QStringLiteral("9:05:03"), QStringLiteral("09:05:03"),
+                                               QStringLiteral("13:00:00")}));
+        QCOMPARE(column(view, 2), (QStringList{QStringLiteral("2"), QStringLiteral("007"), QString()}));
+        QCOMPARE(column(view, 3), (QStringList{QStringLiteral("10,20,左键单击,100|"), QString(),
+                                               QStringLiteral("1,2,右键双击,5|3,4,无点击,6|")}));
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
-        QCOMPARE(lv3.selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(lv3.editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(view.selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(view.editTriggers(), QAbstractItemView::NoEditTriggers);
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
     }
 
@@ -108,14 +108,16 @@ class TimedListTest : public QObject {
         t.select(1);
         t.list().enableButton->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
-        QCOMPARE(t.list().rowBackground(*t.lv3().topLevelItem(1)), std::make_optional(QColor(166, 202, 240)));
-        QCOMPARE(t.list().rowBackground(*t.lv3().topLevelItem(0)), std::nullopt);
+        QCOMPARE(t.list().rowBackground(*t.taskListView().topLevelItem(1)),
+                 std::make_optional(QColor(166, 202, 240)));
+        QCOMPARE(t.list().rowBackground(*t.taskListView().topLevelItem(0)), std::nullopt);
         // Drawn light blue: a pixel of the row's time cell, selection cleared.
-        t.lv3().clearSelection();
-        const QImage image = t.lv3().viewport()->grab().toImage();
-        const QRect cell = t.lv3().visualItemRect(t.lv3().topLevelItem(1));
+        t.taskListView().clearSelection();
+        const QImage image = t.taskListView().viewport()->grab().toImage();
+        const QRect cell = t.taskListView().visualItemRect(t.taskListView().topLevelItem(1));
         // Past the end of the time text, clear of the grid line.
-        const int x = t.lv3().header()->sectionPosition(1) + t.lv3().header()->sectionSize(1) - 6;
+        const int x =
+            t.taskListView().header()->sectionPosition(1) + t.taskListView().header()->sectionSize(1) - 6;
         QCOMPARE(QColor(image.pixel(x, cell.center().y())), QColor(166, 202, 240));
         QVERIFY(QColor(image.pixel(x, cell.center().y() - cell.height())) != QColor(166, 202, 240));
         t.select(1);
@@ -146,25 +148,25 @@ class TimedListTest : public QObject {
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
-        QCOMPARE(t.lv3().topLevelItemCount(), 3);
+        QCOMPARE(t.taskListView().topLevelItemCount(), 3);
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
 
         t.f.fake.messageBoxes.answer(IDYES);
         t.list().deleteButton->click();
-        QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
         // Gone from the file too, not only from the list.
         t.main->loadTimedList();
-        QCOMPARE(column(t.lv3(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+        QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
     void aNullStopsTheLoadKeepingTheRowsFilledSoFar() {
         Timed t({{QStringLiteral("9:00:05"), QStringLiteral("1,1,左键单击,1|"), QStringLiteral("1")},
                  {QStringLiteral("9:00:06"), QStringLiteral("2,2,左键单击,1|"), QVariant()},
                  {QStringLiteral("9:00:07"), QStringLiteral("3,3,左键单击,1|"), QStringLiteral("1")}});
-        QCOMPARE(t.lv3().topLevelItemCount(), 2);
-        QCOMPARE(t.lv3().topLevelItem(1)->text(TimedList::TimeColumn), QStringLiteral("9:00:06"));
-        QCOMPARE(t.lv3().topLevelItem(1)->text(TimedList::StatusColumn), QString());
+        QCOMPARE(t.taskListView().topLevelItemCount(), 2);
+        QCOMPARE(t.taskListView().topLevelItem(1)->text(TimedList::TimeColumn), QStringLiteral("9:00:06"));
+        QCOMPARE(t.taskListView().topLevelItem(1)->text(TimedList::StatusColumn), QString());
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
         QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
@@ -259,7 +261,7 @@ class TimedListTest : public QObject {
             QVERIFY(!t.main->isMinimized());
         }
         Timed empty({}, {QStringLiteral("lumoclick"), QStringLiteral("autotime")});
-        QCOMPARE(empty.lv3().topLevelItemCount(), 0);
+        QCOMPARE(empty.taskListView().topLevelItemCount(), 0);
         QVERIFY(empty.main->isMinimized());
     }
 

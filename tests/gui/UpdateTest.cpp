@@ -1,12 +1,12 @@
 // The update: the check on the loaded update page, the download against a
 // server of the test's own, the failure path, cancel and the end.
 
-#include "app/StatusBar.h"
-#include "app/Texts.h"
 #include "app/Tray.h"
-#include "app/UpdatePage.h"
+#include "core/Texts.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/TestHttpServer.h"
+#include "update/UpdatePage.h"
+#include "widgets/StatusBar.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -77,7 +77,7 @@ struct UpdateRig {
         f.start();
         download = f.forms->updateDownloadWindow.get();
         download->endProgram = [this] { ++ends; };
-        QSignalSpy complete(f.main().updatePage, &UpdatePage::documentComplete);
+        QSignalSpy complete(f.main().updatePage, &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));
     }
     // Waits until the worker has ended (it frees itself).
@@ -204,7 +204,7 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.download->progressBar->maximum(), installerBody().size());
         QCOMPARE(rig.download->progressBar->value(), installerBody().size());
 
-        // The end comes with tmr1's first tick, a second after the start.
+        // The end comes with the quit timer's first tick, a second after the start.
         QCOMPARE(rig.f.fake.timers.periodOf(rig.download, UpdateDownloadWindow::kQuitTimerId), 1000);
         rig.f.fake.advance(999);
         QCOMPARE(rig.ends, 0);
@@ -308,7 +308,7 @@ class UpdateTest : public QObject {
         rig.download = rig.f.forms->updateDownloadWindow.get();
         rig.download->endProgram = [&rig] { ++rig.ends; };
         main.hideToTray();
-        QSignalSpy complete(main.updatePage, &UpdatePage::documentComplete);
+        QSignalSpy complete(main.updatePage, &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));
         QVERIFY(rig.download->isVisible());
 
@@ -320,7 +320,7 @@ class UpdateTest : public QObject {
     }
 
     // With the main window hidden, the update window alone keeps the program
-    // running: a message box closing must not end it before tmr1 does.
+    // running: a message box closing must not end it before the quit timer does.
     void theUpdateWindowKeepsTheProgramRunningWhileTheMainWindowIsHidden() {
         UpdateRig rig;
         rig.server.route("/setup.exe").stallAfter = 10;

@@ -1,4 +1,4 @@
-#include "engine/ClickSynthesis.h"
+#include "core/ClickSynthesis.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/Conversion.h"
+#include "core/Conversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "engine/HotkeyText.h"
-#include "engine/Conversion.h"
+#include "core/HotkeyText.h"
+#include "core/Conversion.h"
 #include "platform/Platform.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/IniFile.h"
-#include "engine/Conversion.h"
+#include "storage/IniFile.h"
+#include "core/Conversion.h"
 #include "platform/Platform.h"
 
 #include <QDir>

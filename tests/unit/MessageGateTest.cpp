@@ -1,4 +1,4 @@
-#include "engine/MessageGate.h"
+#include "core/MessageGate.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>

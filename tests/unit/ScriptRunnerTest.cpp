@@ -1,5 +1,5 @@
 #include "scripts/ScriptRunner.h"
-#include "engine/Conversion.h"
+#include "core/Conversion.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The mplist statements on a throwaway copy of the program's database.
 
-#include "scripts/ScriptStore.h"
-#include "app/U_dm.h"
-#include "engine/Conversion.h"
+#include "storage/ScriptStore.h"
+#include "core/Conversion.h"
 #include "platform/fake/FakePlatform.h"
+#include "storage/Database.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "engine/SpeedText.h"
-#include "engine/Conversion.h"
+#include "core/SpeedText.h"
+#include "core/Conversion.h"
 
 #include <gtest/gtest.h>
 

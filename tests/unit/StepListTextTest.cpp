@@ -1,4 +1,4 @@
-#include "scripts/StepListText.h"
+#include "steps/StepListText.h"
 
 #include <QApplication>
 #include <QTreeWidget>

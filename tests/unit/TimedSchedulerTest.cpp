@@ -2,8 +2,8 @@
 // with a recording player in place of the runner.
 
 #include "timed/TimedScheduler.h"
+#include "core/ClockText.h"
 #include "platform/fake/FakePlatform.h"
-#include "timed/ClockText.h"
 
 #include <gtest/gtest.h>
 

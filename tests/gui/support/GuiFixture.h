@@ -1,7 +1,7 @@
 #pragma once
 // A program on the fake backend in a throwaway executable folder of its own.
 
-#include "app/Forms.h"
+#include "app/AppWindows.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QTemporaryDir>

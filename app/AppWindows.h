@@ -1,0 +1,50 @@
+#pragma once
+// Every window of the program, created once at start in a fixed order and
+// kept until the end.
+
+#include "app/MainWindow.h"
+#include "scripts/AddScriptDialog.h"
+#include "scripts/ModifyScriptDialog.h"
+#include "steps/StepEditors.h"
+#include "storage/Database.h"
+#include "timed/AddTimedTaskDialog.h"
+#include "timed/ModifyTimedTaskDialog.h"
+#include "update/UpdateDownloadWindow.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace lumo {
+
+struct AppWindows {
+    std::unique_ptr<MainWindow> mainWindow;
+    AddScriptAddStepEditor *addScriptAddStepEditor = nullptr;
+    AddScriptDialog *addScriptDialog = nullptr;
+    Database *database = nullptr;
+    AddTimedTaskDialog *addTimedTaskDialog = nullptr;
+    AddScriptModifyStepEditor *addScriptModifyStepEditor = nullptr;
+    ModifyScriptDialog *modifyScriptDialog = nullptr;
+    AddTimedTaskAddStepEditor *addTimedTaskAddStepEditor = nullptr;
+    ModifyScriptModifyStepEditor *modifyScriptModifyStepEditor = nullptr;
+    ModifyTimedTaskDialog *modifyTimedTaskDialog = nullptr;
+    AddTimedTaskModifyStepEditor *addTimedTaskModifyStepEditor = nullptr;
+    ModifyTimedTaskAddStepEditor *modifyTimedTaskAddStepEditor = nullptr;
+    ModifyTimedTaskModifyStepEditor *modifyTimedTaskModifyStepEditor = nullptr;
+    QDialog *stopHotkeyDialog = nullptr;
+    ModifyScriptAddStepEditor *modifyScriptAddStepEditor = nullptr;
+    // Without owner window: a window with one does not keep the program
+    // running once the main window is hidden and a message box closes.
+    std::unique_ptr<UpdateDownloadWindow> updateDownloadWindow;
+
+    // Instance names in creation order.
+    static const QStringList &creationOrder();
+    // The forms in creation order, the main window first.
+    QList<QObject *> all() const;
+};
+
+// Creates the sixteen windows in their order; none is shown.
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QString &exeDir,
+                                             const QStringList &arguments);
+
+} // namespace lumo

@@ -1,0 +1,131 @@
+#pragma once
+// The main window: banner, four tabs, status bar, the start-up sequence and
+// the dispatch of every global hotkey the main window holds.
+
+#include "core/HotkeyRouter.h"
+#include "core/MainContext.h"
+#include "core/MainState.h"
+#include "core/MessageGate.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+
+namespace lumo {
+
+class HelpPage;
+class ScriptList;
+class ScriptRunner;
+class SingleClicker;
+class SinglePointPanel;
+class StatusBar;
+class TimedList;
+class TimedScheduler;
+class UpdateDownloadWindow;
+class Tray;
+class UpdatePage;
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    MainWindow(platform::Services &os, QString exeDir, QStringList arguments);
+    ~MainWindow() override;
+
+    // The start-up sequence; runs once, when the window is first shown.
+    void runStartupSequence();
+    // Every hotkey press of the main window, by identifier.
+    void onHotkeyPressed(int id);
+    // The one-second timer.
+    void onSchedulerTick();
+
+    // Operations later parts of the program fill in.
+    void loadScriptList();
+    void loadTimedList();
+    void runScriptById(const QString &id);
+    void playSteps(const QString &steps, int cycles);
+    void registerStopHotkey();
+    // The update page has loaded: the update check.
+    void onUpdatePageLoaded();
+
+    // The tray icon's two operations; the autotime start hides to the tray.
+    void hideToTray();
+    void restoreFromTray();
+
+    // Tray menu, buttons of the first tab, the keep-on-top box and links.
+    void onTrayAboutTriggered();
+    void onTrayRestoreTriggered();
+    void onTrayExitTriggered();
+    void onTrayMoreSoftwareTriggered();
+    void onTrayWebNavigationTriggered();
+    void onAboutClicked();
+    void onMoreSoftwareClicked();
+    void onFeedbackClicked();
+    void onExitClicked();
+    void onKeepOnTopClicked();
+    void onBannerClicked();
+    void onHomePageLinkClicked();
+
+    // Ends the program at once, skipping the close handling; tests replace it.
+    std::function<void()> endProgram;
+
+    MainContext &context() { return context_; }
+    MainState &state() { return state_; }
+    const QStringList &arguments() const { return arguments_; }
+
+    QLabel *bannerLabel;
+    QTabWidget *tabWidget;
+    QWidget *singlePointTab;
+    QWidget *scriptsTab;
+    QWidget *timedTab;
+    QWidget *helpTab;
+    QCheckBox *keepOnTopCheckBox;
+    StatusBar *statusBar;
+    QLabel *homePageLinkLabel;
+    QTextBrowser *helpBrowser;
+    UpdatePage *updatePage;
+    // The update window, which the update check opens; set once it exists.
+    UpdateDownloadWindow *updateDownloadWindow = nullptr;
+    SinglePointPanel *singlePoint;
+    ScriptList *scriptList;
+    TimedList *timedList;
+    QPushButton *aboutButton;        // about
+    QPushButton *moreSoftwareButton; // more software
+    QPushButton *feedbackButton;     // feedback
+    QPushButton *exitButton;         // exit
+    Tray *tray;
+    HelpPage *helpPage;
+
+    static constexpr int kSchedulerTimerId = 3;
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void buildFirstTab();
+    void buildSecondTab();
+    void buildThirdTab();
+    // The scheduler ticks at the start of every second, however late the last came.
+    void armSchedulerTimer();
+    void moveLinkIntoStatusBar();
+    void buildShell();
+
+    MainState state_;
+    MessageGate gate_;
+    HotkeyRouter router_;
+    MainContext context_;
+    QStringList arguments_;
+    std::unique_ptr<SingleClicker> clicker_;
+    std::unique_ptr<ScriptRunner> runner_;
+    std::unique_ptr<TimedScheduler> scheduler_;
+    bool shown_ = false;
+};
+
+} // namespace lumo

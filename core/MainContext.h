@@ -1,0 +1,45 @@
+#pragma once
+// What every part of the program that works for the main window is handed:
+// the platform, the shared state, the message queue and where the files are.
+
+#include "core/HotkeyRouter.h"
+#include "core/MainState.h"
+#include "core/MessageGate.h"
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace lumo {
+
+class Database;
+
+inline const QString kApplicationTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
+inline const QString kNotice = QStringLiteral("提示");
+
+struct MainContext {
+    platform::Services &os;
+    MainState &state;
+    MessageGate &gate;
+    HotkeyRouter &hotkeyRouter;
+    QWidget *mainWindow;
+    QString exeDir;
+    // Writes a panel of the main window's status bar.
+    std::function<void(int panel, const QString &text)> setStatusText;
+    // The data module with the database connection; set once it exists.
+    Database *database = nullptr;
+
+    platform::WindowHandle mainHandle() const { return mainWindow; }
+    // A message box of the program's own, caption "提示".
+    int notice(QWidget *owner, const QString &text, unsigned flags) const;
+    // The standard error box: the failure's text, the application title.
+    void showErrorBox(const QString &message) const;
+    // Runs a handler; a failure it does not handle ends it and is shown in
+    // the standard error box. Returns false when the handler failed.
+    bool guarded(const std::function<void()> &handler) const;
+};
+
+} // namespace lumo

@@ -1,0 +1,45 @@
+#include "scripts/ModifyScriptDialog.h"
+
+#include "core/HotkeyText.h"
+#include "steps/StepListText.h"
+#include "storage/ScriptStore.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace lumo {
+
+ModifyScriptDialog::ModifyScriptDialog(MainContext &context, QWidget *owner)
+    : ScriptEditor(context, owner,
+                   {QStringLiteral("修改坐标"), QStringLiteral("输入名称和设置启动热键和循环点击的次数。"),
+                    QSize(361, 411), false}) {
+    nameEdit->setReadOnly(true);
+}
+
+void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
+    const unsigned information = platform::MB_OK | platform::MB_ICONINFORMATION;
+    if (!selected) {
+        context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."), information);
+        return;
+    }
+    nameEdit->setText(selected->name);
+    cyclesEdit->setText(selected->cycles);
+    const SelectorParse selectors = parseForSelectors(selected->hotkey);
+    if (selectors.modifierWord)
+        hotkeyModifierComboBox->setEditText(*selectors.modifierWord);
+    hotkeyKeyComboBox->setEditText(selectors.keyWord);
+    if (!fillStepList(*stepListView, selected->steps)) {
+        context_.notice(context_.mainWindow, QStringLiteral("修改项目出错,请联系软件作者."),
+                        platform::MB_OK | platform::MB_ICONWARNING);
+        return;
+    }
+    showModal();
+}
+
+void ModifyScriptDialog::store(const QString &name, const QString &hotkeyText, const QString &steps,
+                               const QString &cycles) {
+    updateScript(context_, name, hotkeyText, steps, cycles);
+}
+
+} // namespace lumo

@@ -1,0 +1,124 @@
+#include "scripts/StopHotkeyDialog.h"
+
+#include "core/HotkeyText.h"
+#include "scripts/StopHotkey.h"
+#include "storage/IniFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace lumo {
+
+using namespace platform;
+
+namespace {
+
+QComboBox *editableBox(QWidget *parent, const char *name, const QStringList &items, const QString &text) {
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setCurrentText(text);
+    return box;
+}
+
+} // namespace
+
+StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner,
+                                   std::function<void()> refillScriptList)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      context_(context), refillScriptList_(std::move(refillScriptList)) {
+    setObjectName(QStringLiteral("stopHotkeyDialog"));
+    setWindowTitle(QStringLiteral("停止热键设置"));
+    setModal(true);
+    resize(357, 222);
+
+    hotkeyGroupBox = new QGroupBox(QStringLiteral("热键设置"), this);
+    hotkeyGroupBox->setObjectName(QStringLiteral("hotkeyGroupBox"));
+    hotkeyGroupBox->setGeometry(12, 10, 333, 70);
+    hotkeyLabel = new QLabel(QStringLiteral("热键:"), hotkeyGroupBox);
+    hotkeyLabel->setObjectName(QStringLiteral("hotkeyLabel"));
+    hotkeyLabel->setGeometry(16, 30, 40, 20);
+    modifierComboBox = editableBox(
+        hotkeyGroupBox, "modifierComboBox",
+        {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
+        QStringLiteral("Ctrl"));
+    modifierComboBox->setGeometry(60, 28, 110, 22);
+    plusLabel = new QLabel(QStringLiteral("十"), hotkeyGroupBox);
+    plusLabel->setObjectName(QStringLiteral("plusLabel"));
+    plusLabel->setGeometry(178, 30, 16, 20);
+    keyComboBox = editableBox(hotkeyGroupBox, "keyComboBox", functionKeyWords(), QStringLiteral("F9"));
+    keyComboBox->setGeometry(198, 28, 110, 22);
+
+    explanationLabel = new QLabel(
+        QStringLiteral(
+            "多点点击的一般都是执行完点击的会自动停止的，如果有时要停止运行点击可以用这里设置的热键来停止"
+            "点击器的点击."),
+        this);
+    explanationLabel->setObjectName(QStringLiteral("explanationLabel"));
+    explanationLabel->setWordWrap(true);
+    explanationLabel->setGeometry(14, 88, 329, 60);
+
+    okButton = new QPushButton(QStringLiteral("确定(&O)"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(90, 170, 80, 27);
+    cancelButton = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setGeometry(190, 170, 80, 27);
+    okButton->setAutoDefault(false);
+    cancelButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onOkClicked(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
+}
+
+void StopHotkeyDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
+    context_.guarded([this] { loadStoredHotkey(); });
+}
+
+// Esc is an ordinary key here: only the buttons and the close box close it.
+void StopHotkeyDialog::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void StopHotkeyDialog::loadStoredHotkey() {
+    okButton->setFocus();
+    const QString stored =
+        IniFile::settings(context_.exeDir)
+            .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QString());
+    const SelectorParse parse = parseForSelectors(stored);
+    if (parse.modifierWord)
+        modifierComboBox->setCurrentText(*parse.modifierWord);
+    keyComboBox->setCurrentText(parse.keyWord);
+}
+
+void StopHotkeyDialog::onOkClicked() {
+    const QString text = composeHotkeyText(modifierComboBox->currentText(), keyComboBox->currentText());
+    IniFile::settings(context_.exeDir)
+        .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
+    context_.notice(this, QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
+                    MB_OK | MB_ICONINFORMATION);
+    if (refillScriptList_)
+        refillScriptList_();
+    registerStopHotkey(context_);
+    accept();
+}
+
+void StopHotkeyDialog::onCancelClicked() {
+    reject();
+}
+
+} // namespace lumo

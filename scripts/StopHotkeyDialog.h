@@ -1,0 +1,49 @@
+#pragma once
+// The stop hotkey dialog: picks the modifier and key of the one hotkey that
+// stops a running script, stores it and registers it.
+
+#include "core/MainContext.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace lumo {
+
+class StopHotkeyDialog final : public QDialog {
+    Q_OBJECT
+  public:
+    // refillScriptList: the main window's LoadScriptList, so the list's stop
+    // hotkey column shows a newly saved text.
+    StopHotkeyDialog(MainContext &context, QWidget *owner, std::function<void()> refillScriptList);
+
+    // Fills the two boxes from the stored text.
+    void loadStoredHotkey();
+    // Stores, announces, refills the list and registers the new text.
+    void onOkClicked();
+    void onCancelClicked();
+
+    QGroupBox *hotkeyGroupBox;
+    QLabel *hotkeyLabel;
+    QComboBox *modifierComboBox; // modifier
+    QLabel *plusLabel;
+    QComboBox *keyComboBox; // key
+    QLabel *explanationLabel;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    MainContext &context_;
+    std::function<void()> refillScriptList_;
+};
+
+} // namespace lumo

@@ -1,0 +1,72 @@
+#include "singlepoint/SingleClicker.h"
+
+#include "core/ClickSynthesis.h"
+#include "core/Conversion.h"
+#include "singlepoint/SinglePointPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace lumo {
+
+namespace {
+
+const QString kStarted = QStringLiteral("状态:点击器已经启动");
+const QString kStopped = QStringLiteral("状态:点击器已经停止");
+
+} // namespace
+
+void SingleClicker::toggle() {
+    MainState &state = context_.state;
+    if (!state.clickerRunning) {
+        const auto tick = [this] { context_.gate.postTick(this, [this] { onTick(); }); };
+        if (context_.os.timers.setTimer(context_.mainHandle(), kTimerId, state.clickIntervalMs, tick)) {
+            state.clickerRunning = true;
+            context_.setStatusText(0, kStarted);
+        }
+        return;
+    }
+    stopTimer();
+    context_.setStatusText(0, kStopped);
+}
+
+void SingleClicker::stopTimer() {
+    context_.os.timers.killTimer(context_.mainHandle(), kTimerId);
+    context_.state.clickerRunning = false;
+}
+
+void SingleClicker::onTick() {
+    MainState &state = context_.state;
+    platform::Mouse &mouse = context_.os.mouse;
+    if (panel_.fixedPositionCheckBox->isChecked()) {
+        int x = 0;
+        int y = 0;
+        if (tryParseInt32(panel_.fixedYEdit->text(), y) && tryParseInt32(panel_.fixedXEdit->text(), x))
+            mouse.moveTo(x, y);
+    }
+    if (state.clickIntervalMs < 100)
+        for (int i = 0; i < 151; ++i)
+            clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
+                             panel_.clickKindComboBox->currentText());
+    clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
+                     panel_.clickKindComboBox->currentText());
+
+    ++state.clickCount;
+    context_.setStatusText(2, QStringLiteral("点击次数:") + QString::number(state.clickCount - 1));
+
+    const QString limitText = panel_.clickLimitEdit->text();
+    if (limitText == QLatin1String("0"))
+        return;
+    // A limit that is empty or no number means no limit.
+    int limit = 0;
+    if (!tryParseInt32(limitText, limit))
+        return;
+    if (limit < state.clickCount) {
+        stopTimer();
+        context_.setStatusText(0, kStopped);
+        state.clickCount = 0;
+    }
+}
+
+} // namespace lumo

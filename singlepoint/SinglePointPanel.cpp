@@ -1,0 +1,167 @@
+#include "singlepoint/SinglePointPanel.h"
+
+#include "core/HotkeyText.h"
+#include "core/SpeedText.h"
+#include "storage/IniFile.h"
+#include "widgets/InputFilters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lumo {
+
+using namespace platform;
+
+namespace {
+
+constexpr int kStartHotkeyId = 1008;
+const QString kSection = QStringLiteral("setting");
+
+QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
+    auto *box = new QComboBox(parent);
+    box->setEditable(true);
+    box->addItems(items);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel *labelAt(QWidget *parent, const QString &text, int x, int y) {
+    auto *label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
+    auto *edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    installDigitFilter(edit);
+    return edit;
+}
+
+} // namespace
+
+SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
+    : QGroupBox(QStringLiteral("热键设置"), parent), context_(context) {
+    labelAt(this, QStringLiteral("鼠 标:"), 12, 27);
+    mouseButtonComboBox = comboAt(this, {QStringLiteral("左键"), QStringLiteral("右键")}, {56, 22, 72, 22});
+    labelAt(this, QStringLiteral("事件:"), 146, 27);
+    clickKindComboBox = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
+    labelAt(this, QStringLiteral("速度为"), 274, 27);
+    speedComboBox =
+        comboAt(this,
+                {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
+                 QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"),
+                 QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
+                 QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
+                {318, 22, 72, 22});
+    labelAt(this, QStringLiteral("秒一次"), 396, 27);
+
+    labelAt(this, QStringLiteral("点击数:"), 12, 62);
+    clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
+    labelAt(this, QStringLiteral("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
+
+    labelAt(this, QStringLiteral("启动热键:"), 12, 97);
+    hotkeyModifierComboBox =
+        comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
+    labelAt(this, QStringLiteral("十"), 166, 97);
+    hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
+    saveButton = new QPushButton(QStringLiteral("保存设置(&S)"), this);
+    saveButton->setGeometry(318, 91, 100, 25);
+
+    fixedPositionCheckBox = new QCheckBox(QStringLiteral("指定坐标"), this);
+    fixedPositionCheckBox->setGeometry(12, 129, 80, 20);
+    labelAt(this, QStringLiteral("X:"), 98, 132);
+    fixedXEdit = digitEditAt(this, {114, 127, 56, 22});
+    labelAt(this, QStringLiteral("Y:"), 178, 132);
+    fixedYEdit = digitEditAt(this, {194, 127, 56, 22});
+    labelAt(this, QStringLiteral("输入要点击的鼠标坐标位置"), 258, 132);
+    fixedXEdit->setEnabled(false);
+    fixedYEdit->setEnabled(false);
+
+    connect(saveButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { saveSettings(); }); });
+    connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
+}
+
+void SinglePointPanel::applySpeedText() {
+    if (const auto interval = intervalOfSpeedText(speedComboBox->currentText()))
+        context_.state.clickIntervalMs = *interval;
+}
+
+void SinglePointPanel::loadSettings() {
+    const IniFile ini = IniFile::settings(context_.exeDir);
+    const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
+    const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
+    const QString speed = ini.readString(kSection, QStringLiteral("time"), QStringLiteral("1"));
+    const QString modifier = ini.readString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
+    const QString key = ini.readString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
+    const QString limit = ini.readString(kSection, QStringLiteral("click"), QStringLiteral("100"));
+    fixedXEdit->setText(ini.readString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
+    fixedYEdit->setText(ini.readString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
+    mouseButtonComboBox->setCurrentText(button);
+    clickKindComboBox->setCurrentText(kind);
+    speedComboBox->setCurrentText(speed);
+    hotkeyModifierComboBox->setCurrentText(modifier);
+    hotkeyKeyComboBox->setCurrentText(key);
+    clickLimitEdit->setText(limit);
+    applySpeedText();
+}
+
+void SinglePointPanel::registerStartHotkey() {
+    const unsigned vk = virtualKeyOfKeyWord(hotkeyKeyComboBox->currentText());
+    Hotkeys &hotkeys = context_.os.hotkeys;
+    hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
+    const QString modifierWord = hotkeyModifierComboBox->currentText();
+    for (const QString &word :
+         {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
+        if (modifierWord != word)
+            continue;
+        if (!hotkeys.registerHotkey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
+            const unsigned icon = word == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
+            context_.notice(context_.mainWindow,
+                            QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
+            hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
+            context_.state.startHotkeyRegistered = false;
+            return;
+        }
+        break;
+    }
+    context_.state.startHotkeyRegistered = true;
+}
+
+void SinglePointPanel::saveSettings() {
+    registerStartHotkey();
+    if (!context_.state.startHotkeyRegistered)
+        return;
+    const IniFile ini = IniFile::settings(context_.exeDir);
+    const std::pair<const char *, QString> values[] = {{"btn1", mouseButtonComboBox->currentText()},
+                                                       {"btn_type", clickKindComboBox->currentText()},
+                                                       {"time", speedComboBox->currentText()},
+                                                       {"hotkey1", hotkeyModifierComboBox->currentText()},
+                                                       {"hotkey2", hotkeyKeyComboBox->currentText()},
+                                                       {"click", clickLimitEdit->text()},
+                                                       {"xpos", fixedXEdit->text()},
+                                                       {"ypos", fixedYEdit->text()}};
+    for (const auto &[key, value] : values)
+        ini.writeString(kSection, QLatin1String(key), value);
+    applySpeedText();
+    context_.state.clickCount = 0;
+    const QChar cr(13);
+    context_.notice(context_.mainWindow,
+                    QStringLiteral("设置保存成功,请记住你设置的 ") + hotkeyModifierComboBox->currentText() +
+                        QLatin1Char('+') + hotkeyKeyComboBox->currentText() + QStringLiteral(" 启动热键.") +
+                        cr + QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
+                        QStringLiteral("就是点击器运行后再按一次热键就停止点击器."),
+                    MB_OK | MB_ICONINFORMATION);
+}
+
+void SinglePointPanel::onFixedPositionClicked() {
+    fixedXEdit->setEnabled(fixedPositionCheckBox->isChecked());
+    fixedYEdit->setEnabled(fixedPositionCheckBox->isChecked());
+}
+
+} // namespace lumo

@@ -1,0 +1,45 @@
+#pragma once
+// The single-point settings on the first tab: button, kind, speed, count
+// limit, start hotkey and fixed coordinates; loading and saving them.
+
+#include "core/MainContext.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lumo {
+
+class SinglePointPanel final : public QGroupBox {
+    Q_OBJECT
+  public:
+    SinglePointPanel(MainContext &context, QWidget *parent);
+
+    // Fills the controls from the settings file and sets ClickInterval.
+    void loadSettings();
+    // Registers the single-point hotkey (id 1008) from the two hotkey boxes.
+    void registerStartHotkey();
+    void saveSettings();
+    void onFixedPositionClicked();
+
+    QComboBox *mouseButtonComboBox;    // button
+    QComboBox *clickKindComboBox;      // kind
+    QComboBox *speedComboBox;          // speed
+    QLineEdit *clickLimitEdit;         // count limit
+    QComboBox *hotkeyModifierComboBox; // hotkey modifier
+    QComboBox *hotkeyKeyComboBox;      // hotkey key
+    QPushButton *saveButton;
+    QCheckBox *fixedPositionCheckBox;
+    QLineEdit *fixedXEdit; // X
+    QLineEdit *fixedYEdit; // Y
+
+  private:
+    void applySpeedText();
+
+    MainContext &context_;
+};
+
+} // namespace lumo

@@ -1,0 +1,55 @@
+#include "storage/ScriptStore.h"
+
+#include "storage/Database.h"
+
+namespace lumo {
+
+void selectAllScripts(const MainContext &context, const std::function<void(const ScriptRow &)> &visit) {
+    DbQuery query(context);
+    query.setStatement(QStringLiteral("select * from [mplist]"));
+    query.open();
+    for (int row = 0; row < query.recordCount(); ++row) {
+        visit(ScriptRow{query.text(row, 0), query.text(row, 1), query.text(row, 2), query.text(row, 3),
+                        query.text(row, 4), QString()});
+    }
+}
+
+bool scriptNameTaken(const MainContext &context, const QString &name) {
+    DbQuery query(context);
+    query.setStatement(QStringLiteral("select * from [mplist] where mpname=:a"));
+    query.setParam(QStringLiteral("a"), name);
+    query.open();
+    return query.recordCount() > 0;
+}
+
+void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
+                  const QString &steps, const QString &cycles) {
+    DbQuery query(context);
+    query.setStatement(
+        QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
+    query.setParam(QStringLiteral("a"), name);
+    query.setParam(QStringLiteral("b"), hotkey);
+    query.setParam(QStringLiteral("c"), steps);
+    query.setParam(QStringLiteral("d"), cycles);
+    query.execute();
+}
+
+void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
+                  const QString &steps, const QString &cycles) {
+    DbQuery query(context);
+    query.setStatement(QStringLiteral("update [mplist] set hotkey=:a,mpoint=:b,clicknum=:d where mpname=:c"));
+    query.setParam(QStringLiteral("a"), hotkey);
+    query.setParam(QStringLiteral("b"), steps);
+    query.setParam(QStringLiteral("c"), name);
+    query.setParam(QStringLiteral("d"), cycles);
+    query.execute();
+}
+
+void deleteScript(const MainContext &context, const QString &id) {
+    DbQuery query(context);
+    query.setStatement(QStringLiteral("delete from [mplist] where id=:a"));
+    query.setParam(QStringLiteral("a"), id);
+    query.execute();
+}
+
+} // namespace lumo

@@ -1,0 +1,29 @@
+#pragma once
+// The statements on mplist. Every value is bound as text by name; rows are
+// read by column position: id, mpname, hotkey, mpoint, clicknum.
+
+#include "core/MainContext.h"
+#include "storage/ScriptRow.h"
+
+#include <functional>
+
+namespace lumo {
+
+// Hands every row to the visitor in the order the database returns them;
+// a NULL column raises the conversion error at that row, after the rows
+// before it were handed over. The status of each row is left empty.
+void selectAllScripts(const MainContext &context, const std::function<void(const ScriptRow &)> &visit);
+
+// Whether a script already has this name, by the database's comparison.
+bool scriptNameTaken(const MainContext &context, const QString &name);
+
+void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
+                  const QString &steps, const QString &cycles);
+
+// Replaces hotkey, steps and cycle count of the script with that name.
+void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
+                  const QString &steps, const QString &cycles);
+
+void deleteScript(const MainContext &context, const QString &id);
+
+} // namespace lumo

@@ -1,0 +1,151 @@
+#include "update/UpdateDownloadWindow.h"
+
+#include "core/Texts.h"
+#include "widgets/StatusBar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <climits>
+
+namespace lumo {
+
+namespace {
+
+constexpr int kClientWidth = 380;
+constexpr int kClientHeight = 124;
+// A cancelled transfer ends within a poll of its flag; this bounds the wait.
+constexpr int kWorkerStopWaitMs = 2000;
+
+const QString kFailureText = QStringLiteral("下载文件自动升级下载失败，请到官网手动下载");
+const QString kFailureCaption = QStringLiteral("下载失败");
+
+} // namespace
+
+UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      endProgram([] { QCoreApplication::exit(0); }), os_(os),
+      cancelled_(std::make_shared<std::atomic_bool>(false)) {
+    setObjectName(QStringLiteral("updateDownloadWindow"));
+    setWindowTitle(QStringLiteral("Lumo鼠标自动点击器升级中..."));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    messageLabel = new QLabel(QStringLiteral("升级文件下载中..."), this);
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setGeometry(16, 14, 200, 16);
+
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setGeometry(16, 38, kClientWidth - 32, 18);
+    progressBar->setRange(0, 0);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+
+    cancelButton = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
+    connect(cancelButton, &QPushButton::clicked, this, &UpdateDownloadWindow::onCancelClicked);
+
+    startButton = new QPushButton(QStringLiteral("开始下载"), this);
+    startButton->setObjectName(QStringLiteral("startButton"));
+    startButton->setGeometry(16, 66, 80, 25);
+    startButton->hide();
+    connect(startButton, &QPushButton::clicked, this, &UpdateDownloadWindow::startDownload);
+
+    urlEdit = new QLineEdit(this);
+    urlEdit->setObjectName(QStringLiteral("urlEdit"));
+    urlEdit->setGeometry(104, 66, 160, 21);
+    urlEdit->hide();
+
+    statusBar = new StatusBar(this, {180, 50});
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
+    statusBar->setPanelText(0, QStringLiteral("正在下载新版本安装文件"));
+}
+
+UpdateDownloadWindow::~UpdateDownloadWindow() {
+    os_.timers.killTimer(this, kQuitTimerId);
+    cancelWorker();
+    // The worker holds the network and may be writing; let it notice the
+    // cancel rather than pull the process down under it.
+    if (worker_)
+        worker_->wait(kWorkerStopWaitMs);
+}
+
+void UpdateDownloadWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void UpdateDownloadWindow::startDownload() {
+    // Read here, once: the worker must not touch this thread's widgets.
+    DownloadJob job{urlEdit->text(), QDir::current().absoluteFilePath(QStringLiteral("setup.exe")),
+                    expectedSha256};
+    auto *thread = new DownloadWorker(std::move(job), cancelled_);
+    connect(thread, &DownloadWorker::sizeKnown, this, &UpdateDownloadWindow::sizeKnown);
+    connect(thread, &DownloadWorker::bytesReceived, this, &UpdateDownloadWindow::onDownloadProgress);
+    connect(thread, &DownloadWorker::installerReady, this, &UpdateDownloadWindow::installerReady);
+    // The worker waits while the user reads the failure message.
+    connect(thread, &DownloadWorker::failed, this, &UpdateDownloadWindow::downloadFailed,
+            Qt::BlockingQueuedConnection);
+    worker_ = thread;
+    thread->start();
+}
+
+void UpdateDownloadWindow::sizeKnown(qint64 bytes) {
+    progressBar->setRange(0, int(qMin<qint64>(bytes, INT_MAX)));
+}
+
+void UpdateDownloadWindow::onDownloadProgress(qint64 bytes) {
+    progressBar->setValue(int(qMin<qint64>(bytes, progressBar->maximum())));
+}
+
+void UpdateDownloadWindow::installerReady(const QString &path) {
+    // Whether the installer started is not ours to report: the program ends all the same.
+    os_.shell.startProgram(path, {});
+    startQuitTimer();
+}
+
+void UpdateDownloadWindow::downloadFailed() {
+    os_.messageBoxes.show(nullptr, kFailureText, kFailureCaption, platform::MB_OK | platform::MB_ICONERROR);
+    os_.shell.openUrl(texts::kDownloadSite);
+    startQuitTimer();
+}
+
+void UpdateDownloadWindow::startQuitTimer() {
+    quitTimerActive_ = true;
+    os_.timers.setTimer(this, kQuitTimerId, kQuitDelayMs, [this] { onQuitTimer(); });
+}
+
+void UpdateDownloadWindow::onQuitTimer() {
+    os_.timers.killTimer(this, kQuitTimerId);
+    quitTimerActive_ = false;
+    endProgram();
+}
+
+void UpdateDownloadWindow::onCancelClicked() {
+    cancelWorker();
+    endProgram();
+}
+
+void UpdateDownloadWindow::closeEvent(QCloseEvent *event) {
+    cancelWorker();
+    QWidget::closeEvent(event);
+    endProgram();
+}
+
+void UpdateDownloadWindow::cancelWorker() {
+    *cancelled_ = true;
+}
+
+} // namespace lumo

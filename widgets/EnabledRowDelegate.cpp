@@ -1,0 +1,19 @@
+#include "widgets/EnabledRowDelegate.h"
+
+#include <QPainter>
+
+namespace lumo {
+
+void EnabledRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const {
+    if (index.siblingAtColumn(statusColumn_).data().toString() == kStatusEnabled)
+        painter->fillRect(option.rect, kEnabledRowColour);
+    QStyledItemDelegate::paint(painter, option, index);
+    painter->save();
+    painter->setPen(QColor(0xd8, 0xd8, 0xd8));
+    painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+    painter->restore();
+}
+
+} // namespace lumo
