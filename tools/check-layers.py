@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""Checks that includes point down the layers and that no form-designer name
+(btn7, lv2, N3Click, TFrm_...) is back in the code.
+
+Layers, lowest first; a folder may include its own layer and those below it,
+never a folder above. The platform interface, core/ and storage/ include no
+widget header (the backends below platform/ implement message boxes and
+window requests with widgets). Prints every offence and ends with a line
+"N passed, N failed", a file each."""
+import pathlib
+import re
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+RANK = {
+    "platform": 0,
+    "core": 1,
+    "storage": 2,
+    "widgets": 3,
+    "singlepoint": 4,
+    "steps": 4,
+    "update": 4,
+    "scripts": 5,
+    "timed": 6,
+    "app": 7,
+}
+# Folders of one rank that still must not reach each other.
+SIBLINGS_APART = {"singlepoint", "steps", "update"}
+NO_WIDGETS = {"platform", "core", "storage"}
+WIDGET_HEADER = re.compile(r"#include\s*<(QtWidgets/)?(Q(Widget|Dialog|Label|PushButton|LineEdit|ComboBox|"
+                           r"CheckBox|GroupBox|TreeWidget|TabWidget|MessageBox|Menu|Action|Application|"
+                           r"SystemTrayIcon|TextBrowser|ProgressBar|Frame|AbstractItemView|HeaderView|"
+                           r"StyledItemDelegate))>")
+INCLUDE = re.compile(r'#include\s+"([a-z]+)/[^"]+"')
+# Designer names: numbered controls and handlers, form classes and units.
+DESIGNER = re.compile(r"\b(T[Ff]rm_\w+|U_[A-Za-z]+|btn\d+(Click)?|lv\d+|N\d+Click|tmr\d+(Timer)?|cbb\d+|edt\d+|"
+                      r"chk\d+|grp\d+|lbl\d+)_?\b")
+STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
+COMMENT = re.compile(r"//.*$")
+
+
+def tracked_sources():
+    out = subprocess.run(["git", "ls-files", "*.cpp", "*.h"], cwd=ROOT, capture_output=True, text=True, check=True)
+    return [ROOT / line for line in out.stdout.split()]
+
+
+def main():
+    offences = []
+    failed_files = set()
+    files = tracked_sources()
+    for path in files:
+        rel = path.relative_to(ROOT)
+        folder = rel.parts[0]
+        widget_free = folder in NO_WIDGETS and not (folder == "platform" and len(rel.parts) > 2)
+        text = path.read_text(encoding="utf-8")
+        for number, line in enumerate(text.splitlines(), 1):
+            where = f"{rel}:{number}"
+            if folder in RANK:
+                match = INCLUDE.search(line)
+                if match and match.group(1) in RANK:
+                    target = match.group(1)
+                    if RANK[target] > RANK[folder] or (
+                        target != folder and RANK[target] == RANK[folder] and {target, folder} <= SIBLINGS_APART
+                    ):
+                        offences.append(f"{where}: {folder}/ includes {target}/, a folder above it")
+                if widget_free and WIDGET_HEADER.search(line):
+                    offences.append(f"{where}: {folder}/ includes a widget header")
+            code = COMMENT.sub("", STRING.sub('""', line))
+            if not line.lstrip().startswith("#include") and DESIGNER.search(code):
+                offences.append(f"{where}: designer-style name '{DESIGNER.search(code).group(0)}'")
+            elif DESIGNER.search(COMMENT.search(line).group(0) if COMMENT.search(line) else ""):
+                offences.append(f"{where}: a comment names a designer-style name")
+    for offence in offences:
+        print(offence)
+        failed_files.add(offence.split(":")[0])
+    print(f"{len(files) - len(failed_files)} passed, {len(failed_files)} failed")
+    return 1 if offences else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
