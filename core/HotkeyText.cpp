@@ -18,7 +18,9 @@ std::optional<unsigned> modifiersOfWord(const QString &word) {
 }
 
 unsigned virtualKeyOfKeyWord(const QString &keyWord) {
-    return static_cast<unsigned>(parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F'))) + 111);
+    // Added in 32-bit unsigned arithmetic: a number near the top of the int
+    // range wraps to a virtual key no backend accepts instead of overflowing.
+    return static_cast<unsigned>(parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F')))) + 111u;
 }
 
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord) {

@@ -13,7 +13,8 @@ inline const QString kModifierNone = QStringLiteral("无");
 // MOD_* value of a modifier word; nullopt for a word that is none of the four.
 std::optional<unsigned> modifiersOfWord(const QString &word);
 
-// Every "F" removed, read as decimal, plus 111. Raises the conversion error.
+// Every "F" removed, read as decimal, plus 111, modulo 2^32. Raises the
+// conversion error.
 unsigned virtualKeyOfKeyWord(const QString &keyWord);
 
 // The key words the hotkey drop-down lists offer: "F1" to "F12".

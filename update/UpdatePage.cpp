@@ -1,12 +1,12 @@
 #include "update/UpdatePage.h"
 
 #include "core/Texts.h"
+#include "update/PageScripts.h"
 
 #include <QJSEngine>
 #include <QJSValueIterator>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <chrono>
@@ -17,32 +17,6 @@
 namespace lumo {
 
 namespace {
-
-// The page's own scripts in document order: external ones (src) are not
-// fetched, and blocks of data (a type that is not JavaScript) are not run.
-QStringList inlineScripts(QString html) {
-    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
-                                            QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression script(QStringLiteral("<script\\b([^>]*)>(.*?)</script\\s*>"),
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression source(QStringLiteral("\\bsrc\\s*="),
-                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression type(QStringLiteral("\\btype\\s*=\\s*[\"']?([^\"'\\s>]*)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    html.remove(comment);
-    QStringList scripts;
-    for (const QRegularExpressionMatch &match : script.globalMatch(html)) {
-        const QString attributes = match.captured(1);
-        if (attributes.contains(source))
-            continue;
-        const QString kind = type.match(attributes).captured(1).toLower();
-        if (!kind.isEmpty() && !kind.contains(QLatin1String("javascript")) && kind != QLatin1String("module"))
-            continue;
-        scripts.append(match.captured(2));
-    }
-    return scripts;
-}
 
 // Interrupts the engine once the time limit has passed, from a thread of
 // its own, since a runaway script never returns to ours.

@@ -16,6 +16,17 @@ TEST(HotkeyText, VirtualKeyIsTheNumberAfterRemovingEveryFPlus111) {
     EXPECT_THROW(virtualKeyOfKeyWord(QStringLiteral("F")), HandlerError);
 }
 
+TEST(HotkeyText, VirtualKeyOfANumberNearTheIntLimitsWrapsInsteadOfOverflowing) {
+    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F2147483647")), 0x8000006Eu);
+    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F2147483537")), 0x80000000u);
+    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F-2147483648")), 0x8000006Fu);
+    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F-111")), 0u);
+    EXPECT_THROW(virtualKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
+    const RegistrationParse parse = parseForRegistration(QStringLiteral("Ctrl+F2147483647"));
+    EXPECT_EQ(parse.virtualKey, 0x8000006Eu);
+    EXPECT_EQ(parse.modifiers, std::optional<unsigned>(platform::MOD_CONTROL));
+}
+
 TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
     EXPECT_EQ(composeHotkeyText(QStringLiteral("Ctrl"), QStringLiteral("F9")), QStringLiteral("Ctrl+F9"));
     EXPECT_EQ(composeHotkeyText(QStringLiteral("Ctrl+Alt"), QStringLiteral("F3")),
