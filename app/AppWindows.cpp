@@ -74,35 +74,39 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QStri
     forms->mainWindow = std::make_unique<MainWindow>(os, exeDir, arguments);
     QWidget *main = forms->mainWindow.get();
     MainContext &context = forms->mainWindow->context();
-    forms->addScriptAddStepEditor =
-        named(new AddScriptAddStepEditor(context, main), QStringLiteral("addScriptAddStepEditor"));
+    forms->addScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptAdd),
+                                          QStringLiteral("addScriptAddStepEditor"));
     forms->addScriptDialog = named(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
     forms->database = new Database(os, exeDir, main);
     forms->database->setUpConnection();
     forms->mainWindow->context().database = forms->database;
     forms->addTimedTaskDialog = new AddTimedTaskDialog(context, main);
-    forms->addScriptModifyStepEditor =
-        named(new AddScriptModifyStepEditor(context, main), QStringLiteral("addScriptModifyStepEditor"));
+    forms->addScriptModifyStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptModify),
+                                             QStringLiteral("addScriptModifyStepEditor"));
     forms->modifyScriptDialog =
         named(new ModifyScriptDialog(context, main), QStringLiteral("modifyScriptDialog"));
-    forms->addTimedTaskAddStepEditor =
-        named(new AddTimedTaskAddStepEditor(context, main), QStringLiteral("addTimedTaskAddStepEditor"));
-    forms->modifyScriptModifyStepEditor = named(new ModifyScriptModifyStepEditor(context, main),
-                                                QStringLiteral("modifyScriptModifyStepEditor"));
+    forms->addTimedTaskAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddTimedTaskAdd),
+                                             QStringLiteral("addTimedTaskAddStepEditor"));
+    forms->modifyScriptModifyStepEditor =
+        named(new StepEditor(context, main, stepEditors::kModifyScriptModify),
+              QStringLiteral("modifyScriptModifyStepEditor"));
     forms->modifyTimedTaskDialog = new ModifyTimedTaskDialog(context, main);
-    forms->addTimedTaskModifyStepEditor = named(new AddTimedTaskModifyStepEditor(context, main),
-                                                QStringLiteral("addTimedTaskModifyStepEditor"));
-    forms->modifyTimedTaskAddStepEditor = named(new ModifyTimedTaskAddStepEditor(context, main),
-                                                QStringLiteral("modifyTimedTaskAddStepEditor"));
-    forms->modifyTimedTaskModifyStepEditor = named(new ModifyTimedTaskModifyStepEditor(context, main),
-                                                   QStringLiteral("modifyTimedTaskModifyStepEditor"));
+    forms->addTimedTaskModifyStepEditor =
+        named(new StepEditor(context, main, stepEditors::kAddTimedTaskModify),
+              QStringLiteral("addTimedTaskModifyStepEditor"));
+    forms->modifyTimedTaskAddStepEditor =
+        named(new StepEditor(context, main, stepEditors::kModifyTimedTaskAdd),
+              QStringLiteral("modifyTimedTaskAddStepEditor"));
+    forms->modifyTimedTaskModifyStepEditor =
+        named(new StepEditor(context, main, stepEditors::kModifyTimedTaskModify),
+              QStringLiteral("modifyTimedTaskModifyStepEditor"));
     MainWindow *mainWindow = forms->mainWindow.get();
     auto *stopHotkeyDialog =
         new StopHotkeyDialog(mainWindow->context(), main, [mainWindow] { mainWindow->loadScriptList(); });
     forms->stopHotkeyDialog = stopHotkeyDialog;
     mainWindow->scriptList->openStopHotkeyDialog = [stopHotkeyDialog] { stopHotkeyDialog->exec(); };
-    forms->modifyScriptAddStepEditor =
-        named(new ModifyScriptAddStepEditor(context, main), QStringLiteral("modifyScriptAddStepEditor"));
+    forms->modifyScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kModifyScriptAdd),
+                                             QStringLiteral("modifyScriptAddStepEditor"));
     forms->updateDownloadWindow = std::make_unique<UpdateDownloadWindow>(os);
     forms->mainWindow->updateDownloadWindow = forms->updateDownloadWindow.get();
     // The update ends the program the main window's way, safe below a run.

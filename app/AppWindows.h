@@ -19,20 +19,20 @@ namespace lumo {
 
 struct AppWindows {
     std::unique_ptr<MainWindow> mainWindow;
-    AddScriptAddStepEditor *addScriptAddStepEditor = nullptr;
+    StepEditor *addScriptAddStepEditor = nullptr;
     AddScriptDialog *addScriptDialog = nullptr;
     Database *database = nullptr;
     AddTimedTaskDialog *addTimedTaskDialog = nullptr;
-    AddScriptModifyStepEditor *addScriptModifyStepEditor = nullptr;
+    StepEditor *addScriptModifyStepEditor = nullptr;
     ModifyScriptDialog *modifyScriptDialog = nullptr;
-    AddTimedTaskAddStepEditor *addTimedTaskAddStepEditor = nullptr;
-    ModifyScriptModifyStepEditor *modifyScriptModifyStepEditor = nullptr;
+    StepEditor *addTimedTaskAddStepEditor = nullptr;
+    StepEditor *modifyScriptModifyStepEditor = nullptr;
     ModifyTimedTaskDialog *modifyTimedTaskDialog = nullptr;
-    AddTimedTaskModifyStepEditor *addTimedTaskModifyStepEditor = nullptr;
-    ModifyTimedTaskAddStepEditor *modifyTimedTaskAddStepEditor = nullptr;
-    ModifyTimedTaskModifyStepEditor *modifyTimedTaskModifyStepEditor = nullptr;
+    StepEditor *addTimedTaskModifyStepEditor = nullptr;
+    StepEditor *modifyTimedTaskAddStepEditor = nullptr;
+    StepEditor *modifyTimedTaskModifyStepEditor = nullptr;
     QDialog *stopHotkeyDialog = nullptr;
-    ModifyScriptAddStepEditor *modifyScriptAddStepEditor = nullptr;
+    StepEditor *modifyScriptAddStepEditor = nullptr;
     // Without owner window: a window with one does not keep the program
     // running once the main window is hidden and a message box closes.
     std::unique_ptr<UpdateDownloadWindow> updateDownloadWindow;

@@ -4,6 +4,7 @@
 #include "app/Banner.h"
 #include "app/HelpPage.h"
 #include "app/Tray.h"
+#include "core/HotkeyIds.h"
 #include "core/Texts.h"
 #include "scripts/ScriptList.h"
 #include "scripts/ScriptRunner.h"
@@ -41,7 +42,6 @@ namespace {
 
 constexpr int kClientWidth = 549;
 constexpr int kClientHeight = 401;
-constexpr int kSinglePointHotkeyId = 1008;
 
 QFont windowFont() {
     QFont font;
@@ -57,7 +57,9 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}, nullptr},
-      arguments_(std::move(arguments)) {
+      arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
+          gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
+      }) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(kApplicationTitle);
     setWindowIcon(QIcon(QStringLiteral(":/app.png")));
@@ -138,8 +140,6 @@ MainWindow::~MainWindow() {
     // It releases its hotkeys through the router, which dies before the
     // children would.
     delete scriptList;
-    context_.os.timers.killTimer(this, kSchedulerTimerId);
-    context_.os.timers.killTimer(this, SingleClicker::kTimerId);
     context_.os.hotkeys.setPressHandler({});
 }
 
@@ -172,15 +172,13 @@ void MainWindow::buildThirdTab() {
     TimedSchedulerHooks hooks;
     hooks.play = [this](const QString &steps, int cycles) { playSteps(steps, cycles); };
     hooks.reportBadCycles = [this] {
-        context_.notice(this, kSchedulerErrorText, platform::MB_OK | platform::MB_ICONINFORMATION);
+        context_.notice(this, kSchedulerErrorText, platform::Icon::Information);
     };
     scheduler_ = std::make_unique<TimedScheduler>(*timedList, context_.os.locale, std::move(hooks));
 }
 
 void MainWindow::armSchedulerTimer() {
-    context_.os.timers.setTimer(
-        this, kSchedulerTimerId, TimedScheduler::msToNextSecond(context_.os.clock.now()),
-        [this] { gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); }); });
+    schedulerTimer_.start(TimedScheduler::msToNextSecond(context_.os.clock.now()));
 }
 
 void MainWindow::buildShell() {
@@ -270,7 +268,7 @@ void MainWindow::onHotkeyPressed(int id) {
     if (id == kStopHotkeyId) {
         // Script hotkeys arrive through the script list, so this press is
         // the stop key's alone and must not play a script whose id is 1108.
-        state_.stopRequest = QStringLiteral("1");
+        state_.stopRequested = true;
         return;
     }
     runScriptById(QString::number(id));
@@ -300,8 +298,8 @@ void MainWindow::onTrayRestoreTriggered() {
 }
 
 void MainWindow::onTrayExitTriggered() {
-    if (context_.os.messageBoxes.show(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"), kNotice,
-                                      platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDYES)
+    if (context_.confirm(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"),
+                         platform::Icon::Information))
         endProgram();
 }
 

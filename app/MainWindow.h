@@ -122,6 +122,8 @@ class MainWindow final : public QWidget {
     HotkeyRouter router_;
     MainContext context_;
     QStringList arguments_;
+    // Ticks at the start of every second, however late the last came.
+    platform::Timer schedulerTimer_;
     std::unique_ptr<SingleClicker> clicker_;
     std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<TimedScheduler> scheduler_;

@@ -4,13 +4,16 @@
 
 namespace lumo {
 
-int MainContext::notice(QWidget *owner, const QString &text, unsigned flags) const {
-    return os.messageBoxes.show(owner, text, kNotice, flags);
+void MainContext::notice(QWidget *owner, const QString &text, platform::Icon icon) const {
+    os.messageBoxes.notice(owner, text, kNotice, icon);
+}
+
+bool MainContext::confirm(QWidget *owner, const QString &text, platform::Icon icon) const {
+    return os.messageBoxes.confirm(owner, text, kNotice, icon);
 }
 
 void MainContext::showErrorBox(const QString &message) const {
-    os.messageBoxes.show(mainWindow, errorBoxText(message), kApplicationTitle,
-                         platform::MB_OK | platform::MB_ICONERROR);
+    os.messageBoxes.notice(mainWindow, errorBoxText(message), kApplicationTitle, platform::Icon::Error);
 }
 
 bool MainContext::guarded(const std::function<void()> &handler) const {

@@ -34,7 +34,9 @@ struct MainContext {
 
     platform::WindowHandle mainHandle() const { return mainWindow; }
     // A message box of the program's own, caption "提示".
-    int notice(QWidget *owner, const QString &text, unsigned flags) const;
+    void notice(QWidget *owner, const QString &text, platform::Icon icon) const;
+    // A Yes/No box of the program's own, caption "提示"; true for Yes.
+    bool confirm(QWidget *owner, const QString &text, platform::Icon icon) const;
     // The standard error box: the failure's text, the application title.
     void showErrorBox(const QString &message) const;
     // Runs a handler; a failure it does not handle ends it and is shown in

@@ -11,10 +11,8 @@ struct MainState {
     int clickCount = 0;      // ticks since the last reset
     bool clickerRunning = false;
     bool startHotkeyRegistered = false;
-    // "1" after the stop hotkey was pressed, "0" once a run honoured it.
-    QString stopRequest;
-
-    bool stopRequested() const { return stopRequest == QLatin1String("1"); }
+    // Set by the stop hotkey, cleared once a run honoured it.
+    bool stopRequested = false;
 };
 
 } // namespace lumo

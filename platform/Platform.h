@@ -113,10 +113,37 @@ class Locale : public Service {
 };
 
 // Modal message boxes with MessageBox flags and results.
+// The symbol a message box shows beside its text.
+enum class Icon { Information, Warning, Question, Error };
+
 class MessageBoxes : public Service {
   public:
     // owner may be null (a box without owner window).
     virtual int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) = 0;
+
+    // A box with one OK button.
+    void notice(QWidget *owner, const QString &text, const QString &caption, Icon icon) {
+        show(owner, text, caption, MB_OK | iconFlag(icon));
+    }
+    // A box with Yes and No; true when the user answers Yes.
+    bool confirm(QWidget *owner, const QString &text, const QString &caption, Icon icon) {
+        return show(owner, text, caption, MB_YESNO | iconFlag(icon)) == IDYES;
+    }
+
+  private:
+    static unsigned iconFlag(Icon icon) {
+        switch (icon) {
+        case Icon::Warning:
+            return MB_ICONWARNING;
+        case Icon::Question:
+            return MB_ICONQUESTION;
+        case Icon::Error:
+            return MB_ICONERROR;
+        case Icon::Information:
+            break;
+        }
+        return MB_ICONINFORMATION;
+    }
 };
 
 // Wall clock and waiting.
@@ -138,6 +165,35 @@ class Timers : public Service {
     // Starts or replaces timer (owner, id); false when it cannot be made.
     virtual bool setTimer(WindowHandle owner, int id, int periodMs, Tick tick) = 0;
     virtual void killTimer(WindowHandle owner, int id) = 0;
+};
+
+// One timer of an owner window, named for what it does rather than by the
+// owner and identifier the service keeps. It stops when it dies.
+class Timer {
+  public:
+    Timer(Timers &timers, WindowHandle owner, int id, Timers::Tick tick)
+        : timers_(timers), owner_(owner), id_(id), tick_(std::move(tick)) {}
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
+    ~Timer() { stop(); }
+
+    // Starts, or restarts with a new period; false when it cannot be made.
+    bool start(int periodMs) {
+        active_ = timers_.setTimer(owner_, id_, periodMs, tick_);
+        return active_;
+    }
+    void stop() {
+        timers_.killTimer(owner_, id_);
+        active_ = false;
+    }
+    bool isActive() const { return active_; }
+
+  private:
+    Timers &timers_;
+    WindowHandle owner_;
+    int id_;
+    Timers::Tick tick_;
+    bool active_ = false;
 };
 
 // Window manager requests.

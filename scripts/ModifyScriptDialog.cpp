@@ -18,9 +18,9 @@ ModifyScriptDialog::ModifyScriptDialog(MainContext &context, QWidget *owner)
 }
 
 void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
-    const unsigned information = platform::MB_OK | platform::MB_ICONINFORMATION;
     if (!selected) {
-        context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."), information);
+        context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."),
+                        platform::Icon::Information);
         return;
     }
     nameEdit->setText(selected->name);
@@ -31,7 +31,7 @@ void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
     hotkeyKeyComboBox->setEditText(selectors.keyWord);
     if (!fillStepList(*stepListView, selected->steps)) {
         context_.notice(context_.mainWindow, QStringLiteral("修改项目出错,请联系软件作者."),
-                        platform::MB_OK | platform::MB_ICONWARNING);
+                        platform::Icon::Warning);
         return;
     }
     showModal();

@@ -150,7 +150,7 @@ void ScriptEditor::showModal() {
 }
 
 void ScriptEditor::refuse(const QString &text, QWidget *focus) {
-    context_.notice(this, text, platform::MB_OK | platform::MB_ICONINFORMATION);
+    context_.notice(this, text, platform::Icon::Information);
     focus->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "scripts/ScriptList.h"
 
 #include "core/Conversion.h"
+#include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/Texts.h"
 #include "scripts/StopHotkey.h"
@@ -195,21 +196,18 @@ void ScriptList::enableScript(const QString &hotkeyText, const QString &idText) 
 ScriptList::Outcome ScriptList::registerScriptHotkey(const QString &id, const QString &hotkeyText) {
     const RegistrationParse parse = parseForRegistration(hotkeyText);
     const int identifier = identifierFor(id);
-    Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.unregisterHotkey(this, identifier);
     held_.remove(id);
-    if (!parse.modifiers)
+    if (!parse.modifiers) {
+        context_.os.hotkeys.unregisterHotkey(this, identifier);
         return Outcome::NothingRegistered;
-    if (hotkeys.registerHotkey(this, identifier, *parse.modifiers, parse.virtualKey)) {
+    }
+    const QString conflict =
+        QStringLiteral("您设置的") + hotkeyText + QStringLiteral("热键与其他程序的热键冲突,请选择过热键.");
+    if (registerOrWarn(context_, this, identifier, *parse.modifiers, parse.virtualKey, context_.mainWindow,
+                       conflict, conflictIcon(parse.modifierWord))) {
         held_.insert(id, Held{identifier, hotkeyText});
         return Outcome::Held;
     }
-    const unsigned icon = parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
-    context_.notice(context_.mainWindow,
-                    QStringLiteral("您设置的") + hotkeyText +
-                        QStringLiteral("热键与其他程序的热键冲突,请选择过热键."),
-                    MB_OK | icon);
-    hotkeys.unregisterHotkey(this, identifier);
     context_.state.startHotkeyRegistered = false;
     return Outcome::Conflict;
 }
@@ -259,11 +257,11 @@ void ScriptList::onDeleteClicked() {
     try {
         QTreeWidgetItem *item = selectedItem();
         if (!item) {
-            context_.notice(context_.mainWindow, selectFirst, MB_OK | MB_ICONINFORMATION);
+            context_.notice(context_.mainWindow, selectFirst, platform::Icon::Information);
             return;
         }
-        if (context_.notice(context_.mainWindow, QStringLiteral("是否要删除选定的记录"),
-                            MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (!context_.confirm(context_.mainWindow, QStringLiteral("是否要删除选定的记录"),
+                              platform::Icon::Question))
             return;
         const QString id = item->text(kColId);
         deleteScript(context_, id);
@@ -271,7 +269,7 @@ void ScriptList::onDeleteClicked() {
         release(id);
         reload();
     } catch (const HandlerError &) {
-        context_.notice(context_.mainWindow, selectFirst, MB_OK | MB_ICONINFORMATION);
+        context_.notice(context_.mainWindow, selectFirst, platform::Icon::Information);
     }
 }
 

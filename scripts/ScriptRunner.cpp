@@ -26,7 +26,7 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
         case Outcome::Stopped:
             return;
         case Outcome::Failed:
-            context_.notice(context_.mainWindow, kPlayErrorMessage, MB_OK | MB_ICONINFORMATION);
+            context_.notice(context_.mainWindow, kPlayErrorMessage, platform::Icon::Information);
             return;
         }
     }
@@ -45,10 +45,10 @@ ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
 }
 
 bool ScriptRunner::honourStopRequest() {
-    if (!context_.state.stopRequested())
+    if (!context_.state.stopRequested)
         return false;
-    context_.notice(nullptr, kStopMessage, MB_OK | MB_ICONINFORMATION);
-    context_.state.stopRequest = QStringLiteral("0");
+    context_.notice(nullptr, kStopMessage, platform::Icon::Information);
+    context_.state.stopRequested = false;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "scripts/StopHotkey.h"
 
+#include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "storage/IniFile.h"
 
@@ -14,18 +15,13 @@ QString storedStopHotkey(const MainContext &context) {
 
 void registerStopHotkey(MainContext &context) {
     const RegistrationParse parse = parseForRegistration(storedStopHotkey(context));
-    Hotkeys &hotkeys = context.os.hotkeys;
-    hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
-    if (!parse.modifiers)
+    if (!parse.modifiers) {
+        context.os.hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
         return;
-    if (!hotkeys.registerHotkey(context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey)) {
-        const unsigned icon =
-            parse.modifierWord == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
-        context.notice(context.mainWindow, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."),
-                       MB_OK | icon);
-        hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
-        context.state.startHotkeyRegistered = false;
     }
+    if (!registerOrWarn(context, context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey,
+                        context.mainWindow, kHotkeyConflictText, conflictIcon(parse.modifierWord)))
+        context.state.startHotkeyRegistered = false;
 }
 
 } // namespace lumo

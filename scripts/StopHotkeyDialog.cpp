@@ -110,7 +110,7 @@ void StopHotkeyDialog::onOkClicked() {
     IniFile::settings(context_.exeDir)
         .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
     context_.notice(this, QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
-                    MB_OK | MB_ICONINFORMATION);
+                    platform::Icon::Information);
     if (refillScriptList_)
         refillScriptList_();
     registerStopHotkey(context_);

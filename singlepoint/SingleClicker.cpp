@@ -17,11 +17,16 @@ const QString kStopped = QStringLiteral("状态:点击器已经停止");
 
 } // namespace
 
+SingleClicker::SingleClicker(MainContext &context, SinglePointPanel &panel)
+    : context_(context), panel_(panel), timer_(context.os.timers, context.mainHandle(), kTimerId, [this] {
+          context_.gate.postTick(this, [this] { onTick(); });
+      }) {
+}
+
 void SingleClicker::toggle() {
     MainState &state = context_.state;
     if (!state.clickerRunning) {
-        const auto tick = [this] { context_.gate.postTick(this, [this] { onTick(); }); };
-        if (context_.os.timers.setTimer(context_.mainHandle(), kTimerId, state.clickIntervalMs, tick)) {
+        if (timer_.start(state.clickIntervalMs)) {
             state.clickerRunning = true;
             context_.setStatusText(0, kStarted);
         }
@@ -32,7 +37,7 @@ void SingleClicker::toggle() {
 }
 
 void SingleClicker::stopTimer() {
-    context_.os.timers.killTimer(context_.mainHandle(), kTimerId);
+    timer_.stop();
     context_.state.clickerRunning = false;
 }
 

@@ -11,7 +11,7 @@ class SinglePointPanel;
 
 class SingleClicker {
   public:
-    SingleClicker(MainContext &context, SinglePointPanel &panel) : context_(context), panel_(panel) {}
+    SingleClicker(MainContext &context, SinglePointPanel &panel);
 
     // The single-point hotkey: start when stopped, stop when running.
     void toggle();
@@ -24,6 +24,7 @@ class SingleClicker {
 
     MainContext &context_;
     SinglePointPanel &panel_;
+    platform::Timer timer_;
 };
 
 } // namespace lumo

@@ -1,5 +1,7 @@
 #include "singlepoint/SinglePointPanel.h"
 
+#include "core/HotkeyIds.h"
+#include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/SpeedText.h"
 #include "storage/IniFile.h"
@@ -17,7 +19,6 @@ using namespace platform;
 
 namespace {
 
-constexpr int kStartHotkeyId = 1008;
 const QString kSection = QStringLiteral("setting");
 
 QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
@@ -113,22 +114,15 @@ void SinglePointPanel::loadSettings() {
 
 void SinglePointPanel::registerStartHotkey() {
     const unsigned vk = virtualKeyOfKeyWord(hotkeyKeyComboBox->currentText());
-    Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
     const QString modifierWord = hotkeyModifierComboBox->currentText();
-    for (const QString &word :
-         {kModifierNone, QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt")}) {
-        if (modifierWord != word)
-            continue;
-        if (!hotkeys.registerHotkey(context_.mainHandle(), kStartHotkeyId, *modifiersOfWord(word), vk)) {
-            const unsigned icon = word == QLatin1String("Alt") ? MB_ICONINFORMATION : MB_ICONWARNING;
-            context_.notice(context_.mainWindow,
-                            QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."), MB_OK | icon);
-            hotkeys.unregisterHotkey(context_.mainHandle(), kStartHotkeyId);
-            context_.state.startHotkeyRegistered = false;
-            return;
-        }
-        break;
+    // A word that is none of the four registers nothing, yet counts as saved.
+    const std::optional<unsigned> modifiers = modifiersOfWord(modifierWord);
+    if (!modifiers) {
+        context_.os.hotkeys.unregisterHotkey(context_.mainHandle(), kSinglePointHotkeyId);
+    } else if (!registerOrWarn(context_, context_.mainHandle(), kSinglePointHotkeyId, *modifiers, vk,
+                               context_.mainWindow, kHotkeyConflictText, conflictIcon(modifierWord))) {
+        context_.state.startHotkeyRegistered = false;
+        return;
     }
     context_.state.startHotkeyRegistered = true;
 }
@@ -156,7 +150,7 @@ void SinglePointPanel::saveSettings() {
                         QLatin1Char('+') + hotkeyKeyComboBox->currentText() + QStringLiteral(" 启动热键.") +
                         cr + QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
                         QStringLiteral("就是点击器运行后再按一次热键就停止点击器."),
-                    MB_OK | MB_ICONINFORMATION);
+                    platform::Icon::Information);
 }
 
 void SinglePointPanel::onFixedPositionClicked() {

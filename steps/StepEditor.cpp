@@ -1,5 +1,7 @@
 #include "steps/StepEditor.h"
 
+#include "core/HotkeyRegistration.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -64,7 +66,9 @@ QString positionText(platform::Point at) {
 }
 
 StepEditor::StepEditor(MainContext &context, QWidget *owner, const StepEditorDress &dress)
-    : QDialog(owner, frameFlags(dress.frame)), context_(context), os_(context.os), dress_(dress) {
+    : QDialog(owner, frameFlags(dress.frame)), context_(context), os_(context.os), dress_(dress),
+      livePositionTimer_(context.os.timers, this, kLivePositionTimerId,
+                         [this] { context_.gate.postTick(this, [this] { onLivePositionTick(); }); }) {
     const bool add = dress_.kind == StepEditorDress::Kind::Add;
     setWindowTitle(add ? QStringLiteral("添加坐标") : QStringLiteral("修改坐标"));
     if (owner)
@@ -83,7 +87,6 @@ StepEditor::StepEditor(MainContext &context, QWidget *owner, const StepEditorDre
 }
 
 StepEditor::~StepEditor() {
-    os_.timers.killTimer(this, kLivePositionTimerId);
     os_.hotkeys.unregisterHotkey(this, dress_.hotkeyId);
 }
 
@@ -185,19 +188,14 @@ void StepEditor::keyPressEvent(QKeyEvent *event) {
 void StepEditor::startCapture() {
     if (dress_.topmostOnShow)
         context_.os.windows.setTopmost(this, true);
-    platform::Hotkeys &hotkeys = context_.os.hotkeys;
-    hotkeys.unregisterHotkey(this, dress_.hotkeyId);
-    if (!hotkeys.registerHotkey(this, dress_.hotkeyId, 0, platform::VK_F11)) {
-        context_.notice(this, kStepEditorConflict, platform::MB_OK | platform::MB_ICONINFORMATION);
-        hotkeys.unregisterHotkey(this, dress_.hotkeyId);
-    }
+    registerOrWarn(context_, this, dress_.hotkeyId, 0, platform::VK_F11, this, kStepEditorConflict,
+                   platform::Icon::Information);
     // The live label follows the pointer only while it can be seen.
-    context_.os.timers.setTimer(this, kLivePositionTimerId, dress_.timerMs,
-                                [this] { context_.gate.postTick(this, [this] { onLivePositionTick(); }); });
+    livePositionTimer_.start(dress_.timerMs);
 }
 
 void StepEditor::stopCapture() {
-    context_.os.timers.killTimer(this, kLivePositionTimerId);
+    livePositionTimer_.stop();
     context_.os.hotkeys.unregisterHotkey(this, dress_.hotkeyId);
 }
 
@@ -207,7 +205,7 @@ void StepEditor::onCaptureHotkeyPressed() {
 
 void StepEditor::onLivePositionTick() {
     const platform::Point at = context_.os.mouse.position();
-    if (dress_.labelForm == StepEditorDress::LabelForm::A)
+    if (dress_.labelForm == StepEditorDress::LabelForm::Labelled)
         livePositionLabel->setText(QStringLiteral("当前坐标: X=%1  Y=%2").arg(at.x).arg(at.y));
     else
         livePositionLabel->setText(QStringLiteral("当前坐标:") + positionText(at));
@@ -222,7 +220,7 @@ QTreeWidgetItem *StepEditor::selectedRow() const {
 
 void StepEditor::onApplyClicked() {
     if (positionEdit->text().isEmpty()) {
-        context_.notice(this, kEmptyPosition, platform::MB_OK | platform::MB_ICONWARNING);
+        context_.notice(this, kEmptyPosition, platform::Icon::Warning);
         return;
     }
     if (dress_.kind == StepEditorDress::Kind::Add) {

@@ -1,7 +1,7 @@
 #pragma once
 // The step editors: small modal dialogs that add a click step to, or rewrite
 // the selected step of, their parent dialog's step list view. All eight
-// share this one design; each named class is a row of its table.
+// share this one design; each is a row of the table in StepEditors.cpp.
 
 #include "core/MainContext.h"
 
@@ -20,8 +20,8 @@ namespace lumo {
 // What tells one step editor from another.
 struct StepEditorDress {
     enum class Kind { Add, Modify };
-    // A: "当前坐标: X=523  Y=318"; B: "当前坐标:523,318".
-    enum class LabelForm { A, B };
+    // Labelled: "当前坐标: X=523  Y=318"; Compact: "当前坐标:523,318".
+    enum class LabelForm { Labelled, Compact };
     enum class Frame { FixedWithMinimize, Resizable, Fixed };
 
     Kind kind;
@@ -44,6 +44,7 @@ QString positionText(platform::Point at);
 class StepEditor : public QDialog {
     Q_OBJECT
   public:
+    StepEditor(MainContext &context, QWidget *owner, const StepEditorDress &dress);
     ~StepEditor() override;
 
     // The parent's step list view (three columns: position, event, interval).
@@ -81,8 +82,6 @@ class StepEditor : public QDialog {
     static constexpr int kLivePositionTimerId = 1;
 
   protected:
-    StepEditor(MainContext &context, QWidget *owner, const StepEditorDress &dress);
-
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -97,6 +96,8 @@ class StepEditor : public QDialog {
     // services outlive both.
     platform::Services &os_;
     const StepEditorDress dress_;
+    // The live label follows the pointer only while the editor can be seen.
+    platform::Timer livePositionTimer_;
     QTreeWidget *stepList_ = nullptr;
 };
 

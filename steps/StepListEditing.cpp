@@ -54,8 +54,7 @@ void StepListEditing::addStep() {
 void StepListEditing::modifyStep() {
     const QTreeWidgetItem *row = selectedStep();
     if (!row) {
-        context_.notice(dialog_, QStringLiteral("请选择要修改的点击坐标."),
-                        platform::MB_OK | platform::MB_ICONINFORMATION);
+        context_.notice(dialog_, QStringLiteral("请选择要修改的点击坐标."), platform::Icon::Information);
         return;
     }
     if (!modify_)

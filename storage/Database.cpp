@@ -55,7 +55,7 @@ QString Database::databasePath() const {
 void Database::setUpConnection() {
     try {
         if (!QFileInfo::exists(databasePath()))
-            os_.messageBoxes.show(nullptr, missingDatabaseText(), kNotice, platform::MB_ICONINFORMATION);
+            os_.messageBoxes.notice(nullptr, missingDatabaseText(), kNotice, platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.

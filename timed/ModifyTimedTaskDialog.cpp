@@ -29,7 +29,7 @@ ModifyTimedTaskDialog::ModifyTimedTaskDialog(MainContext &context, QWidget *owne
 void ModifyTimedTaskDialog::openModify(const std::optional<TimedRow> &selected) {
     if (!selected) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."),
-                        platform::MB_OK | platform::MB_ICONINFORMATION);
+                        platform::Icon::Information);
         return;
     }
     if (context_.guarded([&] { fillFrom(*selected); }))

@@ -98,11 +98,11 @@ void TimedList::onModifyClicked() {
 void TimedList::onDeleteClicked() {
     if (!taskListView->currentItem() || !taskListView->currentItem()->isSelected()) {
         context_.notice(context_.mainWindow, QStringLiteral("请选择您要删除的记录"),
-                        platform::MB_OK | platform::MB_ICONINFORMATION);
+                        platform::Icon::Information);
         return;
     }
-    if (context_.notice(context_.mainWindow, QStringLiteral("是否确定要删除选定记录."),
-                        platform::MB_YESNO | platform::MB_ICONINFORMATION) == platform::IDNO)
+    if (!context_.confirm(context_.mainWindow, QStringLiteral("是否确定要删除选定记录."),
+                          platform::Icon::Information))
         return;
     // The question's own message loop may have let a reload clear the list.
     if (const std::optional<TimedRow> row = selectedRow())

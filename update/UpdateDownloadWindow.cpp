@@ -34,7 +34,8 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       endProgram([] { QCoreApplication::exit(0); }), os_(os),
-      cancelled_(std::make_shared<std::atomic_bool>(false)) {
+      cancelled_(std::make_shared<std::atomic_bool>(false)),
+      quitTimer_(os.timers, this, kQuitTimerId, [this] { onQuitTimer(); }) {
     setObjectName(QStringLiteral("updateDownloadWindow"));
     setWindowTitle(QStringLiteral("Lumo鼠标自动点击器升级中..."));
     setFixedSize(kClientWidth, kClientHeight);
@@ -73,7 +74,7 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
 }
 
 UpdateDownloadWindow::~UpdateDownloadWindow() {
-    os_.timers.killTimer(this, kQuitTimerId);
+    quitTimer_.stop();
     cancelWorker();
     // The worker holds the network and may be writing; let it notice the
     // cancel rather than pull the process down under it.
@@ -117,19 +118,17 @@ void UpdateDownloadWindow::installerReady(const QString &path) {
 }
 
 void UpdateDownloadWindow::downloadFailed() {
-    os_.messageBoxes.show(nullptr, kFailureText, kFailureCaption, platform::MB_OK | platform::MB_ICONERROR);
+    os_.messageBoxes.notice(nullptr, kFailureText, kFailureCaption, platform::Icon::Error);
     os_.shell.openUrl(texts::kDownloadSite);
     startQuitTimer();
 }
 
 void UpdateDownloadWindow::startQuitTimer() {
-    quitTimerActive_ = true;
-    os_.timers.setTimer(this, kQuitTimerId, kQuitDelayMs, [this] { onQuitTimer(); });
+    quitTimer_.start(kQuitDelayMs);
 }
 
 void UpdateDownloadWindow::onQuitTimer() {
-    os_.timers.killTimer(this, kQuitTimerId);
-    quitTimerActive_ = false;
+    quitTimer_.stop();
     endProgram();
 }
 

@@ -34,7 +34,7 @@ class UpdateDownloadWindow final : public QWidget {
     void onQuitTimer();
     // The worker while it runs (tests wait for it).
     DownloadWorker *worker() const { return worker_; }
-    bool isQuitTimerActive() const { return quitTimerActive_; }
+    bool isQuitTimerActive() const { return quitTimer_.isActive(); }
 
     // Hex SHA-256 the installer must have, when the update page publishes one.
     std::optional<QString> expectedSha256;
@@ -65,7 +65,7 @@ class UpdateDownloadWindow final : public QWidget {
     platform::Services &os_;
     QPointer<DownloadWorker> worker_;
     CancelFlag cancelled_;
-    bool quitTimerActive_ = false;
+    platform::Timer quitTimer_;
 };
 
 } // namespace lumo

@@ -293,12 +293,12 @@ class ScriptListTest : public QObject {
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(11)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(12)));
         QCOMPARE(t.played, (QStringList{single, stop, QStringLiteral("900000")}));
-        QVERIFY(!t.main->state().stopRequested());
+        QVERIFY(!t.main->state().stopRequested);
 
         // The stop key raises the request and plays no script, even one
         // whose id is the stop key's identifier.
         QVERIFY(t.f.fake.hotkeys.press(kNone, vkF(6)));
-        QVERIFY(t.main->state().stopRequested());
+        QVERIFY(t.main->state().stopRequested);
         QCOMPARE(t.played.size(), 3);
 
         // Disabling the script 1108 leaves the stop hotkey alone.

@@ -75,7 +75,7 @@ class ScriptRunnerTest : public ::testing::Test {
     void dispatch(int id) {
         context.guarded([this, id] {
             if (id == kStopId)
-                state.stopRequest = QStringLiteral("1");
+                state.stopRequested = true;
             runner.runScriptById(QString::number(id));
         });
     }
@@ -126,10 +126,10 @@ TEST_F(ScriptRunnerTest, StepsPlayInOrderAndEachEventMakesItsInput) {
 }
 
 TEST_F(ScriptRunnerTest, AnEmptyListPausesEveryCycleAndNeverPollsTheStopRequest) {
-    state.stopRequest = QStringLiteral("1");
+    state.stopRequested = true;
     runner.playSteps(QString(), 3);
     EXPECT_EQ(trace, lines({"wait 800", "wait 800", "wait 800"}));
-    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+    EXPECT_TRUE(state.stopRequested);
 }
 
 TEST_F(ScriptRunnerTest, CycleCountsOfZeroOrLessAndUnknownIdsPlayNothing) {
@@ -199,14 +199,14 @@ TEST_F(ScriptRunnerTest, PlayErrorsComeAfterThePartialEffectsOfTheFailingStep) {
 TEST_F(ScriptRunnerTest, AStopPressedWhileNothingPlaysEndsTheNextRunAtItsFirstStep) {
     addScript(7, QStringLiteral("1,2,左键单击,10|3,4,左键单击,10|"), QStringLiteral("2"));
     dispatch(kStopId);
-    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+    EXPECT_TRUE(state.stopRequested);
     dispatch(7);
     EXPECT_EQ(trace, lines({QStringLiteral("box ") + kStopMessage}));
     const fake::ShownBox &box = onlyBox();
     EXPECT_FALSE(box.hadOwner);
     EXPECT_EQ(box.caption, kNotice);
     EXPECT_EQ(box.flags, MB_OK | MB_ICONINFORMATION);
-    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+    EXPECT_FALSE(state.stopRequested);
     // Honoured once: the next run plays in full.
     trace.clear();
     dispatch(7);
@@ -220,7 +220,7 @@ TEST_F(ScriptRunnerTest, AStopDuringAStepIntervalEndsTheRunAtTheNextStep) {
     EXPECT_EQ(trace, lines({"move 1,2 @0", "button 2", "button 4", "wait 100", "move 3,4 @100", "button 2",
                             "button 4", "wait 100", QStringLiteral("box ") + kStopMessage}));
     EXPECT_EQ(fake.time.nowMs(), 200);
-    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+    EXPECT_FALSE(state.stopRequested);
 }
 
 TEST_F(ScriptRunnerTest, AStopDuringTheLastPauseIsLeftForTheNextRun) {
@@ -231,7 +231,7 @@ TEST_F(ScriptRunnerTest, AStopDuringTheLastPauseIsLeftForTheNextRun) {
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
     // The press was held by the pause and is delivered once the event loop runs.
     QCoreApplication::processEvents();
-    EXPECT_EQ(state.stopRequest, QStringLiteral("1"));
+    EXPECT_TRUE(state.stopRequested);
     trace.clear();
     dispatch(7);
     EXPECT_EQ(trace, lines({QStringLiteral("box ") + kStopMessage}));
@@ -255,5 +255,5 @@ TEST_F(ScriptRunnerTest, OneStopPressEndsOnlyTheInnermostRun) {
     dispatch(7);
     EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 100", "move 1,1 @100", "wait 100",
                             QStringLiteral("box ") + kStopMessage, "move 2,2 @200", "wait 100", "wait 800"}));
-    EXPECT_EQ(state.stopRequest, QStringLiteral("0"));
+    EXPECT_FALSE(state.stopRequested);
 }
