@@ -66,10 +66,13 @@ def main():
                         offences.append(f"{where}: {folder}/ includes {target}/, a folder above it")
                 if widget_free and WIDGET_HEADER.search(line):
                     offences.append(f"{where}: {folder}/ includes a widget header")
-            code = COMMENT.sub("", STRING.sub('""', line))
+            # Stored and shown texts keep their names (the INI key "btn1").
+            unquoted = STRING.sub('""', line)
+            code = COMMENT.sub("", unquoted)
+            comment = COMMENT.search(unquoted)
             if not line.lstrip().startswith("#include") and DESIGNER.search(code):
                 offences.append(f"{where}: designer-style name '{DESIGNER.search(code).group(0)}'")
-            elif DESIGNER.search(COMMENT.search(line).group(0) if COMMENT.search(line) else ""):
+            elif comment and DESIGNER.search(comment.group(0)):
                 offences.append(f"{where}: a comment names a designer-style name")
     for offence in offences:
         print(offence)
