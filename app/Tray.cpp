@@ -30,14 +30,17 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction =
-        addEntry(QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
+        addEntry("webNavigationAction", QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"),
+                 QStyle::SP_DriveNetIcon, &Tray::webNavigationRequested);
     moreSoftwareAction =
-        addEntry(QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
-    aboutAction =
-        addEntry(QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
-    restoreAction =
-        addEntry(QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
-    exitAction = addEntry(QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
+        addEntry("moreSoftwareAction", QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"),
+                 QStyle::SP_DirHomeIcon, &Tray::moreSoftwareRequested);
+    aboutAction = addEntry("aboutAction", QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"),
+                           QStyle::SP_MessageBoxInformation, &Tray::aboutRequested);
+    restoreAction = addEntry("restoreAction", QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"),
+                             QStyle::SP_TitleBarNormalButton, &Tray::restoreRequested);
+    exitAction = addEntry("exitAction", QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"),
+                          QStyle::SP_DialogCloseButton, &Tray::exitRequested);
     connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 
     trayIcon = new QSystemTrayIcon(icon, this);
@@ -74,9 +77,18 @@ Tray::~Tray() {
     qApp->removeEventFilter(this);
 }
 
-QAction *Tray::addEntry(const QString &caption, const QString &keys, int standardIcon) {
-    QAction *action = trayMenu->addAction(
-        window_->style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)), caption);
+void Tray::hideIcon() {
+    trayIcon->hide();
+}
+
+QAction *Tray::addEntry(const char *name, const QString &caption, const QString &keys, int standardIcon,
+                        void (Tray::*requested)()) {
+    // Owned by the tray, so that it is found among the tray's parts.
+    auto *action = new QAction(
+        window_->style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)), caption, this);
+    trayMenu->addAction(action);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, requested);
     action->setShortcut(QKeySequence(keys));
     // The keys are shown beside the caption; they act only inside the menu.
     action->setShortcutContext(Qt::WidgetShortcut);

@@ -37,20 +37,22 @@ class Tray final : public QObject {
     // menu at the pointer; everything else does nothing.
     void iconEvent(IconEvent event, QPoint pointer);
     bool menuOpen() const { return menuOpen_; }
+    // Takes the icon away at once, before the process ends below a run.
+    void hideIcon();
 
-    QSystemTrayIcon *trayIcon;
-    QMenu *trayMenu;
-    QAction *webNavigationAction; // web navigation
-    QAction *moreSoftwareAction;  // more software
-    QAction *aboutAction;         // about
-    QAction *restoreAction;       // settings
-    QAction *exitAction;          // exit
+  signals:
+    void webNavigationRequested();
+    void moreSoftwareRequested();
+    void aboutRequested();
+    void restoreRequested();
+    void exitRequested();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    QAction *addEntry(const QString &caption, const QString &keys, int standardIcon);
+    QAction *addEntry(const char *name, const QString &caption, const QString &keys, int standardIcon,
+                      void (Tray::*requested)());
     bool iconMouseEvent(QObject *watched, QEvent *event);
 
     QWidget *window_;
@@ -62,6 +64,14 @@ class Tray final : public QObject {
     // The X11 icon widget reports presses and releases itself; then the
     // coarser activation signal would report the same click twice.
     bool nativeIconEvents_ = false;
+
+    QSystemTrayIcon *trayIcon;
+    QMenu *trayMenu;
+    QAction *webNavigationAction;
+    QAction *moreSoftwareAction;
+    QAction *aboutAction;
+    QAction *restoreAction;
+    QAction *exitAction;
 };
 
 } // namespace lumo

@@ -172,8 +172,7 @@ void ScriptEditor::onOkClicked() {
             return;
         store(name, hotkeyText, encodeStepList(*stepListView), cycles);
         close();
-        if (loadScriptList_)
-            loadScriptList_();
+        emit saved();
     });
 }
 

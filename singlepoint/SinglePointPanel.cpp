@@ -86,6 +86,20 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     connect(saveButton, &QPushButton::clicked, this,
             [this] { context_.guarded([this] { saveSettings(); }); });
     connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
+
+    // Tests and accessibility tools find each control by its member name.
+    const std::pair<QWidget *, const char *> named[] = {{mouseButtonComboBox, "mouseButtonComboBox"},
+                                                        {clickKindComboBox, "clickKindComboBox"},
+                                                        {speedComboBox, "speedComboBox"},
+                                                        {clickLimitEdit, "clickLimitEdit"},
+                                                        {hotkeyModifierComboBox, "hotkeyModifierComboBox"},
+                                                        {hotkeyKeyComboBox, "hotkeyKeyComboBox"},
+                                                        {saveButton, "saveButton"},
+                                                        {fixedPositionCheckBox, "fixedPositionCheckBox"},
+                                                        {fixedXEdit, "fixedXEdit"},
+                                                        {fixedYEdit, "fixedYEdit"}};
+    for (const auto &[widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
 }
 
 void SinglePointPanel::applySpeedText() {
@@ -110,6 +124,15 @@ void SinglePointPanel::loadSettings() {
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
     applySpeedText();
+}
+
+SinglePointPanel::Reading SinglePointPanel::reading() const {
+    return {fixedPositionCheckBox->isChecked(),
+            fixedXEdit->text(),
+            fixedYEdit->text(),
+            mouseButtonComboBox->currentText(),
+            clickKindComboBox->currentText(),
+            clickLimitEdit->text()};
 }
 
 void SinglePointPanel::registerStartHotkey() {

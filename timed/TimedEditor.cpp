@@ -196,8 +196,7 @@ void TimedEditor::onOkClicked() {
     // put the cause right and press OK again.
     context_.guarded([&] {
         saveTask(time, steps, cyclesEdit->text());
-        if (reload_)
-            reload_();
+        emit saved();
         accept();
     });
 }

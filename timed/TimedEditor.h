@@ -29,7 +29,7 @@ class TimedEditor : public QDialog {
   public:
     ~TimedEditor() override;
     // Refills the main window's timed list after a save.
-    void setReloadList(std::function<void()> reload) { reload_ = std::move(reload); }
+
     // The dialogs that add a step to the step list and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Centres the dialog over the main window and shows it modally; the
@@ -48,26 +48,9 @@ class TimedEditor : public QDialog {
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
 
-    QGroupBox *timeGroupBox;
-    QLabel *timeLabel;
-    QComboBox *hourComboBox;
-    QLabel *hourUnitLabel;
-    QComboBox *minuteComboBox;
-    QLabel *minuteUnitLabel;
-    QComboBox *secondComboBox;
-    QLabel *secondUnitLabel;
-    QLabel *cyclesLabel;
-    QLineEdit *cyclesEdit;
-    QLabel *currentTimeLabel;
-    QGroupBox *stepsGroupBox;
-    QTreeWidget *stepListView;
-    QPushButton *addStepButton;
-    QPushButton *modifyStepButton;
-    QPushButton *deleteStepButton;
-    QPushButton *moveStepUpButton;
-    QPushButton *moveStepDownButton;
-    QPushButton *okButton;
-    QPushButton *cancelButton;
+  signals:
+    // A task was stored; the timed list reloads.
+    void saved();
 
   protected:
     struct Dress {
@@ -91,8 +74,29 @@ class TimedEditor : public QDialog {
     void buildStepGroup();
 
     const bool escCloses_;
-    std::function<void()> reload_;
     std::unique_ptr<StepListEditing> steps_;
+
+  protected:
+    QGroupBox *timeGroupBox;
+    QLabel *timeLabel;
+    QComboBox *hourComboBox;
+    QLabel *hourUnitLabel;
+    QComboBox *minuteComboBox;
+    QLabel *minuteUnitLabel;
+    QComboBox *secondComboBox;
+    QLabel *secondUnitLabel;
+    QLabel *cyclesLabel;
+    QLineEdit *cyclesEdit;
+    QLabel *currentTimeLabel;
+    QGroupBox *stepsGroupBox;
+    QTreeWidget *stepListView;
+    QPushButton *addStepButton;
+    QPushButton *modifyStepButton;
+    QPushButton *deleteStepButton;
+    QPushButton *moveStepUpButton;
+    QPushButton *moveStepDownButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 };
 
 } // namespace lumo

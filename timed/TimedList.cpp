@@ -86,13 +86,11 @@ void TimedList::reload() {
 }
 
 void TimedList::onAddClicked() {
-    if (onAdd)
-        onAdd();
+    emit addRequested();
 }
 
 void TimedList::onModifyClicked() {
-    if (onModify)
-        onModify();
+    emit modifyRequested();
 }
 
 void TimedList::onDeleteClicked() {

@@ -29,10 +29,7 @@ bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWid
     }
     if (values[kVersion] == QStringView(kCarriedVersion))
         return false;
-    download.urlEdit->setText(values[kUrl]);
-    download.expectedSha256 = page.variable(QStringLiteral("app_sha256"));
-    download.show();
-    download.startButton->click();
+    download.startDownload(values[kUrl], page.variable(QStringLiteral("app_sha256")));
     if (mainWindow)
         mainWindow->hide();
     return true;
