@@ -83,15 +83,14 @@ QString missingSchemaText(const QList<MissingSchemaPart> &missing) {
     QStringList lists;
     for (const MissingSchemaPart &part : missing) {
         text += QLatin1Char('\n');
-        text += part.column.isEmpty()
-                    ? QStringLiteral("缺少数据表 %1").arg(part.table)
-                    : QStringLiteral("数据表 %1 缺少 %2 列").arg(part.table, part.column);
+        text += part.column.isEmpty() ? QStringLiteral("缺少数据表 %1").arg(part.table)
+                                      : QStringLiteral("数据表 %1 缺少 %2 列").arg(part.table, part.column);
         if (!lists.contains(listName(part.table)))
             lists << listName(part.table);
     }
     text += QLatin1Char('\n') + lists.join(QStringLiteral("和")) +
-            QStringLiteral("将保持为空,其他功能照常使用.\n请从备份中恢复 acdb.mdb,或到") + texts::kDownloadSite +
-            QStringLiteral("重新下载软件.");
+            QStringLiteral("将保持为空,其他功能照常使用.\n请从备份中恢复 acdb.mdb,或到") +
+            texts::kDownloadSite + QStringLiteral("重新下载软件.");
     return text;
 }
 

@@ -30,8 +30,8 @@ void X11Mouse::moveTo(int x, int y) {
     unsigned height = 0;
     unsigned border = 0;
     unsigned depth = 0;
-    if (XGetGeometry(connection_.display(), connection_.root(), &root, &rootX, &rootY, &width, &height, &border,
-                     &depth) != 0 &&
+    if (XGetGeometry(connection_.display(), connection_.root(), &root, &rootX, &rootY, &width, &height,
+                     &border, &depth) != 0 &&
         width > 0 && height > 0) {
         x = std::clamp(x, 0, static_cast<int>(width) - 1);
         y = std::clamp(y, 0, static_cast<int>(height) - 1);

@@ -41,8 +41,8 @@ int rowCount(GuiFixture &f, const char *listName) {
     return view ? view->topLevelItemCount() : -1;
 }
 
-const QString kScriptRow =
-    QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) values ('a','Ctrl+F9','1,2,左键单击,20|','1')");
+const QString kScriptRow = QStringLiteral(
+    "insert into mplist (mpname,hotkey,mpoint,clicknum) values ('a','Ctrl+F9','1,2,左键单击,20|','1')");
 
 bool isFifo(const QString &path) {
     struct stat info {};
@@ -72,18 +72,29 @@ class DamagedFilesTest : public QObject {
             {"tplist",
              {QStringLiteral("drop table tplist"),
               QStringLiteral("create table tplist (id integer primary key, tpname text, mpoint text)"),
-              QStringLiteral("insert into tplist (tpname,mpoint) values ('1:2:3','1,2,左键单击,20|')"), kScriptRow},
-             "nums", "taskListView", "scriptListView"},
+              QStringLiteral("insert into tplist (tpname,mpoint) values ('1:2:3','1,2,左键单击,20|')"),
+              kScriptRow},
+             "nums",
+             "taskListView",
+             "scriptListView"},
             {"tplist",
-             {QStringLiteral("drop table tplist"), QStringLiteral("create table tplist (id integer primary key)"),
+             {QStringLiteral("drop table tplist"),
+              QStringLiteral("create table tplist (id integer primary key)"),
               QStringLiteral("insert into tplist (id) values (5)"), kScriptRow},
-             "tpname", "taskListView", "scriptListView"},
+             "tpname",
+             "taskListView",
+             "scriptListView"},
             {"mplist",
              {QStringLiteral("drop table mplist"),
-              QStringLiteral("create table mplist (id integer primary key, mpname text, mpoint text, clicknum text)"),
-              QStringLiteral("insert into mplist (mpname,mpoint,clicknum) values ('a','1,2,左键单击,20|','1')"),
-              QStringLiteral("insert into tplist (tpname,mpoint,nums) values ('1:2:3','1,2,左键单击,20|','1')")},
-             "hotkey", "scriptListView", "taskListView"},
+              QStringLiteral(
+                  "create table mplist (id integer primary key, mpname text, mpoint text, clicknum text)"),
+              QStringLiteral(
+                  "insert into mplist (mpname,mpoint,clicknum) values ('a','1,2,左键单击,20|','1')"),
+              QStringLiteral(
+                  "insert into tplist (tpname,mpoint,nums) values ('1:2:3','1,2,左键单击,20|','1')")},
+             "hotkey",
+             "scriptListView",
+             "taskListView"},
         };
         for (const auto &c : cases) {
             GuiFixture f;
@@ -131,7 +142,7 @@ class DamagedFilesTest : public QObject {
             f.main().findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
             QCOMPARE(f.fake.messageBoxes.texts().size(), 1);
             QVERIFY2(f.fake.messageBoxes.texts()[0].contains(QStringLiteral("Unable to write to ") +
-                                                            QDir::toNativeSeparators(f.settingsPath())),
+                                                             QDir::toNativeSeparators(f.settingsPath())),
                      qPrintable(f.fake.messageBoxes.texts()[0]));
             if (pipe)
                 QVERIFY(isFifo(f.settingsPath()));

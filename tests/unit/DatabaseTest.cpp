@@ -162,8 +162,9 @@ TEST_F(DatabaseTest, TheSchemaCheckNamesEveryMissingTableAndColumnOnce) {
     const auto &box = fake.messageBoxes.shown().front();
     EXPECT_EQ(box.caption, QStringLiteral("提示"));
     EXPECT_EQ(box.text, missingSchemaText(expected));
-    for (const char *named : {"数据表 mplist 缺少 hotkey 列", "数据表 mplist 缺少 clicknum 列", "缺少数据表 tplist",
-                              "多点脚本列表和定时任务列表将保持为空", "请从备份中恢复 acdb.mdb"})
+    for (const char *named :
+         {"数据表 mplist 缺少 hotkey 列", "数据表 mplist 缺少 clicknum 列", "缺少数据表 tplist",
+          "多点脚本列表和定时任务列表将保持为空", "请从备份中恢复 acdb.mdb"})
         EXPECT_TRUE(box.text.contains(QString::fromUtf8(named))) << named;
     EXPECT_FALSE(dm->tableReadable(QStringLiteral("mplist")));
     EXPECT_FALSE(dm->tableReadable(QStringLiteral("tplist")));
@@ -190,7 +191,8 @@ TEST_F(DatabaseTest, TheShippedDatabasePassesTheCheckAndAFileThatIsNoDatabaseIsL
 
 TEST_F(DatabaseTest, ColumnsReadByNameAndAColumnTheRowLacksRaisesInsteadOfCrashing) {
     start();
-    insertScript(QStringLiteral("a"), QStringLiteral("F6"), QStringLiteral("1,2,左键单击,20|"), QStringLiteral("3"));
+    insertScript(QStringLiteral("a"), QStringLiteral("F6"), QStringLiteral("1,2,左键单击,20|"),
+                 QStringLiteral("3"));
     DbQuery query(context);
     query.setStatement(QStringLiteral("select mpoint, id from [mplist]"));
     query.open();

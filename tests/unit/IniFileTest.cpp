@@ -88,8 +88,9 @@ TEST_F(IniFileTest, ARefusedWriteRaisesUnableToWriteAndLeavesTheFileWhole) {
 // A save owns the lines of its key alone: bytes that are no GBK, line ends
 // of either kind and a last line without one all go back as they came.
 TEST_F(IniFileTest, AWriteChangesOnlyItsKeysLineAndKeepsEveryOtherByte) {
-    const QByteArray before = QByteArray("[setting]\nname=\xff\xfe\x80 utf8 \xe4\xbd\xa0\r\ntime=1\n\n[other]\r\n"
-                                         "raw=\x81\x30\xff\r\nlast=\xc3");
+    const QByteArray before =
+        QByteArray("[setting]\nname=\xff\xfe\x80 utf8 \xe4\xbd\xa0\r\ntime=1\n\n[other]\r\n"
+                   "raw=\x81\x30\xff\r\nlast=\xc3");
     writeBytes(before);
     ini.writeString(QStringLiteral("setting"), QStringLiteral("time"), QStringLiteral("2"));
     QByteArray expected = before;
@@ -116,7 +117,8 @@ TEST_F(IniFileTest, AUtf8ByteOrderMarkIsSkippedWhenReadingAndKeptWhenWriting) {
 // A pipe would block the read for ever and a device feed it without end:
 // both read as a file that cannot be opened, and no write replaces them.
 TEST_F(IniFileTest, APipeOrADeviceReadsAsUnreadableAndIsNeverReplaced) {
-    const QString expectedError = QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(ini.path());
+    const QString expectedError =
+        QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(ini.path());
     for (const bool pipe : {true, false}) {
         SCOPED_TRACE(pipe ? "pipe" : "/dev/zero");
         QFile::remove(ini.path());

@@ -284,5 +284,6 @@ TEST_F(ScriptRunnerTest, AFloodOfPressesNestsRunsUpToTheLimitAndTheStopKeyStillS
     trace.clear();
     addScript(8, QStringLiteral("8,8,无点击,10|"), QStringLiteral("1"));
     dispatch(8);
-    EXPECT_EQ(trace, lines({QStringLiteral("move 8,8 @%1").arg(fake.time.nowMs() - 810), "wait 10", "wait 800"}));
+    EXPECT_EQ(trace,
+              lines({QStringLiteral("move 8,8 @%1").arg(fake.time.nowMs() - 810), "wait 10", "wait 800"}));
 }
