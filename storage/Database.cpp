@@ -212,10 +212,11 @@ void DbQuery::run(bool select) {
 }
 
 QString DbQuery::text(int row, const QString &column) const {
-    const qsizetype at = columns_.indexOf(column, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        throw HandlerError(QStringLiteral("no such column: %1").arg(column));
-    return text(row, static_cast<int>(at));
+    // SQLite's names ignore case, and so does this look-up.
+    for (qsizetype at = 0; at < columns_.size(); ++at)
+        if (columns_[at].compare(column, Qt::CaseInsensitive) == 0)
+            return text(row, static_cast<int>(at));
+    throw HandlerError(QStringLiteral("no such column: %1").arg(column));
 }
 
 QString DbQuery::text(int row, int column) const {

@@ -25,10 +25,11 @@ rm -rf "$build/x-driver"
 mkdir -p "$build/x-driver"
 tests="$build/build/win32_tests.exe"
 
-# Now and then wineboot fails to start syswow64\rundll32.exe (c0000135) and
-# leaves a half-made prefix. Each attempt starts from nothing, waits for the
-# wine server to finish, and counts only once the prefix holds its registry
-# and answers a command.
+# This Wine is 64-bit only: wineboot always reports that it cannot start
+# syswow64\rundll32.exe (c0000135), which does no harm by itself. What
+# counts is the result: the prefix is used only once the wine server has
+# finished, its registry is written and it answers a command; otherwise it
+# is made again from nothing, three times at most.
 make_prefix() {
     local attempt
     for attempt in 1 2 3; do
