@@ -83,8 +83,7 @@ void ScriptEditor::buildControls(const QString &hint) {
     cyclesLabel = labelAt(QStringLiteral("循环点击次数:"), settingsGroupBox, 12, 74);
     cyclesEdit = new QLineEdit(settingsGroupBox);
     cyclesEdit->setGeometry(96, 70, 82, 21);
-    cyclesEdit->setMaxLength(kCycleCountLimit);
-    installDigitFilter(cyclesEdit);
+    installDigitFilter(cyclesEdit, kCycleCountLimit);
     hintLabel = labelAt(hint, this, 12, 110);
 
     stepsGroupBox = new QGroupBox(QStringLiteral("点击"), this);

@@ -72,6 +72,7 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
     saveButton = new QPushButton(QStringLiteral("保存设置(&S)"), this);
     saveButton->setGeometry(318, 91, 100, 25);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
 
     fixedPositionCheckBox = new QCheckBox(QStringLiteral("指定坐标"), this);
     fixedPositionCheckBox->setGeometry(12, 129, 80, 20);

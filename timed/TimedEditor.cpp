@@ -45,10 +45,9 @@ QComboBox *timeField(QWidget *parent, const QString &name, const QStringList &it
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
     field->addItems(items);
-    field->lineEdit()->setMaxLength(kFieldLimit);
     field->setEditText(QStringLiteral("00"));
     field->setGeometry(x, 22, 46, 20);
-    installDigitFilter(field);
+    installDigitFilter(field, kFieldLimit);
     return field;
 }
 
@@ -75,9 +74,7 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
     setWindowTitle(dress.title);
     if (owner)
         setFont(owner->font());
-    buildTimeGroup();
-    if (dress.cycleLimit > 0)
-        cyclesEdit->setMaxLength(dress.cycleLimit);
+    buildTimeGroup(dress.cycleLimit);
     buildStepGroup();
     okButton = button(this, QStringLiteral("okButton"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
     cancelButton =
@@ -92,7 +89,7 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
             child->installEventFilter(this);
 }
 
-void TimedEditor::buildTimeGroup() {
+void TimedEditor::buildTimeGroup(int cycleLimit) {
     timeGroupBox = new QGroupBox(QStringLiteral("定时点击"), this);
     timeGroupBox->setObjectName(QStringLiteral("timeGroupBox"));
     timeGroupBox->setGeometry(8, 6, 319, 100);
@@ -112,7 +109,7 @@ void TimedEditor::buildTimeGroup() {
     cyclesEdit = new QLineEdit(QStringLiteral("1"), timeGroupBox);
     cyclesEdit->setObjectName(QStringLiteral("cyclesEdit"));
     cyclesEdit->setGeometry(72, 50, 46, 20);
-    installDigitFilter(cyclesEdit);
+    installDigitFilter(cyclesEdit, cycleLimit);
     currentTimeLabel =
         label(timeGroupBox, QStringLiteral("currentTimeLabel"), QString(), QRect(12, 78, 290, 14));
 }

@@ -70,7 +70,7 @@ class TimedEditor : public QDialog {
     MainContext &context_;
 
   private:
-    void buildTimeGroup();
+    void buildTimeGroup(int cycleLimit);
     void buildStepGroup();
 
     const bool escCloses_;

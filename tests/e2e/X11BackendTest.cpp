@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+
 #include <memory>
 #include <vector>
 
@@ -204,6 +206,22 @@ TEST_F(X11BackendTest, CursorPositionIsSetAndReadBack) {
     // A move made by someone else is read too.
     session_.movePointer(640, 33);
     EXPECT_EQ(mouse().position(), (Point{640, 33}));
+}
+
+TEST_F(X11BackendTest, CoordinatesBeyondTheScreenLandOnItsNearestEdge) {
+    // Sixteen bits on the wire would turn 65636 into 100 and -40000 into
+    // 25536, far from where the user asked.
+    Display *display = session_.display();
+    const int width = DisplayWidth(display, DefaultScreen(display));
+    const int height = DisplayHeight(display, DefaultScreen(display));
+    mouse().moveTo(65636, 900);
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{width - 1, 900}));
+    mouse().moveTo(-40000, -40000);
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{0, 0}));
+    mouse().moveTo(2147483647, 2147483647);
+    EXPECT_EQ(session_.pointer(), (e2e::PointerPosition{width - 1, height - 1}));
+    mouse().moveTo(width - 1, 0);
+    EXPECT_EQ(mouse().position(), (Point{width - 1, 0}));
 }
 
 TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {

@@ -2,6 +2,7 @@
 // editors, OK with its refusals and its rows in mplist, the openers.
 
 #include "scripts/ScriptList.h"
+#include "storage/ScriptStore.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/WidgetLookup.h"
 
@@ -347,6 +348,37 @@ class ScriptEditorTest : public QObject {
         QTest::keyClick(&cyclesEdit, Qt::Key_Tab);
         QVERIFY(s.add()->focusWidget() != &cyclesEdit);
         QCOMPARE(cyclesEdit.text(), QStringLiteral("2349"));
+    }
+
+    // The limit is on typing: a longer stored count is shown and stored back
+    // whole, and typing neither lengthens it nor stops it being shortened.
+    void modifyStoresALongCycleCountBackWholeAndTypingStaysLimited() {
+        Scripts s;
+        insertScript(s.f.main().context(), QStringLiteral("长"), QStringLiteral("Ctrl+F9"),
+                     QStringLiteral("1,2,左键单击,20|"), QStringLiteral("123456789012345"));
+        s.f.main().scriptList()->reload();
+        const QStringList before = s.table();
+        s.selectScript(0);
+        s.list().onModifyClicked();
+        QVERIFY(s.modify()->isVisible());
+        auto *cyclesEdit = s.modify()->findChild<QLineEdit *>(QStringLiteral("cyclesEdit"));
+        QVERIFY(cyclesEdit);
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("123456789012345"));
+        s.modify()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        QVERIFY(!s.modify()->isVisible());
+        QCOMPARE(s.table(), before);
+
+        s.selectScript(0);
+        s.list().onModifyClicked();
+        cyclesEdit->setCursorPosition(15);
+        QTest::keyClicks(cyclesEdit, QStringLiteral("6"));
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("123456789012345"));
+        QTest::keyClick(cyclesEdit, Qt::Key_Backspace);
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("12345678901234"));
+        cyclesEdit->selectAll();
+        QTest::keyClicks(cyclesEdit, QStringLiteral("987654"));
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("98765"));
+        s.modify()->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
     }
 
     void oddRowsAreStriped() {

@@ -355,6 +355,35 @@ class TimedEditorTest : public QObject {
                               QStringLiteral("1,2,左键单击,20|5,6,左键单击,30|"), QStringLiteral("0012")}));
     }
 
+    // The two-digit limit of the time fields is on typing: a longer stored
+    // piece is shown and stored back whole.
+    void modifyStoresLongTimePiecesAndCountsBackWhole() {
+        Editors e;
+        e.insertRow(QStringLiteral("123:4567:89"), QStringLiteral("1,2,左键单击,20|"),
+                    QStringLiteral("123456789012345"));
+        const QList<QStringList> before = e.rows();
+        const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
+        e.mod().openForTask(row);
+        QVERIFY(e.mod().isVisible());
+        auto *minuteField = e.mod().findChild<QComboBox *>(QStringLiteral("minuteComboBox"));
+        QVERIFY(minuteField);
+        QCOMPARE(minuteField->currentText(), QStringLiteral("4567"));
+        e.mod().findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        QVERIFY(!e.mod().isVisible());
+        QCOMPARE(e.rows(), before);
+
+        e.mod().openForTask(row);
+        minuteField->lineEdit()->setCursorPosition(4);
+        QTest::keyClicks(minuteField, QStringLiteral("1"));
+        QCOMPARE(minuteField->currentText(), QStringLiteral("4567"));
+        QTest::keyClick(minuteField, Qt::Key_Backspace);
+        QCOMPARE(minuteField->currentText(), QStringLiteral("456"));
+        minuteField->lineEdit()->selectAll();
+        QTest::keyClicks(minuteField, QStringLiteral("321"));
+        QCOMPARE(minuteField->currentText(), QStringLiteral("32"));
+        e.mod().findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    }
+
     void cancellingTheModifyDialogLeavesTheTaskAndNextOpeningRefills() {
         Editors e;
         e.insertRow(QStringLiteral("13:00:00"), QStringLiteral("1,2,左键单击,20|"), QStringLiteral("2"));

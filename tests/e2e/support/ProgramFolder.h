@@ -51,6 +51,8 @@ class ProgramFolder {
     // Starts the program on the test's display with the xcb platform.
     bool start(const QStringList &arguments = {});
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    // The running program's process id, 0 when none runs.
+    qint64 pid() const { return process_.processId(); }
     // The exit code once it ended normally within timeoutMs.
     std::optional<int> waitForExit(int timeoutMs);
     // Ends it: SIGTERM, then SIGKILL after a grace period.
