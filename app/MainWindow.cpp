@@ -42,6 +42,12 @@ namespace {
 constexpr int kClientWidth = 549;
 constexpr int kClientHeight = 401;
 constexpr int kSinglePointHotkeyId = 1008;
+// Off in builds made without the update check (LUMOCLICK_UPDATE_CHECK).
+#ifdef LUMO_NO_UPDATE_CHECK
+constexpr bool kUpdateCheck = false;
+#else
+constexpr bool kUpdateCheck = true;
+#endif
 
 QFont windowFont() {
     QFont font;
@@ -52,11 +58,11 @@ QFont windowFont() {
 
 } // namespace
 
-MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList arguments)
+MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringList arguments)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}, nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), {}, nullptr},
       arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(kApplicationTitle);
@@ -239,8 +245,9 @@ void MainWindow::runStartupSequence() {
             timedList->enableAll();
             hideToTray();
         }
-        helpPage->load(HelpPage::defaultAddress(context_.exeDir));
-        updatePage->load(UpdatePage::address());
+        helpPage->load(HelpPage::defaultAddress(context_.location));
+        if (kUpdateCheck)
+            updatePage->load(UpdatePage::address());
         moveLinkIntoStatusBar();
         singlePoint->loadSettings();
         singlePoint->registerStartHotkey();
@@ -249,6 +256,16 @@ void MainWindow::runStartupSequence() {
 }
 
 void MainWindow::onUpdatePageLoaded() {
+    if (!context_.os.shell.runsInstallers()) {
+        // Announced once per start, whatever the page does afterwards.
+        if (updateAnnounced_)
+            return;
+        if (const std::optional<UpdateOffer> offer = readUpdateOffer(*updatePage)) {
+            updateAnnounced_ = true;
+            announceUpdate(context_.os, *offer);
+        }
+        return;
+    }
     // Hidden to the tray before the page came, the window must not come
     // back from it once the update has taken over.
     if (updateDownloadWindow && runUpdateCheck(*updatePage, *updateDownloadWindow, this))

@@ -35,7 +35,7 @@ class UpdatePage;
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    MainWindow(platform::Services &os, QString exeDir, QStringList arguments);
+    MainWindow(platform::Services &os, DataLocation location, QStringList arguments);
     ~MainWindow() override;
 
     // The start-up sequence; runs once, when the window is first shown.
@@ -126,6 +126,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
+    bool updateAnnounced_ = false;
 };
 
 } // namespace lumo

@@ -60,10 +60,21 @@ class ProgramFolder {
 
     const FakeOpener &opener() const { return opener_; }
 
+    // Another run of the same program in the same environment, waited for:
+    // its exit code (nothing when it did not end within timeoutMs) and its
+    // output. changes set variables; an empty value removes one.
+    struct Run {
+        std::optional<int> exitCode;
+        QString output;
+    };
+    Run runAgain(const QStringList &arguments, int timeoutMs,
+                 const QList<QPair<QString, QString>> &changes = {}) const;
+
   private:
     QTemporaryDir folder_;
     FakeOpener opener_;
     QString outputPath() const;
+    QProcessEnvironment environment() const;
 
     QProcess process_;
     bool valid_ = false;
