@@ -4,6 +4,8 @@
 #include "core/MainContext.h"
 #include "storage/IniFile.h"
 
+#include <QGuiApplication>
+
 namespace lumo {
 
 namespace {
@@ -23,10 +25,14 @@ bool showWaylandNoticeOnce(platform::Services &os, const DataLocation &location)
     const IniFile settings = IniFile::settings(location);
     if (settings.readString(kSection, kShownKey, QString()) == QLatin1String("1"))
         return false;
+    // No window of the program exists yet: closing the box must not end it.
+    const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     os.messageBoxes.show(nullptr,
                          QStringLiteral("当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 "
                                         "X11（XWayland）窗口有效，对 Wayland 原生窗口无效。"),
                          kNotice, platform::MB_OK | platform::MB_ICONINFORMATION);
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     try {
         settings.writeString(kSection, kShownKey, QStringLiteral("1"));
     } catch (const HandlerError &) {

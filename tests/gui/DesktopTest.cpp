@@ -109,7 +109,7 @@ class DesktopTest : public QObject {
         f.writeSettings(QStringLiteral("[setting]\nhotkey1=F10\n"));
         QVERIFY(showWaylandNoticeOnce(f.fake.services(), f.dir.path()));
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t{1});
-        const ShownBox &box = f.fake.messageBoxes.shown().front();
+        const fake::ShownBox &box = f.fake.messageBoxes.shown().front();
         QVERIFY(!box.hadOwner);
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QVERIFY(box.text.contains(QStringLiteral("X11")));

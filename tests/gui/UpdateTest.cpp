@@ -175,7 +175,7 @@ class UpdateTest : public QObject {
         QTest::qWait(200);
 
         QCOMPARE(rig.f.fake.messageBoxes.shown().size(), size_t{1});
-        const ShownBox &box = rig.f.fake.messageBoxes.shown().front();
+        const fake::ShownBox &box = rig.f.fake.messageBoxes.shown().front();
         QVERIFY(!box.hadOwner);
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QVERIFY2(box.text.contains(QStringLiteral("3.8")), qPrintable(box.text));
