@@ -85,6 +85,15 @@ TEST_F(CommandLineTest, ASecondStartEndsWithZeroAndLeavesTheFirstRunning) {
     EXPECT_EQ(folder_.opener().waitForLog(1, 5000).size(), 1);
 }
 
+TEST_F(CommandLineTest, AnAddressNothingOpensIsShownForCopying) {
+    QTemporaryDir emptyPath;
+    ASSERT_TRUE(folder_.start({QStringLiteral("tb")}, {{QStringLiteral("PATH"), emptyPath.path()},
+                                                       {QStringLiteral("BROWSER"), QString()}}));
+    EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 10000)) << folder_.output().toStdString();
+    session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/unopened-address.png"));
+    EXPECT_FALSE(session_.windowExists(kMainTitle));
+}
+
 // A one-shot HTTP server in a child process: python3's http.server on a free
 // loopback port, serving a folder.
 class PageServer {

@@ -119,8 +119,15 @@ ProgramFolder::Run ProgramFolder::runAgain(const QStringList &arguments, int tim
     return run;
 }
 
-bool ProgramFolder::start(const QStringList &arguments) {
-    process_.setProcessEnvironment(environment());
+bool ProgramFolder::start(const QStringList &arguments, const QList<QPair<QString, QString>> &changes) {
+    QProcessEnvironment changed = environment();
+    for (const auto &[name, value] : changes) {
+        if (value.isEmpty())
+            changed.remove(name);
+        else
+            changed.insert(name, value);
+    }
+    process_.setProcessEnvironment(changed);
     process_.setWorkingDirectory(path());
     // Into a file, not a pipe: nobody reads a pipe while a test polls the
     // display, and a full one would stall the program.

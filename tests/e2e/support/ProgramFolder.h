@@ -49,7 +49,8 @@ class ProgramFolder {
     bool writeSettingsText(const QString &text);
 
     // Starts the program on the test's display with the xcb platform.
-    bool start(const QStringList &arguments = {});
+    // changes set variables; an empty value removes one.
+    bool start(const QStringList &arguments = {}, const QList<QPair<QString, QString>> &changes = {});
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // The exit code once it ended normally within timeoutMs.
     std::optional<int> waitForExit(int timeoutMs);
