@@ -78,16 +78,16 @@ QList<QObject *> AppWindows::all() const {
             updateDownloadWindow.get()};
 }
 
-std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QString &exeDir,
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
                                              const QStringList &arguments) {
     auto forms = std::make_unique<AppWindows>();
-    forms->mainWindow = std::make_unique<MainWindow>(os, exeDir, arguments);
+    forms->mainWindow = std::make_unique<MainWindow>(os, location, arguments);
     QWidget *main = forms->mainWindow.get();
     MainContext &context = forms->mainWindow->context();
     forms->addScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptAdd),
                                           QStringLiteral("addScriptAddStepEditor"));
     forms->addScriptDialog = named(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
-    forms->database = new Database(os, exeDir, main);
+    forms->database = new Database(os, location, main);
     forms->database->setUpConnection();
     forms->mainWindow->context().database = forms->database;
     forms->addTimedTaskDialog = new AddTimedTaskDialog(context, main);

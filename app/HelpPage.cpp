@@ -30,8 +30,8 @@ HelpPage::HelpPage(QTextBrowser *view)
     connect(network_, &QNetworkAccessManager::finished, this, &HelpPage::finished);
 }
 
-QUrl HelpPage::defaultAddress(const QString &exeDir) {
-    return QUrl::fromLocalFile(QDir(exeDir).filePath(QStringLiteral("help.html")));
+QUrl HelpPage::defaultAddress(const DataLocation &location) {
+    return QUrl::fromLocalFile(location.helpPagePath());
 }
 
 void HelpPage::load(const QUrl &address) {

@@ -42,6 +42,12 @@ namespace {
 
 constexpr int kClientWidth = 549;
 constexpr int kClientHeight = 401;
+// Off in builds made without the update check (LUMOCLICK_UPDATE_CHECK).
+#ifdef LUMO_NO_UPDATE_CHECK
+constexpr bool kUpdateCheck = false;
+#else
+constexpr bool kUpdateCheck = true;
+#endif
 
 QFont windowFont() {
     QFont font;
@@ -52,11 +58,11 @@ QFont windowFont() {
 
 } // namespace
 
-MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList arguments)
+MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringList arguments)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}, nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), {}, nullptr},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
@@ -252,8 +258,9 @@ void MainWindow::runStartupSequence() {
             timedList_->enableAll();
             hideToTray();
         }
-        helpPage_->load(HelpPage::defaultAddress(context_.exeDir));
-        updatePage_->load(UpdatePage::address());
+        helpPage_->load(HelpPage::defaultAddress(context_.location));
+        if (kUpdateCheck)
+            updatePage_->load(UpdatePage::address());
         moveLinkIntoStatusBar();
         singlePoint_->loadSettings();
         singlePoint_->registerStartHotkey();
@@ -262,6 +269,16 @@ void MainWindow::runStartupSequence() {
 }
 
 void MainWindow::onUpdatePageLoaded() {
+    if (!context_.os.shell.runsInstallers()) {
+        // Announced once per start, whatever the page does afterwards.
+        if (updateAnnounced_)
+            return;
+        if (const std::optional<UpdateOffer> offer = readUpdateOffer(*updatePage_)) {
+            updateAnnounced_ = true;
+            announceUpdate(context_.os, *offer);
+        }
+        return;
+    }
     // Hidden to the tray before the page came, the window must not come
     // back from it once the update has taken over.
     if (updateDownloadWindow_ && runUpdateCheck(*updatePage_, *updateDownloadWindow_, this))

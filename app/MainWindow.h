@@ -35,7 +35,7 @@ class UpdatePage;
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    MainWindow(platform::Services &os, QString exeDir, QStringList arguments);
+    MainWindow(platform::Services &os, DataLocation location, QStringList arguments);
     ~MainWindow() override;
 
     // The start-up sequence; runs once, when the window is first shown.
@@ -113,6 +113,7 @@ class MainWindow final : public QWidget {
     bool shown_ = false;
 
   private:
+    bool updateAnnounced_ = false;
     SinglePointPanel *singlePoint_;
     ScriptList *scriptList_;
     TimedList *timedList_;

@@ -1,6 +1,11 @@
 #include "app/Tray.h"
 
 #include <QAction>
+#ifndef Q_OS_WIN
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#endif
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
@@ -26,7 +31,22 @@ bool isIconWidget(QObject *watched) {
 
 } // namespace
 
-Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
+Tray::HostKind Tray::detectHostKind() {
+#ifdef Q_OS_WIN
+    return HostKind::XEmbed;
+#else
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr || !bus.interface()->isServiceRegistered(watcher))
+        return HostKind::XEmbed;
+    QDBusInterface watcherObject(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    const QVariant hostRegistered = watcherObject.property("IsStatusNotifierHostRegistered");
+    return hostRegistered.toBool() ? HostKind::StatusNotifier : HostKind::XEmbed;
+#endif
+}
+
+Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
+    : QObject(window), window_(window), hostKind_(detectHostKind()) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction =
@@ -51,7 +71,9 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (nativeIconEvents_)
             return;
-        if (reason == QSystemTrayIcon::DoubleClick)
+        const bool restores = reason == QSystemTrayIcon::DoubleClick ||
+                              (reason == QSystemTrayIcon::Trigger && hostKind_ == HostKind::StatusNotifier);
+        if (restores)
             iconEvent(IconEvent::LeftDouble, QCursor::pos());
         else if (reason == QSystemTrayIcon::Context)
             iconEvent(IconEvent::RightUp, QCursor::pos());

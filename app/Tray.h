@@ -19,6 +19,12 @@ class Tray final : public QObject {
   public:
     // What the icon reports of the mouse; only two of them act.
     enum class IconEvent { LeftDown, LeftUp, LeftDouble, RightDown, RightUp, RightDouble };
+    // An XEmbed tray passes clicks on, so a double click can be told from
+    // one; a StatusNotifier host only says "activate" once per click.
+    enum class HostKind { XEmbed, StatusNotifier };
+    // The kind of the session's tray: StatusNotifier when the session bus
+    // has a watcher with a host registered.
+    static HostKind detectHostKind();
 
     Tray(QWidget *window, const QIcon &icon, const QString &hint);
     ~Tray() override;
@@ -39,6 +45,10 @@ class Tray final : public QObject {
     bool menuOpen() const { return menuOpen_; }
     // Takes the icon away at once, before the process ends below a run.
     void hideIcon();
+    // An activation restores on a StatusNotifier host, a double click on an
+    // XEmbed tray.
+    void setHostKind(HostKind kind) { hostKind_ = kind; }
+    HostKind hostKind() const { return hostKind_; }
 
   signals:
     void webNavigationRequested();
@@ -64,6 +74,7 @@ class Tray final : public QObject {
     // The X11 icon widget reports presses and releases itself; then the
     // coarser activation signal would report the same click twice.
     bool nativeIconEvents_ = false;
+    HostKind hostKind_ = HostKind::XEmbed;
 
     QSystemTrayIcon *trayIcon;
     QMenu *trayMenu;

@@ -109,7 +109,7 @@ void SinglePointPanel::applySpeedText() {
 }
 
 void SinglePointPanel::loadSettings() {
-    const IniFile ini = IniFile::settings(context_.exeDir);
+    const IniFile ini = IniFile::settings(context_.location);
     const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
     const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
     const QString speed = ini.readString(kSection, QStringLiteral("time"), QStringLiteral("1"));
@@ -155,7 +155,7 @@ void SinglePointPanel::saveSettings() {
     registerStartHotkey();
     if (!context_.state.startHotkeyRegistered)
         return;
-    const IniFile ini = IniFile::settings(context_.exeDir);
+    const IniFile ini = IniFile::settings(context_.location);
     const std::pair<const char *, QString> values[] = {{"btn1", mouseButtonComboBox->currentText()},
                                                        {"btn_type", clickKindComboBox->currentText()},
                                                        {"time", speedComboBox->currentText()},

@@ -99,8 +99,8 @@ QString missingDatabaseText() {
            QStringLiteral("重新下载过软件.");
 }
 
-Database::Database(platform::Services &os, QString exeDir, QObject *parent)
-    : QObject(parent), os_(os), exeDir_(std::move(exeDir)), connectionName_(nextConnectionName()) {
+Database::Database(platform::Services &os, DataLocation location, QObject *parent)
+    : QObject(parent), os_(os), location_(std::move(location)), connectionName_(nextConnectionName()) {
     setObjectName(QStringLiteral("database"));
 }
 
@@ -112,11 +112,13 @@ Database::~Database() {
 }
 
 QString Database::databasePath() const {
-    return QDir(exeDir_).filePath(QStringLiteral("acdb.mdb"));
+    return location_.databasePath();
 }
 
 void Database::setUpConnection() {
     try {
+        // Installed, each user's database is made from the template on first start.
+        location_.prepareDatabase();
         if (!QFileInfo::exists(databasePath()))
             os_.messageBoxes.notice(nullptr, missingDatabaseText(), kNotice, platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);

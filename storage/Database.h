@@ -2,6 +2,7 @@
 // The data module: the one connection to acdb.mdb beside the executable, and
 // the query every list and editor runs its statements through.
 
+#include "core/DataLocation.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ struct MainContext;
 
 class Database final : public QObject {
   public:
-    Database(platform::Services &os, QString exeDir, QObject *parent);
+    Database(platform::Services &os, DataLocation location, QObject *parent);
     ~Database() override;
 
     // Checks for the database file; a missing one is reported and start-up
@@ -42,7 +43,7 @@ class Database final : public QObject {
     void checkSchema();
 
     platform::Services &os_;
-    QString exeDir_;
+    DataLocation location_;
     QString connectionName_;
     QSet<QString> unreadableTables_;
 };

@@ -114,8 +114,8 @@ Location locate(const QList<Line> &lines, const QString &section, const QString 
 
 } // namespace
 
-IniFile IniFile::settings(const QString &exeDir) {
-    return IniFile(QDir(exeDir).filePath(QStringLiteral("setting.ini")));
+IniFile IniFile::settings(const DataLocation &location) {
+    return IniFile(location.settingsPath());
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const {

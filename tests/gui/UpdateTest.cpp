@@ -153,6 +153,62 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.server.seenLines(), QList<QByteArray>{"GET /update.html"});
     }
 
+    // A desktop that cannot run setup.exe (Linux): the offer is announced
+    // once, nothing is fetched but the page, and the program goes on.
+    void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn_data() {
+        QTest::addColumn<QString>("pageUrl");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("opened");
+        const QString page = QStringLiteral("https://www.lumoclick.example/download/v3.8.html");
+        QTest::addRow("yes opens the page's address") << page << IDYES << page;
+        QTest::addRow("yes without an address opens the download site")
+            << QString() << IDYES << texts::kDownloadSite;
+        QTest::addRow("no opens nothing") << page << IDNO << QString();
+    }
+    void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn() {
+        QFETCH(QString, pageUrl);
+        QFETCH(int, answer);
+        QFETCH(QString, opened);
+        UpdateRig rig;
+        rig.f.fake.shell.installers = false;
+        rig.f.fake.messageBoxes.answer(answer);
+        rig.servePage(updatePage(QStringLiteral("3.8"), pageUrl));
+        rig.startAndLoad();
+        QTest::qWait(200);
+
+        QCOMPARE(rig.f.fake.messageBoxes.shown().size(), size_t{1});
+        const fake::ShownBox &box = rig.f.fake.messageBoxes.shown().front();
+        QVERIFY(!box.hadOwner);
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QVERIFY2(box.text.contains(QStringLiteral("3.8")), qPrintable(box.text));
+        QCOMPARE(box.flags & MB_BUTTONMASK, MB_YESNO);
+        QCOMPARE(rig.f.fake.shell.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
+
+        QCOMPARE(rig.server.seenLines(), QList<QByteArray>{"GET /update.html"});
+        QVERIFY(!rig.installerExists());
+        QVERIFY(rig.strayFiles().isEmpty());
+        QVERIFY(rig.f.fake.shell.started.isEmpty());
+        QVERIFY(!rig.download->isVisible());
+        QVERIFY(rig.f.main().isVisible());
+        rig.f.fake.advance(5000);
+        QCOMPARE(rig.ends, 0);
+
+        // The page again in the same run (a reload, a late script): no second box.
+        emit rig.f.main().updatePage()->loaded();
+        QTest::qWait(50);
+        QCOMPARE(rig.f.fake.messageBoxes.shown().size(), size_t{1});
+    }
+
+    void withoutInstallersTheCarriedVersionIsNotAnnounced() {
+        UpdateRig rig;
+        rig.f.fake.shell.installers = false;
+        rig.servePage(updatePage(QStringLiteral("3.7"), QStringLiteral("https://x.example/")));
+        rig.startAndLoad();
+        QTest::qWait(100);
+        QVERIFY(rig.f.fake.messageBoxes.shown().empty());
+        QVERIFY(rig.f.fake.shell.opened.isEmpty());
+    }
+
     void anotherVersionDownloadsStartsTheInstallerAndEnds_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("digest"); // app_sha256 in the page, if any

@@ -49,7 +49,8 @@ class ProgramFolder {
     bool writeSettingsText(const QString &text);
 
     // Starts the program on the test's display with the xcb platform.
-    bool start(const QStringList &arguments = {});
+    // changes set variables; an empty value removes one.
+    bool start(const QStringList &arguments = {}, const QList<QPair<QString, QString>> &changes = {});
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // The running program's process id, 0 when none runs.
     qint64 pid() const { return process_.processId(); }
@@ -62,10 +63,21 @@ class ProgramFolder {
 
     const FakeOpener &opener() const { return opener_; }
 
+    // Another run of the same program in the same environment, waited for:
+    // its exit code (nothing when it did not end within timeoutMs) and its
+    // output. changes set variables; an empty value removes one.
+    struct Run {
+        std::optional<int> exitCode;
+        QString output;
+    };
+    Run runAgain(const QStringList &arguments, int timeoutMs,
+                 const QList<QPair<QString, QString>> &changes = {}) const;
+
   private:
     QTemporaryDir folder_;
     FakeOpener opener_;
     QString outputPath() const;
+    QProcessEnvironment environment() const;
 
     QProcess process_;
     bool valid_ = false;
