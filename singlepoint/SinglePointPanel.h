@@ -25,6 +25,11 @@ class SinglePointPanel final : public QGroupBox {
     void saveSettings();
     void onFixedPositionClicked();
 
+    // The milliseconds each click is held down and the most its period
+    // varies by, as the fields stand; 0 for off.
+    int holdMs() const;
+    int jitterMs() const;
+
     QComboBox *mouseButtonComboBox;    // button
     QComboBox *clickKindComboBox;      // kind
     QComboBox *speedComboBox;          // speed
@@ -35,6 +40,8 @@ class SinglePointPanel final : public QGroupBox {
     QCheckBox *fixedPositionCheckBox;
     QLineEdit *fixedXEdit; // X
     QLineEdit *fixedYEdit; // Y
+    QLineEdit *holdEdit;   // hold, ms
+    QLineEdit *jitterEdit; // random, +- ms
 
   private:
     void applySpeedText();
