@@ -57,6 +57,9 @@ class MainWindow final : public QWidget {
     // The tray icon's two operations; the autotime start hides to the tray.
     void hideToTray();
     void restoreFromTray();
+    // An editor records the user's clicks: the window is out of their way
+    // and the tray icon says how to end.
+    void showRecording(bool recording);
 
     // Tray menu, buttons of the first tab, the keep-on-top box and links.
     void onTrayAboutTriggered();
@@ -126,6 +129,7 @@ class MainWindow final : public QWidget {
     std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
+    bool shownBeforeRecording_ = false;
 };
 
 } // namespace lumo

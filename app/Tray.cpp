@@ -26,7 +26,8 @@ bool isIconWidget(QObject *watched) {
 
 } // namespace
 
-Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
+Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
+    : QObject(window), window_(window), hint_(hint) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction =
@@ -72,6 +73,10 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
 
 Tray::~Tray() {
     qApp->removeEventFilter(this);
+}
+
+void Tray::showPassingHint(const QString &hint) {
+    trayIcon->setToolTip(hint.isEmpty() ? hint_ : hint);
 }
 
 QAction *Tray::addEntry(const QString &caption, const QString &keys, int standardIcon) {

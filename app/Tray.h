@@ -37,6 +37,9 @@ class Tray final : public QObject {
     // menu at the pointer; everything else does nothing.
     void iconEvent(IconEvent event, QPoint pointer);
     bool menuOpen() const { return menuOpen_; }
+    // Puts a passing hint in the icon's tool tip; an empty one brings back
+    // the usual tool tip.
+    void showPassingHint(const QString &hint);
 
     QSystemTrayIcon *trayIcon;
     QMenu *trayMenu;
@@ -54,6 +57,7 @@ class Tray final : public QObject {
     bool iconMouseEvent(QObject *watched, QEvent *event);
 
     QWidget *window_;
+    QString hint_;
     bool menuOpen_ = false;
     // Set while the window is off screen because of hideToTray(): the
     // window system may report a withdrawn window as no longer minimised.

@@ -11,10 +11,13 @@ struct MainState {
     int clickCount = 0;      // ticks since the last reset
     bool clickerRunning = false;
     bool startHotkeyRegistered = false;
+    int runsPlaying = 0; // script runs under way; they nest
     // "1" after the stop hotkey was pressed, "0" once a run honoured it.
     QString stopRequest;
 
     bool stopRequested() const { return stopRequest == QLatin1String("1"); }
+    // The program itself is clicking.
+    bool clicking() const { return clickerRunning || runsPlaying > 0; }
 };
 
 } // namespace lumo

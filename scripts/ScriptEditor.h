@@ -23,6 +23,7 @@ namespace lumo {
 
 class StepEditor;
 class StepListEditing;
+class StepRecording;
 
 class ScriptEditor : public QDialog {
     Q_OBJECT
@@ -45,7 +46,14 @@ class ScriptEditor : public QDialog {
     void onDeleteStepClicked();   // delete position
     void onMoveStepUpClicked();   // move up
     void onMoveStepDownClicked(); // move down
+    void onRecordClicked();       // record positions
 
+  signals:
+    // A recording has started (true) or ended (false); the dialog is hidden
+    // meanwhile.
+    void recordingChanged(bool recording);
+
+  public:
     QGroupBox *settingsGroupBox;
     QLabel *nameLabel;
     QLineEdit *nameEdit; // name
@@ -87,7 +95,9 @@ class ScriptEditor : public QDialog {
   private:
     void buildControls(const QString &hint);
 
+    QPushButton *recordButton;
     std::unique_ptr<StepListEditing> steps_;
+    std::unique_ptr<StepRecording> recording_;
     std::function<void()> loadScriptList_;
 };
 

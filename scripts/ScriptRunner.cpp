@@ -19,6 +19,11 @@ void ScriptRunner::runScriptById(const QString &id) {
 void ScriptRunner::playSteps(QString steps, int cycles) {
     // steps is this run's own copy: edits of the list during a nested pump
     // must not change what this run plays.
+    struct Playing {
+        MainState &state;
+        explicit Playing(MainState &s) : state(s) { ++state.runsPlaying; }
+        ~Playing() { --state.runsPlaying; }
+    } playing{context_.state};
     for (int cycle = 0; cycle < cycles; ++cycle) {
         switch (playCycle(steps)) {
         case Outcome::Finished:

@@ -23,6 +23,7 @@ namespace lumo {
 
 class StepEditor;
 class StepListEditing;
+class StepRecording;
 
 class TimedEditor : public QDialog {
     Q_OBJECT
@@ -44,6 +45,7 @@ class TimedEditor : public QDialog {
     void onDeleteStepClicked();
     void onMoveStepUpClicked();
     void onMoveStepDownClicked();
+    void onRecordClicked();
 
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
@@ -69,6 +71,11 @@ class TimedEditor : public QDialog {
     QPushButton *okButton;
     QPushButton *cancelButton;
 
+  signals:
+    // A recording has started (true) or ended (false); the dialog is hidden
+    // meanwhile.
+    void recordingChanged(bool recording);
+
   protected:
     struct Dress {
         QString title;
@@ -92,7 +99,9 @@ class TimedEditor : public QDialog {
 
     const bool escCloses_;
     std::function<void()> reload_;
+    QPushButton *recordButton;
     std::unique_ptr<StepListEditing> steps_;
+    std::unique_ptr<StepRecording> recording_;
 };
 
 } // namespace lumo
