@@ -5,6 +5,7 @@
 #include "steps/StepListText.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QStyleHints>
 #include <QTreeWidget>
 #include <QWidget>
@@ -20,19 +21,19 @@ const QString kNoRecorder = QStringLiteral("无法录制鼠标点击.");
 } // namespace
 
 StepRecording::StepRecording(MainContext &context, QWidget *dialog, QTreeWidget *view)
-    : context_(context), dialog_(dialog), view_(view) {
-    context_.hotkeyRouter.addReceiver(this, [this](int id) {
-        if (id == kHotkeyId && recording_)
+    : context_(context), os_(context.os), dialog_(dialog), view_(view) {
+    // The recording lives as long as its dialog.
+    context_.hotkeyRouter.addReceiver(this, [this, alive = QPointer<QWidget>(dialog)](int id) {
+        if (alive && id == kHotkeyId && recording_)
             finish();
     });
 }
 
 StepRecording::~StepRecording() {
     if (recording_) {
-        context_.os.recorder.stop();
-        context_.os.hotkeys.unregisterHotkey(this, kHotkeyId);
+        os_.recorder.stop();
+        os_.hotkeys.unregisterHotkey(this, kHotkeyId);
     }
-    context_.hotkeyRouter.removeReceiver(this);
 }
 
 void StepRecording::start() {

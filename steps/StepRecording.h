@@ -36,6 +36,9 @@ class StepRecording {
     void takePress(const platform::RecordedPress &press);
 
     MainContext &context_;
+    // The main window's context goes before its child windows do; the
+    // services outlive both.
+    platform::Services &os_;
     QWidget *dialog_;
     QTreeWidget *view_;
     std::vector<platform::RecordedPress> presses_;

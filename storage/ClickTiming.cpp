@@ -2,6 +2,8 @@
 
 #include "core/Conversion.h"
 
+#include <utility>
+
 namespace lumo {
 
 namespace {
@@ -26,8 +28,14 @@ ClickTiming readClickTiming(const IniFile &ini) {
 }
 
 void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText) {
-    ini.writeString(kSection, kHoldKey, holdText);
-    ini.writeString(kSection, kJitterKey, jitterText);
+    // No value is a line break: it stands for a missing key.
+    const QString missing = QStringLiteral("\n");
+    for (const auto &[key, text] : {std::pair{kHoldKey, holdText}, std::pair{kJitterKey, jitterText}}) {
+        // Off and never set: the file stays as the settings always wrote it.
+        if (millisecondsOf(text) == 0 && ini.readString(kSection, key, missing) == missing)
+            continue;
+        ini.writeString(kSection, key, text);
+    }
 }
 
 } // namespace lumo

@@ -17,6 +17,7 @@ int millisecondsOf(const QString &text);
 
 // Files written before the keys existed lack them: they read 0.
 ClickTiming readClickTiming(const IniFile &ini);
+// A key that is off is written only over a value the file already has.
 void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText);
 
 } // namespace lumo

@@ -41,12 +41,28 @@ TEST_F(ClickTimingTest, WrittenValuesReadBackBesideTheOlderKeys) {
 }
 
 TEST_F(ClickTimingTest, ValuesThatAreNoPlainDigitsReadZero) {
-    for (const char *value : {"", "-5", "+5", " 5", "5ms", "99999999999", "\xa3\xb5"}) {
+    for (const char *value : {"", "-5", "+5", "5ms", "99999999999", "\xa3\xb5"}) {
         writeBytes(QByteArray("[setting]\r\nhold=") + value + "\r\njitter=" + value + "\r\n");
         const ClickTiming timing = readClickTiming(ini);
         EXPECT_EQ(timing.holdMs, 0) << value;
         EXPECT_EQ(timing.jitterMs, 0) << value;
     }
+}
+
+TEST_F(ClickTimingTest, OffValuesLeaveAFileWithoutTheKeysAsItWas) {
+    const QByteArray older("[setting]\r\ntime=0.1\r\n");
+    writeBytes(older);
+    writeClickTiming(ini, QStringLiteral("0"), QString());
+    QFile file(ini.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), older);
+    file.close();
+    // Once set, turning it off must reach the file.
+    writeClickTiming(ini, QStringLiteral("80"), QStringLiteral("0"));
+    writeClickTiming(ini, QStringLiteral("0"), QStringLiteral("0"));
+    EXPECT_EQ(ini.readString(QStringLiteral("setting"), QStringLiteral("hold"), {}), QStringLiteral("0"));
+    EXPECT_EQ(ini.readString(QStringLiteral("setting"), QStringLiteral("jitter"), QStringLiteral("none")),
+              QStringLiteral("none"));
 }
 
 TEST(millisecondsOf, TakesDigitsOnly) {
