@@ -323,7 +323,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::showRecording(bool recording) {
-    tray->showPassingHint(recording ? kRecordingHint : QString());
+    tray_->showPassingHint(recording ? kRecordingHint : QString());
     if (recording) {
         shownBeforeRecording_ = isVisible();
         hide();

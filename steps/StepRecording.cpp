@@ -40,7 +40,7 @@ void StepRecording::start() {
     if (recording_)
         return;
     const auto refuse = [this](const QString &text) {
-        context_.notice(dialog_, text, platform::MB_OK | platform::MB_ICONINFORMATION);
+        context_.notice(dialog_, text, platform::Icon::Information);
     };
     // The program's own clicks are no steps of the user's.
     if (context_.state.clicking()) {

@@ -44,7 +44,7 @@ class ClickTimingTest : public QObject {
         QCOMPARE(c.field("jitterEdit")->text(), QStringLiteral("0"));
         c.field("holdEdit")->setText(QStringLiteral("80"));
         c.field("jitterEdit")->setText(QStringLiteral("30"));
-        c.main->singlePoint->saveSettings();
+        c.main->singlePoint()->saveSettings();
         const QByteArray saved = c.f.settingsBytes();
         QVERIFY2(saved.contains("hold=80\r\n") && saved.contains("jitter=30\r\n"), saved.constData());
         Clicker again(QString::fromLatin1(saved).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -3,6 +3,7 @@
 // brings the editor back, and nothing is stored before OK.
 
 #include "steps/StepRecording.h"
+#include "scripts/ScriptList.h"
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QGuiApplication>
@@ -141,7 +142,7 @@ class StepRecordingTest : public QObject {
         QCOMPARE(rowsOf(r.addScript()).size(), 1);
         child<QPushButton>(r.addScript(), "cancelButton")->click();
         QVERIFY(!r.addScript()->isVisible());
-        r.f.main().loadScriptList();
+        r.f.main().scriptList()->reload();
         const auto *scripts = child<QTreeWidget>(&r.f.main(), "scriptListView");
         QCOMPARE(scripts->topLevelItemCount(), 0);
     }
@@ -149,7 +150,7 @@ class StepRecordingTest : public QObject {
     void theTimedDialogsRecordIntoTheirOwnList() {
         Recording r;
         QWidget *timed = r.f.forms->addTimedTaskDialog;
-        r.f.forms->addTimedTaskDialog->openAdd();
+        r.f.forms->addTimedTaskDialog->openForNewTask();
         r.record(timed);
         QVERIFY(!timed->isVisible());
         QCOMPARE(r.trayHint(), QStringLiteral("正在录制,按F11结束"));
