@@ -46,7 +46,7 @@ class DataLocation {
 };
 
 // $XDG_CONFIG_HOME or ~/.config, $XDG_DATA_HOME or ~/.local/share; a relative
-// value is ignored as the base directory specification says.
+// value is ignored as the XDG base directory rules say.
 QString xdgConfigHome();
 QString xdgDataHome();
 
