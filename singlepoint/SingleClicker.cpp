@@ -70,7 +70,9 @@ bool SingleClicker::armNextTick() {
     // the count afresh.
     if (dueMs_ == 0 || dueMs_ < now - highest)
         dueMs_ = now;
-    dueMs_ += QRandomGenerator::global()->bounded(lowest, highest + 1);
+    // A tick that came late must not make the next period shorter than the
+    // range allows: the next one is due no sooner than the shortest period.
+    dueMs_ = std::max(dueMs_ + QRandomGenerator::global()->bounded(lowest, highest + 1), now + lowest);
     return armTimer(static_cast<int>(std::max<qint64>(platform::Timers::MinimumPeriodMs, dueMs_ - now)));
 }
 

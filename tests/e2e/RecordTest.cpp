@@ -173,7 +173,7 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         EXPECT_EQ(fields[2], expected[i][2]);
         intervals.push_back(fields[3].toInt());
         if (i < 3) {
-            const qint64 gap = made[startOf[i + 1]].ms - made[startOf[i]].ms;
+            const qint64 gap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
             EXPECT_NEAR(intervals.back(), gap, kToleranceMs) << "step " << i;
             std::printf("step %d: gap %lld ms, recorded %d ms\n", i, static_cast<long long>(gap),
                         intervals.back());
@@ -196,8 +196,8 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         EXPECT_EQ(played[i].y, playedY[i]) << i;
     }
     for (int i = 0; i < 3; ++i) {
-        const qint64 madeGap = made[startOf[i + 1]].ms - made[startOf[i]].ms;
-        const qint64 playedGap = played[startOf[i + 1]].ms - played[startOf[i]].ms;
+        const qint64 madeGap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
+        const qint64 playedGap = e2e::serverGapMs(played[startOf[i]], played[startOf[i + 1]]);
         EXPECT_NEAR(playedGap, madeGap, kToleranceMs) << "step " << i;
         std::printf("step %d: made %lld ms, played %lld ms\n", i, static_cast<long long>(madeGap),
                     static_cast<long long>(playedGap));
