@@ -4,6 +4,7 @@
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/SpeedText.h"
+#include "storage/ClickTiming.h"
 #include "storage/IniFile.h"
 #include "widgets/InputFilters.h"
 
@@ -19,6 +20,7 @@ using namespace platform;
 
 namespace {
 
+constexpr int kMillisecondsLimit = 5;
 const QString kSection = QStringLiteral("setting");
 
 QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
@@ -48,7 +50,8 @@ QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
 SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     : QGroupBox(QStringLiteral("热键设置"), parent), context_(context) {
     labelAt(this, QStringLiteral("鼠 标:"), 12, 27);
-    mouseButtonComboBox = comboAt(this, {QStringLiteral("左键"), QStringLiteral("右键")}, {56, 22, 72, 22});
+    mouseButtonComboBox = comboAt(
+        this, {QStringLiteral("左键"), QStringLiteral("右键"), QStringLiteral("中键")}, {56, 22, 72, 22});
     labelAt(this, QStringLiteral("事件:"), 146, 27);
     clickKindComboBox = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
     labelAt(this, QStringLiteral("速度为"), 274, 27);
@@ -60,6 +63,19 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
                  QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
                 {318, 22, 72, 22});
     labelAt(this, QStringLiteral("秒一次"), 396, 27);
+    // The right-hand column beside the speed and the save button was free.
+    labelAt(this, QStringLiteral("按住"), 446, 27);
+    holdEdit = digitEditAt(this, {472, 22, 44, 22});
+    holdEdit->setToolTip(QStringLiteral("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
+    labelAt(this, QStringLiteral("随机"), 446, 97);
+    jitterEdit = digitEditAt(this, {472, 92, 44, 22});
+    jitterEdit->setToolTip(QStringLiteral("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
+    holdEdit->setObjectName(QStringLiteral("holdEdit"));
+    jitterEdit->setObjectName(QStringLiteral("jitterEdit"));
+    for (QLineEdit *edit : {holdEdit, jitterEdit}) {
+        edit->setMaxLength(kMillisecondsLimit);
+        edit->setText(QStringLiteral("0"));
+    }
 
     labelAt(this, QStringLiteral("点击数:"), 12, 62);
     clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
@@ -124,6 +140,9 @@ void SinglePointPanel::loadSettings() {
     hotkeyModifierComboBox->setCurrentText(modifier);
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
+    const ClickTiming timing = readClickTiming(ini);
+    holdEdit->setText(QString::number(timing.holdMs));
+    jitterEdit->setText(QString::number(timing.jitterMs));
     applySpeedText();
 }
 
@@ -134,6 +153,14 @@ SinglePointPanel::Reading SinglePointPanel::reading() const {
             mouseButtonComboBox->currentText(),
             clickKindComboBox->currentText(),
             clickLimitEdit->text()};
+}
+
+int SinglePointPanel::holdMs() const {
+    return millisecondsOf(holdEdit->text());
+}
+
+int SinglePointPanel::jitterMs() const {
+    return millisecondsOf(jitterEdit->text());
 }
 
 void SinglePointPanel::registerStartHotkey() {
@@ -166,6 +193,7 @@ void SinglePointPanel::saveSettings() {
                                                        {"ypos", fixedYEdit->text()}};
     for (const auto &[key, value] : values)
         ini.writeString(kSection, QLatin1String(key), value);
+    writeClickTiming(ini, holdEdit->text(), jitterEdit->text());
     applySpeedText();
     context_.state.clickCount = 0;
     const QChar cr(13);

@@ -103,7 +103,8 @@ void StepEditor::buildControls() {
     positionEdit->setGeometry(80, 42, 184, 21);
     eventLabel = labelAt(QStringLiteral("点击事件") + colon, positionGroupBox, 12, 72);
     eventComboBox = editableList({kLeftClick, QStringLiteral("左键双击"), QStringLiteral("右键单击"),
-                                  QStringLiteral("右键双击"), QStringLiteral("无点击")},
+                                  QStringLiteral("右键双击"), QStringLiteral("无点击"),
+                                  QStringLiteral("中键单击"), QStringLiteral("中键双击")},
                                  positionGroupBox, QRect(80, 68, 184, 21));
     intervalLabel = labelAt(QStringLiteral("间隔时间") + colon, positionGroupBox, 12, 98);
     intervalComboBox = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
