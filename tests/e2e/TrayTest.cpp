@@ -330,7 +330,7 @@ TEST_F(TrayTest, ExitFromTheTrayMenuAsksAndEndsOnYes) {
     desktop_.type("y");
     const std::optional<int> code = folder_.waitForExit(3000);
     ASSERT_TRUE(code.has_value()) << "still running after Yes\n" << folder_.output().toStdString();
-    EXPECT_EQ(*code, 0);
+    EXPECT_EQ(*code, 0) << folder_.output().toStdString();
 }
 
 } // namespace
