@@ -1,6 +1,7 @@
 #include "app/Entry.h"
 
 #include "app/AppWindows.h"
+#include "app/Translations.h"
 #include "core/Texts.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
 }
 
 int runProgram(platform::Backend &backend, const QString &exeDir, const QStringList &arguments) {
+    installTranslations(chooseUiLanguage(localeVariablesFromEnvironment()));
     const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), exeDir, arguments);
     forms->mainWindow->show();
     return QApplication::exec();

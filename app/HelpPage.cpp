@@ -1,5 +1,7 @@
 #include "app/HelpPage.h"
 
+#include "core/UiLanguage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +33,9 @@ HelpPage::HelpPage(QTextBrowser *view)
 }
 
 QUrl HelpPage::defaultAddress(const QString &exeDir) {
-    return QUrl::fromLocalFile(QDir(exeDir).filePath(QStringLiteral("help.html")));
+    const bool english = uiLanguage() == UiLanguage::English;
+    return QUrl::fromLocalFile(
+        QDir(exeDir).filePath(english ? QStringLiteral("help_en.html") : QStringLiteral("help.html")));
 }
 
 void HelpPage::load(const QUrl &address) {
@@ -53,7 +57,7 @@ void HelpPage::load(const QUrl &address) {
         loadFile(address);
         return;
     }
-    showError(QStringLiteral("不支持的地址"));
+    showError(tr("不支持的地址"));
 }
 
 void HelpPage::loadFile(const QUrl &address) {
@@ -89,9 +93,9 @@ void HelpPage::show(const QString &html, const QUrl &base) {
 void HelpPage::showError(const QString &reason) {
     showsError_ = true;
     view_->document()->setBaseUrl({});
-    view_->setHtml(QStringLiteral("<html><body><h3>无法显示此页</h3>"
-                                  "<p>帮助页面无法打开：</p><p><b>%1</b></p><p>%2</p>"
-                                  "<p>请检查网络连接或地址后再试。</p></body></html>")
+    view_->setHtml(tr("<html><body><h3>无法显示此页</h3>"
+                      "<p>帮助页面无法打开：</p><p><b>%1</b></p><p>%2</p>"
+                      "<p>请检查网络连接或地址后再试。</p></body></html>")
                        .arg(address_.toDisplayString().toHtmlEscaped(), reason.toHtmlEscaped()));
     emit loaded(false);
 }

@@ -6,6 +6,7 @@
 #include "app/Tray.h"
 #include "core/HotkeyIds.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "scripts/ScriptList.h"
 #include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(shownText(kApplicationTitle));
     setWindowIcon(QIcon(QStringLiteral(":/app.png")));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -69,11 +70,13 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     bannerLabel = new QLabel(this);
     bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
     bannerLabel->setGeometry(0, 0, kClientWidth, 82);
-    QFile banner(QStringLiteral(":/banner.jpg"));
+    // The banner has its title drawn into the picture.
+    QFile banner(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
+                                                       : QStringLiteral(":/banner.jpg"));
     if (banner.open(QIODevice::ReadOnly))
         bannerLabel->setPixmap(QPixmap::fromImage(decodeJpeg(banner.readAll())));
     bannerLabel->setCursor(Qt::PointingHandCursor);
-    bannerLabel->setToolTip(QStringLiteral("Tarvik软件 ") + texts::kHomePage);
+    bannerLabel->setToolTip(tr("Tarvik软件 ") + texts::kHomePage);
 
     tabWidget = new QTabWidget(this);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
@@ -85,18 +88,17 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     scriptsTab = new QWidget;
     timedTab = new QWidget;
     helpTab = new QWidget;
-    tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")),
-                      QStringLiteral("单点点击(&S)"));
-    tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), QStringLiteral("多点点击(&M)"));
-    tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), QStringLiteral("定时点击(&T)"));
-    tabWidget->addTab(helpTab, QIcon(QStringLiteral(":/tab_help.png")), QStringLiteral("软件使用方法(&H)"));
+    tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")), tr("单点点击(&S)"));
+    tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), tr("多点点击(&M)"));
+    tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), tr("定时点击(&T)"));
+    tabWidget->addTab(helpTab, QIcon(QStringLiteral(":/tab_help.png")), tr("软件使用方法(&H)"));
     tabWidget->setCurrentWidget(scriptsTab);
 
     helpBrowser = new QTextBrowser(helpTab);
     helpBrowser->setObjectName(QStringLiteral("helpBrowser"));
     helpBrowser->setGeometry(0, 0, 537, 258);
 
-    keepOnTopCheckBox = new QCheckBox(QStringLiteral("窗口置顶"), this);
+    keepOnTopCheckBox = new QCheckBox(tr("窗口置顶"), this);
     keepOnTopCheckBox->setObjectName(QStringLiteral("keepOnTopCheckBox"));
     keepOnTopCheckBox->setGeometry(kClientWidth - 80, 93, 76, 20);
 
@@ -109,7 +111,7 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     homePageLinkLabel->setObjectName(QStringLiteral("homePageLinkLabel"));
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);
-    homePageLinkLabel->setToolTip(QStringLiteral("打开软件主页"));
+    homePageLinkLabel->setToolTip(tr("打开软件主页"));
     homePageLinkLabel->setGeometry(8, 84, 190, 13);
     homePageLinkLabel->hide();
 
@@ -149,8 +151,8 @@ void MainWindow::buildFirstTab() {
     singlePoint->setGeometry(6, 6, 525, 168);
     clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint);
 
-    const QString captions[] = {QStringLiteral("关于软件(&A)"), QStringLiteral("更多软件(&M)"),
-                                QStringLiteral("在线反馈(&F)"), QStringLiteral("退出软件(&E)")};
+    const QString captions[] = {tr("关于软件(&A)"), tr("更多软件(&M)"), tr("在线反馈(&F)"),
+                                tr("退出软件(&E)")};
     QPushButton **buttons[] = {&aboutButton, &moreSoftwareButton, &feedbackButton, &exitButton};
     for (int i = 0; i < 4; ++i) {
         *buttons[i] = new QPushButton(captions[i], singlePointTab);
@@ -172,7 +174,7 @@ void MainWindow::buildThirdTab() {
     TimedSchedulerHooks hooks;
     hooks.play = [this](const QString &steps, int cycles) { playSteps(steps, cycles); };
     hooks.reportBadCycles = [this] {
-        context_.notice(this, kSchedulerErrorText, platform::Icon::Information);
+        context_.notice(this, shownText(kSchedulerErrorText), platform::Icon::Information);
     };
     scheduler_ = std::make_unique<TimedScheduler>(*timedList, context_.os.locale, std::move(hooks));
 }
@@ -193,7 +195,7 @@ void MainWindow::buildShell() {
         }
         QCoreApplication::exit(0);
     };
-    tray = new Tray(this, windowIcon(), kApplicationTitle);
+    tray = new Tray(this, windowIcon(), shownText(kApplicationTitle));
     connect(tray->aboutAction, &QAction::triggered, this, &MainWindow::onTrayAboutTriggered);
     connect(tray->restoreAction, &QAction::triggered, this, &MainWindow::onTrayRestoreTriggered);
     connect(tray->exitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
@@ -230,7 +232,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 void MainWindow::runStartupSequence() {
     context_.guarded([this] {
         homePageLinkLabel->setText(texts::kHomePage);
-        statusBar->setPanelText(0, kApplicationTitle);
+        statusBar->setPanelText(0, shownText(kApplicationTitle));
         loadScriptList();
         loadTimedList();
         if (arguments_.value(1) == QLatin1String("autotime")) {
@@ -275,8 +277,8 @@ void MainWindow::onHotkeyPressed(int id) {
 }
 
 void MainWindow::onSchedulerTick() {
-    statusBar->setPanelText(0, kApplicationTitle);
-    setWindowTitle(texts::kSchedulerTitle);
+    statusBar->setPanelText(0, shownText(kApplicationTitle));
+    setWindowTitle(shownText(texts::kSchedulerTitle));
     armSchedulerTimer();
     scheduler_->tick(context_.os.clock.now());
 }
@@ -298,8 +300,7 @@ void MainWindow::onTrayRestoreTriggered() {
 }
 
 void MainWindow::onTrayExitTriggered() {
-    if (context_.confirm(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"),
-                         platform::Icon::Information))
+    if (context_.confirm(this, tr("是否确定要退出Tarvik鼠标点击器?"), platform::Icon::Information))
         endProgram();
 }
 
@@ -312,17 +313,17 @@ void MainWindow::onTrayWebNavigationTriggered() {
 }
 
 void MainWindow::onAboutClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     AboutDialog::showModal(context_.os.shell);
 }
 
 void MainWindow::onMoreSoftwareClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     context_.os.shell.openUrl(texts::kHomePage);
 }
 
 void MainWindow::onFeedbackClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     context_.os.shell.openUrl(texts::kFeedbackPage);
 }
 

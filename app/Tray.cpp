@@ -29,15 +29,11 @@ bool isIconWidget(QObject *watched) {
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    webNavigationAction =
-        addEntry(QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
-    moreSoftwareAction =
-        addEntry(QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
-    aboutAction =
-        addEntry(QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
-    restoreAction =
-        addEntry(QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
-    exitAction = addEntry(QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
+    webNavigationAction = addEntry(tr("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
+    moreSoftwareAction = addEntry(tr("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
+    aboutAction = addEntry(tr("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
+    restoreAction = addEntry(tr("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
+    exitAction = addEntry(tr("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
     connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 
     trayIcon = new QSystemTrayIcon(icon, this);

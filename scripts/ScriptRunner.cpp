@@ -1,4 +1,5 @@
 #include "scripts/ScriptRunner.h"
+#include "core/UiLanguage.h"
 
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
@@ -26,7 +27,7 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
         case Outcome::Stopped:
             return;
         case Outcome::Failed:
-            context_.notice(context_.mainWindow, kPlayErrorMessage, platform::Icon::Information);
+            context_.notice(context_.mainWindow, shownText(kPlayErrorMessage), platform::Icon::Information);
             return;
         }
     }
@@ -47,7 +48,7 @@ ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
 bool ScriptRunner::honourStopRequest() {
     if (!context_.state.stopRequested)
         return false;
-    context_.notice(nullptr, kStopMessage, platform::Icon::Information);
+    context_.notice(nullptr, shownText(kStopMessage), platform::Icon::Information);
     context_.state.stopRequested = false;
     return true;
 }

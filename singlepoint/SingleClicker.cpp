@@ -3,17 +3,19 @@
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
 #include "singlepoint/SinglePointPanel.h"
+#include "widgets/StoredChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace lumo {
 
 namespace {
 
-const QString kStarted = QStringLiteral("状态:点击器已经启动");
-const QString kStopped = QStringLiteral("状态:点击器已经停止");
+const char *const kStarted = QT_TRANSLATE_NOOP("lumo", "状态:点击器已经启动");
+const char *const kStopped = QT_TRANSLATE_NOOP("lumo", "状态:点击器已经停止");
 
 } // namespace
 
@@ -28,12 +30,12 @@ void SingleClicker::toggle() {
     if (!state.clickerRunning) {
         if (timer_.start(state.clickIntervalMs)) {
             state.clickerRunning = true;
-            context_.setStatusText(0, kStarted);
+            context_.setStatusText(0, QCoreApplication::translate("lumo", kStarted));
         }
         return;
     }
     stopTimer();
-    context_.setStatusText(0, kStopped);
+    context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
 }
 
 void SingleClicker::stopTimer() {
@@ -52,13 +54,13 @@ void SingleClicker::onTick() {
     }
     if (state.clickIntervalMs < 100)
         for (int i = 0; i < 151; ++i)
-            clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
-                             panel_.clickKindComboBox->currentText());
-    clickSinglePoint(mouse, panel_.mouseButtonComboBox->currentText(),
-                     panel_.clickKindComboBox->currentText());
+            clickSinglePoint(mouse, storedText(panel_.mouseButtonComboBox),
+                             storedText(panel_.clickKindComboBox));
+    clickSinglePoint(mouse, storedText(panel_.mouseButtonComboBox), storedText(panel_.clickKindComboBox));
 
     ++state.clickCount;
-    context_.setStatusText(2, QStringLiteral("点击次数:") + QString::number(state.clickCount - 1));
+    context_.setStatusText(2, QCoreApplication::translate("lumo", "点击次数:") +
+                                  QString::number(state.clickCount - 1));
 
     const QString limitText = panel_.clickLimitEdit->text();
     if (limitText == QLatin1String("0"))
@@ -69,7 +71,7 @@ void SingleClicker::onTick() {
         return;
     if (limit < state.clickCount) {
         stopTimer();
-        context_.setStatusText(0, kStopped);
+        context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
         state.clickCount = 0;
     }
 }

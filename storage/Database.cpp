@@ -3,7 +3,9 @@
 #include "core/Conversion.h"
 #include "core/MainContext.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -32,8 +34,8 @@ QString driverText(const QSqlError &error) {
 } // namespace
 
 QString missingDatabaseText() {
-    return QStringLiteral("软件出错,没有找到所需的数据文件，请到") + texts::kDownloadSite +
-           QStringLiteral("重新下载过软件.");
+    return QCoreApplication::translate("lumo", "软件出错,没有找到所需的数据文件，请到%1重新下载过软件.")
+        .arg(texts::kDownloadSite);
 }
 
 Database::Database(platform::Services &os, QString exeDir, QObject *parent)
@@ -55,7 +57,8 @@ QString Database::databasePath() const {
 void Database::setUpConnection() {
     try {
         if (!QFileInfo::exists(databasePath()))
-            os_.messageBoxes.notice(nullptr, missingDatabaseText(), kNotice, platform::Icon::Information);
+            os_.messageBoxes.notice(nullptr, missingDatabaseText(), shownText(kNotice),
+                                    platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.

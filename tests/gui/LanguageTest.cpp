@@ -1,0 +1,428 @@
+// Every window in Chinese and in English: each text fits its place, the
+// English interface shows no Chinese but what the user stored, and both
+// write and read the same files.
+
+#include "app/AboutDialog.h"
+#include "app/Translations.h"
+#include "storage/Database.h"
+#include "tests/gui/support/GuiFixture.h"
+#include "widgets/StatusBar.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+namespace {
+
+// The text as drawn: "&&" is an ampersand, a lone '&' marks the mnemonic.
+QString drawn(const QString &text) {
+    return QString(text)
+        .replace(QLatin1String("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+int widestLine(const QWidget *widget, const QString &text) {
+    const QFontMetrics metrics(widget->font());
+    int widest = 0;
+    for (const QString &line : drawn(text).split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+bool hasChinese(const QString &text) {
+    static const QRegularExpression han(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+    return han.match(text).hasMatch();
+}
+
+QString where(const QWidget *widget) {
+    QString path = widget->objectName().isEmpty() ? QLatin1String(widget->metaObject()->className())
+                                                  : widget->objectName();
+    for (const QWidget *up = widget->parentWidget(); up; up = up->parentWidget())
+        if (!up->objectName().isEmpty())
+            return up->objectName() + QLatin1Char('/') + path;
+    return path;
+}
+
+// Looks through one shown window: what does not fit, what overlaps a
+// neighbour, and every text it shows.
+class WindowCheck {
+  public:
+    QStringList problems;
+    QStringList texts;
+
+    void look(QWidget *window) {
+        texts << window->windowTitle();
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            texts << widget->toolTip();
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                lookAtLabel(label);
+            else if (auto *box = qobject_cast<QCheckBox *>(widget))
+                lookAtIndicatorButton(box);
+            else if (auto *radio = qobject_cast<QRadioButton *>(widget))
+                lookAtIndicatorButton(radio);
+            else if (auto *button = qobject_cast<QPushButton *>(widget))
+                lookAtPushButton(button);
+            else if (auto *group = qobject_cast<QGroupBox *>(widget))
+                lookAtGroupBox(group);
+            else if (auto *bar = qobject_cast<QTabBar *>(widget))
+                lookAtTabBar(bar);
+            else if (auto *header = qobject_cast<QHeaderView *>(widget))
+                lookAtHeader(header);
+            else if (auto *combo = qobject_cast<QComboBox *>(widget))
+                lookAtComboBox(combo);
+            else if (auto *status = qobject_cast<StatusBar *>(widget))
+                for (int panel = 0; panel < 3; ++panel)
+                    texts << status->panelText(panel);
+            else if (auto *browser = qobject_cast<QTextBrowser *>(widget))
+                texts << browser->toPlainText();
+        }
+    }
+
+  private:
+    void need(const QWidget *widget, const QString &text, int needed, int available) {
+        if (needed > available)
+            problems << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                            .arg(where(widget), text)
+                            .arg(needed)
+                            .arg(available);
+    }
+
+    // A widget's drawn extent must not run into a visible neighbour.
+    void clearOfNeighbours(const QWidget *widget, const QRect &extent) {
+        for (const QWidget *sibling :
+             widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (sibling == widget || !sibling->isVisible() || sibling->isWindow())
+                continue;
+            if (extent.intersects(sibling->geometry()))
+                problems << QStringLiteral("%1 \"%2\" runs into %3")
+                                .arg(where(widget), widget->property("text").toString(), where(sibling));
+        }
+    }
+
+    void lookAtLabel(QLabel *label) {
+        const QString text = label->text();
+        if (text.isEmpty() || !label->pixmap().isNull() || Qt::mightBeRichText(text))
+            return;
+        texts << text;
+        const QRect contents = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                              -label->margin(), -label->margin());
+        if (label->wordWrap()) {
+            const QRect needed =
+                QFontMetrics(label->font())
+                    .boundingRect(QRect(0, 0, contents.width(), 10000), Qt::TextWordWrap, text);
+            need(label, text, needed.height(), contents.height());
+            return;
+        }
+        const int width = widestLine(label, text);
+        need(label, text, width, contents.width());
+        if (label->alignment() & Qt::AlignLeft)
+            clearOfNeighbours(label, QRect(label->geometry().topLeft(), QSize(width, label->height())));
+    }
+
+    void lookAtPushButton(QPushButton *button) {
+        texts << button->text();
+        if (button->text().isEmpty())
+            return;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle *style = button->style();
+        int needed = widestLine(button, button->text()) +
+                     2 * style->pixelMetric(QStyle::PM_ButtonMargin, &option, button) +
+                     2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+        if (!button->icon().isNull())
+            needed += button->iconSize().width() + 4;
+        need(button, button->text(), needed, button->width());
+        clearOfNeighbours(button, button->geometry());
+    }
+
+    void lookAtIndicatorButton(QAbstractButton *button) {
+        texts << button->text();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle *style = button->style();
+        const bool check = qobject_cast<QCheckBox *>(button) != nullptr;
+        const int needed =
+            style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
+                               &option, button) +
+            style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing : QStyle::PM_RadioButtonLabelSpacing,
+                               &option, button) +
+            widestLine(button, button->text());
+        need(button, button->text(), needed, button->width());
+        clearOfNeighbours(button, button->geometry());
+    }
+
+    void lookAtGroupBox(QGroupBox *group) {
+        texts << group->title();
+        // The title sits inset by a few pixels on either side of the frame.
+        need(group, group->title(), widestLine(group, group->title()) + 16, group->width());
+    }
+
+    void lookAtTabBar(QTabBar *bar) {
+        for (int tab = 0; tab < bar->count(); ++tab) {
+            texts << bar->tabText(tab);
+            const int needed = widestLine(bar, bar->tabText(tab)) + bar->iconSize().width();
+            need(bar, bar->tabText(tab), needed, bar->tabRect(tab).width());
+            need(bar, bar->tabText(tab), bar->tabRect(tab).right() + 1, bar->width());
+        }
+    }
+
+    void lookAtHeader(QHeaderView *header) {
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int section = 0; section < header->count(); ++section) {
+            if (header->isSectionHidden(section) || header->sectionSize(section) <= 1)
+                continue;
+            const QString text = header->model()->headerData(section, header->orientation()).toString();
+            texts << text;
+            need(header, text, widestLine(header, text) + 2 * margin, header->sectionSize(section));
+        }
+    }
+
+    void lookAtComboBox(QComboBox *combo) {
+        // Items only: the edit text may be a stored word as typed.
+        for (int item = 0; item < combo->count(); ++item)
+            texts << combo->itemText(item);
+    }
+};
+
+struct Session {
+    explicit Session(UiLanguage language, const QString &settings = {}) {
+        installTranslations(language);
+        if (!settings.isEmpty())
+            f.writeSettings(settings);
+        f.start();
+    }
+    ~Session() { installTranslations(UiLanguage::Chinese); }
+
+    template <typename T> T *child(QObject *parent, const char *name) {
+        T *found = parent->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+
+    GuiFixture f;
+};
+
+// Every window, shown the way the program shows it.
+WindowCheck checkEveryWindow(Session &s) {
+    WindowCheck check;
+    MainWindow &main = s.f.main();
+    auto *tabs = s.child<QTabWidget>(&main, "tabWidget");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        check.look(&main);
+    }
+    const auto lookAt = [&check](QWidget *window) {
+        window->show();
+        QCoreApplication::processEvents();
+        check.look(window);
+        window->hide();
+    };
+    AppWindows &forms = *s.f.forms;
+    forms.addScriptDialog->openForNewScript();
+    check.look(forms.addScriptDialog);
+    forms.addScriptDialog->hide();
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             forms.modifyScriptDialog, forms.addTimedTaskDialog, forms.modifyTimedTaskDialog,
+             forms.addScriptAddStepEditor, forms.addScriptModifyStepEditor, forms.modifyScriptAddStepEditor,
+             forms.modifyScriptModifyStepEditor, forms.addTimedTaskAddStepEditor,
+             forms.addTimedTaskModifyStepEditor, forms.modifyTimedTaskAddStepEditor,
+             forms.modifyTimedTaskModifyStepEditor, forms.stopHotkeyDialog, forms.updateDownloadWindow.get()})
+        lookAt(window);
+    AboutDialog about(s.f.fake.services().shell);
+    lookAt(&about);
+    auto *trayMenu = s.child<QMenu>(&main, "trayMenu");
+    for (const QAction *action : trayMenu->actions())
+        check.texts << action->text();
+    return check;
+}
+
+QStringList chineseIn(const QStringList &texts) {
+    QStringList found;
+    for (const QString &text : texts)
+        if (hasChinese(text))
+            found << text;
+    return found;
+}
+
+constexpr unsigned kF5 = 116;
+
+const QString kSettings =
+    QStringLiteral("[setting]\nbtn1=右键\nbtn_type=双击\ntime=0.5\nhotkey1=无\nhotkey2=F5\n"
+                   "click=7\nxpos=0\nypos=0\n");
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyTextFitsItsPlace_data() {
+        QTest::addColumn<UiLanguage>("language");
+        QTest::newRow("Chinese") << UiLanguage::Chinese;
+        QTest::newRow("English") << UiLanguage::English;
+    }
+    void everyTextFitsItsPlace() {
+        QFETCH(UiLanguage, language);
+        Session s(language);
+        const WindowCheck check = checkEveryWindow(s);
+        QVERIFY2(check.problems.isEmpty(), qPrintable(check.problems.join(QLatin1Char('\n'))));
+        QVERIFY(check.texts.size() > 150);
+    }
+
+    void theEnglishInterfaceShowsNoChinese() {
+        Session s(UiLanguage::English);
+        const WindowCheck check = checkEveryWindow(s);
+        const QStringList chinese = chineseIn(check.texts);
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
+        QVERIFY(check.texts.contains(QStringLiteral("&Save settings")));
+        QVERIFY(s.child<QTextBrowser>(&s.f.main(), "helpBrowser")
+                    ->toPlainText()
+                    .contains(QStringLiteral("How to use")));
+    }
+
+    void theChineseInterfaceIsTheSourceTexts() {
+        Session s(UiLanguage::Chinese);
+        const WindowCheck check = checkEveryWindow(s);
+        for (const char *text :
+             {"保存设置(&S)", "多坐标点击", "停止热键设置(&P)", "鼠标坐标属性", "定时点击"})
+            QVERIFY2(check.texts.contains(QString::fromUtf8(text)), text);
+        QVERIFY(s.child<QTextBrowser>(&s.f.main(), "helpBrowser")
+                    ->toPlainText()
+                    .contains(QStringLiteral("软件使用方法")));
+    }
+
+    // The same file written in either language, and the English interface
+    // shows the stored words translated and clicks with the stored button.
+    void singlePointSettingsAreTheSameBytesInEitherLanguage() {
+        QByteArray written[2];
+        for (const UiLanguage language : {UiLanguage::Chinese, UiLanguage::English}) {
+            Session s(language, kSettings);
+            GuiFixture *f = &s.f;
+            MainWindow &main = s.f.main();
+            auto *button = s.child<QComboBox>(&main, "mouseButtonComboBox");
+            auto *kind = s.child<QComboBox>(&main, "clickKindComboBox");
+            auto *modifier = s.child<QComboBox>(&main, "hotkeyModifierComboBox");
+            const bool english = language == UiLanguage::English;
+            QCOMPARE(button->currentText(), english ? QStringLiteral("Right") : QStringLiteral("右键"));
+            QCOMPARE(kind->currentText(), english ? QStringLiteral("Double") : QStringLiteral("双击"));
+            QCOMPARE(modifier->currentText(), english ? QStringLiteral("None") : QStringLiteral("无"));
+            s.child<QPushButton>(&main, "saveButton")->click();
+            written[english] = f->settingsBytes();
+            QCOMPARE(f->fake.messageBoxes.shown().size(), 1);
+            QCOMPARE(hasChinese(f->fake.messageBoxes.shown().front().text), !english);
+            QCOMPARE(hasChinese(f->fake.messageBoxes.shown().front().caption), !english);
+            // The stored right button clicks, in either language.
+            QVERIFY(f->fake.hotkeys.press(0, kF5));
+            f->fake.advance(600);
+            QVERIFY(f->fake.hotkeys.press(0, kF5));
+            QVERIFY(f->fake.mouse.buttonFlags().contains(MOUSEEVENTF_RIGHTDOWN));
+            QVERIFY(!f->fake.mouse.buttonFlags().contains(MOUSEEVENTF_LEFTDOWN));
+        }
+        QCOMPARE(written[1], written[0]);
+        QVERIFY(written[1].contains(toGbk(QStringLiteral("btn1=右键\r\n"))));
+        QVERIFY(written[1].contains(toGbk(QStringLiteral("hotkey1=无\r\n"))));
+    }
+
+    void wordsChosenInEnglishAreStoredInChineseAndTypedWordsAsTyped() {
+        Session s(UiLanguage::English);
+        MainWindow &main = s.f.main();
+        auto *button = s.child<QComboBox>(&main, "mouseButtonComboBox");
+        auto *kind = s.child<QComboBox>(&main, "clickKindComboBox");
+        auto *modifier = s.child<QComboBox>(&main, "hotkeyModifierComboBox");
+        button->setCurrentIndex(button->findText(QStringLiteral("Right")));
+        kind->setCurrentText(QStringLiteral("Double"));
+        modifier->setCurrentIndex(modifier->findText(QStringLiteral("None")));
+        s.child<QPushButton>(&main, "saveButton")->click();
+        const QByteArray english = s.f.settingsBytes();
+        for (const char *line : {"btn1=右键\r\n", "btn_type=双击\r\n", "hotkey1=无\r\n"})
+            QVERIFY2(english.contains(toGbk(QString::fromUtf8(line))), line);
+        kind->setCurrentText(QStringLiteral("Triple"));
+        s.child<QPushButton>(&main, "saveButton")->click();
+        QVERIFY(s.f.settingsBytes().contains("btn_type=Triple\r\n"));
+
+        // Read back under Chinese: the same words, the typed one as typed.
+        GuiFixture chinese;
+        QFile::remove(chinese.settingsPath());
+        QVERIFY(QFile::copy(s.f.settingsPath(), chinese.settingsPath()));
+        installTranslations(UiLanguage::Chinese);
+        chinese.start();
+        QCOMPARE(chinese.main().findChild<QComboBox *>(QStringLiteral("mouseButtonComboBox"))->currentText(),
+                 QStringLiteral("右键"));
+        QCOMPARE(chinese.main().findChild<QComboBox *>(QStringLiteral("clickKindComboBox"))->currentText(),
+                 QStringLiteral("Triple"));
+        QCOMPARE(
+            chinese.main().findChild<QComboBox *>(QStringLiteral("hotkeyModifierComboBox"))->currentText(),
+            QStringLiteral("无"));
+    }
+
+    void aScriptAddedInEnglishStoresTheChineseStepEvents() {
+        Session s(UiLanguage::English);
+        AppWindows &forms = *s.f.forms;
+        forms.addScriptDialog->openForNewScript();
+        s.child<QLineEdit>(forms.addScriptDialog, "nameEdit")->setText(QStringLiteral("morning"));
+        s.child<QLineEdit>(forms.addScriptDialog, "cyclesEdit")->setText(QStringLiteral("2"));
+        s.child<QPushButton>(forms.addScriptDialog, "addStepButton")->click();
+        StepEditor *editor = forms.addScriptAddStepEditor;
+        auto *event = s.child<QComboBox>(editor, "eventComboBox");
+        QCOMPARE(event->currentText(), QStringLiteral("Left click"));
+        const std::pair<const char *, const char *> steps[] = {{"10,20", "Right double"},
+                                                               {"30,40", "Left click"}};
+        for (const auto &[position, shown] : steps) {
+            s.child<QLineEdit>(editor, "positionEdit")->setText(QLatin1String(position));
+            event->setCurrentIndex(event->findText(QLatin1String(shown)));
+            s.child<QPushButton>(editor, "applyButton")->click();
+        }
+        s.child<QLineEdit>(editor, "positionEdit")->setText(QStringLiteral("50,60"));
+        event->setEditText(QStringLiteral("Wiggle"));
+        s.child<QPushButton>(editor, "applyButton")->click();
+        editor->close();
+        auto *list = s.child<QTreeWidget>(forms.addScriptDialog, "stepListView");
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("右键双击"));
+        s.child<QPushButton>(forms.addScriptDialog, "okButton")->click();
+
+        DbQuery query(s.f.main().context());
+        query.setStatement(QStringLiteral("select * from [mplist]"));
+        query.open();
+        QCOMPARE(query.recordCount(), 1);
+        const QString stored = query.text(0, 3);
+        QVERIFY2(stored.contains(QStringLiteral("右键双击")) && stored.contains(QStringLiteral("左键单击")) &&
+                     stored.contains(QStringLiteral("Wiggle")) && !stored.contains(QStringLiteral("Right")),
+                 qPrintable(stored));
+
+        // The modify dialog shows the stored events in English, keeps them in Chinese.
+        forms.modifyScriptDialog->show();
+        StepEditor *modify = forms.modifyScriptModifyStepEditor;
+        modify->setStepList(s.child<QTreeWidget>(forms.modifyScriptDialog, "stepListView"));
+        QTreeWidgetItem row(
+            QStringList{QStringLiteral("1,2"), QStringLiteral("右键单击"), QStringLiteral("20")});
+        modify->copyRowIntoFields(row);
+        QCOMPARE(s.child<QComboBox>(modify, "eventComboBox")->currentText(), QStringLiteral("Right click"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
