@@ -72,7 +72,7 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     bannerLabel->setGeometry(0, 0, kClientWidth, 82);
     // The banner has its title drawn into the picture.
     QFile banner(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
-                                                       : QStringLiteral(":/banner.jpg"));
+                                                     : QStringLiteral(":/banner.jpg"));
     if (banner.open(QIODevice::ReadOnly))
         bannerLabel->setPixmap(QPixmap::fromImage(decodeJpeg(banner.readAll())));
     bannerLabel->setCursor(Qt::PointingHandCursor);
@@ -258,7 +258,7 @@ void MainWindow::onUpdatePageLoaded() {
 void MainWindow::moveLinkIntoStatusBar() {
     const QRect panel = statusBar->panelRect(1);
     homePageLinkLabel->setParent(statusBar);
-    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 190, 13);
+    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 200, 13);
     homePageLinkLabel->show();
 }
 

@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>正在下载新版本安装文件</source>
-        <translation>Downloading the new installer</translation>
+        <translation>Downloading the installer</translation>
     </message>
     <message>
         <source>下载文件自动升级下载失败，请到官网手动下载</source>
