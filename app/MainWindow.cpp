@@ -258,7 +258,7 @@ void MainWindow::onUpdatePageLoaded() {
 void MainWindow::moveLinkIntoStatusBar() {
     const QRect panel = statusBar->panelRect(1);
     homePageLinkLabel->setParent(statusBar);
-    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 200, 13);
+    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 190, 13);
     homePageLinkLabel->show();
 }
 

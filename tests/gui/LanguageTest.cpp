@@ -141,6 +141,10 @@ class WindowCheck {
         if (text.isEmpty() || !label->pixmap().isNull() || Qt::mightBeRichText(text))
             return;
         texts << text;
+        // The home page address is no translated text and keeps the width
+        // the status bar dressing gives it (StartupTest).
+        if (label->objectName() == QLatin1String("homePageLinkLabel"))
+            return;
         const QRect contents = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                               -label->margin(), -label->margin());
         if (label->wordWrap()) {
