@@ -42,19 +42,19 @@ AboutDialog::AboutDialog(platform::Shell &shell)
     infoFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     infoFrame->setGeometry(8, 8, 400, 161);
 
-    programIconLabel = label(infoFrame, QStringLiteral("ProgramIcon"), {}, QRect(12, 12, 60, 59));
+    programIconLabel = label(infoFrame, QStringLiteral("programIconLabel"), {}, QRect(12, 12, 60, 59));
     programIconLabel->setPixmap(QPixmap(QStringLiteral(":/app.png")));
     programIconLabel->setScaledContents(true);
     programIconLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(programIconLabel, [this] { onProgramIconClicked(); });
 
-    productNameLabel =
-        label(infoFrame, QStringLiteral("ProductName"), shownText(kApplicationTitle), QRect(88, 16, 300, 16));
-    versionLabel = label(infoFrame, QStringLiteral("Version"), tr("版本:1.0"), QRect(88, 42, 300, 16));
-    contactLabel = label(infoFrame, QStringLiteral("Copyright"), tr("联系我们：support@lumoclick.example"),
+    productNameLabel = label(infoFrame, QStringLiteral("productNameLabel"), shownText(kApplicationTitle),
+                             QRect(88, 16, 300, 16));
+    versionLabel = label(infoFrame, QStringLiteral("versionLabel"), tr("版本:1.0"), QRect(88, 42, 300, 16));
+    contactLabel = label(infoFrame, QStringLiteral("contactLabel"), tr("联系我们：support@lumoclick.example"),
                          QRect(88, 68, 300, 16));
     homePageLinkLabel =
-        label(infoFrame, QStringLiteral("Comments"), texts::kHomePage, QRect(88, 94, 300, 40));
+        label(infoFrame, QStringLiteral("homePageLinkLabel"), texts::kHomePage, QRect(88, 94, 300, 40));
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setWordWrap(true);
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);

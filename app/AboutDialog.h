@@ -24,6 +24,10 @@ class AboutDialog final : public QDialog {
     void onProgramIconClicked();
     void onHomePageLinkClicked();
 
+  private:
+    platform::Shell &shell_;
+
+  private:
     QFrame *infoFrame;
     QLabel *programIconLabel;
     QLabel *productNameLabel;
@@ -32,9 +36,6 @@ class AboutDialog final : public QDialog {
     QLabel *homePageLinkLabel;
     QLabel *makerLabel;
     QPushButton *okButton;
-
-  private:
-    platform::Shell &shell_;
 };
 
 } // namespace lumo

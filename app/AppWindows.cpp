@@ -14,17 +14,27 @@ template <typename Window> Window *named(Window *window, const QString &name) {
 }
 
 void wireScriptEditors(AppWindows &forms) {
-    MainWindow *mainWindow = forms.mainWindow.get();
-    ScriptList *list = mainWindow->scriptList;
+    ScriptList *list = forms.mainWindow->scriptList();
     AddScriptDialog *add = forms.addScriptDialog;
     ModifyScriptDialog *modify = forms.modifyScriptDialog;
     for (ScriptEditor *editor : {static_cast<ScriptEditor *>(add), static_cast<ScriptEditor *>(modify)})
-        editor->setReloadList([mainWindow] { mainWindow->loadScriptList(); });
-    list->openAddEditor = [add] { add->openForNewScript(); };
-    list->openModifyEditor = [list, modify] {
+        QObject::connect(editor, &ScriptEditor::saved, list, &ScriptList::reload);
+    QObject::connect(list, &ScriptList::addRequested, add, &AddScriptDialog::openForNewScript);
+    QObject::connect(list, &ScriptList::modifyRequested, modify, [list, modify] {
         const std::optional<ScriptRow> row = list->selectedRow();
         modify->openForScript(row ? &*row : nullptr);
-    };
+    });
+}
+
+void wireTimedEditors(AppWindows &forms) {
+    TimedList *list = forms.mainWindow->timedList();
+    AddTimedTaskDialog *add = forms.addTimedTaskDialog;
+    ModifyTimedTaskDialog *modify = forms.modifyTimedTaskDialog;
+    for (TimedEditor *editor : {static_cast<TimedEditor *>(add), static_cast<TimedEditor *>(modify)})
+        QObject::connect(editor, &TimedEditor::saved, list, &TimedList::reload);
+    QObject::connect(list, &TimedList::addRequested, add, &AddTimedTaskDialog::openForNewTask);
+    QObject::connect(list, &TimedList::modifyRequested, modify,
+                     [list, modify] { modify->openForTask(list->selectedRow()); });
 }
 
 } // namespace
@@ -68,16 +78,16 @@ QList<QObject *> AppWindows::all() const {
             updateDownloadWindow.get()};
 }
 
-std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QString &exeDir,
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
                                              const QStringList &arguments) {
     auto forms = std::make_unique<AppWindows>();
-    forms->mainWindow = std::make_unique<MainWindow>(os, exeDir, arguments);
+    forms->mainWindow = std::make_unique<MainWindow>(os, location, arguments);
     QWidget *main = forms->mainWindow.get();
     MainContext &context = forms->mainWindow->context();
     forms->addScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptAdd),
                                           QStringLiteral("addScriptAddStepEditor"));
     forms->addScriptDialog = named(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
-    forms->database = new Database(os, exeDir, main);
+    forms->database = new Database(os, location, main);
     forms->database->setUpConnection();
     forms->mainWindow->context().database = forms->database;
     forms->addTimedTaskDialog = new AddTimedTaskDialog(context, main);
@@ -101,14 +111,14 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QStri
         named(new StepEditor(context, main, stepEditors::kModifyTimedTaskModify),
               QStringLiteral("modifyTimedTaskModifyStepEditor"));
     MainWindow *mainWindow = forms->mainWindow.get();
-    auto *stopHotkeyDialog =
-        new StopHotkeyDialog(mainWindow->context(), main, [mainWindow] { mainWindow->loadScriptList(); });
+    ScriptList *scriptList = mainWindow->scriptList();
+    auto *stopHotkeyDialog = new StopHotkeyDialog(context, main, [scriptList] { scriptList->reload(); });
     forms->stopHotkeyDialog = stopHotkeyDialog;
-    mainWindow->scriptList->openStopHotkeyDialog = [stopHotkeyDialog] { stopHotkeyDialog->exec(); };
+    QObject::connect(scriptList, &ScriptList::stopHotkeyDialogRequested, stopHotkeyDialog, &QDialog::exec);
     forms->modifyScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kModifyScriptAdd),
                                              QStringLiteral("modifyScriptAddStepEditor"));
     forms->updateDownloadWindow = std::make_unique<UpdateDownloadWindow>(os);
-    forms->mainWindow->updateDownloadWindow = forms->updateDownloadWindow.get();
+    mainWindow->setUpdateDownloadWindow(forms->updateDownloadWindow.get());
     // The update ends the program the main window's way, safe below a run.
     forms->updateDownloadWindow->endProgram = [mainWindow] { mainWindow->endProgram(); };
     forms->addScriptDialog->setStepEditors(forms->addScriptAddStepEditor, forms->addScriptModifyStepEditor);
@@ -119,14 +129,7 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QStri
                                               forms->addTimedTaskModifyStepEditor);
     forms->modifyTimedTaskDialog->setStepEditors(forms->modifyTimedTaskAddStepEditor,
                                                  forms->modifyTimedTaskModifyStepEditor);
-    const auto reloadTimedList = [main = forms->mainWindow.get()] { main->loadTimedList(); };
-    forms->addTimedTaskDialog->setReloadList(reloadTimedList);
-    forms->modifyTimedTaskDialog->setReloadList(reloadTimedList);
-    TimedList *timedList = mainWindow->timedList;
-    timedList->onAdd = [dialog = forms->addTimedTaskDialog] { dialog->openAdd(); };
-    timedList->onModify = [dialog = forms->modifyTimedTaskDialog, timedList] {
-        dialog->openModify(timedList->selectedRow());
-    };
+    wireTimedEditors(*forms);
     return forms;
 }
 

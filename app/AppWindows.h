@@ -44,7 +44,7 @@ struct AppWindows {
 };
 
 // Creates the sixteen windows in their order; none is shown.
-std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const QString &exeDir,
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
                                              const QStringList &arguments);
 
 } // namespace lumo

@@ -1,12 +1,18 @@
 #include "app/Entry.h"
 
 #include "app/AppWindows.h"
+#include "app/SingleInstance.h"
 #include "app/Translations.h"
 #include "core/Texts.h"
 
 #include <QApplication>
 
 namespace lumo {
+
+bool isPageSwitch(const QStringList &arguments) {
+    const QString first = arguments.value(1);
+    return first == QLatin1String("tb") || first == QLatin1String("2345");
+}
 
 bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
     const QString first = arguments.value(1);
@@ -21,9 +27,12 @@ bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
     return false;
 }
 
-int runProgram(platform::Backend &backend, const QString &exeDir, const QStringList &arguments) {
+int runProgram(platform::Backend &backend, const DataLocation &location, const QStringList &arguments,
+               SingleInstance *instance) {
     installTranslations(chooseUiLanguage(localeVariablesFromEnvironment()));
-    const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), exeDir, arguments);
+    const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), location, arguments);
+    if (instance != nullptr)
+        instance->onActivationRequested = [window = forms->mainWindow.get()] { window->restoreFromTray(); };
     forms->mainWindow->show();
     return QApplication::exec();
 }

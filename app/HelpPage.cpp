@@ -32,10 +32,12 @@ HelpPage::HelpPage(QTextBrowser *view)
     connect(network_, &QNetworkAccessManager::finished, this, &HelpPage::finished);
 }
 
-QUrl HelpPage::defaultAddress(const QString &exeDir) {
-    const bool english = uiLanguage() == UiLanguage::English;
-    return QUrl::fromLocalFile(
-        QDir(exeDir).filePath(english ? QStringLiteral("help_en.html") : QStringLiteral("help.html")));
+QUrl HelpPage::defaultAddress(const DataLocation &location) {
+    const QString chinesePage = location.helpPagePath();
+    if (uiLanguage() != UiLanguage::English)
+        return QUrl::fromLocalFile(chinesePage);
+    // The English page is installed beside the Chinese one, wherever that is.
+    return QUrl::fromLocalFile(QFileInfo(chinesePage).dir().filePath(QStringLiteral("help_en.html")));
 }
 
 void HelpPage::load(const QUrl &address) {

@@ -2,6 +2,8 @@
 // The help tab's page: loaded by its address, a file beside the program
 // or an http(s) page, with an error page of our own when it cannot load.
 
+#include "core/DataLocation.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -18,7 +20,7 @@ class HelpPage final : public QObject {
     explicit HelpPage(QTextBrowser *view);
 
     // The Chinese help page the build puts beside the executable.
-    static QUrl defaultAddress(const QString &exeDir);
+    static QUrl defaultAddress(const DataLocation &location);
 
     // Starts loading; a network page arrives later, a file at once.
     void load(const QUrl &address);

@@ -43,6 +43,12 @@ namespace {
 
 constexpr int kClientWidth = 549;
 constexpr int kClientHeight = 401;
+// Off in builds made without the update check (LUMOCLICK_UPDATE_CHECK).
+#ifdef LUMO_NO_UPDATE_CHECK
+constexpr bool kUpdateCheck = false;
+#else
+constexpr bool kUpdateCheck = true;
+#endif
 
 QFont windowFont() {
     QFont font;
@@ -53,11 +59,11 @@ QFont windowFont() {
 
 } // namespace
 
-MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList arguments)
+MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringList arguments)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(exeDir), {}, nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), {}, nullptr},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
@@ -85,9 +91,13 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     // every list on its pages and hide their selection.
     tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 25px; }"));
     singlePointTab = new QWidget;
+    singlePointTab->setObjectName(QStringLiteral("singlePointTab"));
     scriptsTab = new QWidget;
+    scriptsTab->setObjectName(QStringLiteral("scriptsTab"));
     timedTab = new QWidget;
+    timedTab->setObjectName(QStringLiteral("timedTab"));
     helpTab = new QWidget;
+    helpTab->setObjectName(QStringLiteral("helpTab"));
     tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")), tr("单点点击(&S)"));
     tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), tr("多点点击(&M)"));
     tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), tr("定时点击(&T)"));
@@ -116,10 +126,10 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     homePageLinkLabel->hide();
 
     // Out of sight below the client area, as the update check wants it.
-    updatePage = new UpdatePage(this);
-    updatePage->setObjectName(QStringLiteral("updatePage"));
-    updatePage->setGeometry(9, 433, 541, 24);
-    connect(updatePage, &UpdatePage::loaded, this, &MainWindow::onUpdatePageLoaded);
+    updatePage_ = new UpdatePage(this);
+    updatePage_->setObjectName(QStringLiteral("updatePage"));
+    updatePage_->setGeometry(9, 433, 541, 24);
+    connect(updatePage_, &UpdatePage::loaded, this, &MainWindow::onUpdatePageLoaded);
 
     buildFirstTab();
     buildSecondTab();
@@ -127,7 +137,7 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
     buildShell();
 
     runner_ = std::make_unique<ScriptRunner>(context_,
-                                             [this](const QString &id) { return scriptList->rowById(id); });
+                                             [this](const QString &id) { return scriptList_->rowById(id); });
 
     // A failure in a hotkey handler ends that handler only; a run it
     // interrupted carries on.
@@ -141,42 +151,52 @@ MainWindow::MainWindow(platform::Services &os, QString exeDir, QStringList argum
 MainWindow::~MainWindow() {
     // It releases its hotkeys through the router, which dies before the
     // children would.
-    delete scriptList;
+    delete scriptList_;
     context_.os.hotkeys.setPressHandler({});
 }
 
 void MainWindow::buildFirstTab() {
-    singlePoint = new SinglePointPanel(context_, singlePointTab);
-    singlePoint->setObjectName(QStringLiteral("singlePoint"));
-    singlePoint->setGeometry(6, 6, 525, 168);
-    clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint);
+    singlePoint_ = new SinglePointPanel(context_, singlePointTab);
+    singlePoint_->setObjectName(QStringLiteral("singlePoint"));
+    singlePoint_->setGeometry(6, 6, 525, 168);
+    clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint_);
 
-    const QString captions[] = {tr("关于软件(&A)"), tr("更多软件(&M)"), tr("在线反馈(&F)"),
-                                tr("退出软件(&E)")};
-    QPushButton **buttons[] = {&aboutButton, &moreSoftwareButton, &feedbackButton, &exitButton};
-    for (int i = 0; i < 4; ++i) {
-        *buttons[i] = new QPushButton(captions[i], singlePointTab);
-        (*buttons[i])->setGeometry(60 + i * 110, 196, 96, 27);
+    struct ButtonLayout {
+        QPushButton **button;
+        const char *name;
+        QString caption;
+    };
+    const ButtonLayout layout[] = {{&aboutButton, "aboutButton", tr("关于软件(&A)")},
+                                   {&moreSoftwareButton, "moreSoftwareButton", tr("更多软件(&M)")},
+                                   {&feedbackButton, "feedbackButton", tr("在线反馈(&F)")},
+                                   {&exitButton, "exitButton", tr("退出软件(&E)")}};
+    int x = 60;
+    for (const ButtonLayout &entry : layout) {
+        *entry.button = new QPushButton(entry.caption, singlePointTab);
+        (*entry.button)->setObjectName(QLatin1String(entry.name));
+        (*entry.button)->setGeometry(x, 196, 96, 27);
+        x += 110;
     }
 }
 
 void MainWindow::buildSecondTab() {
-    scriptList = new ScriptList(context_, scriptsTab);
-    scriptList->setObjectName(QStringLiteral("scriptList"));
-    scriptList->setGeometry(6, 4, 525, 248);
-    scriptList->playScript = [this](QString id) { context_.guarded([this, &id] { runScriptById(id); }); };
+    scriptList_ = new ScriptList(context_, scriptsTab);
+    scriptList_->setObjectName(QStringLiteral("scriptList"));
+    scriptList_->setGeometry(6, 4, 525, 248);
+    connect(scriptList_, &ScriptList::playRequested, this,
+            [this](const QString &id) { context_.guarded([this, &id] { runner_->runScriptById(id); }); });
 }
 
 void MainWindow::buildThirdTab() {
-    timedList = new TimedList(context_, timedTab);
-    timedList->setObjectName(QStringLiteral("timedList"));
-    timedList->setGeometry(6, 6, 525, 244);
+    timedList_ = new TimedList(context_, timedTab);
+    timedList_->setObjectName(QStringLiteral("timedList"));
+    timedList_->setGeometry(6, 6, 525, 244);
     TimedSchedulerHooks hooks;
-    hooks.play = [this](const QString &steps, int cycles) { playSteps(steps, cycles); };
+    hooks.play = [this](const QString &steps, int cycles) { runner_->playSteps(steps, cycles); };
     hooks.reportBadCycles = [this] {
         context_.notice(this, shownText(kSchedulerErrorText), platform::Icon::Information);
     };
-    scheduler_ = std::make_unique<TimedScheduler>(*timedList, context_.os.locale, std::move(hooks));
+    scheduler_ = std::make_unique<TimedScheduler>(*timedList_, context_.os.locale, std::move(hooks));
 }
 
 void MainWindow::armSchedulerTimer() {
@@ -189,18 +209,18 @@ void MainWindow::buildShell() {
         // the run play its remaining steps without their pauses: end the
         // process right here instead.
         if (QThread::currentThread()->loopLevel() > 1) {
-            tray->trayIcon->hide();
+            tray_->hideIcon();
             std::fflush(nullptr);
             std::_Exit(0);
         }
         QCoreApplication::exit(0);
     };
-    tray = new Tray(this, windowIcon(), shownText(kApplicationTitle));
-    connect(tray->aboutAction, &QAction::triggered, this, &MainWindow::onTrayAboutTriggered);
-    connect(tray->restoreAction, &QAction::triggered, this, &MainWindow::onTrayRestoreTriggered);
-    connect(tray->exitAction, &QAction::triggered, this, &MainWindow::onTrayExitTriggered);
-    connect(tray->moreSoftwareAction, &QAction::triggered, this, &MainWindow::onTrayMoreSoftwareTriggered);
-    connect(tray->webNavigationAction, &QAction::triggered, this, &MainWindow::onTrayWebNavigationTriggered);
+    tray_ = new Tray(this, windowIcon(), shownText(kApplicationTitle));
+    connect(tray_, &Tray::aboutRequested, this, &MainWindow::onTrayAboutTriggered);
+    connect(tray_, &Tray::restoreRequested, this, &MainWindow::onTrayRestoreTriggered);
+    connect(tray_, &Tray::exitRequested, this, &MainWindow::onTrayExitTriggered);
+    connect(tray_, &Tray::moreSoftwareRequested, this, &MainWindow::onTrayMoreSoftwareTriggered);
+    connect(tray_, &Tray::webNavigationRequested, this, &MainWindow::onTrayWebNavigationTriggered);
     connect(aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
     connect(moreSoftwareButton, &QPushButton::clicked, this, &MainWindow::onMoreSoftwareClicked);
     connect(feedbackButton, &QPushButton::clicked, this, &MainWindow::onFeedbackClicked);
@@ -208,7 +228,7 @@ void MainWindow::buildShell() {
     connect(keepOnTopCheckBox, &QCheckBox::clicked, this, &MainWindow::onKeepOnTopClicked);
     onLeftClick(bannerLabel, [this] { onBannerClicked(); });
     onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });
-    helpPage = new HelpPage(helpBrowser);
+    helpPage_ = new HelpPage(helpBrowser);
 }
 
 void MainWindow::showEvent(QShowEvent *event) {
@@ -233,26 +253,37 @@ void MainWindow::runStartupSequence() {
     context_.guarded([this] {
         homePageLinkLabel->setText(texts::kHomePage);
         statusBar->setPanelText(0, shownText(kApplicationTitle));
-        loadScriptList();
-        loadTimedList();
+        scriptList_->reload();
+        timedList_->reload();
         if (arguments_.value(1) == QLatin1String("autotime")) {
-            timedList->enableAll();
+            timedList_->enableAll();
             hideToTray();
         }
-        helpPage->load(HelpPage::defaultAddress(context_.exeDir));
-        updatePage->load(UpdatePage::address());
+        helpPage_->load(HelpPage::defaultAddress(context_.location));
+        if (kUpdateCheck)
+            updatePage_->load(UpdatePage::address());
         moveLinkIntoStatusBar();
-        singlePoint->loadSettings();
-        singlePoint->registerStartHotkey();
-        registerStopHotkey();
+        singlePoint_->loadSettings();
+        singlePoint_->registerStartHotkey();
+        registerStopHotkey(context_);
     });
 }
 
 void MainWindow::onUpdatePageLoaded() {
+    if (!context_.os.shell.runsInstallers()) {
+        // Announced once per start, whatever the page does afterwards.
+        if (updateAnnounced_)
+            return;
+        if (const std::optional<UpdateOffer> offer = readUpdateOffer(*updatePage_)) {
+            updateAnnounced_ = true;
+            announceUpdate(context_.os, *offer);
+        }
+        return;
+    }
     // Hidden to the tray before the page came, the window must not come
     // back from it once the update has taken over.
-    if (updateDownloadWindow && runUpdateCheck(*updatePage, *updateDownloadWindow, this))
-        tray->keepHidden();
+    if (updateDownloadWindow_ && runUpdateCheck(*updatePage_, *updateDownloadWindow_, this))
+        tray_->keepHidden();
 }
 
 void MainWindow::moveLinkIntoStatusBar() {
@@ -273,7 +304,7 @@ void MainWindow::onHotkeyPressed(int id) {
         state_.stopRequested = true;
         return;
     }
-    runScriptById(QString::number(id));
+    runner_->runScriptById(QString::number(id));
 }
 
 void MainWindow::onSchedulerTick() {
@@ -284,11 +315,11 @@ void MainWindow::onSchedulerTick() {
 }
 
 void MainWindow::hideToTray() {
-    tray->hideToTray();
+    tray_->hideToTray();
 }
 
 void MainWindow::restoreFromTray() {
-    tray->restoreFromTray();
+    tray_->restoreFromTray();
 }
 
 void MainWindow::onTrayAboutTriggered() {
@@ -341,26 +372,6 @@ void MainWindow::onBannerClicked() {
 
 void MainWindow::onHomePageLinkClicked() {
     context_.os.shell.openUrl(texts::kHomePage);
-}
-
-void MainWindow::loadScriptList() {
-    scriptList->reload();
-}
-
-void MainWindow::loadTimedList() {
-    timedList->reload();
-}
-
-void MainWindow::runScriptById(const QString &id) {
-    runner_->runScriptById(id);
-}
-
-void MainWindow::playSteps(const QString &steps, int cycles) {
-    runner_->playSteps(steps, cycles);
-}
-
-void MainWindow::registerStopHotkey() {
-    lumo::registerStopHotkey(context_);
 }
 
 } // namespace lumo

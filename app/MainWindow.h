@@ -35,7 +35,7 @@ class UpdatePage;
 class MainWindow final : public QWidget {
     Q_OBJECT
   public:
-    MainWindow(platform::Services &os, QString exeDir, QStringList arguments);
+    MainWindow(platform::Services &os, DataLocation location, QStringList arguments);
     ~MainWindow() override;
 
     // The start-up sequence; runs once, when the window is first shown.
@@ -46,11 +46,6 @@ class MainWindow final : public QWidget {
     void onSchedulerTick();
 
     // Operations later parts of the program fill in.
-    void loadScriptList();
-    void loadTimedList();
-    void runScriptById(const QString &id);
-    void playSteps(const QString &steps, int cycles);
-    void registerStopHotkey();
     // The update page has loaded: the update check.
     void onUpdatePageLoaded();
 
@@ -79,28 +74,16 @@ class MainWindow final : public QWidget {
     MainState &state() { return state_; }
     const QStringList &arguments() const { return arguments_; }
 
-    QLabel *bannerLabel;
-    QTabWidget *tabWidget;
-    QWidget *singlePointTab;
-    QWidget *scriptsTab;
-    QWidget *timedTab;
-    QWidget *helpTab;
-    QCheckBox *keepOnTopCheckBox;
-    StatusBar *statusBar;
-    QLabel *homePageLinkLabel;
-    QTextBrowser *helpBrowser;
-    UpdatePage *updatePage;
-    // The update window, which the update check opens; set once it exists.
-    UpdateDownloadWindow *updateDownloadWindow = nullptr;
-    SinglePointPanel *singlePoint;
-    ScriptList *scriptList;
-    TimedList *timedList;
-    QPushButton *aboutButton;        // about
-    QPushButton *moreSoftwareButton; // more software
-    QPushButton *feedbackButton;     // feedback
-    QPushButton *exitButton;         // exit
-    Tray *tray;
-    HelpPage *helpPage;
+    // The parts the composition root wires together.
+    SinglePointPanel *singlePoint() const { return singlePoint_; }
+    ScriptList *scriptList() const { return scriptList_; }
+    TimedList *timedList() const { return timedList_; }
+    Tray *tray() const { return tray_; }
+    HelpPage *helpPage() const { return helpPage_; }
+    UpdatePage *updatePage() const { return updatePage_; }
+    ScriptRunner *runner() const { return runner_.get(); }
+    // The update window, which the update check opens.
+    void setUpdateDownloadWindow(UpdateDownloadWindow *window) { updateDownloadWindow_ = window; }
 
     static constexpr int kSchedulerTimerId = 3;
 
@@ -128,6 +111,30 @@ class MainWindow final : public QWidget {
     std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<TimedScheduler> scheduler_;
     bool shown_ = false;
+
+  private:
+    bool updateAnnounced_ = false;
+    SinglePointPanel *singlePoint_;
+    ScriptList *scriptList_;
+    TimedList *timedList_;
+    Tray *tray_;
+    HelpPage *helpPage_;
+    UpdatePage *updatePage_;
+    UpdateDownloadWindow *updateDownloadWindow_ = nullptr;
+    QLabel *bannerLabel;
+    QTabWidget *tabWidget;
+    QWidget *singlePointTab;
+    QWidget *scriptsTab;
+    QWidget *timedTab;
+    QWidget *helpTab;
+    QCheckBox *keepOnTopCheckBox;
+    StatusBar *statusBar;
+    QLabel *homePageLinkLabel;
+    QTextBrowser *helpBrowser;
+    QPushButton *aboutButton;
+    QPushButton *moreSoftwareButton;
+    QPushButton *feedbackButton;
+    QPushButton *exitButton;
 };
 
 } // namespace lumo

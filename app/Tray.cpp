@@ -1,6 +1,11 @@
 #include "app/Tray.h"
 
 #include <QAction>
+#ifndef Q_OS_WIN
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#endif
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
@@ -26,14 +31,34 @@ bool isIconWidget(QObject *watched) {
 
 } // namespace
 
-Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(window), window_(window) {
+Tray::HostKind Tray::detectHostKind() {
+#ifdef Q_OS_WIN
+    return HostKind::XEmbed;
+#else
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr || !bus.interface()->isServiceRegistered(watcher))
+        return HostKind::XEmbed;
+    QDBusInterface watcherObject(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    const QVariant hostRegistered = watcherObject.property("IsStatusNotifierHostRegistered");
+    return hostRegistered.toBool() ? HostKind::StatusNotifier : HostKind::XEmbed;
+#endif
+}
+
+Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
+    : QObject(window), window_(window), hostKind_(detectHostKind()) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    webNavigationAction = addEntry(tr("上网导航(&D)"), QStringLiteral("Ctrl+D"), QStyle::SP_DriveNetIcon);
-    moreSoftwareAction = addEntry(tr("更多软件(&M)"), QStringLiteral("Ctrl+M"), QStyle::SP_DirHomeIcon);
-    aboutAction = addEntry(tr("关于(&A)"), QStringLiteral("Ctrl+A"), QStyle::SP_MessageBoxInformation);
-    restoreAction = addEntry(tr("设置(&S)"), QStringLiteral("Ctrl+S"), QStyle::SP_TitleBarNormalButton);
-    exitAction = addEntry(tr("退出(&E)"), QStringLiteral("Ctrl+E"), QStyle::SP_DialogCloseButton);
+    webNavigationAction = addEntry("webNavigationAction", tr("上网导航(&D)"), QStringLiteral("Ctrl+D"),
+                                   QStyle::SP_DriveNetIcon, &Tray::webNavigationRequested);
+    moreSoftwareAction = addEntry("moreSoftwareAction", tr("更多软件(&M)"), QStringLiteral("Ctrl+M"),
+                                  QStyle::SP_DirHomeIcon, &Tray::moreSoftwareRequested);
+    aboutAction = addEntry("aboutAction", tr("关于(&A)"), QStringLiteral("Ctrl+A"),
+                           QStyle::SP_MessageBoxInformation, &Tray::aboutRequested);
+    restoreAction = addEntry("restoreAction", tr("设置(&S)"), QStringLiteral("Ctrl+S"),
+                             QStyle::SP_TitleBarNormalButton, &Tray::restoreRequested);
+    exitAction = addEntry("exitAction", tr("退出(&E)"), QStringLiteral("Ctrl+E"),
+                          QStyle::SP_DialogCloseButton, &Tray::exitRequested);
     connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 
     trayIcon = new QSystemTrayIcon(icon, this);
@@ -44,7 +69,9 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint) : QObject(wi
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (nativeIconEvents_)
             return;
-        if (reason == QSystemTrayIcon::DoubleClick)
+        const bool restores = reason == QSystemTrayIcon::DoubleClick ||
+                              (reason == QSystemTrayIcon::Trigger && hostKind_ == HostKind::StatusNotifier);
+        if (restores)
             iconEvent(IconEvent::LeftDouble, QCursor::pos());
         else if (reason == QSystemTrayIcon::Context)
             iconEvent(IconEvent::RightUp, QCursor::pos());
@@ -70,9 +97,18 @@ Tray::~Tray() {
     qApp->removeEventFilter(this);
 }
 
-QAction *Tray::addEntry(const QString &caption, const QString &keys, int standardIcon) {
-    QAction *action = trayMenu->addAction(
-        window_->style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)), caption);
+void Tray::hideIcon() {
+    trayIcon->hide();
+}
+
+QAction *Tray::addEntry(const char *name, const QString &caption, const QString &keys, int standardIcon,
+                        void (Tray::*requested)()) {
+    // Owned by the tray, so that it is found among the tray's parts.
+    auto *action = new QAction(
+        window_->style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)), caption, this);
+    trayMenu->addAction(action);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, requested);
     action->setShortcut(QKeySequence(keys));
     // The keys are shown beside the caption; they act only inside the menu.
     action->setShortcutContext(Qt::WidgetShortcut);

@@ -19,6 +19,12 @@ class Tray final : public QObject {
   public:
     // What the icon reports of the mouse; only two of them act.
     enum class IconEvent { LeftDown, LeftUp, LeftDouble, RightDown, RightUp, RightDouble };
+    // An XEmbed tray passes clicks on, so a double click can be told from
+    // one; a StatusNotifier host only says "activate" once per click.
+    enum class HostKind { XEmbed, StatusNotifier };
+    // The kind of the session's tray: StatusNotifier when the session bus
+    // has a watcher with a host registered.
+    static HostKind detectHostKind();
 
     Tray(QWidget *window, const QIcon &icon, const QString &hint);
     ~Tray() override;
@@ -37,20 +43,26 @@ class Tray final : public QObject {
     // menu at the pointer; everything else does nothing.
     void iconEvent(IconEvent event, QPoint pointer);
     bool menuOpen() const { return menuOpen_; }
+    // Takes the icon away at once, before the process ends below a run.
+    void hideIcon();
+    // An activation restores on a StatusNotifier host, a double click on an
+    // XEmbed tray.
+    void setHostKind(HostKind kind) { hostKind_ = kind; }
+    HostKind hostKind() const { return hostKind_; }
 
-    QSystemTrayIcon *trayIcon;
-    QMenu *trayMenu;
-    QAction *webNavigationAction; // web navigation
-    QAction *moreSoftwareAction;  // more software
-    QAction *aboutAction;         // about
-    QAction *restoreAction;       // settings
-    QAction *exitAction;          // exit
+  signals:
+    void webNavigationRequested();
+    void moreSoftwareRequested();
+    void aboutRequested();
+    void restoreRequested();
+    void exitRequested();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    QAction *addEntry(const QString &caption, const QString &keys, int standardIcon);
+    QAction *addEntry(const char *name, const QString &caption, const QString &keys, int standardIcon,
+                      void (Tray::*requested)());
     bool iconMouseEvent(QObject *watched, QEvent *event);
 
     QWidget *window_;
@@ -62,6 +74,15 @@ class Tray final : public QObject {
     // The X11 icon widget reports presses and releases itself; then the
     // coarser activation signal would report the same click twice.
     bool nativeIconEvents_ = false;
+    HostKind hostKind_ = HostKind::XEmbed;
+
+    QSystemTrayIcon *trayIcon;
+    QMenu *trayMenu;
+    QAction *webNavigationAction;
+    QAction *moreSoftwareAction;
+    QAction *aboutAction;
+    QAction *restoreAction;
+    QAction *exitAction;
 };
 
 } // namespace lumo

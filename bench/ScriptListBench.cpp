@@ -3,7 +3,9 @@
 // the offscreen platform with the fake backend.
 
 #include "app/MainWindow.h"
+#include "scripts/ScriptList.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,6 +17,7 @@
 #include <vector>
 
 namespace {
+using lumo::test::ui;
 
 constexpr int kScripts = 10000;
 constexpr int kRounds = 5;
@@ -95,7 +98,7 @@ int main(int argc, char *argv[]) {
     for (int round = 0; round < kRounds; ++round) {
         QElapsedTimer timer;
         timer.start();
-        main.loadScriptList();
+        main.scriptList()->reload();
         lists.push_back(timer.elapsed());
         reads.push_back(bareRead(fixture.databasePath(), rows));
     }

@@ -2,6 +2,7 @@
 // What every part of the program that works for the main window is handed:
 // the platform, the shared state, the message queue and where the files are.
 
+#include "core/DataLocation.h"
 #include "core/HotkeyRouter.h"
 #include "core/MainState.h"
 #include "core/MessageGate.h"
@@ -26,7 +27,8 @@ struct MainContext {
     MessageGate &gate;
     HotkeyRouter &hotkeyRouter;
     QWidget *mainWindow;
-    QString exeDir;
+    // Where setting.ini, acdb.mdb and the help page are.
+    DataLocation location;
     // Writes a panel of the main window's status bar.
     std::function<void(int panel, const QString &text)> setStatusText;
     // The data module with the database connection; set once it exists.

@@ -88,6 +88,9 @@ class Shell : public Service {
     virtual void openUrl(const QString &url) = 0;
     // Starts a program with arguments, detached; false if it did not start.
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    // Whether the maker's installer (setup.exe) can run here. Where it
+    // cannot, an update on offer is only announced with its download page.
+    virtual bool runsInstallers() const = 0;
 };
 
 // The entry that starts the program when the user logs on.

@@ -1,5 +1,6 @@
 -- The program's database: scripts and timed tasks. Columns are read by
--- position, so their order is part of the file format.
+-- name; at start the program checks that every table and column below is
+-- there.
 CREATE TABLE mplist (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     mpname TEXT,

@@ -84,8 +84,7 @@ void ScriptEditor::buildControls(const QString &hint) {
     cyclesLabel = labelAt(tr("循环点击次数:"), settingsGroupBox, 12, 74);
     cyclesEdit = new QLineEdit(settingsGroupBox);
     cyclesEdit->setGeometry(96, 70, 82, 21);
-    cyclesEdit->setMaxLength(kCycleCountLimit);
-    installDigitFilter(cyclesEdit);
+    installDigitFilter(cyclesEdit, kCycleCountLimit);
     hintLabel = labelAt(hint, this, 12, 110);
 
     stepsGroupBox = new QGroupBox(tr("点击"), this);
@@ -171,8 +170,7 @@ void ScriptEditor::onOkClicked() {
             return;
         store(name, hotkeyText, encodeStepList(*stepListView), cycles);
         close();
-        if (loadScriptList_)
-            loadScriptList_();
+        emit saved();
     });
 }
 

@@ -33,7 +33,6 @@ class ScriptEditor : public QDialog {
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Refills the script list after a save; the list also moves a held
     // script hotkey to the text just stored.
-    void setReloadList(std::function<void()> load) { loadScriptList_ = std::move(load); }
 
     // Centres the dialog over the main window and shows it modally.
     void showModal();
@@ -46,25 +45,9 @@ class ScriptEditor : public QDialog {
     void onMoveStepUpClicked();   // move up
     void onMoveStepDownClicked(); // move down
 
-    QGroupBox *settingsGroupBox;
-    QLabel *nameLabel;
-    QLineEdit *nameEdit; // name
-    QLabel *hotkeyLabel;
-    QComboBox *hotkeyModifierComboBox; // modifier
-    QLabel *plusLabel;
-    QComboBox *hotkeyKeyComboBox; // key
-    QLabel *cyclesLabel;
-    QLineEdit *cyclesEdit; // cycle count
-    QLabel *hintLabel;     // hint
-    QGroupBox *stepsGroupBox;
-    QTreeWidget *stepListView; // steps
-    QPushButton *addStepButton;
-    QPushButton *modifyStepButton;
-    QPushButton *deleteStepButton;
-    QPushButton *moveStepUpButton;
-    QPushButton *moveStepDownButton;
-    QPushButton *okButton;
-    QPushButton *cancelButton;
+  signals:
+    // A script was stored; the script list reloads.
+    void saved();
 
   protected:
     struct Dress {
@@ -88,7 +71,27 @@ class ScriptEditor : public QDialog {
     void buildControls(const QString &hint);
 
     std::unique_ptr<StepListEditing> steps_;
-    std::function<void()> loadScriptList_;
+
+  protected:
+    QGroupBox *settingsGroupBox;
+    QLabel *nameLabel;
+    QLineEdit *nameEdit; // name
+    QLabel *hotkeyLabel;
+    QComboBox *hotkeyModifierComboBox; // modifier
+    QLabel *plusLabel;
+    QComboBox *hotkeyKeyComboBox; // key
+    QLabel *cyclesLabel;
+    QLineEdit *cyclesEdit; // cycle count
+    QLabel *hintLabel;     // hint
+    QGroupBox *stepsGroupBox;
+    QTreeWidget *stepListView; // steps
+    QPushButton *addStepButton;
+    QPushButton *modifyStepButton;
+    QPushButton *deleteStepButton;
+    QPushButton *moveStepUpButton;
+    QPushButton *moveStepDownButton;
+    QPushButton *okButton;
+    QPushButton *cancelButton;
 };
 
 } // namespace lumo

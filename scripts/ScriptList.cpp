@@ -230,21 +230,18 @@ int ScriptList::identifierFor(const QString &id) {
 void ScriptList::onPress(int identifier) {
     for (auto it = identifiers_.cbegin(); it != identifiers_.cend(); ++it) {
         if (it.value() == identifier) {
-            if (playScript)
-                playScript(it.key());
+            emit playRequested(it.key());
             return;
         }
     }
 }
 
 void ScriptList::onAddClicked() {
-    if (openAddEditor)
-        openAddEditor();
+    emit addRequested();
 }
 
 void ScriptList::onModifyClicked() {
-    if (openModifyEditor)
-        openModifyEditor();
+    emit modifyRequested();
 }
 
 void ScriptList::onListDoubleClicked() {
@@ -298,8 +295,7 @@ void ScriptList::onDisableClicked() {
 }
 
 void ScriptList::onStopHotkeyClicked() {
-    if (openStopHotkeyDialog)
-        openStopHotkeyDialog();
+    emit stopHotkeyDialogRequested();
 }
 
 std::optional<ScriptRow> ScriptList::rowById(const QString &id) const {

@@ -56,22 +56,13 @@ class ScriptList final : public QGroupBox {
     // Whether the script with that id holds its hotkey now.
     bool isHotkeyHeld(const QString &id) const { return held_.contains(id); }
 
-    // Set by whoever owns the dialogs; each does nothing while unset.
-    std::function<void()> openAddEditor;
-    std::function<void()> openModifyEditor;
-    std::function<void()> openStopHotkeyDialog;
+  signals:
+    // The buttons ask whoever owns the dialogs to open them.
+    void addRequested();
+    void modifyRequested();
+    void stopHotkeyDialogRequested();
     // A script hotkey was pressed: the script's id text.
-    std::function<void(const QString &id)> playScript;
-
-    QTreeWidget *scriptListView;
-    QPushButton *addButton;        // add
-    QPushButton *modifyButton;     // modify
-    QPushButton *deleteButton;     // delete
-    QPushButton *stopHotkeyButton; // stop hotkey setting
-    QPushButton *enableButton;     // enable
-    QPushButton *disableButton;    // disable
-    QMenu *contextMenu;
-    QAction *deleteAction;
+    void playRequested(const QString &id);
 
   protected:
     // A double click anywhere on the list, on a row or not.
@@ -100,6 +91,17 @@ class ScriptList final : public QGroupBox {
     QHash<QString, Held> held_;
     QHash<QString, int> identifiers_;
     int nextIdentifier_ = 1;
+
+  private:
+    QTreeWidget *scriptListView;
+    QPushButton *addButton;        // add
+    QPushButton *modifyButton;     // modify
+    QPushButton *deleteButton;     // delete
+    QPushButton *stopHotkeyButton; // stop hotkey setting
+    QPushButton *enableButton;     // enable
+    QPushButton *disableButton;    // disable
+    QMenu *contextMenu;
+    QAction *deleteAction;
 };
 
 } // namespace lumo

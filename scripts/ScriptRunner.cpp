@@ -10,6 +10,8 @@ namespace lumo {
 using namespace platform;
 
 void ScriptRunner::runScriptById(const QString &id) {
+    if (depth_ >= kMaxNestedRuns)
+        return;
     const std::optional<ScriptRow> row = findScript_(id);
     if (!row)
         return;
@@ -20,6 +22,13 @@ void ScriptRunner::runScriptById(const QString &id) {
 void ScriptRunner::playSteps(QString steps, int cycles) {
     // steps is this run's own copy: edits of the list during a nested pump
     // must not change what this run plays.
+    if (depth_ >= kMaxNestedRuns)
+        return;
+    ++depth_;
+    struct Leave {
+        int &depth;
+        ~Leave() { --depth; }
+    } leave{depth_};
     for (int cycle = 0; cycle < cycles; ++cycle) {
         switch (playCycle(steps)) {
         case Outcome::Finished:

@@ -16,6 +16,9 @@ inline const QString kStopMessage =
 inline const QString kPlayErrorMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "点击出错,请联系软件作者."));
 inline constexpr int kCyclePauseMs = 800;
+// Runs nest when a hotkey is pressed during a run; a flood of presses would
+// nest them until the stack runs out. Beyond this depth a press is dropped.
+inline constexpr int kMaxNestedRuns = 64;
 
 class ScriptRunner {
   public:
@@ -31,7 +34,11 @@ class ScriptRunner {
     // integer raises HandlerError before anything plays.
     void runScriptById(const QString &id);
     // Plays the steps cycles times; failures end the run with the play error.
+    // With kMaxNestedRuns runs under way, both do nothing at all.
     void playSteps(QString steps, int cycles);
+
+    // How many runs are under way, the outermost included.
+    int depth() const { return depth_; }
 
   private:
     enum class Outcome { Finished, Stopped, Failed };
@@ -41,6 +48,7 @@ class ScriptRunner {
 
     MainContext &context_;
     FindScript findScript_;
+    int depth_ = 0;
 };
 
 } // namespace lumo

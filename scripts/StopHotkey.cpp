@@ -10,7 +10,7 @@ namespace lumo {
 using namespace platform;
 
 QString storedStopHotkey(const MainContext &context) {
-    return IniFile::settings(context.exeDir)
+    return IniFile::settings(context.location)
         .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("F6"));
 }
 

@@ -97,7 +97,7 @@ void StopHotkeyDialog::keyPressEvent(QKeyEvent *event) {
 void StopHotkeyDialog::loadStoredHotkey() {
     okButton->setFocus();
     const QString stored =
-        IniFile::settings(context_.exeDir)
+        IniFile::settings(context_.location)
             .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QString());
     const SelectorParse parse = parseForSelectors(stored);
     if (parse.modifierWord)
@@ -107,7 +107,7 @@ void StopHotkeyDialog::loadStoredHotkey() {
 
 void StopHotkeyDialog::onOkClicked() {
     const QString text = composeHotkeyText(storedText(modifierComboBox), keyComboBox->currentText());
-    IniFile::settings(context_.exeDir)
+    IniFile::settings(context_.location)
         .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
     context_.notice(this, tr("热键设置成功,所有点击的记录都是这个热键停止."), platform::Icon::Information);
     if (refillScriptList_)

@@ -28,6 +28,15 @@ class StopHotkeyDialog final : public QDialog {
     void onOkClicked();
     void onCancelClicked();
 
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+  private:
+    MainContext &context_;
+    std::function<void()> refillScriptList_;
+
+  private:
     QGroupBox *hotkeyGroupBox;
     QLabel *hotkeyLabel;
     QComboBox *modifierComboBox; // modifier
@@ -36,14 +45,6 @@ class StopHotkeyDialog final : public QDialog {
     QLabel *explanationLabel;
     QPushButton *okButton;
     QPushButton *cancelButton;
-
-  protected:
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-  private:
-    MainContext &context_;
-    std::function<void()> refillScriptList_;
 };
 
 } // namespace lumo

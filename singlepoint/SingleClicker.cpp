@@ -3,7 +3,6 @@
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
 #include "singlepoint/SinglePointPanel.h"
-#include "widgets/StoredChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,23 +45,23 @@ void SingleClicker::stopTimer() {
 void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
-    if (panel_.fixedPositionCheckBox->isChecked()) {
+    const SinglePointPanel::Reading panel = panel_.reading();
+    if (panel.fixedPosition) {
         int x = 0;
         int y = 0;
-        if (tryParseInt32(panel_.fixedYEdit->text(), y) && tryParseInt32(panel_.fixedXEdit->text(), x))
+        if (tryParseInt32(panel.y, y) && tryParseInt32(panel.x, x))
             mouse.moveTo(x, y);
     }
     if (state.clickIntervalMs < 100)
         for (int i = 0; i < 151; ++i)
-            clickSinglePoint(mouse, storedText(panel_.mouseButtonComboBox),
-                             storedText(panel_.clickKindComboBox));
-    clickSinglePoint(mouse, storedText(panel_.mouseButtonComboBox), storedText(panel_.clickKindComboBox));
+            clickSinglePoint(mouse, panel.button, panel.kind);
+    clickSinglePoint(mouse, panel.button, panel.kind);
 
     ++state.clickCount;
     context_.setStatusText(2, QCoreApplication::translate("lumo", "点击次数:") +
                                   QString::number(state.clickCount - 1));
 
-    const QString limitText = panel_.clickLimitEdit->text();
+    const QString &limitText = panel.limit;
     if (limitText == QLatin1String("0"))
         return;
     // A limit that is empty or no number means no limit.

@@ -80,6 +80,7 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
     saveButton = new QPushButton(tr("保存设置(&S)"), this);
     saveButton->setGeometry(318, 91, 100, 25);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
 
     fixedPositionCheckBox = new QCheckBox(tr("指定坐标"), this);
     fixedPositionCheckBox->setGeometry(12, 129, 80, 20);
@@ -91,6 +92,11 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     fixedXEdit->setEnabled(false);
     fixedYEdit->setEnabled(false);
 
+    connect(saveButton, &QPushButton::clicked, this,
+            [this] { context_.guarded([this] { saveSettings(); }); });
+    connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
+
+    // Tests and accessibility tools find each control by its member name.
     const std::pair<QWidget *, const char *> named[] = {{mouseButtonComboBox, "mouseButtonComboBox"},
                                                         {clickKindComboBox, "clickKindComboBox"},
                                                         {speedComboBox, "speedComboBox"},
@@ -103,10 +109,6 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
                                                         {fixedYEdit, "fixedYEdit"}};
     for (const auto &[widget, name] : named)
         widget->setObjectName(QLatin1String(name));
-
-    connect(saveButton, &QPushButton::clicked, this,
-            [this] { context_.guarded([this] { saveSettings(); }); });
-    connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
 }
 
 void SinglePointPanel::applySpeedText() {
@@ -115,7 +117,7 @@ void SinglePointPanel::applySpeedText() {
 }
 
 void SinglePointPanel::loadSettings() {
-    const IniFile ini = IniFile::settings(context_.exeDir);
+    const IniFile ini = IniFile::settings(context_.location);
     const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
     const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
     const QString speed = ini.readString(kSection, QStringLiteral("time"), QStringLiteral("1"));
@@ -131,6 +133,15 @@ void SinglePointPanel::loadSettings() {
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
     applySpeedText();
+}
+
+SinglePointPanel::Reading SinglePointPanel::reading() const {
+    return {fixedPositionCheckBox->isChecked(),
+            fixedXEdit->text(),
+            fixedYEdit->text(),
+            storedText(mouseButtonComboBox),
+            storedText(clickKindComboBox),
+            clickLimitEdit->text()};
 }
 
 void SinglePointPanel::registerStartHotkey() {
@@ -153,7 +164,7 @@ void SinglePointPanel::saveSettings() {
     registerStartHotkey();
     if (!context_.state.startHotkeyRegistered)
         return;
-    const IniFile ini = IniFile::settings(context_.exeDir);
+    const IniFile ini = IniFile::settings(context_.location);
     const std::pair<const char *, QString> values[] = {{"btn1", storedText(mouseButtonComboBox)},
                                                        {"btn_type", storedText(clickKindComboBox)},
                                                        {"time", speedComboBox->currentText()},

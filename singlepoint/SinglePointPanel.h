@@ -20,11 +20,29 @@ class SinglePointPanel final : public QGroupBox {
 
     // Fills the controls from the settings file and sets ClickInterval.
     void loadSettings();
+
+    // What the controls say at this moment, as the clicker reads them at
+    // every tick.
+    struct Reading {
+        bool fixedPosition = false;
+        QString x;
+        QString y;
+        QString button;
+        QString kind;
+        QString limit;
+    };
+    Reading reading() const;
     // Registers the single-point hotkey (id 1008) from the two hotkey boxes.
     void registerStartHotkey();
     void saveSettings();
     void onFixedPositionClicked();
 
+  private:
+    void applySpeedText();
+
+    MainContext &context_;
+
+  private:
     QComboBox *mouseButtonComboBox;    // button
     QComboBox *clickKindComboBox;      // kind
     QComboBox *speedComboBox;          // speed
@@ -35,11 +53,6 @@ class SinglePointPanel final : public QGroupBox {
     QCheckBox *fixedPositionCheckBox;
     QLineEdit *fixedXEdit; // X
     QLineEdit *fixedYEdit; // Y
-
-  private:
-    void applySpeedText();
-
-    MainContext &context_;
 };
 
 } // namespace lumo

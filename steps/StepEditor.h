@@ -67,19 +67,6 @@ class StepEditor : public QDialog {
     void onApplyClicked();
     void onCloseClicked();
 
-    QGroupBox *positionGroupBox;
-    QLabel *livePositionLabel; // live position
-    QLabel *positionLabel;
-    QLineEdit *positionEdit; // position
-    QLabel *eventLabel;
-    QComboBox *eventComboBox; // step event
-    QLabel *intervalLabel;
-    QComboBox *intervalComboBox; // interval
-    QLabel *millisecondsLabel;
-    QPushButton *applyButton;
-    QPushButton *closeButton;
-    QLabel *hintLabel; // hint
-
     static constexpr int kLivePositionTimerId = 1;
 
   protected:
@@ -100,6 +87,20 @@ class StepEditor : public QDialog {
     // The live label follows the pointer only while the editor can be seen.
     platform::Timer livePositionTimer_;
     QTreeWidget *stepList_ = nullptr;
+
+  private:
+    QGroupBox *positionGroupBox;
+    QLabel *livePositionLabel; // live position
+    QLabel *positionLabel;
+    QLineEdit *positionEdit; // position
+    QLabel *eventLabel;
+    QComboBox *eventComboBox; // step event
+    QLabel *intervalLabel;
+    QComboBox *intervalComboBox; // interval
+    QLabel *millisecondsLabel;
+    QPushButton *applyButton;
+    QPushButton *closeButton;
+    QLabel *hintLabel; // hint
 };
 
 } // namespace lumo

@@ -31,15 +31,78 @@ QString driverText(const QSqlError &error) {
     return text.isEmpty() ? QStringLiteral("Database error") : text;
 }
 
+struct SchemaTable {
+    QString name;
+    QStringList columns;
+};
+
+// resources/schema.sql, as far as the program reads it.
+const QList<SchemaTable> &schemaTables() {
+    static const QList<SchemaTable> tables = {
+        {QStringLiteral("mplist"),
+         {QStringLiteral("id"), QStringLiteral("mpname"), QStringLiteral("hotkey"), QStringLiteral("mpoint"),
+          QStringLiteral("clicknum")}},
+        {QStringLiteral("tplist"),
+         {QStringLiteral("id"), QStringLiteral("tpname"), QStringLiteral("mpoint"), QStringLiteral("nums")}}};
+    return tables;
+}
+
+QString listName(const QString &table) {
+    return table == QLatin1String("mplist") ? QStringLiteral("多点脚本列表") : QStringLiteral("定时任务列表");
+}
+
 } // namespace
+
+QList<MissingSchemaPart> missingSchemaParts(const QSqlDatabase &db) {
+    QList<MissingSchemaPart> missing;
+    // A file that is no database at all says so on its first statement;
+    // it has no tables to name here.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        return missing;
+    for (const SchemaTable &table : schemaTables()) {
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("select name from pragma_table_info(:a)"));
+        query.bindValue(QStringLiteral(":a"), table.name);
+        if (!query.exec())
+            return {};
+        QStringList present;
+        while (query.next())
+            present << query.value(0).toString();
+        if (present.isEmpty()) {
+            missing.append({table.name, QString()});
+            continue;
+        }
+        for (const QString &column : table.columns)
+            if (!present.contains(column, Qt::CaseInsensitive))
+                missing.append({table.name, column});
+    }
+    return missing;
+}
+
+QString missingSchemaText(const QList<MissingSchemaPart> &missing) {
+    QString text = QStringLiteral("数据文件 acdb.mdb 不完整:");
+    QStringList lists;
+    for (const MissingSchemaPart &part : missing) {
+        text += QLatin1Char('\n');
+        text += part.column.isEmpty() ? QStringLiteral("缺少数据表 %1").arg(part.table)
+                                      : QStringLiteral("数据表 %1 缺少 %2 列").arg(part.table, part.column);
+        if (!lists.contains(listName(part.table)))
+            lists << listName(part.table);
+    }
+    text += QLatin1Char('\n') + lists.join(QStringLiteral("和")) +
+            QStringLiteral("将保持为空,其他功能照常使用.\n请从备份中恢复 acdb.mdb,或到") +
+            texts::kDownloadSite + QStringLiteral("重新下载软件.");
+    return text;
+}
 
 QString missingDatabaseText() {
     return QCoreApplication::translate("lumo", "软件出错,没有找到所需的数据文件，请到%1重新下载过软件.")
         .arg(texts::kDownloadSite);
 }
 
-Database::Database(platform::Services &os, QString exeDir, QObject *parent)
-    : QObject(parent), os_(os), exeDir_(std::move(exeDir)), connectionName_(nextConnectionName()) {
+Database::Database(platform::Services &os, DataLocation location, QObject *parent)
+    : QObject(parent), os_(os), location_(std::move(location)), connectionName_(nextConnectionName()) {
     setObjectName(QStringLiteral("database"));
 }
 
@@ -51,11 +114,13 @@ Database::~Database() {
 }
 
 QString Database::databasePath() const {
-    return QDir(exeDir_).filePath(QStringLiteral("acdb.mdb"));
+    return location_.databasePath();
 }
 
 void Database::setUpConnection() {
     try {
+        // Installed, each user's database is made from the template on first start.
+        location_.prepareDatabase();
         if (!QFileInfo::exists(databasePath()))
             os_.messageBoxes.notice(nullptr, missingDatabaseText(), shownText(kNotice),
                                     platform::Icon::Information);
@@ -65,16 +130,39 @@ void Database::setUpConnection() {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         db.setDatabaseName(QUrl::fromLocalFile(databasePath()).toString(QUrl::FullyEncoded) +
                            QStringLiteral("?mode=rw"));
+        checkSchema();
     } catch (...) {
         // Setting up the connection never stops start-up.
     }
+}
+
+void Database::checkSchema() {
+    if (!QFileInfo(databasePath()).isFile())
+        return;
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    if (!db.isOpen() && !db.open())
+        return;
+    const QList<MissingSchemaPart> missing = missingSchemaParts(db);
+    if (missing.isEmpty())
+        return;
+    for (const MissingSchemaPart &part : missing)
+        unreadableTables_.insert(part.table);
+    os_.messageBoxes.notice(nullptr, missingSchemaText(missing), kNotice, platform::Icon::Warning);
 }
 
 QSqlDatabase Database::connection() {
     if (!QSqlDatabase::contains(connectionName_))
         throw HandlerError(QStringLiteral("No database connection"));
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (!db.isOpen() && !db.open())
+    if (db.isOpen())
+        return db;
+    // A pipe would block the first read and a device could feed it without
+    // end: only a regular file is the database, anything else fails as a
+    // file that cannot be opened.
+    const QFileInfo file(databasePath());
+    if (file.exists() && !file.isFile())
+        throw HandlerError(QStringLiteral("unable to open database file Error opening database"));
+    if (!db.open())
         throw HandlerError(driverText(db.lastError()));
     return db;
 }
@@ -115,6 +203,10 @@ void DbQuery::run(bool select) {
         throw HandlerError(driverText(query.lastError()));
     if (!select)
         return;
+    columns_.clear();
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        columns_ << record.fieldName(i);
     while (query.next()) {
         QVariantList row;
         const int columns = query.record().count();
@@ -124,7 +216,17 @@ void DbQuery::run(bool select) {
     }
 }
 
+QString DbQuery::text(int row, const QString &column) const {
+    // SQLite's names ignore case, and so does this look-up.
+    for (qsizetype at = 0; at < columns_.size(); ++at)
+        if (columns_[at].compare(column, Qt::CaseInsensitive) == 0)
+            return text(row, static_cast<int>(at));
+    throw HandlerError(QStringLiteral("no such column: %1").arg(column));
+}
+
 QString DbQuery::text(int row, int column) const {
+    if (row < 0 || row >= rows_.size() || column < 0 || column >= rows_.at(row).size())
+        throw HandlerError(QStringLiteral("no column %1 in row %2").arg(column).arg(row));
     const QVariant &value = rows_.at(row).at(column);
     if (value.isNull())
         throw nullConversionError();

@@ -2,11 +2,14 @@
 // The data module: the one connection to acdb.mdb beside the executable, and
 // the query every list and editor runs its statements through.
 
+#include "core/DataLocation.h"
 #include "platform/Platform.h"
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QSqlDatabase;
@@ -17,12 +20,18 @@ struct MainContext;
 
 class Database final : public QObject {
   public:
-    Database(platform::Services &os, QString exeDir, QObject *parent);
+    Database(platform::Services &os, DataLocation location, QObject *parent);
     ~Database() override;
 
     // Checks for the database file; a missing one is reported and start-up
-    // goes on, every later statement failing with the driver's text.
+    // goes on, every later statement failing with the driver's text. A file
+    // that lacks a table or column the program reads is reported once here,
+    // and the lists of the tables concerned stay empty.
     void setUpConnection();
+
+    // False for a table found lacking at start-up: reading it would fail on
+    // every row, so its list is left empty instead.
+    bool tableReadable(const QString &table) const { return !unreadableTables_.contains(table); }
 
     QString databasePath() const;
     // The connection, opened the first time a statement runs and kept open.
@@ -31,14 +40,30 @@ class Database final : public QObject {
     QSqlDatabase connection();
 
   private:
+    void checkSchema();
+
     platform::Services &os_;
-    QString exeDir_;
+    DataLocation location_;
     QString connectionName_;
+    QSet<QString> unreadableTables_;
 };
+
+// A table or one of its columns that the file lacks; column is empty when
+// the whole table is missing.
+struct MissingSchemaPart {
+    QString table;
+    QString column;
+    bool operator==(const MissingSchemaPart &) const = default;
+};
+
+// The tables and columns of resources/schema.sql that db lacks.
+QList<MissingSchemaPart> missingSchemaParts(const QSqlDatabase &db);
+// The one message that names them and what the user can do about it.
+QString missingSchemaText(const QList<MissingSchemaPart> &missing);
 
 // One statement at a time on the shared connection: set the statement, bind
 // its named parameters as text, then execute it or open it and read the
-// rows by column position.
+// rows by column name.
 class DbQuery {
   public:
     explicit DbQuery(const MainContext &context);
@@ -53,7 +78,10 @@ class DbQuery {
     void open();
 
     int recordCount() const { return static_cast<int>(rows_.size()); }
-    // A column of a row as text; NULL raises the conversion error.
+    // A column of a row as text; NULL raises the conversion error, and a
+    // column the statement did not give raises HandlerError naming it.
+    QString text(int row, const QString &column) const;
+    // The same by position, for statements that name their columns.
     QString text(int row, int column) const;
 
   private:
@@ -62,6 +90,7 @@ class DbQuery {
     const MainContext &context_;
     QString statement_;
     QList<std::pair<QString, QString>> params_;
+    QStringList columns_;
     QList<QVariantList> rows_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
@@ -14,19 +15,59 @@ namespace lumo {
 namespace {
 
 constexpr qsizetype MaxValueBytes = 2047;
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
-QList<QByteArray> readLines(const QString &path, bool &exists) {
+// One line as it is in the file: its bytes and the line break after them,
+// "\r\n", "\n" or none for a last line without one. Only the lines of the
+// key written are ever changed; every other byte goes back as it came, so
+// values in another code page or a stray byte survive a save.
+struct Line {
+    QByteArray text;
+    QByteArray end;
+};
+
+struct Contents {
+    bool opened = false;
+    bool utf8Mark = false;
+    QList<Line> lines;
+};
+
+// Only a regular file is the settings file: a pipe would block the read
+// and a device could feed it without end. Anything else reads as a file
+// that cannot be opened.
+bool isRegularFile(const QString &path) {
+    return QFileInfo(path).isFile();
+}
+
+Contents readContents(const QString &path) {
+    Contents contents;
+    if (!isRegularFile(path))
+        return contents;
     QFile file(path);
-    exists = file.open(QIODevice::ReadOnly);
-    if (!exists)
-        return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
-    for (QByteArray &line : lines)
-        if (line.endsWith('\r'))
-            line.chop(1);
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
-    return lines;
+    if (!file.open(QIODevice::ReadOnly))
+        return contents;
+    contents.opened = true;
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith(kUtf8Mark)) {
+        contents.utf8Mark = true;
+        bytes.remove(0, kUtf8Mark.size());
+    }
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        const qsizetype newline = bytes.indexOf('\n', from);
+        if (newline < 0) {
+            contents.lines.append({bytes.mid(from), QByteArray()});
+            break;
+        }
+        Line line{bytes.mid(from, newline - from), QByteArrayLiteral("\n")};
+        if (line.text.endsWith('\r')) {
+            line.text.chop(1);
+            line.end = QByteArrayLiteral("\r\n");
+        }
+        contents.lines.append(line);
+        from = newline + 1;
+    }
+    return contents;
 }
 
 std::optional<QByteArray> sectionName(const QByteArray &line) {
@@ -47,10 +88,11 @@ struct Location {
     qsizetype sectionEnd = -1; // one past the section's last line
 };
 
-Location locate(const QList<QByteArray> &lines, const QString &section, const QString &key) {
+Location locate(const QList<Line> &lines, const QString &section, const QString &key) {
     Location where;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (const auto name = sectionName(lines[i])) {
+        const QByteArray &text = lines[i].text;
+        if (const auto name = sectionName(text)) {
             if (where.section >= 0) {
                 where.sectionEnd = i;
                 return where;
@@ -61,8 +103,8 @@ Location locate(const QList<QByteArray> &lines, const QString &section, const QS
         }
         if (where.section < 0 || where.key >= 0)
             continue;
-        const qsizetype eq = lines[i].indexOf('=');
-        if (eq > 0 && sameName(lines[i].left(eq).trimmed(), key))
+        const qsizetype eq = text.indexOf('=');
+        if (eq > 0 && sameName(text.left(eq).trimmed(), key))
             where.key = i;
     }
     if (where.section >= 0)
@@ -72,17 +114,16 @@ Location locate(const QList<QByteArray> &lines, const QString &section, const QS
 
 } // namespace
 
-IniFile IniFile::settings(const QString &exeDir) {
-    return IniFile(QDir(exeDir).filePath(QStringLiteral("setting.ini")));
+IniFile IniFile::settings(const DataLocation &location) {
+    return IniFile(location.settingsPath());
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const {
-    bool exists = false;
-    const QList<QByteArray> lines = readLines(path_, exists);
-    const Location where = locate(lines, section, key);
+    const Contents contents = readContents(path_);
+    const Location where = locate(contents.lines, section, key);
     if (where.key < 0)
         return def;
-    const QByteArray &line = lines[where.key];
+    const QByteArray &line = contents.lines[where.key].text;
     QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
     if (value.size() > MaxValueBytes)
         value.truncate(MaxValueBytes);
@@ -90,29 +131,47 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
 }
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value) const {
-    bool exists = false;
-    QList<QByteArray> lines = readLines(path_, exists);
+    const auto refused = [this] {
+        return HandlerError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path_)));
+    };
+    // Never replace what is not a regular file: the rename would put a file
+    // where the pipe or device was, or follow a link into a device's folder.
+    const bool exists = QFileInfo::exists(path_);
+    if (exists && !isRegularFile(path_))
+        throw refused();
+    // A file that is there but cannot be read would be replaced by the one
+    // key alone.
+    Contents contents = readContents(path_);
+    if (exists && !contents.opened)
+        throw refused();
+    QList<Line> &lines = contents.lines;
+    const QByteArray crlf = QByteArrayLiteral("\r\n");
     const QByteArray entry = key.toLatin1() + '=' + platform::toGbk(value);
     const Location where = locate(lines, section, key);
     if (where.key >= 0) {
-        lines[where.key] = entry;
+        lines[where.key].text = entry;
     } else if (where.section >= 0) {
         // After the section's last entry, before any blank lines that end it.
         qsizetype at = where.sectionEnd;
-        while (at > where.section + 1 && lines[at - 1].trimmed().isEmpty())
+        while (at > where.section + 1 && lines[at - 1].text.trimmed().isEmpty())
             --at;
-        lines.insert(at, entry);
+        if (lines[at - 1].end.isEmpty())
+            lines[at - 1].end = crlf;
+        lines.insert(at, {entry, crlf});
     } else {
-        lines.append('[' + section.toLatin1() + ']');
-        lines.append(entry);
+        if (!lines.isEmpty() && lines.back().end.isEmpty())
+            lines.back().end = crlf;
+        lines.append({'[' + section.toLatin1() + ']', crlf});
+        lines.append({entry, crlf});
     }
 
+    QByteArray bytes = contents.utf8Mark ? kUtf8Mark : QByteArray();
+    for (const Line &line : lines)
+        bytes += line.text + line.end;
     QSaveFile file(path_);
-    bool written = file.open(QIODevice::WriteOnly);
-    for (const QByteArray &line : lines)
-        written = written && file.write(line + "\r\n") == line.size() + 2;
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     if (!written || !file.commit())
-        throw HandlerError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path_)));
+        throw refused();
 }
 
 } // namespace lumo

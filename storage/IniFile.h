@@ -3,6 +3,8 @@
 // rules of the Windows profile functions, in code page 936. Every call opens
 // and closes the file; nothing is kept in memory between calls.
 
+#include "core/DataLocation.h"
+
 #include <QString>
 
 namespace lumo {
@@ -11,8 +13,8 @@ class IniFile {
   public:
     explicit IniFile(QString path) : path_(std::move(path)) {}
 
-    // The file next to the executable in exeDir.
-    static IniFile settings(const QString &exeDir);
+    // setting.ini where the program keeps its settings.
+    static IniFile settings(const DataLocation &location);
 
     // The value of key in section; def when the file, the section or the
     // key is missing. A present key with an empty value reads empty. Names

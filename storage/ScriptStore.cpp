@@ -1,16 +1,22 @@
 #include "storage/ScriptStore.h"
 
+#include "core/MainContext.h"
 #include "storage/Database.h"
 
 namespace lumo {
 
 void selectAllScripts(const MainContext &context, const std::function<void(const ScriptRow &)> &visit) {
+    // A table found lacking at start-up was reported then; its list stays
+    // empty rather than failing on every row.
+    if (context.database && !context.database->tableReadable(QStringLiteral("mplist")))
+        return;
     DbQuery query(context);
     query.setStatement(QStringLiteral("select * from [mplist]"));
     query.open();
     for (int row = 0; row < query.recordCount(); ++row) {
-        visit(ScriptRow{query.text(row, 0), query.text(row, 1), query.text(row, 2), query.text(row, 3),
-                        query.text(row, 4), QString()});
+        visit(ScriptRow{query.text(row, QStringLiteral("id")), query.text(row, QStringLiteral("mpname")),
+                        query.text(row, QStringLiteral("hotkey")), query.text(row, QStringLiteral("mpoint")),
+                        query.text(row, QStringLiteral("clicknum")), QString()});
     }
 }
 

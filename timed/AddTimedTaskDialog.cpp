@@ -21,7 +21,7 @@ AddTimedTaskDialog::AddTimedTaskDialog(MainContext &context, QWidget *owner)
     connect(this, &QDialog::finished, stepListView, &QTreeWidget::clear);
 }
 
-void AddTimedTaskDialog::openAdd() {
+void AddTimedTaskDialog::openForNewTask() {
     showModal();
 }
 

@@ -13,7 +13,7 @@ class AddTimedTaskDialog final : public TimedEditor {
     // The main window's add button: shows the dialog modally. However it
     // closes, its step list is emptied then; the time and cycle count stay
     // for the next task.
-    void openAdd();
+    void openForNewTask();
 
   protected:
     void saveTask(const QString &time, const QString &steps, const QString &cycles) override;

@@ -26,7 +26,7 @@ ModifyTimedTaskDialog::ModifyTimedTaskDialog(MainContext &context, QWidget *owne
     setFixedSize(kClientSize);
 }
 
-void ModifyTimedTaskDialog::openModify(const std::optional<TimedRow> &selected) {
+void ModifyTimedTaskDialog::openForTask(const std::optional<TimedRow> &selected) {
     if (!selected) {
         context_.notice(context_.mainWindow, tr("请选择要修改的项目."), platform::Icon::Information);
         return;

@@ -19,7 +19,7 @@ class ModifyTimedTaskDialog final : public TimedEditor {
     // shows the dialog modally, the caller going on at once. A row that
     // cannot be filled is reported in the standard error box and the dialog
     // stays hidden.
-    void openModify(const std::optional<TimedRow> &selected);
+    void openForTask(const std::optional<TimedRow> &selected);
 
     // The fields from the row; raises HandlerError at the first piece the
     // time text or the step list lacks, keeping what was filled before it.

@@ -45,10 +45,9 @@ QComboBox *timeField(QWidget *parent, const QString &name, const QStringList &it
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
     field->addItems(items);
-    field->lineEdit()->setMaxLength(kFieldLimit);
     field->setEditText(QStringLiteral("00"));
     field->setGeometry(x, 22, 46, 20);
-    installDigitFilter(field);
+    installDigitFilter(field, kFieldLimit);
     return field;
 }
 
@@ -75,9 +74,7 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
     setWindowTitle(dress.title);
     if (owner)
         setFont(owner->font());
-    buildTimeGroup();
-    if (dress.cycleLimit > 0)
-        cyclesEdit->setMaxLength(dress.cycleLimit);
+    buildTimeGroup(dress.cycleLimit);
     buildStepGroup();
     okButton = button(this, QStringLiteral("okButton"), tr("确定(&O)"), QRect(160, 364, 75, 25));
     cancelButton = button(this, QStringLiteral("cancelButton"), tr("取消(&C)"), QRect(245, 364, 75, 25));
@@ -91,7 +88,7 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
             child->installEventFilter(this);
 }
 
-void TimedEditor::buildTimeGroup() {
+void TimedEditor::buildTimeGroup(int cycleLimit) {
     timeGroupBox = new QGroupBox(tr("定时点击"), this);
     timeGroupBox->setObjectName(QStringLiteral("timeGroupBox"));
     timeGroupBox->setGeometry(8, 6, 319, 100);
@@ -108,7 +105,7 @@ void TimedEditor::buildTimeGroup() {
     cyclesEdit = new QLineEdit(QStringLiteral("1"), timeGroupBox);
     cyclesEdit->setObjectName(QStringLiteral("cyclesEdit"));
     cyclesEdit->setGeometry(72, 50, 46, 20);
-    installDigitFilter(cyclesEdit);
+    installDigitFilter(cyclesEdit, cycleLimit);
     currentTimeLabel =
         label(timeGroupBox, QStringLiteral("currentTimeLabel"), QString(), QRect(12, 78, 290, 14));
 }
@@ -191,8 +188,7 @@ void TimedEditor::onOkClicked() {
     // put the cause right and press OK again.
     context_.guarded([&] {
         saveTask(time, steps, cyclesEdit->text());
-        if (reload_)
-            reload_();
+        emit saved();
         accept();
     });
 }

@@ -29,7 +29,7 @@ class TimedEditor : public QDialog {
   public:
     ~TimedEditor() override;
     // Refills the main window's timed list after a save.
-    void setReloadList(std::function<void()> reload) { reload_ = std::move(reload); }
+
     // The dialogs that add a step to the step list and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
     // Centres the dialog over the main window and shows it modally; the
@@ -48,6 +48,35 @@ class TimedEditor : public QDialog {
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
 
+  signals:
+    // A task was stored; the timed list reloads.
+    void saved();
+
+  protected:
+    struct Dress {
+        QString title;
+        int cycleLimit; // characters of the cycles field; 0 for none
+        bool escCloses;
+    };
+    TimedEditor(MainContext &context, QWidget *owner, const Dress &dress);
+
+    // Writes the task to tplist; a database failure raises HandlerError.
+    virtual void saveTask(const QString &time, const QString &steps, const QString &cycles) = 0;
+
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    MainContext &context_;
+
+  private:
+    void buildTimeGroup(int cycleLimit);
+    void buildStepGroup();
+
+    const bool escCloses_;
+    std::unique_ptr<StepListEditing> steps_;
+
+  protected:
     QGroupBox *timeGroupBox;
     QLabel *timeLabel;
     QComboBox *hourComboBox;
@@ -68,31 +97,6 @@ class TimedEditor : public QDialog {
     QPushButton *moveStepDownButton;
     QPushButton *okButton;
     QPushButton *cancelButton;
-
-  protected:
-    struct Dress {
-        QString title;
-        int cycleLimit; // characters of the cycles field; 0 for none
-        bool escCloses;
-    };
-    TimedEditor(MainContext &context, QWidget *owner, const Dress &dress);
-
-    // Writes the task to tplist; a database failure raises HandlerError.
-    virtual void saveTask(const QString &time, const QString &steps, const QString &cycles) = 0;
-
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-    MainContext &context_;
-
-  private:
-    void buildTimeGroup();
-    void buildStepGroup();
-
-    const bool escCloses_;
-    std::function<void()> reload_;
-    std::unique_ptr<StepListEditing> steps_;
 };
 
 } // namespace lumo

@@ -69,6 +69,10 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
 
 void TimedList::reload() {
     taskListView->clear();
+    // A table found lacking at start-up was reported then; the list stays
+    // empty rather than failing on every row.
+    if (context_.database && !context_.database->tableReadable(QStringLiteral("tplist")))
+        return;
     DbQuery query(context_);
     query.setStatement(kTimedLoadStatement);
     query.open();
@@ -76,22 +80,20 @@ void TimedList::reload() {
         // The row goes in first and is filled cell by cell, so a NULL keeps
         // what came before it, this row's first cells included.
         auto *item = new QTreeWidgetItem(taskListView);
-        item->setText(IdColumn, query.text(record, 0));
-        item->setText(TimeColumn, query.text(record, 1));
-        item->setText(CyclesColumn, query.text(record, 3));
-        item->setText(StepsColumn, query.text(record, 2));
+        item->setText(IdColumn, query.text(record, QStringLiteral("id")));
+        item->setText(TimeColumn, query.text(record, QStringLiteral("tpname")));
+        item->setText(CyclesColumn, query.text(record, QStringLiteral("nums")));
+        item->setText(StepsColumn, query.text(record, QStringLiteral("mpoint")));
         item->setText(StatusColumn, kStatusDisabled);
     }
 }
 
 void TimedList::onAddClicked() {
-    if (onAdd)
-        onAdd();
+    emit addRequested();
 }
 
 void TimedList::onModifyClicked() {
-    if (onModify)
-        onModify();
+    emit modifyRequested();
 }
 
 void TimedList::onDeleteClicked() {

@@ -46,9 +46,19 @@ class TimedList final : public QGroupBox, public TimedRows {
     std::optional<TimedRow> rowById(const QString &id) const override;
 
     // Opened by add and by modify (and double-click); unset, they do nothing.
-    std::function<void()> onAdd;
-    std::function<void()> onModify;
 
+  signals:
+    // The buttons ask whoever owns the timed task dialogs to open them.
+    void addRequested();
+    void modifyRequested();
+
+  private:
+    void setSelectedStatus(const QString &status);
+    static TimedRow rowOf(const QTreeWidgetItem &item);
+
+    MainContext &context_;
+
+  private:
     QTreeWidget *taskListView;
     QPushButton *addButton;
     QPushButton *modifyButton;
@@ -56,12 +66,6 @@ class TimedList final : public QGroupBox, public TimedRows {
     QPushButton *enableButton;
     QPushButton *disableButton;
     QPushButton *startWithSessionButton;
-
-  private:
-    void setSelectedStatus(const QString &status);
-    static TimedRow rowOf(const QTreeWidgetItem &item);
-
-    MainContext &context_;
 };
 
 } // namespace lumo

@@ -5,5 +5,7 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset default && cmake --build --preset default
 cmake --preset asan && cmake --build --preset asan
+# The package build, which the install tests unpack and run.
+cmake --preset release && cmake --build --preset release
 (cd build/asan && ctest --output-on-failure -L 'unit|gui')
 cd build/default && ctest --output-on-failure

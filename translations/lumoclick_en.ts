@@ -740,10 +740,6 @@
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <source>开始下载</source>
-        <translation>Download</translation>
-    </message>
-    <message>
         <source>正在下载新版本安装文件</source>
         <translation>Downloading the installer</translation>
     </message>

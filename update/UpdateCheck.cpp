@@ -1,8 +1,11 @@
 #include "update/UpdateCheck.h"
 
+#include "core/MainContext.h"
+#include "core/Texts.h"
 #include "update/UpdateDownloadWindow.h"
 #include "update/UpdatePage.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,23 +22,40 @@ constexpr int kUrl = 5;
 
 } // namespace
 
-bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow) {
+std::optional<UpdateOffer> readUpdateOffer(const UpdatePage &page) {
     QStringList values;
     for (const char16_t *name : kVariables) {
         const std::optional<QString> value = page.variable(QString::fromUtf16(name));
         if (!value)
-            return false;
+            return std::nullopt;
         values.append(*value);
     }
     if (values[kVersion] == QStringView(kCarriedVersion))
+        return std::nullopt;
+    return UpdateOffer{values[kVersion], values[kUrl]};
+}
+
+bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow) {
+    const std::optional<UpdateOffer> offer = readUpdateOffer(page);
+    if (!offer)
         return false;
-    download.urlEdit->setText(values[kUrl]);
-    download.expectedSha256 = page.variable(QStringLiteral("app_sha256"));
-    download.show();
-    download.startButton->click();
+    download.startDownload(offer->url, page.variable(QStringLiteral("app_sha256")));
     if (mainWindow)
         mainWindow->hide();
     return true;
+}
+
+void announceUpdate(platform::Services &os, const UpdateOffer &offer) {
+    // The main window may be hidden in the tray: closing the only visible
+    // window must not end the program.
+    const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const bool open = os.messageBoxes.confirm(
+        nullptr, QStringLiteral("发现新版本 %1，是否打开下载页面？").arg(offer.version), kNotice,
+        platform::Icon::Question);
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+    if (open)
+        os.shell.openUrl(offer.url.trimmed().isEmpty() ? texts::kDownloadSite : offer.url);
 }
 
 } // namespace lumo

@@ -1,6 +1,12 @@
 #pragma once
 // The update check that runs when the update page has loaded.
 
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <optional>
+
 class QWidget;
 
 namespace lumo {
@@ -15,5 +21,19 @@ inline constexpr char16_t kCarriedVersion[] = u"3.7";
 // starts the download and hides the main window. Silent when the page lacks
 // any of them. Returns whether a download started.
 bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow);
+
+// Another version on the page, and where the page says to get it.
+struct UpdateOffer {
+    QString version;
+    QString url;
+};
+// The offer when the page defines every update variable and names another
+// version than the carried one.
+std::optional<UpdateOffer> readUpdateOffer(const UpdatePage &page);
+
+// Where setup.exe cannot run: a box without owner names the new version and
+// asks whether to open its download page (the page's address, or the
+// download site when it gives none). Nothing is downloaded or ended.
+void announceUpdate(platform::Services &os, const UpdateOffer &offer);
 
 } // namespace lumo

@@ -53,17 +53,6 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
     cancelButton->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
     connect(cancelButton, &QPushButton::clicked, this, &UpdateDownloadWindow::onCancelClicked);
 
-    startButton = new QPushButton(tr("开始下载"), this);
-    startButton->setObjectName(QStringLiteral("startButton"));
-    startButton->setGeometry(16, 66, 80, 25);
-    startButton->hide();
-    connect(startButton, &QPushButton::clicked, this, &UpdateDownloadWindow::startDownload);
-
-    urlEdit = new QLineEdit(this);
-    urlEdit->setObjectName(QStringLiteral("urlEdit"));
-    urlEdit->setGeometry(104, 66, 160, 21);
-    urlEdit->hide();
-
     statusBar = new StatusBar(this, {180, 50});
     statusBar->setObjectName(QStringLiteral("statusBar"));
     statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
@@ -85,10 +74,11 @@ void UpdateDownloadWindow::showEvent(QShowEvent *event) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void UpdateDownloadWindow::startDownload() {
-    // Read here, once: the worker must not touch this thread's widgets.
-    DownloadJob job{urlEdit->text(), QDir::current().absoluteFilePath(QStringLiteral("setup.exe")),
-                    expectedSha256};
+void UpdateDownloadWindow::startDownload(const QString &url, std::optional<QString> expectedSha256) {
+    url_ = url;
+    show();
+    DownloadJob job{url, QDir::current().absoluteFilePath(QStringLiteral("setup.exe")),
+                    std::move(expectedSha256)};
     auto *thread = new DownloadWorker(std::move(job), cancelled_);
     connect(thread, &DownloadWorker::sizeKnown, this, &UpdateDownloadWindow::sizeKnown);
     connect(thread, &DownloadWorker::bytesReceived, this, &UpdateDownloadWindow::onDownloadProgress);

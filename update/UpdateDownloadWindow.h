@@ -26,27 +26,20 @@ class UpdateDownloadWindow final : public QWidget {
     explicit UpdateDownloadWindow(platform::Services &os);
     ~UpdateDownloadWindow() override;
 
-    // Starts the worker on the address in the URL field.
-    void startDownload();
+    // Shows the window and starts the worker on the installer's address; with
+    // a hash, the installer must have that hex SHA-256 or it is not written.
+    void startDownload(const QString &url, std::optional<QString> expectedSha256);
+    const QString &url() const { return url_; }
     void onCancelClicked();
-    // idhtp1's progress notification, on this thread.
+    // The transfer's progress, on this thread.
     void onDownloadProgress(qint64 bytes);
     void onQuitTimer();
     // The worker while it runs (tests wait for it).
     DownloadWorker *worker() const { return worker_; }
     bool isQuitTimerActive() const { return quitTimer_.isActive(); }
 
-    // Hex SHA-256 the installer must have, when the update page publishes one.
-    std::optional<QString> expectedSha256;
     // Ends the program at once: the message loop stops and the process exits.
     std::function<void()> endProgram;
-
-    QLabel *messageLabel;
-    QProgressBar *progressBar;
-    QPushButton *cancelButton;
-    QPushButton *startButton;
-    QLineEdit *urlEdit;
-    StatusBar *statusBar;
 
     static constexpr int kQuitTimerId = 1;
     static constexpr int kQuitDelayMs = 1000;
@@ -66,6 +59,13 @@ class UpdateDownloadWindow final : public QWidget {
     QPointer<DownloadWorker> worker_;
     CancelFlag cancelled_;
     platform::Timer quitTimer_;
+
+  private:
+    QLabel *messageLabel;
+    QProgressBar *progressBar;
+    QPushButton *cancelButton;
+    QString url_;
+    StatusBar *statusBar;
 };
 
 } // namespace lumo

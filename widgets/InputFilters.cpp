@@ -1,9 +1,14 @@
 #include "widgets/InputFilters.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
+
+#include <algorithm>
+#include <limits>
 
 namespace lumo {
 
@@ -22,9 +27,17 @@ bool passesUnfiltered(int key) {
     }
 }
 
+QLineEdit *editOf(QObject *field) {
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        return edit;
+    if (auto *list = qobject_cast<QComboBox *>(field))
+        return list->lineEdit();
+    return nullptr;
+}
+
 class DigitFilter final : public QObject {
   public:
-    using QObject::QObject;
+    DigitFilter(QWidget *field, int typedLimit) : QObject(field), typedLimit_(typedLimit) {}
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
@@ -43,19 +56,20 @@ class DigitFilter final : public QObject {
         for (const QChar c : typed)
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return true;
-        return false;
+        return room(watched) < typed.size();
     }
 
   private:
     // An input method (the usual way to type Chinese) hands its text over
     // without key presses; what it commits is typing too, so only its digits
     // go in. The text it is still composing stays on show until then.
-    static bool dropsComposedLetters(QObject *watched, const QInputMethodEvent *event) {
+    bool dropsComposedLetters(QObject *watched, const QInputMethodEvent *event) const {
         const QString committed = event->commitString();
         QString digits;
         for (const QChar c : committed)
             if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
                 digits += c;
+        digits.truncate(std::max<qsizetype>(0, room(watched)));
         if (digits == committed)
             return false;
         QInputMethodEvent filtered(event->preeditString(), event->attributes());
@@ -63,12 +77,23 @@ class DigitFilter final : public QObject {
         QCoreApplication::sendEvent(watched, &filtered);
         return true;
     }
+
+    // How many characters typing may still add: what replaces a selection
+    // takes its place. Unlimited without a limit or an edit to measure.
+    qsizetype room(QObject *watched) const {
+        const QLineEdit *edit = editOf(watched);
+        if (typedLimit_ <= 0 || edit == nullptr)
+            return std::numeric_limits<qsizetype>::max();
+        return typedLimit_ - (edit->text().size() - edit->selectedText().size());
+    }
+
+    int typedLimit_;
 };
 
 } // namespace
 
-void installDigitFilter(QWidget *field) {
-    field->installEventFilter(new DigitFilter(field));
+void installDigitFilter(QWidget *field, int typedLimit) {
+    field->installEventFilter(new DigitFilter(field, typedLimit));
 }
 
 } // namespace lumo

@@ -87,9 +87,13 @@ class FakeShell final : public Shell {
     void openUrl(const QString &url) override { opened.append(url); }
     bool startProgram(const QString &program, const QStringList &arguments) override;
 
+    bool runsInstallers() const override { return installers; }
+
     QStringList opened;
     QList<QStringList> started; // program first, then its arguments
     bool startSucceeds = true;
+    // As on Windows unless a test plays a desktop that cannot run setup.exe.
+    bool installers = true;
 };
 
 class FakeSessionStart final : public SessionStart {

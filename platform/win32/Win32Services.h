@@ -41,6 +41,7 @@ class Win32Shell final : public Shell {
   public:
     void openUrl(const QString &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    bool runsInstallers() const override { return true; }
 };
 
 // The value "lumoclick" of the Run key under HKEY_LOCAL_MACHINE.

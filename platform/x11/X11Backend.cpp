@@ -7,6 +7,8 @@
 #include "platform/x11/XConnection.h"
 #include "platform/x11/XdgDesktop.h"
 
+#include <X11/Xlib.h>
+
 namespace platform {
 
 namespace {
@@ -46,6 +48,15 @@ std::unique_ptr<Backend> createX11Backend() {
     if (!connection)
         return nullptr;
     return std::make_unique<X11Backend>(std::move(connection));
+}
+
+bool canOpenX11Display() {
+    // A bare connection: this runs before any Qt object exists.
+    Display *display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    XCloseDisplay(display);
+    return true;
 }
 
 std::unique_ptr<Shell> createDesktopShell() {

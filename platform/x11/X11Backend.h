@@ -12,6 +12,9 @@ namespace platform {
 // notifications run on its thread).
 std::unique_ptr<Backend> createX11Backend();
 
+// Whether the display named by DISPLAY can be opened at all.
+bool canOpenX11Display();
+
 // The desktop shell alone, for work that needs no display.
 std::unique_ptr<Shell> createDesktopShell();
 

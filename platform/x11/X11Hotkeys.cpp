@@ -1,5 +1,7 @@
 #include "platform/x11/X11Hotkeys.h"
 
+#include <X11/XF86keysym.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
@@ -14,7 +16,26 @@ namespace {
 constexpr unsigned kKeyModifiers =
     ShiftMask | LockMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
 
+// The keysym the keymap gives keycode with these core modifiers held, as
+// the server's own XKB translation would; NoSymbol when unknown.
+KeySym translatedKeysym(Display *display, KeyCode keycode, unsigned modifiers) {
+    XkbDescPtr keymap = XkbGetMap(display, XkbAllClientInfoMask, XkbUseCoreKbd);
+    if (keymap == nullptr)
+        return NoSymbol;
+    unsigned consumed = 0;
+    KeySym keysym = NoSymbol;
+    if (!XkbTranslateKeyCode(keymap, keycode, modifiers, &consumed, &keysym))
+        keysym = NoSymbol;
+    XkbFreeKeyboard(keymap, 0, True);
+    return keysym;
+}
+
 } // namespace
+
+bool switchesConsole(Display *display, unsigned keycode, unsigned modifiers) {
+    const KeySym keysym = translatedKeysym(display, static_cast<KeyCode>(keycode), modifiers);
+    return keysym >= XF86XK_Switch_VT_1 && keysym <= XF86XK_Switch_VT_12;
+}
 
 X11Hotkeys::X11Hotkeys(Connection &connection) : connection_(connection) {
     findNumLockMask();
@@ -82,6 +103,10 @@ bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, 
     // We may grab the same keys twice without the server objecting, but a
     // combination belongs to one registration only.
     if (isHeld(grab.keycode, grab.modifiers))
+        return false;
+    // The server switches consoles on these itself and never passes them
+    // on, so a grab would succeed and never fire.
+    if (switchesConsole(display, grab.keycode, grab.modifiers))
         return false;
     grab.variants = lockVariants(grab.modifiers);
 

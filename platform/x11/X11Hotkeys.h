@@ -11,6 +11,10 @@
 
 namespace platform::x11 {
 
+// Whether the keymap turns keycode with these core modifiers into a console
+// switch (XF86Switch_VT_n), which the X server acts on and keeps from clients.
+bool switchesConsole(Display *display, unsigned keycode, unsigned modifiers);
+
 class X11Hotkeys final : public Hotkeys {
   public:
     explicit X11Hotkeys(Connection &connection);

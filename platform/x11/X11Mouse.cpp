@@ -1,5 +1,6 @@
 #include "platform/x11/X11Mouse.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <X11/Xlib.h>
@@ -19,6 +20,22 @@ X11Mouse::X11Mouse(Connection &connection) : connection_(connection) {
 }
 
 void X11Mouse::moveTo(int x, int y) {
+    // The protocol carries 16-bit coordinates: 65636 would arrive as 100 and
+    // -40000 as 25536. Clamped to the root window first, a point off the
+    // screen lands on its nearest edge, as it does on Windows.
+    Window root = 0;
+    int rootX = 0;
+    int rootY = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (XGetGeometry(connection_.display(), connection_.root(), &root, &rootX, &rootY, &width, &height,
+                     &border, &depth) != 0 &&
+        width > 0 && height > 0) {
+        x = std::clamp(x, 0, static_cast<int>(width) - 1);
+        y = std::clamp(y, 0, static_cast<int>(height) - 1);
+    }
     XWarpPointer(connection_.display(), None, connection_.root(), 0, 0, 0, 0, x, y);
     // Waited for, not just sent: a click or a position read by another
     // client right after must find the pointer already there.

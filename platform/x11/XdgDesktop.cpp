@@ -1,15 +1,40 @@
 #include "platform/x11/XdgDesktop.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSaveFile>
+#include <QUrl>
+
+#include <cstdio>
 
 namespace platform {
 
+void showUnopenedAddress(const QString &url) {
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()) == nullptr) {
+        std::fprintf(stderr, "lumoclick: no program opens %s\n", url.toLocal8Bit().constData());
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"),
+                    QStringLiteral("没有找到可以打开网页的程序，请复制下面的地址到浏览器中打开：\n\n") + url,
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("unopenedAddressBox"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
 void XdgShell::openUrl(const QString &url) {
-    // An argument list, never a command line: the address reaches xdg-open
-    // as one argument whatever characters it holds.
-    QProcess::startDetached(QStringLiteral("xdg-open"), {url});
+    bool opened = false;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+        opened = QDesktopServices::openUrl(QUrl(url));
+    else
+        // An argument list, never a command line: the address reaches
+        // xdg-open as one argument whatever characters it holds.
+        opened = QProcess::startDetached(QStringLiteral("xdg-open"), {url});
+    if (!opened)
+        showUnopenedAddress(url);
 }
 
 bool XdgShell::startProgram(const QString &program, const QStringList &arguments) {

@@ -1,5 +1,5 @@
 #pragma once
-// The freedesktop.org shell: xdg-open for web pages, an XDG autostart entry
+// The freedesktop.org shell: the desktop's browser for web pages, an XDG autostart entry
 // for starting with the session.
 
 #include "platform/Platform.h"
@@ -8,9 +8,17 @@ namespace platform {
 
 class XdgShell final : public Shell {
   public:
+    // Through Qt's desktop services once a QGuiApplication exists, xdg-open
+    // before. When nothing opens the address, a box shows it for copying.
     void openUrl(const QString &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    // setup.exe is a Windows program.
+    bool runsInstallers() const override { return false; }
 };
+
+// The box that shows an address no browser would take, selectable for
+// copying; on stderr when the program has no widgets.
+void showUnopenedAddress(const QString &url);
 
 class XdgAutostart final : public SessionStart {
   public:

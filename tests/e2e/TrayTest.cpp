@@ -250,6 +250,20 @@ TEST_F(TrayTest, MinimisingHidesToTheIconAndADoubleClickRestores) {
     EXPECT_TRUE(folder_.isRunning());
 }
 
+TEST_F(TrayTest, ASecondStartBringsTheHiddenWindowBackAndEnds) {
+    desktop_.minimise(main_);
+    ASSERT_TRUE(waitUntil([this] { return !desktop_.viewable(main_) && !desktop_.listed(main_); }));
+    const e2e::ProgramFolder::Run second = folder_.runAgain({QStringLiteral("autotime")}, 10000);
+    ASSERT_TRUE(second.exitCode.has_value()) << "the second start did not end\n"
+                                             << second.output.toStdString();
+    EXPECT_EQ(*second.exitCode, 0) << second.output.toStdString();
+    EXPECT_TRUE(waitUntil([this] { return desktop_.viewable(main_) && desktop_.listed(main_); }))
+        << "the first instance's window stayed hidden";
+    EXPECT_TRUE(folder_.isRunning());
+    // Only one main window of ours.
+    EXPECT_EQ(desktop_.mainWindow(), main_);
+}
+
 TEST_F(TrayTest, KeepOnTopLastsAcrossHideAndRestore) {
     // Qt makes a new native window when the keep-on-top hint changes.
     const auto aboveNow = [this] {

@@ -3,6 +3,7 @@
 
 #include "app/HelpPage.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -13,6 +14,7 @@
 
 using namespace lumo;
 using lumo::test::GuiFixture;
+using lumo::test::ui;
 
 namespace {
 
@@ -53,9 +55,10 @@ class HelpPageTest : public QObject {
         GuiFixture f;
         QVERIFY(QFile::copy(QStringLiteral(LUMO_HELP_PAGE), f.dir.filePath(QStringLiteral("help.html"))));
         MainWindow &main = f.start();
-        QVERIFY(!main.helpPage->showsError());
-        QCOMPARE(main.helpPage->address(), QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("help.html"))));
-        const QString text = main.helpBrowser->toPlainText();
+        QVERIFY(!main.helpPage()->showsError());
+        QCOMPARE(main.helpPage()->address(),
+                 QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("help.html"))));
+        const QString text = ui<QTextBrowser>(&main, "helpBrowser")->toPlainText();
         for (const char *tab : {"单点点击", "多点点击", "定时点击"})
             QVERIFY2(text.contains(QString::fromUtf8(tab)), tab);
     }
@@ -63,9 +66,12 @@ class HelpPageTest : public QObject {
     void aMissingPageShowsTheErrorPage() {
         GuiFixture f;
         MainWindow &main = f.start();
-        QVERIFY(main.helpPage->showsError());
-        QVERIFY(main.helpBrowser->toPlainText().contains(QStringLiteral("无法显示此页")));
-        QVERIFY(main.helpBrowser->toPlainText().contains(f.dir.filePath(QStringLiteral("help.html"))));
+        QVERIFY(main.helpPage()->showsError());
+        QVERIFY(
+            ui<QTextBrowser>(&main, "helpBrowser")->toPlainText().contains(QStringLiteral("无法显示此页")));
+        QVERIFY(ui<QTextBrowser>(&main, "helpBrowser")
+                    ->toPlainText()
+                    .contains(f.dir.filePath(QStringLiteral("help.html"))));
     }
 
     void fetchesAnHttpPage() {

@@ -6,6 +6,7 @@
 #include "app/Translations.h"
 #include "storage/Database.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "widgets/StatusBar.h"
 
 #include <QAbstractButton>
@@ -33,6 +34,7 @@
 using namespace lumo;
 using namespace platform;
 using lumo::test::GuiFixture;
+using lumo::test::ui;
 
 namespace {
 
@@ -237,13 +239,6 @@ struct Session {
     }
     ~Session() { installTranslations(UiLanguage::Chinese); }
 
-    template <typename T> T *child(QObject *parent, const char *name) {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no %s", name);
-        return found;
-    }
-
     GuiFixture f;
 };
 
@@ -251,7 +246,7 @@ struct Session {
 WindowCheck checkEveryWindow(Session &s) {
     WindowCheck check;
     MainWindow &main = s.f.main();
-    auto *tabs = s.child<QTabWidget>(&main, "tabWidget");
+    auto *tabs = ui<QTabWidget>(&main, "tabWidget");
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
         QCoreApplication::processEvents();
@@ -276,7 +271,7 @@ WindowCheck checkEveryWindow(Session &s) {
         lookAt(window);
     AboutDialog about(s.f.fake.services().shell);
     lookAt(&about);
-    auto *trayMenu = s.child<QMenu>(&main, "trayMenu");
+    auto *trayMenu = ui<QMenu>(&main, "trayMenu");
     for (const QAction *action : trayMenu->actions())
         check.texts << action->text();
     return check;
@@ -320,7 +315,7 @@ class LanguageTest : public QObject {
         const QStringList chinese = chineseIn(check.texts);
         QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
         QVERIFY(check.texts.contains(QStringLiteral("&Save settings")));
-        QVERIFY(s.child<QTextBrowser>(&s.f.main(), "helpBrowser")
+        QVERIFY(ui<QTextBrowser>(&s.f.main(), "helpBrowser")
                     ->toPlainText()
                     .contains(QStringLiteral("How to use")));
     }
@@ -331,7 +326,7 @@ class LanguageTest : public QObject {
         for (const char *text :
              {"保存设置(&S)", "多坐标点击", "停止热键设置(&P)", "鼠标坐标属性", "定时点击"})
             QVERIFY2(check.texts.contains(QString::fromUtf8(text)), text);
-        QVERIFY(s.child<QTextBrowser>(&s.f.main(), "helpBrowser")
+        QVERIFY(ui<QTextBrowser>(&s.f.main(), "helpBrowser")
                     ->toPlainText()
                     .contains(QStringLiteral("软件使用方法")));
     }
@@ -344,14 +339,14 @@ class LanguageTest : public QObject {
             Session s(language, kSettings);
             GuiFixture *f = &s.f;
             MainWindow &main = s.f.main();
-            auto *button = s.child<QComboBox>(&main, "mouseButtonComboBox");
-            auto *kind = s.child<QComboBox>(&main, "clickKindComboBox");
-            auto *modifier = s.child<QComboBox>(&main, "hotkeyModifierComboBox");
+            auto *button = ui<QComboBox>(&main, "mouseButtonComboBox");
+            auto *kind = ui<QComboBox>(&main, "clickKindComboBox");
+            auto *modifier = ui<QComboBox>(&main, "hotkeyModifierComboBox");
             const bool english = language == UiLanguage::English;
             QCOMPARE(button->currentText(), english ? QStringLiteral("Right") : QStringLiteral("右键"));
             QCOMPARE(kind->currentText(), english ? QStringLiteral("Double") : QStringLiteral("双击"));
             QCOMPARE(modifier->currentText(), english ? QStringLiteral("None") : QStringLiteral("无"));
-            s.child<QPushButton>(&main, "saveButton")->click();
+            ui<QPushButton>(&main, "saveButton")->click();
             written[english] = f->settingsBytes();
             QCOMPARE(f->fake.messageBoxes.shown().size(), 1);
             QCOMPARE(hasChinese(f->fake.messageBoxes.shown().front().text), !english);
@@ -373,18 +368,18 @@ class LanguageTest : public QObject {
     void wordsChosenInEnglishAreStoredInChineseAndTypedWordsAsTyped() {
         Session s(UiLanguage::English);
         MainWindow &main = s.f.main();
-        auto *button = s.child<QComboBox>(&main, "mouseButtonComboBox");
-        auto *kind = s.child<QComboBox>(&main, "clickKindComboBox");
-        auto *modifier = s.child<QComboBox>(&main, "hotkeyModifierComboBox");
+        auto *button = ui<QComboBox>(&main, "mouseButtonComboBox");
+        auto *kind = ui<QComboBox>(&main, "clickKindComboBox");
+        auto *modifier = ui<QComboBox>(&main, "hotkeyModifierComboBox");
         button->setCurrentIndex(button->findText(QStringLiteral("Right")));
         kind->setCurrentText(QStringLiteral("Double"));
         modifier->setCurrentIndex(modifier->findText(QStringLiteral("None")));
-        s.child<QPushButton>(&main, "saveButton")->click();
+        ui<QPushButton>(&main, "saveButton")->click();
         const QByteArray english = s.f.settingsBytes();
         for (const char *line : {"btn1=右键\r\n", "btn_type=双击\r\n", "hotkey1=无\r\n"})
             QVERIFY2(english.contains(toGbk(QString::fromUtf8(line))), line);
         kind->setCurrentText(QStringLiteral("Triple"));
-        s.child<QPushButton>(&main, "saveButton")->click();
+        ui<QPushButton>(&main, "saveButton")->click();
         QVERIFY(s.f.settingsBytes().contains("btn_type=Triple\r\n"));
 
         // Read back under Chinese: the same words, the typed one as typed.
@@ -393,39 +388,36 @@ class LanguageTest : public QObject {
         QVERIFY(QFile::copy(s.f.settingsPath(), chinese.settingsPath()));
         installTranslations(UiLanguage::Chinese);
         chinese.start();
-        QCOMPARE(chinese.main().findChild<QComboBox *>(QStringLiteral("mouseButtonComboBox"))->currentText(),
-                 QStringLiteral("右键"));
-        QCOMPARE(chinese.main().findChild<QComboBox *>(QStringLiteral("clickKindComboBox"))->currentText(),
-                 QStringLiteral("Triple"));
-        QCOMPARE(
-            chinese.main().findChild<QComboBox *>(QStringLiteral("hotkeyModifierComboBox"))->currentText(),
-            QStringLiteral("无"));
+        QCOMPARE(ui<QComboBox>(chinese.main(), "mouseButtonComboBox")->currentText(), QStringLiteral("右键"));
+        QCOMPARE(ui<QComboBox>(chinese.main(), "clickKindComboBox")->currentText(), QStringLiteral("Triple"));
+        QCOMPARE(ui<QComboBox>(chinese.main(), "hotkeyModifierComboBox")->currentText(),
+                 QStringLiteral("无"));
     }
 
     void aScriptAddedInEnglishStoresTheChineseStepEvents() {
         Session s(UiLanguage::English);
         AppWindows &forms = *s.f.forms;
         forms.addScriptDialog->openForNewScript();
-        s.child<QLineEdit>(forms.addScriptDialog, "nameEdit")->setText(QStringLiteral("morning"));
-        s.child<QLineEdit>(forms.addScriptDialog, "cyclesEdit")->setText(QStringLiteral("2"));
-        s.child<QPushButton>(forms.addScriptDialog, "addStepButton")->click();
+        ui<QLineEdit>(forms.addScriptDialog, "nameEdit")->setText(QStringLiteral("morning"));
+        ui<QLineEdit>(forms.addScriptDialog, "cyclesEdit")->setText(QStringLiteral("2"));
+        ui<QPushButton>(forms.addScriptDialog, "addStepButton")->click();
         StepEditor *editor = forms.addScriptAddStepEditor;
-        auto *event = s.child<QComboBox>(editor, "eventComboBox");
+        auto *event = ui<QComboBox>(editor, "eventComboBox");
         QCOMPARE(event->currentText(), QStringLiteral("Left click"));
         const std::pair<const char *, const char *> steps[] = {{"10,20", "Right double"},
                                                                {"30,40", "Left click"}};
         for (const auto &[position, shown] : steps) {
-            s.child<QLineEdit>(editor, "positionEdit")->setText(QLatin1String(position));
+            ui<QLineEdit>(editor, "positionEdit")->setText(QLatin1String(position));
             event->setCurrentIndex(event->findText(QLatin1String(shown)));
-            s.child<QPushButton>(editor, "applyButton")->click();
+            ui<QPushButton>(editor, "applyButton")->click();
         }
-        s.child<QLineEdit>(editor, "positionEdit")->setText(QStringLiteral("50,60"));
+        ui<QLineEdit>(editor, "positionEdit")->setText(QStringLiteral("50,60"));
         event->setEditText(QStringLiteral("Wiggle"));
-        s.child<QPushButton>(editor, "applyButton")->click();
+        ui<QPushButton>(editor, "applyButton")->click();
         editor->close();
-        auto *list = s.child<QTreeWidget>(forms.addScriptDialog, "stepListView");
+        auto *list = ui<QTreeWidget>(forms.addScriptDialog, "stepListView");
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("右键双击"));
-        s.child<QPushButton>(forms.addScriptDialog, "okButton")->click();
+        ui<QPushButton>(forms.addScriptDialog, "okButton")->click();
 
         DbQuery query(s.f.main().context());
         query.setStatement(QStringLiteral("select * from [mplist]"));
@@ -439,11 +431,11 @@ class LanguageTest : public QObject {
         // The modify dialog shows the stored events in English, keeps them in Chinese.
         forms.modifyScriptDialog->show();
         StepEditor *modify = forms.modifyScriptModifyStepEditor;
-        modify->setStepList(s.child<QTreeWidget>(forms.modifyScriptDialog, "stepListView"));
+        modify->setStepList(ui<QTreeWidget>(forms.modifyScriptDialog, "stepListView"));
         QTreeWidgetItem row(
             QStringList{QStringLiteral("1,2"), QStringLiteral("右键单击"), QStringLiteral("20")});
         modify->copyRowIntoFields(row);
-        QCOMPARE(s.child<QComboBox>(modify, "eventComboBox")->currentText(), QStringLiteral("Right click"));
+        QCOMPARE(ui<QComboBox>(modify, "eventComboBox")->currentText(), QStringLiteral("Right click"));
     }
 };
 

@@ -2,7 +2,9 @@
 // editors, OK with its refusals and its rows in mplist, the openers.
 
 #include "scripts/ScriptList.h"
+#include "storage/ScriptStore.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -27,14 +30,12 @@ struct Scripts {
         f.start();
         for (ScriptEditor *dialog :
              {static_cast<ScriptEditor *>(add()), static_cast<ScriptEditor *>(modify())})
-            dialog->setReloadList([this] {
-                ++reloads;
-                f.main().loadScriptList();
-            });
+            QObject::connect(dialog, &ScriptEditor::saved, [this] { ++reloads; });
     }
-    ScriptList &list() { return *f.main().scriptList; }
+    ScriptList &list() { return *f.main().scriptList(); }
     void selectScript(int row) {
-        list().scriptListView->setCurrentItem(list().scriptListView->topLevelItem(row));
+        ui<QTreeWidget>(&list(), "scriptListView")
+            ->setCurrentItem(ui<QTreeWidget>(&list(), "scriptListView")->topLevelItem(row));
     }
     AddScriptDialog *add() { return f.forms->addScriptDialog; }
     ModifyScriptDialog *modify() { return f.forms->modifyScriptDialog; }
@@ -72,15 +73,15 @@ struct Scripts {
     // Saves a script through the add dialog with the steps as typed.
     void addScript(const QString &name, const QString &cycles, const QStringList &positions) {
         add()->openForNewScript();
-        add()->nameEdit->setText(name);
-        add()->cyclesEdit->setText(cycles);
-        add()->addStepButton->click();
+        ui<QLineEdit>(add(), "nameEdit")->setText(name);
+        ui<QLineEdit>(add(), "cyclesEdit")->setText(cycles);
+        ui<QPushButton>(add(), "addStepButton")->click();
         for (const QString &position : positions) {
-            f.forms->addScriptAddStepEditor->positionEdit->setText(position);
-            f.forms->addScriptAddStepEditor->applyButton->click();
+            ui<QLineEdit>(f.forms->addScriptAddStepEditor, "positionEdit")->setText(position);
+            ui<QPushButton>(f.forms->addScriptAddStepEditor, "applyButton")->click();
         }
         f.forms->addScriptAddStepEditor->close();
-        add()->okButton->click();
+        ui<QPushButton>(add(), "okButton")->click();
     }
 };
 
@@ -100,25 +101,25 @@ class ScriptEditorTest : public QObject {
         Scripts s;
         s.list().onAddClicked();
         QVERIFY(s.add()->isVisible());
-        s.add()->nameEdit->setText(QStringLiteral("登录"));
-        s.add()->hotkeyModifierComboBox->setEditText(QStringLiteral("Ctrl+Alt"));
-        s.add()->hotkeyKeyComboBox->setEditText(QStringLiteral("F9"));
-        s.add()->cyclesEdit->setText(QStringLiteral("3"));
-        s.add()->addStepButton->click();
+        ui<QLineEdit>(s.add(), "nameEdit")->setText(QStringLiteral("登录"));
+        ui<QComboBox>(s.add(), "hotkeyModifierComboBox")->setEditText(QStringLiteral("Ctrl+Alt"));
+        ui<QComboBox>(s.add(), "hotkeyKeyComboBox")->setEditText(QStringLiteral("F9"));
+        ui<QLineEdit>(s.add(), "cyclesEdit")->setText(QStringLiteral("3"));
+        ui<QPushButton>(s.add(), "addStepButton")->click();
         StepEditor &editor = *s.f.forms->addScriptAddStepEditor;
         QVERIFY(editor.isVisible());
         s.captureAt(100, 200);
-        editor.applyButton->click();
+        ui<QPushButton>(&editor, "applyButton")->click();
         s.captureAt(350, 80);
-        editor.eventComboBox->setEditText(QStringLiteral("右键双击"));
-        editor.intervalComboBox->setEditText(QStringLiteral("500"));
-        editor.applyButton->click();
+        ui<QComboBox>(&editor, "eventComboBox")->setEditText(QStringLiteral("右键双击"));
+        ui<QComboBox>(&editor, "intervalComboBox")->setEditText(QStringLiteral("500"));
+        ui<QPushButton>(&editor, "applyButton")->click();
         s.captureAt(-7, 9);
-        editor.eventComboBox->setEditText(QStringLiteral("无点击"));
-        editor.applyButton->click();
-        editor.closeButton->click();
+        ui<QComboBox>(&editor, "eventComboBox")->setEditText(QStringLiteral("无点击"));
+        ui<QPushButton>(&editor, "applyButton")->click();
+        ui<QPushButton>(&editor, "closeButton")->click();
         QVERIFY(!editor.isVisible());
-        s.add()->okButton->click();
+        ui<QPushButton>(s.add(), "okButton")->click();
 
         QVERIFY(!s.add()->isVisible());
         QCOMPARE(s.reloads, 1);
@@ -127,7 +128,7 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.table(),
                  QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
 
-        s.list().scriptListView->clearSelection();
+        ui<QTreeWidget>(&s.list(), "scriptListView")->clearSelection();
         s.list().onModifyClicked();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的项目.")});
         QCOMPARE(s.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&s.f.main()));
@@ -137,13 +138,14 @@ class ScriptEditorTest : public QObject {
         s.selectScript(0);
         s.list().onModifyClicked();
         QVERIFY(s.modify()->isVisible());
-        QCOMPARE(s.modify()->nameEdit->text(), QStringLiteral("登录"));
-        QCOMPARE(s.modify()->hotkeyModifierComboBox->currentText(), QStringLiteral("Ctrl+Alt"));
-        QCOMPARE(s.modify()->hotkeyKeyComboBox->currentText(), QStringLiteral("F9"));
-        QCOMPARE(s.modify()->cyclesEdit->text(), QStringLiteral("3"));
-        QCOMPARE(positionsOf(*s.modify()->stepListView),
+        QCOMPARE(ui<QLineEdit>(s.modify(), "nameEdit")->text(), QStringLiteral("登录"));
+        QCOMPARE(ui<QComboBox>(s.modify(), "hotkeyModifierComboBox")->currentText(),
+                 QStringLiteral("Ctrl+Alt"));
+        QCOMPARE(ui<QComboBox>(s.modify(), "hotkeyKeyComboBox")->currentText(), QStringLiteral("F9"));
+        QCOMPARE(ui<QLineEdit>(s.modify(), "cyclesEdit")->text(), QStringLiteral("3"));
+        QCOMPARE(positionsOf(*ui<QTreeWidget>(s.modify(), "stepListView")),
                  (QStringList{QStringLiteral("100,200"), QStringLiteral("350,80"), QStringLiteral("-7,9")}));
-        s.modify()->okButton->click();
+        ui<QPushButton>(s.modify(), "okButton")->click();
         QVERIFY(!s.modify()->isVisible());
         QCOMPARE(s.reloads, 2);
         QCOMPARE(s.table(),
@@ -158,23 +160,24 @@ class ScriptEditorTest : public QObject {
         QVERIFY(s.list().isHotkeyHeld(QStringLiteral("1")));
         s.list().onListDoubleClicked();
         QVERIFY(s.modify()->isVisible());
-        s.modify()->modifyStepButton->click();
+        ui<QPushButton>(s.modify(), "modifyStepButton")->click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的点击坐标.")});
-        s.modify()->stepListView->setCurrentItem(s.modify()->stepListView->topLevelItem(1));
-        s.modify()->modifyStepButton->click();
+        ui<QTreeWidget>(s.modify(), "stepListView")
+            ->setCurrentItem(ui<QTreeWidget>(s.modify(), "stepListView")->topLevelItem(1));
+        ui<QPushButton>(s.modify(), "modifyStepButton")->click();
         StepEditor &modifyStep = *s.f.forms->modifyScriptModifyStepEditor;
         QVERIFY(modifyStep.isVisible());
-        QCOMPARE(modifyStep.positionEdit->text(), QStringLiteral("2,2"));
+        QCOMPARE(ui<QLineEdit>(&modifyStep, "positionEdit")->text(), QStringLiteral("2,2"));
         s.captureAt(30, 40);
-        modifyStep.applyButton->click();
-        s.modify()->addStepButton->click();
+        ui<QPushButton>(&modifyStep, "applyButton")->click();
+        ui<QPushButton>(s.modify(), "addStepButton")->click();
         StepEditor &addStep = *s.f.forms->modifyScriptAddStepEditor;
         s.captureAt(50, 60);
-        addStep.applyButton->click();
+        ui<QPushButton>(&addStep, "applyButton")->click();
         addStep.close();
-        s.modify()->hotkeyModifierComboBox->setEditText(QStringLiteral("无"));
-        s.modify()->hotkeyKeyComboBox->setEditText(QStringLiteral("F10"));
-        s.modify()->okButton->click();
+        ui<QComboBox>(s.modify(), "hotkeyModifierComboBox")->setEditText(QStringLiteral("无"));
+        ui<QComboBox>(s.modify(), "hotkeyKeyComboBox")->setEditText(QStringLiteral("F10"));
+        ui<QPushButton>(s.modify(), "okButton")->click();
         QCOMPARE(s.table(), QStringList{QStringLiteral(
                                 "1|a|F10|1,1,左键单击,20|30,40,左键单击,20|50,60,左键单击,20||1")});
         // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
@@ -188,12 +191,12 @@ class ScriptEditorTest : public QObject {
     void okRefusesTheCycleCountFirstThenTheName() {
         Scripts s;
         s.add()->openForNewScript();
-        s.add()->cyclesEdit->setText(QStringLiteral("0"));
-        s.add()->okButton->click();
-        s.add()->cyclesEdit->clear();
-        s.add()->okButton->click();
-        s.add()->cyclesEdit->setText(QStringLiteral("1"));
-        s.add()->okButton->click();
+        ui<QLineEdit>(s.add(), "cyclesEdit")->setText(QStringLiteral("0"));
+        ui<QPushButton>(s.add(), "okButton")->click();
+        ui<QLineEdit>(s.add(), "cyclesEdit")->clear();
+        ui<QPushButton>(s.add(), "okButton")->click();
+        ui<QLineEdit>(s.add(), "cyclesEdit")->setText(QStringLiteral("1"));
+        ui<QPushButton>(s.add(), "okButton")->click();
         QCOMPARE(s.boxTexts(),
                  (QStringList{QStringLiteral("请输入循环点击次数。"), QStringLiteral("请输入循环点击次数。"),
                               QStringLiteral("请输入多坐标点击的名称.")}));
@@ -201,7 +204,7 @@ class ScriptEditorTest : public QObject {
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(s.add()));
             QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
         }
-        QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(s.add()->nameEdit));
+        QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(ui<QLineEdit>(s.add(), "nameEdit")));
         QVERIFY(s.add()->isVisible());
         QVERIFY(s.table().isEmpty());
         QCOMPARE(s.reloads, 0);
@@ -237,24 +240,24 @@ class ScriptEditorTest : public QObject {
                     {QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &view = *s.modify()->stepListView;
+        QTreeWidget &view = *ui<QTreeWidget>(s.modify(), "stepListView");
         const QStringList start{QStringLiteral("1,1"), QStringLiteral("2,2"), QStringLiteral("3,3")};
         view.setCurrentItem(view.topLevelItem(0));
-        s.modify()->moveStepUpButton->click();
+        ui<QPushButton>(s.modify(), "moveStepUpButton")->click();
         QCOMPARE(positionsOf(view), start);
         QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(0)});
         view.setCurrentItem(view.topLevelItem(2));
-        s.modify()->moveStepDownButton->click();
+        ui<QPushButton>(s.modify(), "moveStepDownButton")->click();
         QCOMPARE(positionsOf(view), start);
-        s.modify()->moveStepUpButton->click();
+        ui<QPushButton>(s.modify(), "moveStepUpButton")->click();
         QCOMPARE(positionsOf(view),
                  (QStringList{QStringLiteral("1,1"), QStringLiteral("3,3"), QStringLiteral("2,2")}));
         QCOMPARE(view.selectedItems().size(), 1);
         QCOMPARE(view.selectedItems().front()->text(0), QStringLiteral("3,3"));
-        s.modify()->moveStepDownButton->click();
+        ui<QPushButton>(s.modify(), "moveStepDownButton")->click();
         QCOMPARE(positionsOf(view), start);
         QCOMPARE(view.selectedItems().front()->text(0), QStringLiteral("3,3"));
-        s.modify()->deleteStepButton->click();
+        ui<QPushButton>(s.modify(), "deleteStepButton")->click();
         QCOMPARE(positionsOf(view), (QStringList{QStringLiteral("1,1"), QStringLiteral("2,2")}));
         QVERIFY(s.boxTexts().isEmpty());
     }
@@ -262,21 +265,21 @@ class ScriptEditorTest : public QObject {
     void escAndCancelStoreNothingAndTheNextAddStartsEmpty() {
         Scripts s;
         s.add()->openForNewScript();
-        s.add()->nameEdit->setText(QStringLiteral("z"));
-        s.add()->hotkeyModifierComboBox->setEditText(QStringLiteral("Alt"));
-        s.add()->addStepButton->click();
-        s.f.forms->addScriptAddStepEditor->positionEdit->setText(QStringLiteral("4,4"));
-        s.f.forms->addScriptAddStepEditor->applyButton->click();
+        ui<QLineEdit>(s.add(), "nameEdit")->setText(QStringLiteral("z"));
+        ui<QComboBox>(s.add(), "hotkeyModifierComboBox")->setEditText(QStringLiteral("Alt"));
+        ui<QPushButton>(s.add(), "addStepButton")->click();
+        ui<QLineEdit>(s.f.forms->addScriptAddStepEditor, "positionEdit")->setText(QStringLiteral("4,4"));
+        ui<QPushButton>(s.f.forms->addScriptAddStepEditor, "applyButton")->click();
         s.f.forms->addScriptAddStepEditor->close();
-        QTest::keyClick(s.add()->stepListView, Qt::Key_Escape);
+        QTest::keyClick(ui<QTreeWidget>(s.add(), "stepListView"), Qt::Key_Escape);
         QVERIFY(!s.add()->isVisible());
         QVERIFY(s.table().isEmpty());
         s.add()->openForNewScript();
-        QCOMPARE(s.add()->nameEdit->text(), QString());
-        QCOMPARE(s.add()->cyclesEdit->text(), QStringLiteral("1"));
-        QCOMPARE(s.add()->stepListView->topLevelItemCount(), 0);
-        QCOMPARE(s.add()->hotkeyModifierComboBox->currentText(), QStringLiteral("Alt"));
-        s.add()->cancelButton->click();
+        QCOMPARE(ui<QLineEdit>(s.add(), "nameEdit")->text(), QString());
+        QCOMPARE(ui<QLineEdit>(s.add(), "cyclesEdit")->text(), QStringLiteral("1"));
+        QCOMPARE(ui<QTreeWidget>(s.add(), "stepListView")->topLevelItemCount(), 0);
+        QCOMPARE(ui<QComboBox>(s.add(), "hotkeyModifierComboBox")->currentText(), QStringLiteral("Alt"));
+        ui<QPushButton>(s.add(), "cancelButton")->click();
         QVERIFY(!s.add()->isVisible());
         QCOMPARE(s.reloads, 0);
     }
@@ -293,9 +296,10 @@ class ScriptEditorTest : public QObject {
         };
         for (ScriptEditor *dialog :
              {static_cast<ScriptEditor *>(s.add()), static_cast<ScriptEditor *>(s.modify())})
-            for (QWidget *control :
-                 QList<QWidget *>{dialog->nameEdit, dialog->hotkeyModifierComboBox, dialog->hotkeyKeyComboBox,
-                                  dialog->cyclesEdit, dialog->stepListView, dialog->addStepButton}) {
+            for (QWidget *control : QList<QWidget *>{
+                     ui<QLineEdit>(dialog, "nameEdit"), ui<QComboBox>(dialog, "hotkeyModifierComboBox"),
+                     ui<QComboBox>(dialog, "hotkeyKeyComboBox"), ui<QLineEdit>(dialog, "cyclesEdit"),
+                     ui<QTreeWidget>(dialog, "stepListView"), ui<QPushButton>(dialog, "addStepButton")}) {
                 reopen(dialog);
                 QTest::keyClick(control, Qt::Key_Escape);
                 QVERIFY2(!dialog->isVisible(), qPrintable(control->objectName()));
@@ -319,7 +323,7 @@ class ScriptEditorTest : public QObject {
     void theCycleCountTakesFiveTypedDigits() {
         Scripts s;
         s.add()->openForNewScript();
-        QLineEdit &cyclesEdit = *s.add()->cyclesEdit;
+        QLineEdit &cyclesEdit = *ui<QLineEdit>(s.add(), "cyclesEdit");
         cyclesEdit.clear();
         QTest::keyClicks(&cyclesEdit, QStringLiteral("1a-2 34x567"));
         QCOMPARE(cyclesEdit.text(), QStringLiteral("12345"));
@@ -346,12 +350,43 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(cyclesEdit.text(), QStringLiteral("2349"));
     }
 
+    // The limit is on typing: a longer stored count is shown and stored back
+    // whole, and typing neither lengthens it nor stops it being shortened.
+    void modifyStoresALongCycleCountBackWholeAndTypingStaysLimited() {
+        Scripts s;
+        insertScript(s.f.main().context(), QStringLiteral("长"), QStringLiteral("Ctrl+F9"),
+                     QStringLiteral("1,2,左键单击,20|"), QStringLiteral("123456789012345"));
+        s.f.main().scriptList()->reload();
+        const QStringList before = s.table();
+        s.selectScript(0);
+        s.list().onModifyClicked();
+        QVERIFY(s.modify()->isVisible());
+        auto *cyclesEdit = s.modify()->findChild<QLineEdit *>(QStringLiteral("cyclesEdit"));
+        QVERIFY(cyclesEdit);
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("123456789012345"));
+        s.modify()->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        QVERIFY(!s.modify()->isVisible());
+        QCOMPARE(s.table(), before);
+
+        s.selectScript(0);
+        s.list().onModifyClicked();
+        cyclesEdit->setCursorPosition(15);
+        QTest::keyClicks(cyclesEdit, QStringLiteral("6"));
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("123456789012345"));
+        QTest::keyClick(cyclesEdit, Qt::Key_Backspace);
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("12345678901234"));
+        cyclesEdit->selectAll();
+        QTest::keyClicks(cyclesEdit, QStringLiteral("987654"));
+        QCOMPARE(cyclesEdit->text(), QStringLiteral("98765"));
+        s.modify()->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    }
+
     void oddRowsAreStriped() {
         Scripts s;
         s.addScript(QStringLiteral("c"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         const ScriptRow row = s.storedRow(0);
         s.modify()->openForScript(&row);
-        QTreeWidget &view = *s.modify()->stepListView;
+        QTreeWidget &view = *ui<QTreeWidget>(s.modify(), "stepListView");
         view.clearSelection();
         const QImage image = view.viewport()->grab().toImage();
         const auto colourOfRow = [&](int i) {

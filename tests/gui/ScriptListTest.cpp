@@ -7,6 +7,7 @@
 #include "storage/Database.h"
 #include "storage/ScriptStore.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 using platform::fake::HotkeyCall;
@@ -49,8 +51,10 @@ struct Tab {
         if (!settings.isEmpty())
             f.writeSettings(settings);
         main = &f.start();
-        list = main->scriptList;
-        list->playScript = [this](const QString &id) { played << id; };
+        list = main->scriptList();
+        // The presses are recorded here instead of played.
+        QObject::disconnect(list, &ScriptList::playRequested, nullptr, nullptr);
+        QObject::connect(list, &ScriptList::playRequested, [this](const QString &id) { played << id; });
     }
     MainContext &context() { return main->context(); }
     void add(const QString &name, const QString &hotkey,
@@ -70,16 +74,16 @@ struct Tab {
         query.setParam(QStringLiteral("e"), QStringLiteral("1"));
         query.execute();
     }
-    QTreeWidgetItem *row(int i) { return list->scriptListView->topLevelItem(i); }
+    QTreeWidgetItem *row(int i) { return ui<QTreeWidget>(list, "scriptListView")->topLevelItem(i); }
     QString status(int i) { return row(i)->text(kColStatus); }
-    void select(int i) { list->scriptListView->setCurrentItem(row(i)); }
+    void select(int i) { ui<QTreeWidget>(list, "scriptListView")->setCurrentItem(row(i)); }
     void enable(int i) {
         select(i);
-        list->enableButton->click();
+        ui<QPushButton>(list, "enableButton")->click();
     }
     void disable(int i) {
         select(i);
-        list->disableButton->click();
+        ui<QPushButton>(list, "disableButton")->click();
     }
     QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
     bool scriptHeld(unsigned modifiers, unsigned vk) {
@@ -99,10 +103,10 @@ struct Tab {
 
 // The colour the list paints behind a row, away from its text.
 QColor drawnBackground(Tab &t, int row) {
-    t.list->scriptListView->clearSelection();
-    const QRect rect = t.list->scriptListView->visualItemRect(t.row(row));
-    const QImage image = t.list->scriptListView->viewport()->grab().toImage();
-    const QHeaderView &header = *t.list->scriptListView->header();
+    ui<QTreeWidget>(t.list, "scriptListView")->clearSelection();
+    const QRect rect = ui<QTreeWidget>(t.list, "scriptListView")->visualItemRect(t.row(row));
+    const QImage image = ui<QTreeWidget>(t.list, "scriptListView")->viewport()->grab().toImage();
+    const QHeaderView &header = *ui<QTreeWidget>(t.list, "scriptListView")->header();
     const int x = header.sectionPosition(kColHotkey) + header.sectionSize(kColHotkey) - 6;
     return image.pixelColor(x, rect.center().y());
 }
@@ -117,9 +121,9 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("甲"), QStringLiteral("Ctrl+F2"), QStringLiteral("100,200,左键单击,20|"),
               QStringLiteral("00"));
         t.add(QStringLiteral("乙"), QStringLiteral("F4"), QString(), QStringLiteral("3"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
 
-        QTreeWidget &view = *t.list->scriptListView;
+        QTreeWidget &view = *ui<QTreeWidget>(t.list, "scriptListView");
         QCOMPARE(view.topLevelItemCount(), 2);
         const QList<int> widths{40, 120, 90, 70, 1, 100, 100};
         for (int c = 0; c < widths.size(); ++c)
@@ -143,7 +147,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.list->rows().size(), 2);
 
         t.f.writeSettings(QStringLiteral("[setting]\nstophotkey=Ctrl+Alt+F9\n"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
         QCOMPARE(t.row(1)->text(kColStopHotkey), QStringLiteral("Ctrl+Alt+F9"));
     }
@@ -151,7 +155,7 @@ class ScriptListTest : public QObject {
     void enableRegistersColoursAndPlaysDisableReleases() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         t.main->setWindowTitle(QStringLiteral("something else"));
 
         t.enable(0);
@@ -168,14 +172,15 @@ class ScriptListTest : public QObject {
 
         t.disable(0);
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QCOMPARE(drawnBackground(t, 0), t.list->scriptListView->palette().color(QPalette::Base));
+        QCOMPARE(drawnBackground(t, 0),
+                 ui<QTreeWidget>(t.list, "scriptListView")->palette().color(QPalette::Base));
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
         QVERIFY(t.boxTexts().isEmpty());
 
         // Nothing selected: the buttons only set the title.
-        t.list->scriptListView->clearSelection();
-        t.list->enableButton->click();
-        t.list->disableButton->click();
+        ui<QTreeWidget>(t.list, "scriptListView")->clearSelection();
+        ui<QPushButton>(t.list, "enableButton")->click();
+        ui<QPushButton>(t.list, "disableButton")->click();
         QVERIFY(!t.scriptHeld(kCtrl, vkF(2)));
         QVERIFY(t.boxTexts().isEmpty());
     }
@@ -187,7 +192,7 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("same key"), QStringLiteral("Ctrl+F7"));
         t.add(QStringLiteral("elsewhere"), QStringLiteral("Alt+F5"));
         t.add(QStringLiteral("no number"), QStringLiteral("Ctrl+Fx"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         t.f.fake.hotkeys.holdElsewhere(kAlt, vkF(5));
         t.main->state().startHotkeyRegistered = true;
 
@@ -222,7 +227,7 @@ class ScriptListTest : public QObject {
     void failedReenableLeavesTheRowOff() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         t.enable(0);
         // The key is taken meanwhile by another program, then enabled again:
         // the old registration is gone, so the row must not read enabled.
@@ -238,23 +243,23 @@ class ScriptListTest : public QObject {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
         t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
 
-        t.list->deleteButton->click();
+        ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), QStringList{kSelectFirst});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
 
         t.enable(0);
         t.f.fake.messageBoxes.clear();
         t.f.fake.messageBoxes.answer(IDNO);
-        t.list->deleteButton->click();
+        ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("是否要删除选定的记录")});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_YESNO | MB_ICONQUESTION));
-        QCOMPARE(t.list->scriptListView->topLevelItemCount(), 2);
+        QCOMPARE(ui<QTreeWidget>(t.list, "scriptListView")->topLevelItemCount(), 2);
 
         t.f.fake.messageBoxes.answer(IDYES);
-        t.list->deleteAction->trigger();
-        QCOMPARE(t.list->scriptListView->topLevelItemCount(), 1);
+        ui<QAction>(t.list, "deleteAction")->trigger();
+        QCOMPARE(ui<QTreeWidget>(t.list, "scriptListView")->topLevelItemCount(), 1);
         QCOMPARE(t.row(0)->text(kColName), QStringLiteral("b"));
         // The deleted script's key is free again.
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
@@ -267,7 +272,7 @@ class ScriptListTest : public QObject {
         t.f.fake.messageBoxes.clear();
         t.f.fake.messageBoxes.answer(IDYES);
         t.select(0);
-        t.list->deleteButton->click();
+        ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("是否要删除选定的记录"), kSelectFirst}));
     }
 
@@ -278,7 +283,7 @@ class ScriptListTest : public QObject {
         t.addWithId(single, QStringLiteral("as single"), QStringLiteral("Alt+F10"));
         t.addWithId(stop, QStringLiteral("as stop"), QStringLiteral("Alt+F11"));
         t.addWithId(QStringLiteral("900000"), QStringLiteral("big id"), QStringLiteral("Alt+F12"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
         QVERIFY(singleKey);
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
@@ -310,11 +315,11 @@ class ScriptListTest : public QObject {
     void reloadTellsWhichHotkeysAreHeld() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         t.enable(0);
 
         t.add(QStringLiteral("b"), QStringLiteral("Ctrl+F3"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.status(1), QStringLiteral("未启用"));
@@ -323,7 +328,7 @@ class ScriptListTest : public QObject {
         // A modified hotkey text takes the old key's place.
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
                      QStringLiteral("1"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(8)));
@@ -334,7 +339,7 @@ class ScriptListTest : public QObject {
         t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(9));
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
                      QStringLiteral("1"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kAlt, vkF(8)));
@@ -344,30 +349,30 @@ class ScriptListTest : public QObject {
     void editorHooksAndDoubleClick() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->loadScriptList();
-        // Unset hooks do nothing.
-        t.list->openAddEditor = {};
-        t.list->openModifyEditor = {};
-        t.list->addButton->click();
-        t.list->modifyButton->click();
+        t.main->scriptList()->reload();
+        // Without the dialogs wired to the list a press does nothing.
+        QObject::disconnect(t.list, &ScriptList::addRequested, nullptr, nullptr);
+        QObject::disconnect(t.list, &ScriptList::modifyRequested, nullptr, nullptr);
+        ui<QPushButton>(t.list, "addButton")->click();
+        ui<QPushButton>(t.list, "modifyButton")->click();
         QVERIFY(t.boxTexts().isEmpty());
 
         int adds = 0;
         int modifies = 0;
-        t.list->openAddEditor = [&] { ++adds; };
-        t.list->openModifyEditor = [&] { ++modifies; };
-        t.list->addButton->click();
+        QObject::connect(t.list, &ScriptList::addRequested, [&] { ++adds; });
+        QObject::connect(t.list, &ScriptList::modifyRequested, [&] { ++modifies; });
+        ui<QPushButton>(t.list, "addButton")->click();
         QCOMPARE(adds, 1);
         t.list->onListDoubleClicked();
         QCOMPARE(modifies, 0);
         t.select(0);
-        const QPoint onRow = t.list->scriptListView->visualItemRect(t.row(0)).center();
-        QTest::mouseDClick(t.list->scriptListView->viewport(), Qt::RightButton, {}, onRow);
-        t.list->contextMenu->hide();
+        const QPoint onRow = ui<QTreeWidget>(t.list, "scriptListView")->visualItemRect(t.row(0)).center();
+        QTest::mouseDClick(ui<QTreeWidget>(t.list, "scriptListView")->viewport(), Qt::RightButton, {}, onRow);
+        ui<QMenu>(t.list, "contextMenu")->hide();
         QCOMPARE(modifies, 0);
-        QTest::mouseDClick(t.list->scriptListView->viewport(), Qt::LeftButton, {}, onRow);
+        QTest::mouseDClick(ui<QTreeWidget>(t.list, "scriptListView")->viewport(), Qt::LeftButton, {}, onRow);
         QCOMPARE(modifies, 1);
-        t.list->modifyButton->click();
+        ui<QPushButton>(t.list, "modifyButton")->click();
         QCOMPARE(modifies, 2);
     }
 
@@ -390,22 +395,22 @@ class ScriptListTest : public QObject {
         StopHotkeyDialog &d = t.dialog();
         QCOMPARE(d.windowTitle(), QStringLiteral("停止热键设置"));
         d.loadStoredHotkey();
-        QCOMPARE(d.modifierComboBox->currentText(), modifier);
-        QCOMPARE(d.keyComboBox->currentText(), key);
+        QCOMPARE(ui<QComboBox>(&d, "modifierComboBox")->currentText(), modifier);
+        QCOMPARE(ui<QComboBox>(&d, "keyComboBox")->currentText(), key);
     }
 
     void stopHotkeySaveStoresAnnouncesRefillsAndRegisters() {
         Tab t;
         t.add(QStringLiteral("a"), QStringLiteral("Ctrl+F2"));
-        t.main->loadScriptList();
+        t.main->scriptList()->reload();
         t.enable(0);
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
 
         StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.modifierComboBox->setCurrentText(QStringLiteral("Alt"));
-        d.keyComboBox->setCurrentText(QStringLiteral("F7"));
-        d.okButton->click();
+        ui<QComboBox>(&d, "modifierComboBox")->setCurrentText(QStringLiteral("Alt"));
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QStringLiteral("F7"));
+        ui<QPushButton>(&d, "okButton")->click();
         QVERIFY(!d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=Alt+F7"));
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止.")});
@@ -421,16 +426,16 @@ class ScriptListTest : public QObject {
         // Saving unchanged succeeds again.
         t.f.fake.messageBoxes.clear();
         d.show();
-        d.okButton->click();
+        ui<QPushButton>(&d, "okButton")->click();
         QCOMPARE(t.boxTexts().size(), 1);
         QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
 
         // The key of an enabled script: success, then the conflict; stored anyway.
         t.f.fake.messageBoxes.clear();
         d.show();
-        d.modifierComboBox->setCurrentText(QStringLiteral("Ctrl"));
-        d.keyComboBox->setCurrentText(QStringLiteral("F2"));
-        d.okButton->click();
+        ui<QComboBox>(&d, "modifierComboBox")->setCurrentText(QStringLiteral("Ctrl"));
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QStringLiteral("F2"));
+        ui<QPushButton>(&d, "okButton")->click();
         QCOMPARE(t.boxTexts(),
                  (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
                               QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")}));
@@ -443,15 +448,15 @@ class ScriptListTest : public QObject {
         Tab t;
         StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.modifierComboBox->setCurrentText(QStringLiteral("无"));
-        d.keyComboBox->setCurrentText(QString());
-        d.okButton->click();
+        ui<QComboBox>(&d, "modifierComboBox")->setCurrentText(QStringLiteral("无"));
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QString());
+        ui<QPushButton>(&d, "okButton")->click();
         QVERIFY(d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=\r\n"));
         QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
                                             QStringLiteral("'' is not a valid integer value.")}));
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
-        d.cancelButton->click();
+        ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
     }
 
@@ -460,10 +465,10 @@ class ScriptListTest : public QObject {
         const QByteArray before = t.f.settingsBytes();
         StopHotkeyDialog &d = t.dialog();
         d.show();
-        d.keyComboBox->setCurrentText(QStringLiteral("F1"));
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QStringLiteral("F1"));
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
-        d.cancelButton->click();
+        ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(t.f.settingsBytes(), before);
         QVERIFY(t.boxTexts().isEmpty());
@@ -475,9 +480,9 @@ class ScriptListTest : public QObject {
         bool sawModal = false;
         QTimer::singleShot(0, [&] {
             sawModal = QApplication::activeModalWidget() == &t.dialog();
-            t.dialog().cancelButton->click();
+            ui<QPushButton>(&t.dialog(), "cancelButton")->click();
         });
-        t.list->stopHotkeyButton->click();
+        ui<QPushButton>(t.list, "stopHotkeyButton")->click();
         QVERIFY(sawModal);
         QVERIFY(!t.dialog().isVisible());
     }

@@ -7,12 +7,14 @@
 #include "scripts/StopHotkey.h"
 #include "storage/Database.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -38,11 +40,11 @@ struct Program {
         query.execute();
     }
     void enableAll() {
-        main->loadScriptList();
-        QTreeWidget &view = *main->scriptList->scriptListView;
+        main->scriptList()->reload();
+        QTreeWidget &view = *ui<QTreeWidget>(main->scriptList(), "scriptListView");
         for (int i = 0; i < view.topLevelItemCount(); ++i) {
             view.setCurrentItem(view.topLevelItem(i));
-            main->scriptList->enableButton->click();
+            ui<QPushButton>(main->scriptList(), "enableButton")->click();
         }
     }
     // Where the pointer went, one entry per step played.
@@ -107,7 +109,7 @@ class ScriptPlayTest : public QObject {
 
     void thePlayErrorIsOwnedByTheMainWindow() {
         Program p;
-        p.main->playSteps(QStringLiteral("3,4,左键单击|"), 1);
+        p.main->runner()->playSteps(QStringLiteral("3,4,左键单击|"), 1);
         QCOMPARE(p.moves(), QList<Point>{(Point{3, 4})});
         QCOMPARE(p.f.fake.messageBoxes.shown().size(), 1U);
         QCOMPARE(p.f.fake.messageBoxes.shown().front().owner.data(), p.main);

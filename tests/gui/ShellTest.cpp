@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/Tray.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "update/UpdateDownloadWindow.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -37,7 +39,7 @@ QPointer<AboutDialog> openAbout(const std::function<void()> &open,
         if (!seen)
             return;
         inspect(*seen);
-        QTest::mouseClick(seen->okButton, Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(seen, "okButton"), Qt::LeftButton);
     });
     open();
     return seen;
@@ -51,12 +53,14 @@ class ShellTest : public QObject {
     void trayIconCarriesTheTitleAndTheFiveEntries() {
         GuiFixture f;
         MainWindow &main = f.start();
-        Tray &tray = *main.tray;
-        QCOMPARE(tray.trayIcon->toolTip(), kTitle);
-        QVERIFY(!tray.trayIcon->icon().isNull());
-        const QList<QAction *> entries = tray.trayMenu->actions();
-        const QList<QAction *> expected = {tray.webNavigationAction, tray.moreSoftwareAction,
-                                           tray.aboutAction, tray.restoreAction, tray.exitAction};
+        Tray &tray = *main.tray();
+        QCOMPARE(ui<QSystemTrayIcon>(&tray, "trayIcon")->toolTip(), kTitle);
+        QVERIFY(!ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().isNull());
+        const QList<QAction *> entries = ui<QMenu>(tray.parent(), "trayMenu")->actions();
+        const QList<QAction *> expected = {
+            ui<QAction>(&tray, "webNavigationAction"), ui<QAction>(&tray, "moreSoftwareAction"),
+            ui<QAction>(&tray, "aboutAction"), ui<QAction>(&tray, "restoreAction"),
+            ui<QAction>(&tray, "exitAction")};
         QCOMPARE(entries, expected);
         const QStringList captions = {QStringLiteral("上网导航(&D)"), QStringLiteral("更多软件(&M)"),
                                       QStringLiteral("关于(&A)"), QStringLiteral("设置(&S)"),
@@ -75,16 +79,16 @@ class ShellTest : public QObject {
     void webLinksHandTheirPagesToTheShell() {
         GuiFixture f;
         MainWindow &main = f.start();
-        main.tray->moreSoftwareAction->trigger();
-        main.tray->webNavigationAction->trigger();
+        ui<QAction>(main.tray(), "moreSoftwareAction")->trigger();
+        ui<QAction>(main.tray(), "webNavigationAction")->trigger();
         QCOMPARE(main.windowTitle(), kTitle);
-        QTest::mouseClick(main.moreSoftwareButton, Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(&main, "moreSoftwareButton"), Qt::LeftButton);
         QCOMPARE(main.windowTitle(), kProductTitle);
         main.setWindowTitle(kTitle);
-        QTest::mouseClick(main.feedbackButton, Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(&main, "feedbackButton"), Qt::LeftButton);
         QCOMPARE(main.windowTitle(), kProductTitle);
-        QTest::mouseClick(main.bannerLabel, Qt::LeftButton);
-        QTest::mouseClick(main.homePageLinkLabel, Qt::LeftButton);
+        QTest::mouseClick(ui<QLabel>(&main, "bannerLabel"), Qt::LeftButton);
+        QTest::mouseClick(ui<QLabel>(&main, "homePageLinkLabel"), Qt::LeftButton);
         QCOMPARE(f.fake.shell.opened,
                  QStringList({kHome, QStringLiteral("https://nav.lumoclick.example/"), kHome,
                               QStringLiteral("https://www.lumoclick.example/feedback/"), kHome, kHome}));
@@ -98,7 +102,7 @@ class ShellTest : public QObject {
         main.endProgram = [&] { ++endings; };
 
         f.fake.messageBoxes.answer(IDNO);
-        main.tray->exitAction->trigger();
+        ui<QAction>(main.tray(), "exitAction")->trigger();
         QCOMPARE(endings, 0);
         QVERIFY(main.isVisible());
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t(1));
@@ -109,7 +113,7 @@ class ShellTest : public QObject {
         QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
 
         f.fake.messageBoxes.answer(IDYES);
-        main.tray->exitAction->trigger();
+        ui<QAction>(main.tray(), "exitAction")->trigger();
         QCOMPARE(endings, 1);
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t(2));
     }
@@ -119,7 +123,7 @@ class ShellTest : public QObject {
         MainWindow &main = f.start();
         int endings = 0;
         main.endProgram = [&] { ++endings; };
-        QTest::mouseClick(main.exitButton, Qt::LeftButton);
+        QTest::mouseClick(ui<QPushButton>(&main, "exitButton"), Qt::LeftButton);
         QVERIFY(!main.isVisible());
         QCOMPARE(endings, 1);
         main.show();
@@ -147,14 +151,14 @@ class ShellTest : public QObject {
     void keepOnTopFollowsTheBoxAcrossHideAndRestore() {
         GuiFixture f;
         MainWindow &main = f.start();
-        QTest::mouseClick(main.keepOnTopCheckBox, Qt::LeftButton);
-        QVERIFY(main.keepOnTopCheckBox->isChecked());
+        QTest::mouseClick(ui<QCheckBox>(&main, "keepOnTopCheckBox"), Qt::LeftButton);
+        QVERIFY(ui<QCheckBox>(&main, "keepOnTopCheckBox")->isChecked());
         QVERIFY(f.fake.windows.isTopmost(&main));
         main.hideToTray();
         main.onTrayRestoreTriggered();
         QVERIFY(!main.isMinimized());
         QVERIFY(f.fake.windows.isTopmost(&main));
-        QTest::mouseClick(main.keepOnTopCheckBox, Qt::LeftButton);
+        QTest::mouseClick(ui<QCheckBox>(&main, "keepOnTopCheckBox"), Qt::LeftButton);
         QVERIFY(!f.fake.windows.isTopmost(&main));
     }
 
@@ -163,11 +167,11 @@ class ShellTest : public QObject {
             QSKIP("a tray host runs here");
         GuiFixture f;
         MainWindow &main = f.start();
-        QVERIFY(!main.tray->enabled());
+        QVERIFY(!main.tray()->enabled());
         main.hideToTray();
         QVERIFY(main.isMinimized());
         QVERIFY(main.isVisible());
-        main.tray->iconEvent(Tray::IconEvent::LeftDouble, {});
+        main.tray()->iconEvent(Tray::IconEvent::LeftDouble, {});
         QVERIFY(!main.isMinimized());
         QVERIFY(main.isVisible());
     }
@@ -175,29 +179,31 @@ class ShellTest : public QObject {
     void onlyDoubleClickAndRightReleaseAct() {
         GuiFixture f;
         MainWindow &main = f.start();
-        Tray &tray = *main.tray;
+        Tray &tray = *main.tray();
         main.hideToTray();
         for (auto event : {Tray::IconEvent::LeftDown, Tray::IconEvent::LeftUp, Tray::IconEvent::RightDown,
                            Tray::IconEvent::RightDouble}) {
             tray.iconEvent(event, {40, 40});
             QVERIFY(main.isMinimized());
-            QVERIFY(!tray.trayMenu->isVisible());
+            QVERIFY(!ui<QMenu>(tray.parent(), "trayMenu")->isVisible());
         }
 
         const QPoint pointer(300, 200);
         tray.iconEvent(Tray::IconEvent::RightUp, pointer);
-        QVERIFY(tray.trayMenu->isVisible());
+        QVERIFY(ui<QMenu>(tray.parent(), "trayMenu")->isVisible());
         QVERIFY(tray.menuOpen());
-        QVERIFY(tray.trayMenu->geometry().contains(pointer + QPoint(1, 1)));
+        QVERIFY(ui<QMenu>(tray.parent(), "trayMenu")->geometry().contains(pointer + QPoint(1, 1)));
         // Restore requests wait for the menu to close.
         tray.iconEvent(Tray::IconEvent::LeftDouble, pointer);
         main.onTrayRestoreTriggered();
         QVERIFY(main.isMinimized());
 
         // "设置" chosen in the open menu restores all the same.
-        QTest::mouseClick(tray.trayMenu, Qt::LeftButton, {},
-                          tray.trayMenu->actionGeometry(tray.restoreAction).center());
-        QVERIFY(!tray.trayMenu->isVisible());
+        QTest::mouseClick(ui<QMenu>(tray.parent(), "trayMenu"), Qt::LeftButton, {},
+                          ui<QMenu>(tray.parent(), "trayMenu")
+                              ->actionGeometry(ui<QAction>(&tray, "restoreAction"))
+                              .center());
+        QVERIFY(!ui<QMenu>(tray.parent(), "trayMenu")->isVisible());
         QVERIFY(!tray.menuOpen());
         QVERIFY(!main.isMinimized());
         QVERIFY(main.isVisible());
@@ -207,31 +213,31 @@ class ShellTest : public QObject {
         GuiFixture f;
         MainWindow &main = f.start();
         AboutDialog *first = nullptr;
-        const QPointer<AboutDialog> firstSeen =
-            openAbout([&] { main.tray->aboutAction->trigger(); },
-                      [&](AboutDialog &box) {
-                          first = &box;
-                          QCOMPARE(box.parentWidget(), nullptr);
-                          QCOMPARE(box.windowTitle(), QStringLiteral("关于"));
-                          QCOMPARE(box.size(), QSize(416, 222));
-                          QCOMPARE(box.productNameLabel->text(), kTitle);
-                          QCOMPARE(box.versionLabel->text(), QStringLiteral("版本:1.0"));
-                          QCOMPARE(box.homePageLinkLabel->text(), kHome);
-                          QCOMPARE(box.makerLabel->text(), QStringLiteral("Tarvik软件工作室出品"));
-                          QVERIFY(box.okButton->isDefault());
-                          QTest::mouseClick(box.programIconLabel, Qt::LeftButton);
-                          QTest::mouseClick(box.homePageLinkLabel, Qt::LeftButton);
-                          // A mark that a reused box would still carry.
-                          box.productNameLabel->setText(QStringLiteral("changed"));
-                      });
+        const QPointer<AboutDialog> firstSeen = openAbout(
+            [&] { ui<QAction>(main.tray(), "aboutAction")->trigger(); },
+            [&](AboutDialog &box) {
+                first = &box;
+                QCOMPARE(box.parentWidget(), nullptr);
+                QCOMPARE(box.windowTitle(), QStringLiteral("关于"));
+                QCOMPARE(box.size(), QSize(416, 222));
+                QCOMPARE(ui<QLabel>(&box, "productNameLabel")->text(), kTitle);
+                QCOMPARE(ui<QLabel>(&box, "versionLabel")->text(), QStringLiteral("版本:1.0"));
+                QCOMPARE(ui<QLabel>(&box, "homePageLinkLabel")->text(), kHome);
+                QCOMPARE(ui<QLabel>(&box, "makerLabel")->text(), QStringLiteral("Tarvik软件工作室出品"));
+                QVERIFY(ui<QPushButton>(&box, "okButton")->isDefault());
+                QTest::mouseClick(ui<QLabel>(&box, "programIconLabel"), Qt::LeftButton);
+                QTest::mouseClick(ui<QLabel>(&box, "homePageLinkLabel"), Qt::LeftButton);
+                // A mark that a reused box would still carry.
+                ui<QLabel>(&box, "productNameLabel")->setText(QStringLiteral("changed"));
+            });
         QVERIFY(first);
         QVERIFY2(firstSeen.isNull(), "the first box outlived its closing");
         QCOMPARE(f.fake.shell.opened, QStringList({kHome, kHome}));
 
         QString secondName;
         const QPointer<AboutDialog> secondSeen =
-            openAbout([&] { QTest::mouseClick(main.aboutButton, Qt::LeftButton); },
-                      [&](AboutDialog &box) { secondName = box.productNameLabel->text(); });
+            openAbout([&] { QTest::mouseClick(ui<QPushButton>(&main, "aboutButton"), Qt::LeftButton); },
+                      [&](AboutDialog &box) { secondName = ui<QLabel>(&box, "productNameLabel")->text(); });
         QCOMPARE(secondName, kTitle);
         QVERIFY(secondSeen.isNull());
         QCOMPARE(main.windowTitle(), kProductTitle);

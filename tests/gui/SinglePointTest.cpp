@@ -2,6 +2,7 @@
 
 #include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "widgets/StatusBar.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -39,9 +41,9 @@ struct Clicker {
             f.writeSettings(settings);
         main = &f.start();
     }
-    SinglePointPanel &panel() { return *main->singlePoint; }
+    SinglePointPanel &panel() { return *main->singlePoint(); }
     void press() { QVERIFY(f.fake.hotkeys.press(kCtrl, kF3)); }
-    QString status(int i) { return main->statusBar->panelText(i); }
+    QString status(int i) { return ui<StatusBar>(main, "statusBar")->panelText(i); }
 };
 
 } // namespace
@@ -115,22 +117,24 @@ class SinglePointTest : public QObject {
         Clicker c(QStringLiteral("[setting]\nxpos=100\nypos=250\nclick=0\n"));
         c.f.fake.mouse.userMovesTo(7, 8);
         // Off at every start, although the file holds X and Y.
-        QVERIFY(!c.panel().fixedPositionCheckBox->isChecked());
-        QVERIFY(!c.panel().fixedXEdit->isEnabled() && !c.panel().fixedYEdit->isEnabled());
-        QCOMPARE(c.panel().fixedXEdit->text(), QStringLiteral("100"));
-        c.panel().fixedPositionCheckBox->click();
-        QVERIFY(c.panel().fixedXEdit->isEnabled() && c.panel().fixedYEdit->isEnabled());
+        QVERIFY(!ui<QCheckBox>(&c.panel(), "fixedPositionCheckBox")->isChecked());
+        QVERIFY(!ui<QLineEdit>(&c.panel(), "fixedXEdit")->isEnabled() &&
+                !ui<QLineEdit>(&c.panel(), "fixedYEdit")->isEnabled());
+        QCOMPARE(ui<QLineEdit>(&c.panel(), "fixedXEdit")->text(), QStringLiteral("100"));
+        ui<QCheckBox>(&c.panel(), "fixedPositionCheckBox")->click();
+        QVERIFY(ui<QLineEdit>(&c.panel(), "fixedXEdit")->isEnabled() &&
+                ui<QLineEdit>(&c.panel(), "fixedYEdit")->isEnabled());
         c.press();
         c.f.fake.advance(1000);
         QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{100, 250}));
-        c.panel().fixedYEdit->clear();
+        ui<QLineEdit>(&c.panel(), "fixedYEdit")->clear();
         c.f.fake.mouse.clearCalls();
         c.f.fake.mouse.userMovesTo(7, 8);
         c.f.fake.advance(1000);
         QCOMPARE(c.f.fake.mouse.calls().size(), c.f.fake.mouse.buttonCalls().size());
         QCOMPARE(c.f.fake.mouse.buttonCalls().front().at, (Point{7, 8}));
-        c.panel().fixedPositionCheckBox->click();
-        QVERIFY(!c.panel().fixedXEdit->isEnabled());
+        ui<QCheckBox>(&c.panel(), "fixedPositionCheckBox")->click();
+        QVERIFY(!ui<QLineEdit>(&c.panel(), "fixedXEdit")->isEnabled());
     }
 
     void startStopStartKeepsCounting() {
@@ -148,11 +152,11 @@ class SinglePointTest : public QObject {
 
     void anEmptyOrNonNumericLimitMeansNoLimit() {
         Clicker c(QStringLiteral("[setting]\nclick=\n"));
-        QCOMPARE(c.panel().clickLimitEdit->text(), QString());
+        QCOMPARE(ui<QLineEdit>(&c.panel(), "clickLimitEdit")->text(), QString());
         c.press();
         c.f.fake.advance(5000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 5);
-        c.panel().clickLimitEdit->setText(QStringLiteral("x"));
+        ui<QLineEdit>(&c.panel(), "clickLimitEdit")->setText(QStringLiteral("x"));
         c.f.fake.advance(2000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 7);
         QVERIFY(c.main->state().clickerRunning);
@@ -169,16 +173,16 @@ class SinglePointTest : public QObject {
     void loadingWithoutAFileGivesTheDefaultsAndCreatesNothing() {
         Clicker c;
         SinglePointPanel &p = c.panel();
-        QCOMPARE(p.mouseButtonComboBox->currentText(), QStringLiteral("左键"));
-        QCOMPARE(p.clickKindComboBox->currentText(), QStringLiteral("单击"));
-        QCOMPARE(p.speedComboBox->currentText(), QStringLiteral("1"));
-        QCOMPARE(p.hotkeyModifierComboBox->currentText(), QStringLiteral("Ctrl"));
-        QCOMPARE(p.hotkeyKeyComboBox->currentText(), QStringLiteral("F3"));
-        QCOMPARE(p.clickLimitEdit->text(), QStringLiteral("100"));
-        QCOMPARE(p.fixedXEdit->text(), QStringLiteral("0"));
-        QCOMPARE(p.fixedYEdit->text(), QStringLiteral("0"));
-        QVERIFY(!p.fixedPositionCheckBox->isChecked());
-        QVERIFY(!p.fixedXEdit->isEnabled());
+        QCOMPARE(ui<QComboBox>(&p, "mouseButtonComboBox")->currentText(), QStringLiteral("左键"));
+        QCOMPARE(ui<QComboBox>(&p, "clickKindComboBox")->currentText(), QStringLiteral("单击"));
+        QCOMPARE(ui<QComboBox>(&p, "speedComboBox")->currentText(), QStringLiteral("1"));
+        QCOMPARE(ui<QComboBox>(&p, "hotkeyModifierComboBox")->currentText(), QStringLiteral("Ctrl"));
+        QCOMPARE(ui<QComboBox>(&p, "hotkeyKeyComboBox")->currentText(), QStringLiteral("F3"));
+        QCOMPARE(ui<QLineEdit>(&p, "clickLimitEdit")->text(), QStringLiteral("100"));
+        QCOMPARE(ui<QLineEdit>(&p, "fixedXEdit")->text(), QStringLiteral("0"));
+        QCOMPARE(ui<QLineEdit>(&p, "fixedYEdit")->text(), QStringLiteral("0"));
+        QVERIFY(!ui<QCheckBox>(&p, "fixedPositionCheckBox")->isChecked());
+        QVERIFY(!ui<QLineEdit>(&p, "fixedXEdit")->isEnabled());
         QCOMPARE(c.main->state().clickIntervalMs, 1000);
         QVERIFY(!c.f.settingsExist());
     }
@@ -186,16 +190,16 @@ class SinglePointTest : public QObject {
     void savingWritesTheEightKeysInGbkAndConfirms() {
         Clicker c;
         SinglePointPanel &p = c.panel();
-        p.mouseButtonComboBox->setCurrentText(QStringLiteral("右键"));
-        p.clickKindComboBox->setCurrentText(QStringLiteral("双击"));
-        p.speedComboBox->setCurrentText(QStringLiteral("0.5"));
-        p.hotkeyModifierComboBox->setCurrentText(QStringLiteral("无"));
-        p.hotkeyKeyComboBox->setCurrentText(QStringLiteral("F3"));
-        p.clickLimitEdit->setText(QStringLiteral("7"));
-        p.fixedXEdit->setText(QStringLiteral("11"));
-        p.fixedYEdit->setText(QStringLiteral("22"));
+        ui<QComboBox>(&p, "mouseButtonComboBox")->setCurrentText(QStringLiteral("右键"));
+        ui<QComboBox>(&p, "clickKindComboBox")->setCurrentText(QStringLiteral("双击"));
+        ui<QComboBox>(&p, "speedComboBox")->setCurrentText(QStringLiteral("0.5"));
+        ui<QComboBox>(&p, "hotkeyModifierComboBox")->setCurrentText(QStringLiteral("无"));
+        ui<QComboBox>(&p, "hotkeyKeyComboBox")->setCurrentText(QStringLiteral("F3"));
+        ui<QLineEdit>(&p, "clickLimitEdit")->setText(QStringLiteral("7"));
+        ui<QLineEdit>(&p, "fixedXEdit")->setText(QStringLiteral("11"));
+        ui<QLineEdit>(&p, "fixedYEdit")->setText(QStringLiteral("22"));
         c.main->state().clickCount = 5;
-        p.saveButton->click();
+        ui<QPushButton>(&p, "saveButton")->click();
         const QByteArray expected = QByteArray("[setting]\r\nbtn1=") + toGbk(QStringLiteral("右键")) +
                                     "\r\nbtn_type=" + toGbk(QStringLiteral("双击")) +
                                     "\r\ntime=0.5\r\nhotkey1=" + toGbk(QStringLiteral("无")) +
@@ -216,8 +220,8 @@ class SinglePointTest : public QObject {
     void aSaveWhoseHotkeyConflictsWritesNothing() {
         Clicker c;
         c.f.fake.hotkeys.holdElsewhere(kCtrl, 120);
-        c.panel().hotkeyKeyComboBox->setCurrentText(QStringLiteral("F9"));
-        c.panel().saveButton->click();
+        ui<QComboBox>(&c.panel(), "hotkeyKeyComboBox")->setCurrentText(QStringLiteral("F9"));
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         QVERIFY(!c.f.settingsExist());
         QVERIFY(!c.f.fake.hotkeys.isRegistered(c.main, 1008));
         QCOMPARE(c.f.fake.messageBoxes.texts(),
@@ -228,9 +232,9 @@ class SinglePointTest : public QObject {
         Clicker c;
         // A folder where the file should be: no write can replace it.
         QVERIFY(QDir().mkdir(c.f.settingsPath()));
-        c.panel().speedComboBox->setCurrentText(QStringLiteral("2"));
+        ui<QComboBox>(&c.panel(), "speedComboBox")->setCurrentText(QStringLiteral("2"));
         c.main->state().clickCount = 5;
-        c.panel().saveButton->click();
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
         QVERIFY2(box.text.contains(QStringLiteral("Unable to write to ") +
@@ -247,8 +251,8 @@ class SinglePointTest : public QObject {
         Clicker c(QStringLiteral("[setting]\nclick=0\n"));
         c.press();
         c.f.fake.advance(3000);
-        c.panel().speedComboBox->setCurrentText(QStringLiteral("2"));
-        c.panel().saveButton->click();
+        ui<QComboBox>(&c.panel(), "speedComboBox")->setCurrentText(QStringLiteral("2"));
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         QCOMPARE(c.main->state().clickCount, 0);
         QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 1000);
         c.f.fake.advance(1000);
@@ -260,8 +264,8 @@ class SinglePointTest : public QObject {
         c.press();
         c.f.fake.advance(1000);
         QCOMPARE(leftClicks(c.f.fake.mouse), 1);
-        c.panel().speedComboBox->setCurrentText(QStringLiteral("0.010"));
-        c.panel().saveButton->click();
+        ui<QComboBox>(&c.panel(), "speedComboBox")->setCurrentText(QStringLiteral("0.010"));
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         c.f.fake.advance(999);
         QCOMPARE(leftClicks(c.f.fake.mouse), 1);
         c.f.fake.advance(1);
@@ -275,17 +279,17 @@ class SinglePointTest : public QObject {
 
     void fractionsNotInTheTableKeepTheInterval() {
         Clicker c;
-        c.panel().speedComboBox->setCurrentText(QStringLiteral("0.01"));
-        c.panel().saveButton->click();
+        ui<QComboBox>(&c.panel(), "speedComboBox")->setCurrentText(QStringLiteral("0.01"));
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         QCOMPARE(c.main->state().clickIntervalMs, 1000);
-        c.panel().speedComboBox->setCurrentText(QStringLiteral("3"));
-        c.panel().saveButton->click();
+        ui<QComboBox>(&c.panel(), "speedComboBox")->setCurrentText(QStringLiteral("3"));
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
         QCOMPARE(c.main->state().clickIntervalMs, 3000);
     }
 
     void theDigitFilterDropsTypedNonDigits() {
         Clicker c;
-        QLineEdit *edit = c.panel().clickLimitEdit;
+        QLineEdit *edit = ui<QLineEdit>(&c.panel(), "clickLimitEdit");
         edit->setText(QStringLiteral("12"));
         edit->setFocus();
         edit->end(false);

@@ -2,6 +2,7 @@
 
 #include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "widgets/StatusBar.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -37,28 +39,30 @@ class StartupTest : public QObject {
         QCOMPARE(main.windowTitle(), QStringLiteral("Tarvik鼠标点击器V1.0"));
         QCOMPARE(main.size(), QSize(549, 401));
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(main.bannerLabel->pixmap().size() == QSize(549, 82));
-        QCOMPARE(main.tabWidget->geometry(), QRect(3, 90, 543, 289));
-        QCOMPARE(main.tabWidget->count(), 4);
+        QVERIFY(ui<QLabel>(&main, "bannerLabel")->pixmap().size() == QSize(549, 82));
+        QCOMPARE(ui<QTabWidget>(&main, "tabWidget")->geometry(), QRect(3, 90, 543, 289));
+        QCOMPARE(ui<QTabWidget>(&main, "tabWidget")->count(), 4);
         const QStringList captions = {QStringLiteral("单点点击(&S)"), QStringLiteral("多点点击(&M)"),
                                       QStringLiteral("定时点击(&T)"), QStringLiteral("软件使用方法(&H)")};
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(main.tabWidget->tabText(i), captions[i]);
-            QVERIFY(!main.tabWidget->tabIcon(i).isNull());
+            QCOMPARE(ui<QTabWidget>(&main, "tabWidget")->tabText(i), captions[i]);
+            QVERIFY(!ui<QTabWidget>(&main, "tabWidget")->tabIcon(i).isNull());
         }
-        QCOMPARE(main.tabWidget->currentWidget(), main.scriptsTab);
-        QCOMPARE(main.keepOnTopCheckBox->text(), QStringLiteral("窗口置顶"));
-        QVERIFY(!main.keepOnTopCheckBox->isChecked());
-        QCOMPARE(main.statusBar->panelRect(0).width() + 2, 160);
-        QCOMPARE(main.statusBar->panelRect(1).width() + 2, 180);
-        QCOMPARE(main.statusBar->panelRect(2).width() + 2, 190);
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(main.statusBar->panelText(2), QString());
+        QCOMPARE(ui<QTabWidget>(&main, "tabWidget")->currentWidget(), ui<QWidget>(&main, "scriptsTab"));
+        QCOMPARE(ui<QCheckBox>(&main, "keepOnTopCheckBox")->text(), QStringLiteral("窗口置顶"));
+        QVERIFY(!ui<QCheckBox>(&main, "keepOnTopCheckBox")->isChecked());
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelRect(0).width() + 2, 160);
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelRect(1).width() + 2, 180);
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelRect(2).width() + 2, 190);
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelText(2), QString());
         // The link now sits in panel 1.
-        QCOMPARE(main.homePageLinkLabel->parentWidget(), static_cast<QWidget *>(main.statusBar));
-        QCOMPARE(main.homePageLinkLabel->geometry(),
-                 QRect(main.statusBar->panelRect(1).left(), main.statusBar->panelRect(1).top() + 2, 190, 13));
-        QVERIFY(main.homePageLinkLabel->text().startsWith(QStringLiteral("http")));
+        QCOMPARE(ui<QLabel>(&main, "homePageLinkLabel")->parentWidget(),
+                 static_cast<QWidget *>(ui<StatusBar>(&main, "statusBar")));
+        QCOMPARE(ui<QLabel>(&main, "homePageLinkLabel")->geometry(),
+                 QRect(ui<StatusBar>(&main, "statusBar")->panelRect(1).left(),
+                       ui<StatusBar>(&main, "statusBar")->panelRect(1).top() + 2, 190, 13));
+        QVERIFY(ui<QLabel>(&main, "homePageLinkLabel")->text().startsWith(QStringLiteral("http")));
     }
 
     void registersTheSinglePointHotkeyThenTheStopHotkey() {
@@ -135,8 +139,8 @@ class StartupTest : public QObject {
         QCOMPARE(f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("'abc' is not a valid integer value.")});
         QVERIFY(f.fake.hotkeys.registrations().empty());
-        main.singlePoint->speedComboBox->setCurrentText(QStringLiteral("1"));
-        main.singlePoint->saveButton->click();
+        ui<QComboBox>(main.singlePoint(), "speedComboBox")->setCurrentText(QStringLiteral("1"));
+        ui<QPushButton>(main.singlePoint(), "saveButton")->click();
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1008));
         QCOMPARE(main.state().clickIntervalMs, 1000);
     }
@@ -144,9 +148,9 @@ class StartupTest : public QObject {
     void theSchedulerTickRestoresTheStatusAndSetsItsTitle() {
         GuiFixture f;
         MainWindow &main = f.start();
-        main.statusBar->setPanelText(0, QStringLiteral("状态:点击器已经启动"));
+        ui<StatusBar>(&main, "statusBar")->setPanelText(0, QStringLiteral("状态:点击器已经启动"));
         f.fake.advance(1000);
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
         QVERIFY(main.windowTitle() != QStringLiteral("Tarvik鼠标点击器V1.0"));
         QVERIFY(!main.windowTitle().isEmpty());
     }

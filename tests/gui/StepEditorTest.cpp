@@ -2,6 +2,7 @@
 // label, adding, modifying and closing.
 
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -50,10 +52,10 @@ struct Editing {
 };
 
 void addStep(StepEditor &editor, const QString &position, const QString &event, const QString &interval) {
-    editor.positionEdit->setText(position);
-    editor.eventComboBox->setEditText(event);
-    editor.intervalComboBox->setEditText(interval);
-    editor.applyButton->click();
+    ui<QLineEdit>(&editor, "positionEdit")->setText(position);
+    ui<QComboBox>(&editor, "eventComboBox")->setEditText(event);
+    ui<QComboBox>(&editor, "intervalComboBox")->setEditText(interval);
+    ui<QPushButton>(&editor, "applyButton")->click();
 }
 
 } // namespace
@@ -111,15 +113,17 @@ class StepEditorTest : public QObject {
         Editing e;
         StepEditor *editor = editorOf(*e.f.forms);
         QCOMPARE(editor->windowTitle(), add ? QStringLiteral("添加坐标") : QStringLiteral("修改坐标"));
-        QCOMPARE(editor->applyButton->text(), add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"));
-        QCOMPARE(editor->closeButton->text(), QStringLiteral("关闭(&C)"));
-        QCOMPARE(editor->eventLabel->text(),
+        QCOMPARE(ui<QPushButton>(editor, "applyButton")->text(),
+                 add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"));
+        QCOMPARE(ui<QPushButton>(editor, "closeButton")->text(), QStringLiteral("关闭(&C)"));
+        QCOMPARE(ui<QLabel>(editor, "eventLabel")->text(),
                  longHint ? QStringLiteral("点击事件:") : QStringLiteral("点击事件"));
-        QCOMPARE(editor->intervalLabel->text(),
+        QCOMPARE(ui<QLabel>(editor, "intervalLabel")->text(),
                  longHint ? QStringLiteral("间隔时间:") : QStringLiteral("间隔时间"));
-        QCOMPARE(editor->hintLabel->text().split(QLatin1Char('\n')).size(), longHint ? 4 : 1);
-        QVERIFY(editor->hintLabel->text().startsWith(
-            QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标")));
+        QCOMPARE(ui<QLabel>(editor, "hintLabel")->text().split(QLatin1Char('\n')).size(), longHint ? 4 : 1);
+        QVERIFY(ui<QLabel>(editor, "hintLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标")));
         QCOMPARE(bool(editor->windowFlags() & Qt::WindowMinimizeButtonHint),
                  frame == QLatin1String("fixed+min"));
         QCOMPARE(editor->minimumSize() == editor->maximumSize(), frame != QLatin1String("sizable"));
@@ -133,11 +137,11 @@ class StepEditorTest : public QObject {
 
         e.f.fake.mouse.userMovesTo(-5, 318);
         e.f.fake.advance(timerMs - 1);
-        QCOMPARE(editor->livePositionLabel->text(), QStringLiteral("当前坐标:"));
+        QCOMPARE(ui<QLabel>(editor, "livePositionLabel")->text(), QStringLiteral("当前坐标:"));
         e.f.fake.advance(1);
-        QCOMPARE(editor->livePositionLabel->text(), liveLabel);
+        QCOMPARE(ui<QLabel>(editor, "livePositionLabel")->text(), liveLabel);
 
-        QTest::keyClick(editor->intervalComboBox, Qt::Key_Escape);
+        QTest::keyClick(ui<QComboBox>(editor, "intervalComboBox"), Qt::Key_Escape);
         QCOMPARE(editor->isVisible(), !escCloses);
         editor->close();
         QVERIFY(!editor->isVisible());
@@ -149,13 +153,13 @@ class StepEditorTest : public QObject {
         appendStepRowForTest(e.list);
         StepEditor &editor = e.open(e.f.forms->addTimedTaskAddStepEditor);
         e.captureAt(10, 20);
-        QCOMPARE(editor.positionEdit->text(), QStringLiteral("10,20"));
-        editor.applyButton->click();
-        QCOMPARE(editor.positionEdit->text(), QString());
+        QCOMPARE(ui<QLineEdit>(&editor, "positionEdit")->text(), QStringLiteral("10,20"));
+        ui<QPushButton>(&editor, "applyButton")->click();
+        QCOMPARE(ui<QLineEdit>(&editor, "positionEdit")->text(), QString());
         // Typed texts are taken as they are: no number, no known event.
         addStep(editor, QStringLiteral("100"), QStringLiteral("中键"), QStringLiteral("abc"));
-        QCOMPARE(editor.eventComboBox->currentText(), QStringLiteral("左键单击"));
-        QCOMPARE(editor.intervalComboBox->currentText(), QStringLiteral("20"));
+        QCOMPARE(ui<QComboBox>(&editor, "eventComboBox")->currentText(), QStringLiteral("左键单击"));
+        QCOMPARE(ui<QComboBox>(&editor, "intervalComboBox")->currentText(), QStringLiteral("20"));
         QVERIFY(editor.isVisible());
         QCOMPARE(rowsOf(e.list),
                  (QStringList{QStringLiteral("1,1 无点击 5"), QStringLiteral("10,20 左键单击 20"),
@@ -167,7 +171,7 @@ class StepEditorTest : public QObject {
         StepEditor &editor = e.open(e.f.forms->modifyTimedTaskAddStepEditor);
         addStep(editor, QString(), QStringLiteral("右键单击"), QStringLiteral("7"));
         QCOMPARE(e.list.topLevelItemCount(), 0);
-        QCOMPARE(editor.intervalComboBox->currentText(), QStringLiteral("7"));
+        QCOMPARE(ui<QComboBox>(&editor, "intervalComboBox")->currentText(), QStringLiteral("7"));
         QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
         QCOMPARE(box.text, QStringLiteral("请输入要点击的鼠标坐标位置"));
@@ -180,12 +184,12 @@ class StepEditorTest : public QObject {
     void aSecondCaptureReplacesTheFirstWithoutTakingTheFocus() {
         Editing e;
         StepEditor &editor = e.open(e.f.forms->addScriptAddStepEditor);
-        editor.intervalComboBox->setFocus();
+        ui<QComboBox>(&editor, "intervalComboBox")->setFocus();
         e.captureAt(523, 318);
         e.captureAt(-1280, -4);
-        QCOMPARE(editor.positionEdit->text(), QStringLiteral("-1280,-4"));
+        QCOMPARE(ui<QLineEdit>(&editor, "positionEdit")->text(), QStringLiteral("-1280,-4"));
         QCOMPARE(e.list.topLevelItemCount(), 0);
-        QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(editor.intervalComboBox));
+        QCOMPARE(editor.focusWidget(), static_cast<QWidget *>(ui<QComboBox>(&editor, "intervalComboBox")));
         QVERIFY(e.f.fake.mouse.calls().empty());
     }
 
@@ -197,7 +201,7 @@ class StepEditorTest : public QObject {
         StepEditor *editor = e.f.forms->modifyTimedTaskModifyStepEditor;
         editor->copyRowIntoFields(*e.list.topLevelItem(1));
         e.open(editor);
-        QCOMPARE(editor->positionEdit->text(), QStringLiteral("1,1"));
+        QCOMPARE(ui<QLineEdit>(editor, "positionEdit")->text(), QStringLiteral("1,1"));
         addStep(*editor, QStringLiteral("7,8"), QStringLiteral("右键双击"), QStringLiteral("300"));
         QVERIFY(!editor->isVisible());
         QCOMPARE(rowsOf(e.list),
@@ -210,12 +214,12 @@ class StepEditorTest : public QObject {
         appendStepRowForTest(e.list);
         e.list.setCurrentItem(e.list.topLevelItem(0));
         StepEditor &editor = e.open(e.f.forms->modifyScriptModifyStepEditor);
-        editor.positionEdit->setText(QStringLiteral("9,9"));
-        editor.closeButton->click();
+        ui<QLineEdit>(&editor, "positionEdit")->setText(QStringLiteral("9,9"));
+        ui<QPushButton>(&editor, "closeButton")->click();
         QVERIFY(!editor.isVisible());
         QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("1,1 无点击 5")});
         // The fields keep their texts for the next showing.
-        QCOMPARE(editor.positionEdit->text(), QStringLiteral("9,9"));
+        QCOMPARE(ui<QLineEdit>(&editor, "positionEdit")->text(), QStringLiteral("9,9"));
     }
 
     void f11HeldByTheMainWindowGivesTheConflictMessageAndTypingStillWorks() {
@@ -243,8 +247,8 @@ class StepEditorTest : public QObject {
         for (StepEditor *editor : sequence) {
             e.open(editor);
             e.captureAt(5, 6);
-            QCOMPARE(editor->positionEdit->text(), QStringLiteral("5,6"));
-            editor->positionEdit->clear();
+            QCOMPARE(ui<QLineEdit>(editor, "positionEdit")->text(), QStringLiteral("5,6"));
+            ui<QLineEdit>(editor, "positionEdit")->clear();
             editor->close();
             QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, editor->dress().hotkeyId));
         }

@@ -4,6 +4,7 @@
 #include "steps/StepListText.h"
 #include "storage/Database.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "timed/TimedList.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -30,8 +32,8 @@ struct Editors {
 
     explicit Editors(bool withDatabase = true) : f(withDatabase) {
         f.start();
-        add().setReloadList([this] { ++reloads; });
-        mod().setReloadList([this] { ++reloads; });
+        QObject::connect(&add(), &TimedEditor::saved, [this] { ++reloads; });
+        QObject::connect(&mod(), &TimedEditor::saved, [this] { ++reloads; });
     }
     AddTimedTaskDialog &add() { return *f.forms->addTimedTaskDialog; }
     ModifyTimedTaskDialog &mod() { return *f.forms->modifyTimedTaskDialog; }
@@ -86,19 +88,22 @@ class TimedEditorTest : public QObject {
         Editors e;
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
-            QCOMPARE(dialog->hourComboBox->count(), 24);
-            QCOMPARE(dialog->hourComboBox->itemText(22), QStringLiteral("23"));
-            QCOMPARE(dialog->hourComboBox->itemText(23), QStringLiteral("0"));
-            for (QComboBox *field : {dialog->minuteComboBox, dialog->secondComboBox}) {
+            QCOMPARE(ui<QComboBox>(dialog, "hourComboBox")->count(), 24);
+            QCOMPARE(ui<QComboBox>(dialog, "hourComboBox")->itemText(22), QStringLiteral("23"));
+            QCOMPARE(ui<QComboBox>(dialog, "hourComboBox")->itemText(23), QStringLiteral("0"));
+            for (QComboBox *field :
+                 {ui<QComboBox>(dialog, "minuteComboBox"), ui<QComboBox>(dialog, "secondComboBox")}) {
                 QCOMPARE(field->count(), 59);
                 QCOMPARE(field->itemText(4), QStringLiteral("05"));
                 QCOMPARE(field->itemText(58), QStringLiteral("59"));
                 QCOMPARE(field->findText(QStringLiteral("00")), -1);
             }
-            for (QComboBox *field : {dialog->hourComboBox, dialog->minuteComboBox, dialog->secondComboBox})
+            for (QComboBox *field :
+                 {ui<QComboBox>(dialog, "hourComboBox"), ui<QComboBox>(dialog, "minuteComboBox"),
+                  ui<QComboBox>(dialog, "secondComboBox")})
                 QCOMPARE(field->currentText(), QStringLiteral("00"));
-            QCOMPARE(dialog->cyclesEdit->text(), QStringLiteral("1"));
-            QCOMPARE(dialog->stepListView->topLevelItemCount(), 0);
+            QCOMPARE(ui<QLineEdit>(dialog, "cyclesEdit")->text(), QStringLiteral("1"));
+            QCOMPARE(ui<QTreeWidget>(dialog, "stepListView")->topLevelItemCount(), 0);
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
             QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
             QVERIFY(dialog->windowFlags() & Qt::WindowCloseButtonHint);
@@ -115,7 +120,9 @@ class TimedEditorTest : public QObject {
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
             dialog->show();
-            for (QComboBox *field : {dialog->hourComboBox, dialog->minuteComboBox, dialog->secondComboBox}) {
+            for (QComboBox *field :
+                 {ui<QComboBox>(dialog, "hourComboBox"), ui<QComboBox>(dialog, "minuteComboBox"),
+                  ui<QComboBox>(dialog, "secondComboBox")}) {
                 field->setEditText(QString());
                 QTest::keyClicks(field, QStringLiteral("a-1 x"));
                 QTest::keyClick(field, Qt::Key_Return, Qt::NoModifier);
@@ -127,33 +134,33 @@ class TimedEditorTest : public QObject {
                 field->setCurrentIndex(4);
                 QCOMPARE(field->currentText(), field->itemText(4));
             }
-            dialog->cyclesEdit->clear();
-            QTest::keyClicks(dialog->cyclesEdit, QStringLiteral("-1a2345"));
+            ui<QLineEdit>(dialog, "cyclesEdit")->clear();
+            QTest::keyClicks(ui<QLineEdit>(dialog, "cyclesEdit"), QStringLiteral("-1a2345"));
             dialog->hide();
         }
-        QCOMPARE(e.add().cyclesEdit->text(), QStringLiteral("123"));
-        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("12345"));
+        QCOMPARE(ui<QLineEdit>(&e.add(), "cyclesEdit")->text(), QStringLiteral("123"));
+        QCOMPARE(ui<QLineEdit>(&e.mod(), "cyclesEdit")->text(), QStringLiteral("12345"));
     }
 
     void anInputMethodCommitsOnlyItsDigits() {
         Editors e;
         for (TimedEditor *dialog :
              {static_cast<TimedEditor *>(&e.add()), static_cast<TimedEditor *>(&e.mod())}) {
-            dialog->hourComboBox->setEditText(QString());
-            dialog->secondComboBox->setEditText(QString());
-            dialog->cyclesEdit->clear();
-            for (QWidget *field : {static_cast<QWidget *>(dialog->hourComboBox),
-                                   static_cast<QWidget *>(dialog->secondComboBox),
-                                   static_cast<QWidget *>(dialog->cyclesEdit)}) {
+            ui<QComboBox>(dialog, "hourComboBox")->setEditText(QString());
+            ui<QComboBox>(dialog, "secondComboBox")->setEditText(QString());
+            ui<QLineEdit>(dialog, "cyclesEdit")->clear();
+            for (QWidget *field : {static_cast<QWidget *>(ui<QComboBox>(dialog, "hourComboBox")),
+                                   static_cast<QWidget *>(ui<QComboBox>(dialog, "secondComboBox")),
+                                   static_cast<QWidget *>(ui<QLineEdit>(dialog, "cyclesEdit"))}) {
                 for (const QString &commit : {QStringLiteral("一a-"), QStringLiteral("五1b2")}) {
                     QInputMethodEvent input;
                     input.setCommitString(commit);
                     QApplication::sendEvent(field, &input);
                 }
             }
-            QCOMPARE(dialog->hourComboBox->currentText(), QStringLiteral("12"));
-            QCOMPARE(dialog->secondComboBox->currentText(), QStringLiteral("12"));
-            QCOMPARE(dialog->cyclesEdit->text(), QStringLiteral("12"));
+            QCOMPARE(ui<QComboBox>(dialog, "hourComboBox")->currentText(), QStringLiteral("12"));
+            QCOMPARE(ui<QComboBox>(dialog, "secondComboBox")->currentText(), QStringLiteral("12"));
+            QCOMPARE(ui<QLineEdit>(dialog, "cyclesEdit")->text(), QStringLiteral("12"));
         }
     }
 
@@ -163,52 +170,55 @@ class TimedEditorTest : public QObject {
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.hourComboBox->setFocus();
-        QWidget *const order[] = {dialog.minuteComboBox, dialog.secondComboBox, dialog.cyclesEdit};
+        ui<QComboBox>(&dialog, "hourComboBox")->setFocus();
+        QWidget *const order[] = {ui<QComboBox>(&dialog, "minuteComboBox"),
+                                  ui<QComboBox>(&dialog, "secondComboBox"),
+                                  ui<QLineEdit>(&dialog, "cyclesEdit")};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), dialog.secondComboBox);
-        QCOMPARE(dialog.secondComboBox->currentText(), QStringLiteral("00"));
-        QCOMPARE(dialog.cyclesEdit->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget(), ui<QComboBox>(&dialog, "secondComboBox"));
+        QCOMPARE(ui<QComboBox>(&dialog, "secondComboBox")->currentText(), QStringLiteral("00"));
+        QCOMPARE(ui<QLineEdit>(&dialog, "cyclesEdit")->text(), QStringLiteral("1"));
     }
 
     void escClosesTheAddDialogOnlyWhereverTheFocusIs() {
         Editors e;
-        for (QWidget *target :
-             {static_cast<QWidget *>(e.add().minuteComboBox), static_cast<QWidget *>(e.add().cyclesEdit),
-              static_cast<QWidget *>(e.add().stepListView),
-              static_cast<QWidget *>(e.add().modifyStepButton)}) {
+        for (QWidget *target : {static_cast<QWidget *>(ui<QComboBox>(&e.add(), "minuteComboBox")),
+                                static_cast<QWidget *>(ui<QLineEdit>(&e.add(), "cyclesEdit")),
+                                static_cast<QWidget *>(ui<QTreeWidget>(&e.add(), "stepListView")),
+                                static_cast<QWidget *>(ui<QPushButton>(&e.add(), "modifyStepButton"))}) {
             e.add().show();
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY2(!e.add().isVisible(), qPrintable(target->objectName()));
         }
         e.mod().show();
-        for (QWidget *target :
-             {static_cast<QWidget *>(e.mod().minuteComboBox), static_cast<QWidget *>(e.mod().cyclesEdit),
-              static_cast<QWidget *>(e.mod().stepListView),
-              static_cast<QWidget *>(e.mod().modifyStepButton)}) {
+        for (QWidget *target : {static_cast<QWidget *>(ui<QComboBox>(&e.mod(), "minuteComboBox")),
+                                static_cast<QWidget *>(ui<QLineEdit>(&e.mod(), "cyclesEdit")),
+                                static_cast<QWidget *>(ui<QTreeWidget>(&e.mod(), "stepListView")),
+                                static_cast<QWidget *>(ui<QPushButton>(&e.mod(), "modifyStepButton"))}) {
             QTest::keyClick(target, Qt::Key_Escape);
             QVERIFY2(e.mod().isVisible(), qPrintable(target->objectName()));
         }
-        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("00"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "minuteComboBox")->currentText(), QStringLiteral("00"));
     }
 
     void theTimeLabelShowsTheClockAtOpeningAndStays() {
         Editors e;
         e.f.fake.advance((5 * 60 + 3) * 1000); // 9:05:03
         e.add().show();
-        QCOMPARE(e.add().currentTimeLabel->text(), QStringLiteral("当前系统时间:9:05:03"));
+        QCOMPARE(ui<QLabel>(&e.add(), "currentTimeLabel")->text(), QStringLiteral("当前系统时间:9:05:03"));
         e.f.fake.advance(2000);
-        QCOMPARE(e.add().currentTimeLabel->text(), QStringLiteral("当前系统时间:9:05:03"));
+        QCOMPARE(ui<QLabel>(&e.add(), "currentTimeLabel")->text(), QStringLiteral("当前系统时间:9:05:03"));
         e.add().hide();
         e.f.fake.locale.format.twelveHour = true;
         e.f.fake.locale.format.leadingZero = true;
         e.f.fake.locale.format.am = QStringLiteral("上午");
         e.mod().show();
-        QCOMPARE(e.mod().currentTimeLabel->text(), QStringLiteral("当前系统时间:09:05:05 上午"));
+        QCOMPARE(ui<QLabel>(&e.mod(), "currentTimeLabel")->text(),
+                 QStringLiteral("当前系统时间:09:05:05 上午"));
     }
 
     void addOkStoresTheFieldsAsTheyStandAndReloads() {
@@ -216,16 +226,16 @@ class TimedEditorTest : public QObject {
         e.add().onOkClicked();
         QVERIFY(!e.add().isVisible());
         QCOMPARE(e.reloads, 1);
-        e.add().hourComboBox->setCurrentIndex(8);   // "9"
-        e.add().minuteComboBox->setCurrentIndex(4); // "05"
-        e.add().secondComboBox->setCurrentIndex(2); // "03"
-        fillThreeSteps(*e.add().stepListView);
-        e.add().cyclesEdit->setText(QStringLiteral("3"));
+        ui<QComboBox>(&e.add(), "hourComboBox")->setCurrentIndex(8);   // "9"
+        ui<QComboBox>(&e.add(), "minuteComboBox")->setCurrentIndex(4); // "05"
+        ui<QComboBox>(&e.add(), "secondComboBox")->setCurrentIndex(2); // "03"
+        fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
+        ui<QLineEdit>(&e.add(), "cyclesEdit")->setText(QStringLiteral("3"));
         e.add().onOkClicked();
-        e.add().hourComboBox->setEditText(QStringLiteral("09"));
-        e.add().minuteComboBox->setEditText(QString());
-        e.add().stepListView->clear();
-        e.add().cyclesEdit->setText(QString());
+        ui<QComboBox>(&e.add(), "hourComboBox")->setEditText(QStringLiteral("09"));
+        ui<QComboBox>(&e.add(), "minuteComboBox")->setEditText(QString());
+        ui<QTreeWidget>(&e.add(), "stepListView")->clear();
+        ui<QLineEdit>(&e.add(), "cyclesEdit")->setText(QString());
         e.add().onOkClicked();
         const QList<QStringList> rows = e.rows();
         QCOMPARE(rows.size(), 3);
@@ -242,25 +252,25 @@ class TimedEditorTest : public QObject {
     void theTimedListsButtonsOpenTheEditorsWhoseOkRefillsTheList() {
         GuiFixture f;
         MainWindow &main = f.start();
-        TimedList &list = *main.timedList;
-        list.addButton->click();
+        TimedList &list = *main.timedList();
+        ui<QPushButton>(&list, "addButton")->click();
         AddTimedTaskDialog &add = *f.forms->addTimedTaskDialog;
         QVERIFY(add.isVisible());
-        add.hourComboBox->setCurrentIndex(12); // "13"
-        add.cyclesEdit->setText(QStringLiteral("2"));
+        ui<QComboBox>(&add, "hourComboBox")->setCurrentIndex(12); // "13"
+        ui<QLineEdit>(&add, "cyclesEdit")->setText(QStringLiteral("2"));
         add.onOkClicked();
         QVERIFY(!add.isVisible());
-        QTreeWidget &view = *list.taskListView;
+        QTreeWidget &view = *ui<QTreeWidget>(&list, "taskListView");
         QCOMPARE(view.topLevelItemCount(), 1);
         QCOMPARE(view.topLevelItem(0)->text(1), QStringLiteral("13:00:00"));
 
         view.setCurrentItem(view.topLevelItem(0));
-        list.modifyButton->click();
+        ui<QPushButton>(&list, "modifyButton")->click();
         ModifyTimedTaskDialog &mod = *f.forms->modifyTimedTaskDialog;
         QVERIFY(mod.isVisible());
-        QCOMPARE(mod.hourComboBox->currentText(), QStringLiteral("13"));
-        QCOMPARE(mod.cyclesEdit->text(), QStringLiteral("2"));
-        mod.cyclesEdit->setText(QStringLiteral("5"));
+        QCOMPARE(ui<QComboBox>(&mod, "hourComboBox")->currentText(), QStringLiteral("13"));
+        QCOMPARE(ui<QLineEdit>(&mod, "cyclesEdit")->text(), QStringLiteral("2"));
+        ui<QLineEdit>(&mod, "cyclesEdit")->setText(QStringLiteral("5"));
         mod.onOkClicked();
         QCOMPARE(view.topLevelItemCount(), 1);
         QCOMPARE(view.topLevelItem(0)->text(2), QStringLiteral("5"));
@@ -269,20 +279,20 @@ class TimedEditorTest : public QObject {
 
     void theAddDialogsStepsAreEmptiedHoweverItClosesButTheTimeStays() {
         Editors e;
-        e.add().hourComboBox->setEditText(QStringLiteral("13"));
+        ui<QComboBox>(&e.add(), "hourComboBox")->setEditText(QStringLiteral("13"));
         for (const auto &close : std::initializer_list<std::function<void()>>{
                  [&] { e.add().onCancelClicked(); }, [&] { e.add().close(); },
-                 [&] { QTest::keyClick(e.add().stepListView, Qt::Key_Escape); },
+                 [&] { QTest::keyClick(ui<QTreeWidget>(&e.add(), "stepListView"), Qt::Key_Escape); },
                  [&] { e.add().onOkClicked(); }}) {
-            fillThreeSteps(*e.add().stepListView);
-            e.add().openAdd();
+            fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
+            e.add().openForNewTask();
             QVERIFY(e.add().isVisible());
             QVERIFY(e.add().isModal());
-            QCOMPARE(e.add().stepListView->topLevelItemCount(), 3);
+            QCOMPARE(ui<QTreeWidget>(&e.add(), "stepListView")->topLevelItemCount(), 3);
             close();
             QVERIFY(!e.add().isVisible());
-            QCOMPARE(e.add().stepListView->topLevelItemCount(), 0);
-            QCOMPARE(e.add().hourComboBox->currentText(), QStringLiteral("13"));
+            QCOMPARE(ui<QTreeWidget>(&e.add(), "stepListView")->topLevelItemCount(), 0);
+            QCOMPARE(ui<QComboBox>(&e.add(), "hourComboBox")->currentText(), QStringLiteral("13"));
         }
         QCOMPARE(e.rows().size(), 1);
     }
@@ -290,11 +300,11 @@ class TimedEditorTest : public QObject {
     void aDatabaseFailureOnOkKeepsTheDialogOpenAndTheListUnreloaded() {
         Editors e(false);
         e.add().show();
-        fillThreeSteps(*e.add().stepListView);
+        fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
         e.add().onOkClicked();
         QVERIFY(e.add().isVisible());
         QCOMPARE(e.reloads, 0);
-        QCOMPARE(e.add().stepListView->topLevelItemCount(), 3);
+        QCOMPARE(ui<QTreeWidget>(&e.add(), "stepListView")->topLevelItemCount(), 3);
         // The start-up already reported the missing file; the OK's own box is last.
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
@@ -304,7 +314,7 @@ class TimedEditorTest : public QObject {
 
     void modifyWithoutASelectedTaskShowsANoticeOnTheMainWindow() {
         Editors e;
-        e.mod().openModify(std::nullopt);
+        e.mod().openForTask(std::nullopt);
         QVERIFY(!e.mod().isVisible());
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的项目."));
@@ -323,18 +333,18 @@ class TimedEditorTest : public QObject {
         const TimedRow row{id, QStringLiteral("9:05:03"), QStringLiteral("0012"),
                            QStringLiteral("1,2,左键单击,20|3,4,右键双击,100|5,6,左键单击,30|"),
                            QStringLiteral("已启用")};
-        e.mod().openModify(row);
+        e.mod().openForTask(row);
         QVERIFY(e.mod().isVisible());
-        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("9"));
-        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("05"));
-        QCOMPARE(e.mod().secondComboBox->currentText(), QStringLiteral("03"));
-        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("0012"));
-        QCOMPARE(rowTexts(*e.mod().stepListView),
+        QCOMPARE(ui<QComboBox>(&e.mod(), "hourComboBox")->currentText(), QStringLiteral("9"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "minuteComboBox")->currentText(), QStringLiteral("05"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "secondComboBox")->currentText(), QStringLiteral("03"));
+        QCOMPARE(ui<QLineEdit>(&e.mod(), "cyclesEdit")->text(), QStringLiteral("0012"));
+        QCOMPARE(rowTexts(*ui<QTreeWidget>(&e.mod(), "stepListView")),
                  (QStringList{QStringLiteral("1,2/左键单击/20"), QStringLiteral("3,4/右键双击/100"),
                               QStringLiteral("5,6/左键单击/30")}));
-        select(*e.mod().stepListView, 1);
+        select(*ui<QTreeWidget>(&e.mod(), "stepListView"), 1);
         e.mod().onDeleteStepClicked();
-        e.mod().secondComboBox->setEditText(QStringLiteral("59"));
+        ui<QComboBox>(&e.mod(), "secondComboBox")->setEditText(QStringLiteral("59"));
         e.mod().onOkClicked();
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.reloads, 1);
@@ -345,33 +355,62 @@ class TimedEditorTest : public QObject {
                               QStringLiteral("1,2,左键单击,20|5,6,左键单击,30|"), QStringLiteral("0012")}));
     }
 
+    // The two-digit limit of the time fields is on typing: a longer stored
+    // piece is shown and stored back whole.
+    void modifyStoresLongTimePiecesAndCountsBackWhole() {
+        Editors e;
+        e.insertRow(QStringLiteral("123:4567:89"), QStringLiteral("1,2,左键单击,20|"),
+                    QStringLiteral("123456789012345"));
+        const QList<QStringList> before = e.rows();
+        const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
+        e.mod().openForTask(row);
+        QVERIFY(e.mod().isVisible());
+        auto *minuteField = e.mod().findChild<QComboBox *>(QStringLiteral("minuteComboBox"));
+        QVERIFY(minuteField);
+        QCOMPARE(minuteField->currentText(), QStringLiteral("4567"));
+        e.mod().findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        QVERIFY(!e.mod().isVisible());
+        QCOMPARE(e.rows(), before);
+
+        e.mod().openForTask(row);
+        minuteField->lineEdit()->setCursorPosition(4);
+        QTest::keyClicks(minuteField, QStringLiteral("1"));
+        QCOMPARE(minuteField->currentText(), QStringLiteral("4567"));
+        QTest::keyClick(minuteField, Qt::Key_Backspace);
+        QCOMPARE(minuteField->currentText(), QStringLiteral("456"));
+        minuteField->lineEdit()->selectAll();
+        QTest::keyClicks(minuteField, QStringLiteral("321"));
+        QCOMPARE(minuteField->currentText(), QStringLiteral("32"));
+        e.mod().findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    }
+
     void cancellingTheModifyDialogLeavesTheTaskAndNextOpeningRefills() {
         Editors e;
         e.insertRow(QStringLiteral("13:00:00"), QStringLiteral("1,2,左键单击,20|"), QStringLiteral("2"));
         const QList<QStringList> before = e.rows();
         const TimedRow row{before[0][0], before[0][1], before[0][3], before[0][2], QStringLiteral("未启用")};
-        e.mod().openModify(row);
-        e.mod().stepListView->clear();
-        e.mod().hourComboBox->setEditText(QStringLiteral("1"));
+        e.mod().openForTask(row);
+        ui<QTreeWidget>(&e.mod(), "stepListView")->clear();
+        ui<QComboBox>(&e.mod(), "hourComboBox")->setEditText(QStringLiteral("1"));
         e.mod().onCancelClicked();
         QCOMPARE(e.rows(), before);
         QCOMPARE(e.reloads, 0);
-        e.mod().openModify(row);
-        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("13"));
-        QCOMPARE(e.mod().stepListView->topLevelItemCount(), 1);
+        e.mod().openForTask(row);
+        QCOMPARE(ui<QComboBox>(&e.mod(), "hourComboBox")->currentText(), QStringLiteral("13"));
+        QCOMPARE(ui<QTreeWidget>(&e.mod(), "stepListView")->topLevelItemCount(), 1);
     }
 
     void aRowThatCannotBeFilledIsReportedAndTheDialogStaysHidden() {
         Editors e;
-        e.mod().secondComboBox->setEditText(QStringLiteral("44"));
+        ui<QComboBox>(&e.mod(), "secondComboBox")->setEditText(QStringLiteral("44"));
         const TimedRow shortTime{
             QStringLiteral("7"), QStringLiteral("9:05"), QStringLiteral("5"), QString(), {}};
-        e.mod().openModify(shortTime);
+        e.mod().openForTask(shortTime);
         QVERIFY(!e.mod().isVisible());
-        QCOMPARE(e.mod().cyclesEdit->text(), QStringLiteral("5"));
-        QCOMPARE(e.mod().hourComboBox->currentText(), QStringLiteral("9"));
-        QCOMPARE(e.mod().minuteComboBox->currentText(), QStringLiteral("05"));
-        QCOMPARE(e.mod().secondComboBox->currentText(), QStringLiteral("44"));
+        QCOMPARE(ui<QLineEdit>(&e.mod(), "cyclesEdit")->text(), QStringLiteral("5"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "hourComboBox")->currentText(), QStringLiteral("9"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "minuteComboBox")->currentText(), QStringLiteral("05"));
+        QCOMPARE(ui<QComboBox>(&e.mod(), "secondComboBox")->currentText(), QStringLiteral("44"));
         QCOMPARE(e.f.fake.messageBoxes.shown().back().flags, MB_OK | MB_ICONERROR);
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (2)"));
 
@@ -380,15 +419,16 @@ class TimedEditorTest : public QObject {
                                  QStringLiteral("5"),
                                  QStringLiteral("1,2,左键单击,20|3,4,左键单击|"),
                                  {}};
-        e.mod().openModify(shortStep);
+        e.mod().openForTask(shortStep);
         QVERIFY(!e.mod().isVisible());
-        QCOMPARE(rowTexts(*e.mod().stepListView), QStringList{QStringLiteral("1,2/左键单击/20")});
+        QCOMPARE(rowTexts(*ui<QTreeWidget>(&e.mod(), "stepListView")),
+                 QStringList{QStringLiteral("1,2/左键单击/20")});
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (3)"));
     }
 
     void stepButtonsDeleteAndMoveTheSelectedStep() {
         Editors e;
-        QTreeWidget &view = *e.add().stepListView;
+        QTreeWidget &view = *ui<QTreeWidget>(&e.add(), "stepListView");
         fillThreeSteps(view);
         const QStringList original = rowTexts(view);
         // Nothing selected: nothing happens, silently.
@@ -426,7 +466,7 @@ class TimedEditorTest : public QObject {
              {e.f.forms->modifyTimedTaskAddStepEditor, e.f.forms->modifyTimedTaskModifyStepEditor}}};
         for (const auto &[dialog, editors] : pairs) {
             const auto [adder, changer] = editors;
-            QTreeWidget &view = *dialog->stepListView;
+            QTreeWidget &view = *ui<QTreeWidget>(dialog, "stepListView");
             fillThreeSteps(view);
             view.clearSelection();
             dialog->onModifyStepClicked();
@@ -438,7 +478,7 @@ class TimedEditorTest : public QObject {
 
             dialog->onAddStepClicked();
             QVERIFY(adder->isVisible());
-            adder->positionEdit->setText(QStringLiteral("9,9"));
+            ui<QLineEdit>(adder, "positionEdit")->setText(QStringLiteral("9,9"));
             adder->onApplyClicked();
             adder->onCloseClicked();
             QCOMPARE(view.topLevelItemCount(), 4);
@@ -447,8 +487,8 @@ class TimedEditorTest : public QObject {
             select(view, 1);
             dialog->onModifyStepClicked();
             QVERIFY(changer->isVisible());
-            QCOMPARE(changer->positionEdit->text(), QStringLiteral("3,4"));
-            changer->positionEdit->setText(QStringLiteral("7,8"));
+            QCOMPARE(ui<QLineEdit>(changer, "positionEdit")->text(), QStringLiteral("3,4"));
+            ui<QLineEdit>(changer, "positionEdit")->setText(QStringLiteral("7,8"));
             changer->onApplyClicked();
             QVERIFY(!changer->isVisible());
             QCOMPARE(rowTexts(view)[1], QStringLiteral("7,8/右键双击/100"));
@@ -459,7 +499,7 @@ class TimedEditorTest : public QObject {
     void oddRowsAreStripedWhereverTheStepsMove() {
         Editors e;
         e.add().show();
-        QTreeWidget &view = *e.add().stepListView;
+        QTreeWidget &view = *ui<QTreeWidget>(&e.add(), "stepListView");
         fillThreeSteps(view);
         view.clearSelection();
         view.setCurrentItem(nullptr);

@@ -4,6 +4,7 @@
 #include "timed/TimedList.h"
 #include "core/Texts.h"
 #include "tests/gui/support/GuiFixture.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "widgets/StatusBar.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QTreeWidget>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 
@@ -61,8 +63,8 @@ struct Timed {
         seed(f, rows);
         main = &f.start(arguments);
     }
-    TimedList &list() { return *main->timedList; }
-    QTreeWidget &taskListView() { return *main->timedList->taskListView; }
+    TimedList &list() { return *main->timedList(); }
+    QTreeWidget &taskListView() { return *ui<QTreeWidget>(main->timedList(), "taskListView"); }
     void select(int row) { taskListView().setCurrentItem(taskListView().topLevelItem(row)); }
     QStringList statuses() { return column(taskListView(), TimedList::StatusColumn); }
 };
@@ -103,10 +105,10 @@ class TimedListTest : public QObject {
 
     void enablingColoursTheRowAndAReloadSetsEveryRowBack() {
         Timed t(kThreeTasks);
-        t.list().enableButton->click(); // nothing selected: nothing happens
+        ui<QPushButton>(&t.list(), "enableButton")->click(); // nothing selected: nothing happens
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         t.select(1);
-        t.list().enableButton->click();
+        ui<QPushButton>(&t.list(), "enableButton")->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
         QCOMPARE(t.list().rowBackground(*t.taskListView().topLevelItem(1)),
                  std::make_optional(QColor(166, 202, 240)));
@@ -121,28 +123,28 @@ class TimedListTest : public QObject {
         QCOMPARE(QColor(image.pixel(x, cell.center().y())), QColor(166, 202, 240));
         QVERIFY(QColor(image.pixel(x, cell.center().y() - cell.height())) != QColor(166, 202, 240));
         t.select(1);
-        t.list().disableButton->click();
+        ui<QPushButton>(&t.list(), "disableButton")->click();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         t.select(0);
-        t.list().enableButton->click();
+        ui<QPushButton>(&t.list(), "enableButton")->click();
         t.select(2);
-        t.list().enableButton->click();
-        t.main->loadTimedList();
+        ui<QPushButton>(&t.list(), "enableButton")->click();
+        t.main->timedList()->reload();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
         QVERIFY(!t.list().selectedRow());
     }
 
     void deleteAsksAndNoChangesNothing() {
         Timed t(kThreeTasks);
-        t.list().deleteButton->click();
+        ui<QPushButton>(&t.list(), "deleteButton")->click();
         QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("请选择您要删除的记录")});
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
         t.f.fake.messageBoxes.clear();
 
         t.select(1);
-        t.list().enableButton->click();
+        ui<QPushButton>(&t.list(), "enableButton")->click();
         t.f.fake.messageBoxes.answer(IDNO);
-        t.list().deleteButton->click();
+        ui<QPushButton>(&t.list(), "deleteButton")->click();
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
         QCOMPARE(box.text, QStringLiteral("是否确定要删除选定记录."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
@@ -152,11 +154,11 @@ class TimedListTest : public QObject {
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
 
         t.f.fake.messageBoxes.answer(IDYES);
-        t.list().deleteButton->click();
+        ui<QPushButton>(&t.list(), "deleteButton")->click();
         QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
         // Gone from the file too, not only from the list.
-        t.main->loadTimedList();
+        t.main->timedList()->reload();
         QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
@@ -183,10 +185,10 @@ class TimedListTest : public QObject {
         QCOMPARE(main.windowTitle(), QStringLiteral("other"));
         f.fake.advance(1);
         QCOMPARE(main.windowTitle(), texts::kSchedulerTitle);
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
-        main.statusBar->setPanelText(0, QStringLiteral("x"));
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        ui<StatusBar>(&main, "statusBar")->setPanelText(0, QStringLiteral("x"));
         f.fake.advance(1000);
-        QCOMPARE(main.statusBar->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QCOMPARE(ui<StatusBar>(&main, "statusBar")->panelText(0), QStringLiteral("Tarvik鼠标点击器V1.0"));
     }
 
     void aBadCycleCountIsReportedOnceAndTheSchedulerRuns() {
@@ -207,7 +209,7 @@ class TimedListTest : public QObject {
         Timed t({{QStringLiteral("9:00:02"), QStringLiteral("10,20,左键单击,100|30,40,左键单击,100|"),
                   QStringLiteral("3")}});
         t.select(0);
-        t.list().enableButton->click();
+        ui<QPushButton>(&t.list(), "enableButton")->click();
         // The stop hotkey F6 while the first step waits.
         t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(0, 117)); });
         t.f.fake.advance(6000);
@@ -226,16 +228,17 @@ class TimedListTest : public QObject {
 
     void theStartButtonWritesTheEntryAndReportsAFailure() {
         Timed t;
-        t.list().startWithSessionButton->click();
-        t.list().startWithSessionButton->click();
+        ui<QPushButton>(&t.list(), "startWithSessionButton")->click();
+        ui<QPushButton>(&t.list(), "startWithSessionButton")->click();
         const QPair<QString, QString> entry{QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
                                             QStringLiteral("autotime")};
         QCOMPARE(t.f.fake.sessionStart.written, (QList<QPair<QString, QString>>{entry, entry}));
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
-        QCOMPARE(t.list().startWithSessionButton->text(), QStringLiteral("设置开机启动"));
+        QCOMPARE(ui<QPushButton>(&t.list(), "startWithSessionButton")->text(),
+                 QStringLiteral("设置开机启动"));
 
         t.f.fake.sessionStart.fails = true;
-        t.list().startWithSessionButton->click();
+        ui<QPushButton>(&t.list(), "startWithSessionButton")->click();
         QCOMPARE(t.f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("Failed to set data for 'lumoclick'")});
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
@@ -249,7 +252,7 @@ class TimedListTest : public QObject {
         // The rest of start-up ran.
         QCOMPARE(t.f.fake.hotkeys.registrations().size(), std::size_t(2));
         // Nothing was stored: a reload forgets it.
-        t.main->loadTimedList();
+        t.main->timedList()->reload();
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff, kOff}));
     }
 
@@ -268,24 +271,24 @@ class TimedListTest : public QObject {
     void addModifyAndDoubleClickOpenTheEditorsHooks() {
         Timed t(kThreeTasks);
         // The program hands the list its editors; without them a press does nothing.
-        t.list().onAdd = nullptr;
-        t.list().onModify = nullptr;
-        t.list().addButton->click();
-        t.list().modifyButton->click();
+        QObject::disconnect(&t.list(), &TimedList::addRequested, nullptr, nullptr);
+        QObject::disconnect(&t.list(), &TimedList::modifyRequested, nullptr, nullptr);
+        ui<QPushButton>(&t.list(), "addButton")->click();
+        ui<QPushButton>(&t.list(), "modifyButton")->click();
         QVERIFY(t.f.fake.messageBoxes.shown().empty());
         int adds = 0;
         QStringList modified;
-        t.list().onAdd = [&] { ++adds; };
-        t.list().onModify = [&] {
+        QObject::connect(&t.list(), &TimedList::addRequested, [&] { ++adds; });
+        QObject::connect(&t.list(), &TimedList::modifyRequested, [&] {
             modified << (t.list().selectedRow() ? t.list().selectedRow()->id : QString());
-        };
-        t.list().addButton->click();
+        });
+        ui<QPushButton>(&t.list(), "addButton")->click();
         QCOMPARE(adds, 1);
         t.list().onListDoubleClicked(); // nothing selected
         QVERIFY(modified.isEmpty());
         t.select(2);
         t.list().onListDoubleClicked();
-        t.list().modifyButton->click();
+        ui<QPushButton>(&t.list(), "modifyButton")->click();
         QCOMPARE(modified, (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
     }
 };

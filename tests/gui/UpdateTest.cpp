@@ -5,6 +5,7 @@
 #include "core/Texts.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/TestHttpServer.h"
+#include "tests/gui/support/WidgetLookup.h"
 #include "update/UpdatePage.h"
 #include "widgets/StatusBar.h"
 
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 using namespace lumo;
+using lumo::test::ui;
 using namespace platform;
 using lumo::test::GuiFixture;
 using lumo::test::TestHttpServer;
@@ -77,7 +79,7 @@ struct UpdateRig {
         f.start();
         download = f.forms->updateDownloadWindow.get();
         download->endProgram = [this] { ++ends; };
-        QSignalSpy complete(f.main().updatePage, &UpdatePage::loaded);
+        QSignalSpy complete(f.main().updatePage(), &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));
     }
     // Waits until the worker has ended (it frees itself).
@@ -151,6 +153,62 @@ class UpdateTest : public QObject {
         QCOMPARE(rig.server.seenLines(), QList<QByteArray>{"GET /update.html"});
     }
 
+    // A desktop that cannot run setup.exe (Linux): the offer is announced
+    // once, nothing is fetched but the page, and the program goes on.
+    void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn_data() {
+        QTest::addColumn<QString>("pageUrl");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("opened");
+        const QString page = QStringLiteral("https://www.lumoclick.example/download/v3.8.html");
+        QTest::addRow("yes opens the page's address") << page << IDYES << page;
+        QTest::addRow("yes without an address opens the download site")
+            << QString() << IDYES << texts::kDownloadSite;
+        QTest::addRow("no opens nothing") << page << IDNO << QString();
+    }
+    void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn() {
+        QFETCH(QString, pageUrl);
+        QFETCH(int, answer);
+        QFETCH(QString, opened);
+        UpdateRig rig;
+        rig.f.fake.shell.installers = false;
+        rig.f.fake.messageBoxes.answer(answer);
+        rig.servePage(updatePage(QStringLiteral("3.8"), pageUrl));
+        rig.startAndLoad();
+        QTest::qWait(200);
+
+        QCOMPARE(rig.f.fake.messageBoxes.shown().size(), size_t{1});
+        const fake::ShownBox &box = rig.f.fake.messageBoxes.shown().front();
+        QVERIFY(!box.hadOwner);
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QVERIFY2(box.text.contains(QStringLiteral("3.8")), qPrintable(box.text));
+        QCOMPARE(box.flags & MB_BUTTONMASK, MB_YESNO);
+        QCOMPARE(rig.f.fake.shell.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
+
+        QCOMPARE(rig.server.seenLines(), QList<QByteArray>{"GET /update.html"});
+        QVERIFY(!rig.installerExists());
+        QVERIFY(rig.strayFiles().isEmpty());
+        QVERIFY(rig.f.fake.shell.started.isEmpty());
+        QVERIFY(!rig.download->isVisible());
+        QVERIFY(rig.f.main().isVisible());
+        rig.f.fake.advance(5000);
+        QCOMPARE(rig.ends, 0);
+
+        // The page again in the same run (a reload, a late script): no second box.
+        emit rig.f.main().updatePage()->loaded();
+        QTest::qWait(50);
+        QCOMPARE(rig.f.fake.messageBoxes.shown().size(), size_t{1});
+    }
+
+    void withoutInstallersTheCarriedVersionIsNotAnnounced() {
+        UpdateRig rig;
+        rig.f.fake.shell.installers = false;
+        rig.servePage(updatePage(QStringLiteral("3.7"), QStringLiteral("https://x.example/")));
+        rig.startAndLoad();
+        QTest::qWait(100);
+        QVERIFY(rig.f.fake.messageBoxes.shown().empty());
+        QVERIFY(rig.f.fake.shell.opened.isEmpty());
+    }
+
     void anotherVersionDownloadsStartsTheInstallerAndEnds_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("digest"); // app_sha256 in the page, if any
@@ -179,7 +237,7 @@ class UpdateTest : public QObject {
 
         QVERIFY(rig.download->isVisible());
         QVERIFY(!rig.f.main().isVisible());
-        QCOMPARE(rig.download->urlEdit->text(), url);
+        QCOMPARE(rig.download->url(), url);
         QTRY_VERIFY(rig.download->isQuitTimerActive());
         rig.waitForWorker();
 
@@ -201,8 +259,8 @@ class UpdateTest : public QObject {
                  QList<QStringList>{{rig.f.dir.filePath(QStringLiteral("setup.exe"))}});
         QVERIFY(rig.f.fake.shell.opened.isEmpty());
         QVERIFY(rig.f.fake.messageBoxes.shown().empty());
-        QCOMPARE(rig.download->progressBar->maximum(), installerBody().size());
-        QCOMPARE(rig.download->progressBar->value(), installerBody().size());
+        QCOMPARE(ui<QProgressBar>(rig.download, "progressBar")->maximum(), installerBody().size());
+        QCOMPARE(ui<QProgressBar>(rig.download, "progressBar")->value(), installerBody().size());
 
         // The end comes with the quit timer's first tick, a second after the start.
         QCOMPARE(rig.f.fake.timers.periodOf(rig.download, UpdateDownloadWindow::kQuitTimerId), 1000);
@@ -273,11 +331,11 @@ class UpdateTest : public QObject {
         rig.server.route("/setup.exe").stallAfter = 5000;
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
         rig.startAndLoad();
-        QTRY_VERIFY(rig.download->progressBar->value() >= 5000);
-        QCOMPARE(rig.download->progressBar->maximum(), installerBody().size());
+        QTRY_VERIFY(ui<QProgressBar>(rig.download, "progressBar")->value() >= 5000);
+        QCOMPARE(ui<QProgressBar>(rig.download, "progressBar")->maximum(), installerBody().size());
         QCOMPARE(rig.ends, 0);
 
-        rig.download->cancelButton->click();
+        ui<QPushButton>(rig.download, "cancelButton")->click();
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
         QVERIFY(rig.strayFiles().isEmpty());
@@ -291,7 +349,7 @@ class UpdateTest : public QObject {
         rig.server.route("/setup.exe").stallAfter = 10;
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
         rig.startAndLoad();
-        QTRY_VERIFY(rig.download->progressBar->value() >= 10);
+        QTRY_VERIFY(ui<QProgressBar>(rig.download, "progressBar")->value() >= 10);
         rig.download->close();
         QCOMPARE(rig.ends, 1);
         rig.waitForWorker();
@@ -308,11 +366,11 @@ class UpdateTest : public QObject {
         rig.download = rig.f.forms->updateDownloadWindow.get();
         rig.download->endProgram = [&rig] { ++rig.ends; };
         main.hideToTray();
-        QSignalSpy complete(main.updatePage, &UpdatePage::loaded);
+        QSignalSpy complete(main.updatePage(), &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));
         QVERIFY(rig.download->isVisible());
 
-        main.tray->iconEvent(Tray::IconEvent::LeftDouble, {});
+        main.tray()->iconEvent(Tray::IconEvent::LeftDouble, {});
         QVERIFY(!main.isVisible());
         main.onTrayRestoreTriggered();
         QVERIFY(!main.isVisible());
@@ -345,16 +403,13 @@ class UpdateTest : public QObject {
         QCOMPARE(window.windowTitle(), QStringLiteral("Lumo鼠标自动点击器升级中..."));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window.messageLabel->text(), QStringLiteral("升级文件下载中..."));
-        QCOMPARE(window.cancelButton->text(), QStringLiteral("取消(&C)"));
-        QCOMPARE(window.startButton->text(), QStringLiteral("开始下载"));
-        QVERIFY(window.startButton->isHidden());
-        QVERIFY(window.urlEdit->isHidden());
-        QCOMPARE(window.statusBar->panelCount(), 2);
-        QCOMPARE(window.statusBar->panelRect(0).width() + 2, 180);
-        QCOMPARE(window.statusBar->panelRect(1).width() + 2, 50);
-        QCOMPARE(window.statusBar->panelText(0), QStringLiteral("正在下载新版本安装文件"));
-        QCOMPARE(window.statusBar->panelText(1), QString());
+        QCOMPARE(ui<QLabel>(&window, "messageLabel")->text(), QStringLiteral("升级文件下载中..."));
+        QCOMPARE(ui<QPushButton>(&window, "cancelButton")->text(), QStringLiteral("取消(&C)"));
+        QCOMPARE(ui<StatusBar>(&window, "statusBar")->panelCount(), 2);
+        QCOMPARE(ui<StatusBar>(&window, "statusBar")->panelRect(0).width() + 2, 180);
+        QCOMPARE(ui<StatusBar>(&window, "statusBar")->panelRect(1).width() + 2, 50);
+        QCOMPARE(ui<StatusBar>(&window, "statusBar")->panelText(0), QStringLiteral("正在下载新版本安装文件"));
+        QCOMPARE(ui<StatusBar>(&window, "statusBar")->panelText(1), QString());
         QVERIFY(!window.isQuitTimerActive());
     }
 };

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,4 +131,75 @@ TEST_F(DatabaseTest, FailingStatementReportsTheDriverText) {
     } catch (const HandlerError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("nosuchtable"))) << error.message().toStdString();
     }
+}
+
+namespace {
+
+// Runs the statements on a database file of the test's own making.
+void makeDatabase(const QString &path, const QStringList &statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        for (const QString &statement : statements)
+            ASSERT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+}
+
+} // namespace
+
+TEST_F(DatabaseTest, TheSchemaCheckNamesEveryMissingTableAndColumnOnce) {
+    makeDatabase(path(), {QStringLiteral("create table MPLIST (ID integer, mpname text, mpoint text)"),
+                          QStringLiteral("create table other (nums text)")});
+    start(false);
+    const QList<MissingSchemaPart> expected = {{QStringLiteral("mplist"), QStringLiteral("hotkey")},
+                                               {QStringLiteral("mplist"), QStringLiteral("clicknum")},
+                                               {QStringLiteral("tplist"), QString()}};
+    EXPECT_EQ(missingSchemaParts(dm->connection()), expected);
+    ASSERT_EQ(fake.messageBoxes.shown().size(), 1u);
+    const auto &box = fake.messageBoxes.shown().front();
+    EXPECT_EQ(box.caption, QStringLiteral("提示"));
+    EXPECT_EQ(box.text, missingSchemaText(expected));
+    for (const char *named :
+         {"数据表 mplist 缺少 hotkey 列", "数据表 mplist 缺少 clicknum 列", "缺少数据表 tplist",
+          "多点脚本列表和定时任务列表将保持为空", "请从备份中恢复 acdb.mdb"})
+        EXPECT_TRUE(box.text.contains(QString::fromUtf8(named))) << named;
+    EXPECT_FALSE(dm->tableReadable(QStringLiteral("mplist")));
+    EXPECT_FALSE(dm->tableReadable(QStringLiteral("tplist")));
+}
+
+TEST_F(DatabaseTest, TheShippedDatabasePassesTheCheckAndAFileThatIsNoDatabaseIsLeftToItsStatements) {
+    start();
+    EXPECT_TRUE(missingSchemaParts(dm->connection()).isEmpty());
+    EXPECT_TRUE(dm->tableReadable(QStringLiteral("mplist")));
+    EXPECT_TRUE(dm->tableReadable(QStringLiteral("tplist")));
+
+    QFile garbage(dir.filePath(QStringLiteral("garbage.mdb")));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    Database other(fake.services(), dir.path(), nullptr);
+    QFile::remove(path());
+    QFile::rename(garbage.fileName(), path());
+    fake.messageBoxes.clear();
+    other.setUpConnection();
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    EXPECT_TRUE(other.tableReadable(QStringLiteral("mplist")));
+}
+
+TEST_F(DatabaseTest, ColumnsReadByNameAndAColumnTheRowLacksRaisesInsteadOfCrashing) {
+    start();
+    insertScript(QStringLiteral("a"), QStringLiteral("F6"), QStringLiteral("1,2,左键单击,20|"),
+                 QStringLiteral("3"));
+    DbQuery query(context);
+    query.setStatement(QStringLiteral("select mpoint, id from [mplist]"));
+    query.open();
+    ASSERT_EQ(query.recordCount(), 1);
+    EXPECT_EQ(query.text(0, QStringLiteral("ID")), QStringLiteral("1"));
+    EXPECT_EQ(query.text(0, QStringLiteral("mpoint")), QStringLiteral("1,2,左键单击,20|"));
+    EXPECT_THROW(query.text(0, QStringLiteral("clicknum")), HandlerError);
+    EXPECT_THROW(query.text(0, 2), HandlerError);
+    EXPECT_THROW(query.text(1, 0), HandlerError);
 }

@@ -30,7 +30,10 @@ class TracingMouse final : public Mouse {
     void moveTo(int x, int y) override {
         trace_ << QStringLiteral("move %1,%2 @%3").arg(x).arg(y).arg(fake_.time.nowMs());
         fake_.mouse.moveTo(x, y);
+        if (onMove)
+            onMove();
     }
+    std::function<void()> onMove;
     Point position() override { return fake_.mouse.position(); }
     void sendButtons(unsigned flags) override {
         trace_ << QStringLiteral("button %1").arg(flags, 0, 16);
@@ -256,4 +259,31 @@ TEST_F(ScriptRunnerTest, OneStopPressEndsOnlyTheInnermostRun) {
     EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 100", "move 1,1 @100", "wait 100",
                             QStringLiteral("box ") + kStopMessage, "move 2,2 @200", "wait 100", "wait 800"}));
     EXPECT_FALSE(state.stopRequested);
+}
+
+// A key held down or a flood of presses during a run must not nest runs
+// until the stack runs out: runs nest as before up to the limit, and
+// presses beyond it are dropped.
+TEST_F(ScriptRunnerTest, AFloodOfPressesNestsRunsUpToTheLimitAndTheStopKeyStillStops) {
+    addScript(7, QStringLiteral("1,1,无点击,1000|2,2,无点击,1000|"), QStringLiteral("1"));
+    int deepest = 0;
+    mouse.onMove = [this, &deepest] { deepest = std::max(deepest, runner.depth()); };
+    for (int i = 0; i < 200; ++i)
+        pressAt(10, 7);
+    pressAt(1500, kStopId);
+    dispatch(7);
+    EXPECT_EQ(deepest, kMaxNestedRuns);
+    EXPECT_EQ(runner.depth(), 0);
+    EXPECT_EQ(trace.count(QStringLiteral("move 1,1 @0")), 1);
+    EXPECT_EQ(trace.filter(QStringLiteral("move 1,1")).size(), kMaxNestedRuns);
+    EXPECT_EQ(trace.count(QStringLiteral("box ") + kStopMessage), 1);
+    EXPECT_FALSE(state.stopRequested);
+    EXPECT_EQ(gate.held(), 0U);
+
+    // Once the flood has drained, a press plays as ever.
+    trace.clear();
+    addScript(8, QStringLiteral("8,8,无点击,10|"), QStringLiteral("1"));
+    dispatch(8);
+    EXPECT_EQ(trace,
+              lines({QStringLiteral("move 8,8 @%1").arg(fake.time.nowMs() - 810), "wait 10", "wait 800"}));
 }

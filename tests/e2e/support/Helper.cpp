@@ -34,6 +34,11 @@ std::optional<int> Helper::waitForExit(int timeoutMs) {
     return process_.exitCode();
 }
 
+void Helper::kill() {
+    process_.kill();
+    process_.waitForFinished(5000);
+}
+
 void Helper::stop() {
     if (process_.state() == QProcess::NotRunning)
         return;

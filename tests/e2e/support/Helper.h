@@ -26,6 +26,8 @@ class Helper {
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // Asks it to end (SIGTERM), then kills it when it does not.
     void stop();
+    // Ends it at once with SIGKILL, as a crash or a power cut would.
+    void kill();
 
   private:
     QProcess process_;

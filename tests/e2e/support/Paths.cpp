@@ -19,6 +19,9 @@ QString holdKeyPath() {
 QString clickTargetPath() {
     return QStringLiteral(LUMO_E2E_CLICK_TARGET);
 }
+QString storeWriterPath() {
+    return QStringLiteral(LUMO_E2E_STORE_WRITER);
+}
 
 QString artifactsFolder() {
     const QString folder = QStringLiteral(LUMO_E2E_ARTIFACTS);

@@ -12,6 +12,8 @@ QString databasePath();
 // The helper X clients.
 QString holdKeyPath();
 QString clickTargetPath();
+// The helper that saves through the program's storage code until killed.
+QString storeWriterPath();
 // A folder in the build tree for screenshots worth keeping after a run.
 QString artifactsFolder();
 

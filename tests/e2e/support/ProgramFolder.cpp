@@ -83,7 +83,7 @@ bool ProgramFolder::writeSettingsText(const QString &text) {
     return writeSettings(platform::toGbk(text));
 }
 
-bool ProgramFolder::start(const QStringList &arguments) {
+QProcessEnvironment ProgramFolder::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("PATH"), opener_.path());
@@ -95,7 +95,43 @@ bool ProgramFolder::start(const QStringList &arguments) {
         environment.remove(QLatin1String(variable));
     if (!language_.isEmpty())
         environment.insert(QStringLiteral("LANG"), language_);
-    process_.setProcessEnvironment(environment);
+    return environment;
+}
+
+ProgramFolder::Run ProgramFolder::runAgain(const QStringList &arguments, int timeoutMs,
+                                           const QList<QPair<QString, QString>> &changes) const {
+    QProcessEnvironment changed = environment();
+    for (const auto &[name, value] : changes) {
+        if (value.isEmpty())
+            changed.remove(name);
+        else
+            changed.insert(name, value);
+    }
+    QProcess process;
+    process.setProcessEnvironment(changed);
+    process.setWorkingDirectory(path());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(programPath(), arguments);
+    Run run;
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    else {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    run.output = QString::fromUtf8(process.readAll());
+    return run;
+}
+
+bool ProgramFolder::start(const QStringList &arguments, const QList<QPair<QString, QString>> &changes) {
+    QProcessEnvironment changed = environment();
+    for (const auto &[name, value] : changes) {
+        if (value.isEmpty())
+            changed.remove(name);
+        else
+            changed.insert(name, value);
+    }
+    process_.setProcessEnvironment(changed);
     process_.setWorkingDirectory(path());
     // Into a file, not a pipe: nobody reads a pipe while a test polls the
     // display, and a full one would stall the program.

@@ -53,8 +53,11 @@ class ProgramFolder {
     void setLanguage(const QString &locale) { language_ = locale; }
 
     // Starts the program on the test's display with the xcb platform.
-    bool start(const QStringList &arguments = {});
+    // changes set variables; an empty value removes one.
+    bool start(const QStringList &arguments = {}, const QList<QPair<QString, QString>> &changes = {});
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    // The running program's process id, 0 when none runs.
+    qint64 pid() const { return process_.processId(); }
     // The exit code once it ended normally within timeoutMs.
     std::optional<int> waitForExit(int timeoutMs);
     // Ends it: SIGTERM, then SIGKILL after a grace period.
@@ -64,10 +67,21 @@ class ProgramFolder {
 
     const FakeOpener &opener() const { return opener_; }
 
+    // Another run of the same program in the same environment, waited for:
+    // its exit code (nothing when it did not end within timeoutMs) and its
+    // output. changes set variables; an empty value removes one.
+    struct Run {
+        std::optional<int> exitCode;
+        QString output;
+    };
+    Run runAgain(const QStringList &arguments, int timeoutMs,
+                 const QList<QPair<QString, QString>> &changes = {}) const;
+
   private:
     QTemporaryDir folder_;
     FakeOpener opener_;
     QString outputPath() const;
+    QProcessEnvironment environment() const;
 
     QProcess process_;
     QString language_;

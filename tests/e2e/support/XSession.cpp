@@ -213,6 +213,19 @@ void XSession::pressKeys(const QStringList &keys) {
     XSync(display_, False);
 }
 
+void XSession::pressKeyRepeatedly(const QString &key, int count) {
+    const unsigned keycode = keycodeOf(key);
+    for (int i = 0; i < count; ++i) {
+        XTestFakeKeyEvent(display_, keycode, True, CurrentTime);
+        XTestFakeKeyEvent(display_, keycode, False, CurrentTime);
+        // Now and then a round trip, so that the requests never wait in
+        // this client's buffer for long.
+        if (i % 500 == 499)
+            XSync(display_, False);
+    }
+    XSync(display_, False);
+}
+
 unsigned XSession::modifierState() {
     Window root = 0;
     Window child = 0;

@@ -63,6 +63,9 @@ class XSession {
     // Only down or only up, for holding a key.
     void keyDown(const QString &key);
     void keyUp(const QString &key);
+    // Presses and releases the key count times as fast as the server takes
+    // them, for a flood of presses.
+    void pressKeyRepeatedly(const QString &key, int count);
     bool numLockOn();
     bool capsLockOn();
 

@@ -1,0 +1,45 @@
+#pragma once
+// One running program per data location: the first start holds a lock and
+// listens on a local socket; a later start asks it to show its window and
+// ends. Two copies in different folders, or two users, do not meet.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace lumo {
+
+class SingleInstance final : public QObject {
+    Q_OBJECT
+  public:
+    // settingsFolder identifies the data location.
+    explicit SingleInstance(const QString &settingsFolder);
+    ~SingleInstance() override;
+
+    // True when this is the only instance: it then listens for later
+    // starts. False when another one runs; it has been asked to show its
+    // window (or it was still starting and will show it by itself).
+    bool claim();
+
+    // Called for every later start, on the UI thread.
+    std::function<void()> onActivationRequested;
+
+    // Names derived from the settings folder, for tests.
+    const QString &serverName() const { return serverName_; }
+    const QString &lockPath() const { return lockPath_; }
+
+  private:
+    void acceptConnections();
+
+    QString serverName_;
+    QString lockPath_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer *server_ = nullptr;
+};
+
+} // namespace lumo

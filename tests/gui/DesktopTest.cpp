@@ -1,0 +1,128 @@
+// The program as a desktop citizen: one instance per data location, the tray
+// kinds, and the one-time Wayland notice.
+
+#include "app/SessionNotice.h"
+#include "app/SingleInstance.h"
+#include "app/Tray.h"
+#include "storage/IniFile.h"
+#include "tests/gui/support/GuiFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+using namespace lumo;
+using namespace platform;
+using lumo::test::GuiFixture;
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aSecondClaimOfOneLocationAsksTheFirstToShowItself() {
+        QTemporaryDir folder;
+        SingleInstance first(folder.path());
+        int activations = 0;
+        first.onActivationRequested = [&activations] { ++activations; };
+        QVERIFY(first.claim());
+
+        SingleInstance second(folder.path());
+        QCOMPARE(second.serverName(), first.serverName());
+        QVERIFY(!second.claim());
+        QTRY_COMPARE(activations, 1);
+        SingleInstance third(folder.path() + QStringLiteral("/"));
+        QVERIFY(!third.claim());
+        QTRY_COMPARE(activations, 2);
+    }
+
+    void otherLocationsRunSideBySide() {
+        QTemporaryDir a;
+        QTemporaryDir b;
+        SingleInstance first(a.path());
+        SingleInstance second(b.path());
+        QVERIFY(first.serverName() != second.serverName());
+        QVERIFY(first.claim());
+        QVERIFY(second.claim());
+    }
+
+    void leftoversOfACrashedInstanceDoNotBlockAStart() {
+        QTemporaryDir folder;
+        SingleInstance instance(folder.path());
+        // A lock of a process that is gone, and a socket file nobody serves.
+        QFile lock(instance.lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("999999999\nlumoclick\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        QFile socket(QDir::tempPath() + QLatin1Char('/') + instance.serverName());
+        QVERIFY(socket.open(QIODevice::WriteOnly));
+        socket.close();
+
+        QVERIFY(instance.claim());
+        int activations = 0;
+        instance.onActivationRequested = [&activations] { ++activations; };
+        SingleInstance later(folder.path());
+        QVERIFY(!later.claim());
+        QTRY_COMPARE(activations, 1);
+    }
+
+    void oneActivationRestoresOnAStatusNotifierHostAndADoubleClickOnXEmbed() {
+        QWidget window;
+        Tray tray(&window, QIcon(QStringLiteral(":/app.png")), QStringLiteral("hint"));
+        auto *icon = tray.findChild<QSystemTrayIcon *>(QStringLiteral("trayIcon"));
+        QVERIFY(icon != nullptr);
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+
+        tray.setHostKind(Tray::HostKind::XEmbed);
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QTest::qWait(50);
+        QVERIFY(window.isMinimized());
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
+        QTRY_VERIFY(!window.isMinimized());
+
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+        tray.setHostKind(Tray::HostKind::StatusNotifier);
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QTRY_VERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible());
+    }
+
+    void waylandIsToldByEitherVariable() {
+        QProcessEnvironment environment;
+        QVERIFY(!isWaylandSession(environment));
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+        QVERIFY(!isWaylandSession(environment));
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        QVERIFY(isWaylandSession(environment));
+        QProcessEnvironment display;
+        display.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+        QVERIFY(isWaylandSession(display));
+    }
+
+    void theWaylandNoticeComesOnceAndLeavesTheOtherSettingsAlone() {
+        GuiFixture f;
+        f.writeSettings(QStringLiteral("[setting]\nhotkey1=F10\n"));
+        QVERIFY(showWaylandNoticeOnce(f.fake.services(), f.dir.path()));
+        QCOMPARE(f.fake.messageBoxes.shown().size(), size_t{1});
+        const fake::ShownBox &box = f.fake.messageBoxes.shown().front();
+        QVERIFY(!box.hadOwner);
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QVERIFY(box.text.contains(QStringLiteral("X11")));
+
+        const IniFile settings = IniFile::settings(f.dir.path());
+        QCOMPARE(settings.readString(QStringLiteral("desktop"), QStringLiteral("waylandNoticeShown"), {}),
+                 QStringLiteral("1"));
+        QCOMPARE(settings.readString(QStringLiteral("setting"), QStringLiteral("hotkey1"), {}),
+                 QStringLiteral("F10"));
+        QVERIFY(!showWaylandNoticeOnce(f.fake.services(), f.dir.path()));
+        QCOMPARE(f.fake.messageBoxes.shown().size(), size_t{1});
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "DesktopTest.moc"
