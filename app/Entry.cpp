@@ -2,7 +2,6 @@
 
 #include "app/AppWindows.h"
 #include "app/SingleInstance.h"
-#include "app/Translations.h"
 #include "core/Texts.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@ bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
 
 int runProgram(platform::Backend &backend, const DataLocation &location, const QStringList &arguments,
                SingleInstance *instance) {
-    installTranslations(chooseUiLanguage(localeVariablesFromEnvironment()));
     const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), location, arguments);
     if (instance != nullptr)
         instance->onActivationRequested = [window = forms->mainWindow.get()] { window->restoreFromTray(); };

@@ -27,4 +27,8 @@ void installTranslations(UiLanguage language) {
     setUiLanguage(language);
 }
 
+void installLocaleTranslations() {
+    installTranslations(chooseUiLanguage(localeVariablesFromEnvironment()));
+}
+
 } // namespace lumo

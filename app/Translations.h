@@ -10,4 +10,7 @@ namespace lumo {
 // menus, standard buttons). Replaces whatever an earlier call installed.
 void installTranslations(UiLanguage language);
 
+// The same for the language the locale variables of this process choose.
+void installLocaleTranslations();
+
 } // namespace lumo

@@ -123,6 +123,90 @@
         <source>定时点击出错,请联系作者反馈错误信息.QQ:</source>
         <translation>Timed clicking failed. Please report the error to the author. QQ:</translation>
     </message>
+    <message>
+        <source>用法: lumoclick [选项] [tb | 2345 | autotime]
+
+鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。
+
+参数（只看第一个）:
+  tb         在浏览器中打开软件下载页面，然后退出，不显示窗口
+  2345       在浏览器中打开上网导航页面，然后退出，不显示窗口
+  autotime   启用全部定时任务，并隐藏到系统托盘启动（随桌面会话启动时使用）
+
+选项:
+  -h, --help     显示本帮助并退出
+  -v, --version  显示版本并退出
+
+需要 X11 会话（Wayland 下通过 XWayland 运行）。
+</source>
+        <translation>Usage: lumoclick [options] [tb | 2345 | autotime]
+
+Mouse auto-clicker: single-point clicking, multi-point scripts started by
+global hotkeys, and timed click tasks.
+
+Arguments (only the first counts):
+  tb         open the download page in the browser and exit, showing no window
+  2345       open the navigation page in the browser and exit, showing no window
+  autotime   enable every timed task and start hidden in the system tray
+             (used when starting with the desktop session)
+
+Options:
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Needs an X11 session (under Wayland it runs through XWayland).
+</translation>
+    </message>
+    <message>
+        <source>当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 X11（XWayland）窗口有效，对 Wayland 原生窗口无效。</source>
+        <translation>This is a Wayland session; the program runs through XWayland: its hotkeys and mouse clicks work on X11 (XWayland) windows only, not on native Wayland windows.</translation>
+    </message>
+    <message>
+        <source>没有找到可以打开网页的程序，请复制下面的地址到浏览器中打开：
+
+</source>
+        <translation>No program to open web pages was found. Please copy the address below into a browser:
+
+</translation>
+    </message>
+    <message>
+        <source>多点脚本列表</source>
+        <translation>Script list</translation>
+    </message>
+    <message>
+        <source>定时任务列表</source>
+        <translation>Timed task list</translation>
+    </message>
+    <message>
+        <source>数据文件 acdb.mdb 不完整:</source>
+        <translation>The data file acdb.mdb is incomplete:</translation>
+    </message>
+    <message>
+        <source>缺少数据表 %1</source>
+        <translation>table %1 is missing</translation>
+    </message>
+    <message>
+        <source>数据表 %1 缺少 %2 列</source>
+        <translation>table %1 has no column %2</translation>
+    </message>
+    <message>
+        <source>和</source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>将保持为空,其他功能照常使用.
+请从备份中恢复 acdb.mdb,或到</source>
+        <translation> will stay empty; everything else works as usual.
+Restore acdb.mdb from a backup, or download the program again from </translation>
+    </message>
+    <message>
+        <source>重新下载软件.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>发现新版本 %1，是否打开下载页面？</source>
+        <translation>Version %1 is available. Open its download page?</translation>
+    </message>
 </context>
 <context>
     <name>lumo::AboutDialog</name>
