@@ -1,8 +1,8 @@
 #include "app/AboutDialog.h"
-#include "core/UiLanguage.h"
 
 #include "core/MainContext.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "platform/Platform.h"
 #include "widgets/ClickFilter.h"
 

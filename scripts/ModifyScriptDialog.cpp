@@ -1,9 +1,9 @@
 #include "scripts/ModifyScriptDialog.h"
-#include "widgets/StoredChoice.h"
 
 #include "core/HotkeyText.h"
 #include "steps/StepListText.h"
 #include "storage/ScriptStore.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QLineEdit>

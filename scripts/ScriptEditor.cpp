@@ -1,11 +1,11 @@
 #include "scripts/ScriptEditor.h"
-#include "widgets/StoredChoice.h"
 
 #include "core/HotkeyText.h"
 #include "steps/StepEditor.h"
 #include "steps/StepListEditing.h"
 #include "steps/StepListText.h"
 #include "widgets/InputFilters.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "scripts/ScriptList.h"
-#include "core/UiLanguage.h"
 
 #include "core/Conversion.h"
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "scripts/StopHotkey.h"
 #include "storage/ScriptStore.h"
 #include "widgets/EnabledRowDelegate.h"

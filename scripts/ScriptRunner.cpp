@@ -1,8 +1,8 @@
 #include "scripts/ScriptRunner.h"
-#include "core/UiLanguage.h"
 
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
+#include "core/UiLanguage.h"
 #include "steps/StepListText.h"
 
 namespace lumo {

@@ -1,8 +1,8 @@
 #include "scripts/StopHotkey.h"
-#include "core/UiLanguage.h"
 
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
+#include "core/UiLanguage.h"
 #include "storage/IniFile.h"
 
 namespace lumo {

@@ -1,9 +1,9 @@
 #include "scripts/StopHotkeyDialog.h"
-#include "widgets/StoredChoice.h"
 
 #include "core/HotkeyText.h"
 #include "scripts/StopHotkey.h"
 #include "storage/IniFile.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "singlepoint/SinglePointPanel.h"
-#include "core/UiLanguage.h"
 
 #include "core/HotkeyIds.h"
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/SpeedText.h"
+#include "core/UiLanguage.h"
 #include "storage/IniFile.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StoredChoice.h"

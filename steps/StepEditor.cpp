@@ -1,7 +1,7 @@
 #include "steps/StepEditor.h"
-#include "core/UiLanguage.h"
 
 #include "core/HotkeyRegistration.h"
+#include "core/UiLanguage.h"
 #include "widgets/StoredChoice.h"
 
 #include <QComboBox>
