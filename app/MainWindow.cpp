@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -290,6 +291,21 @@ void MainWindow::moveLinkIntoStatusBar() {
     const QRect panel = statusBar->panelRect(1);
     homePageLinkLabel->setParent(statusBar);
     homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 190, 13);
+    // Where the window's fonts are missing, the Latin letters of the
+    // fallback can be wider than the panel was made for (DejaVu under a
+    // non-Chinese locale); a smaller size keeps the whole address in it.
+    QFont font = homePageLinkLabel->font();
+    const int room = panel.width() - 4;
+    while (QFontMetrics(font).horizontalAdvance(homePageLinkLabel->text()) > room) {
+        // The style sheet may have turned the size into points.
+        if (font.pixelSize() > 9)
+            font.setPixelSize(font.pixelSize() - 1);
+        else if (font.pixelSize() < 0 && font.pointSizeF() > 7)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    homePageLinkLabel->setFont(font);
     homePageLinkLabel->show();
 }
 

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>点击次数:</source>
-        <translation>Clicks:</translation>
+        <translation>Clicks: </translation>
     </message>
     <message>
         <source>左键</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>左键双击</source>
-        <translation>Left double</translation>
+        <translation>Left ×2</translation>
     </message>
     <message>
         <source>右键单击</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>右键双击</source>
-        <translation>Right double</translation>
+        <translation>Right ×2</translation>
     </message>
     <message>
         <source>无点击</source>
@@ -586,7 +586,7 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     </message>
     <message>
         <source>当前坐标:</source>
-        <translation>Current:</translation>
+        <translation>Current: </translation>
     </message>
     <message>
         <source>鼠标坐标:</source>
@@ -728,7 +728,7 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     </message>
     <message>
         <source>当前系统时间:</source>
-        <translation>System time:</translation>
+        <translation>System time: </translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/AboutDialog.h"
 #include "app/Translations.h"
 #include "storage/Database.h"
+#include "storage/ScriptRow.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/WidgetLookup.h"
 #include "widgets/StatusBar.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -309,6 +312,65 @@ class LanguageTest : public QObject {
         QVERIFY(check.texts.size() > 150);
     }
 
+    // Stored words are shown translated in list cells: the click events of
+    // both step lists, the status of both main lists. Each must fit its
+    // column as laid out, or the list elides it.
+    void storedWordsShownInListsFitTheirColumns_data() { everyTextFitsItsPlace_data(); }
+    void storedWordsShownInListsFitTheirColumns() {
+        QFETCH(UiLanguage, language);
+        Session s(language);
+        AppWindows &forms = *s.f.forms;
+        const QStringList events{QStringLiteral("左键单击"), QStringLiteral("左键双击"),
+                                 QStringLiteral("右键单击"), QStringLiteral("右键双击")};
+        const QStringList statuses{kStatusEnabled, kStatusDisabled};
+        const struct {
+            QTreeWidget *list;
+            int column;
+            const QStringList &words;
+        } cells[] = {{ui<QTreeWidget>(forms.addScriptDialog, "stepListView"), 1, events},
+                     {ui<QTreeWidget>(forms.addTimedTaskDialog, "stepListView"), 1, events},
+                     {ui<QTreeWidget>(s.f.main(), "scriptListView"), -1, statuses},
+                     {ui<QTreeWidget>(s.f.main(), "taskListView"), -1, statuses}};
+        QStringList problems;
+        for (auto cell : cells) {
+            for (int column = 0; cell.column < 0 && column < cell.list->columnCount(); ++column)
+                if (cell.list->headerItem()->text(column) == QStringLiteral("状态") ||
+                    cell.list->headerItem()->text(column) == QLatin1String("Status"))
+                    cell.column = column;
+            QVERIFY(cell.column >= 0);
+            const QFontMetrics metrics(cell.list->font());
+            // The item view's text margin on either side, as QCommonStyle draws it.
+            const int margin = 2 * (cell.list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+            for (const QString &word : cell.words) {
+                const QString shown = shownText(word);
+                const int needed = metrics.horizontalAdvance(shown) + margin;
+                if (needed > cell.list->columnWidth(cell.column))
+                    problems << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                                    .arg(where(cell.list), shown)
+                                    .arg(needed)
+                                    .arg(cell.list->columnWidth(cell.column));
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // Without the window's fonts, Latin letters come from a wider fallback;
+    // the home page address must still end inside its status bar panel.
+    void theHomePageAddressFitsItsPanelInAWideFallbackFont() {
+        for (const char *family : {"SimSun", "宋体", "WenQuanYi Zen Hei"})
+            QFont::insertSubstitution(QString::fromUtf8(family), QStringLiteral("DejaVu Sans"));
+        const auto restore = qScopeGuard([] {
+            for (const char *family : {"SimSun", "宋体", "WenQuanYi Zen Hei"})
+                QFont::removeSubstitutions(QString::fromUtf8(family));
+        });
+        Session s(UiLanguage::English);
+        const auto *link = ui<QLabel>(s.f.main(), "homePageLinkLabel");
+        const QRect panel = ui<StatusBar>(s.f.main(), "statusBar")->panelRect(1);
+        const int needed = QFontMetrics(link->font()).horizontalAdvance(link->text());
+        QVERIFY2(link->geometry().left() + needed <= panel.right() - 2,
+                 qPrintable(QStringLiteral("%1 px in a panel of %2").arg(needed).arg(panel.width())));
+    }
+
     void theEnglishInterfaceShowsNoChinese() {
         Session s(UiLanguage::English);
         const WindowCheck check = checkEveryWindow(s);
@@ -404,11 +466,11 @@ class LanguageTest : public QObject {
         StepEditor *editor = forms.addScriptAddStepEditor;
         auto *event = ui<QComboBox>(editor, "eventComboBox");
         QCOMPARE(event->currentText(), QStringLiteral("Left click"));
-        const std::pair<const char *, const char *> steps[] = {{"10,20", "Right double"},
+        const std::pair<const char *, const char *> steps[] = {{"10,20", "Right ×2"},
                                                                {"30,40", "Left click"}};
         for (const auto &[position, shown] : steps) {
             ui<QLineEdit>(editor, "positionEdit")->setText(QLatin1String(position));
-            event->setCurrentIndex(event->findText(QLatin1String(shown)));
+            event->setCurrentIndex(event->findText(QString::fromUtf8(shown)));
             ui<QPushButton>(editor, "applyButton")->click();
         }
         ui<QLineEdit>(editor, "positionEdit")->setText(QStringLiteral("50,60"));
