@@ -129,6 +129,12 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataL
                                               forms->addTimedTaskModifyStepEditor);
     forms->modifyTimedTaskDialog->setStepEditors(forms->modifyTimedTaskAddStepEditor,
                                                  forms->modifyTimedTaskModifyStepEditor);
+    // The editors record clicks with the main window out of the way.
+    const auto showRecording = [mainWindow](bool recording) { mainWindow->showRecording(recording); };
+    QObject::connect(forms->addScriptDialog, &ScriptEditor::recordingChanged, mainWindow, showRecording);
+    QObject::connect(forms->modifyScriptDialog, &ScriptEditor::recordingChanged, mainWindow, showRecording);
+    QObject::connect(forms->addTimedTaskDialog, &TimedEditor::recordingChanged, mainWindow, showRecording);
+    QObject::connect(forms->modifyTimedTaskDialog, &TimedEditor::recordingChanged, mainWindow, showRecording);
     wireTimedEditors(*forms);
     return forms;
 }

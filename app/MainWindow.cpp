@@ -12,6 +12,7 @@
 #include "scripts/StopHotkey.h"
 #include "singlepoint/SingleClicker.h"
 #include "singlepoint/SinglePointPanel.h"
+#include "steps/StepRecording.h"
 #include "timed/TimedList.h"
 #include "timed/TimedScheduler.h"
 #include "update/UpdateCheck.h"
@@ -336,6 +337,16 @@ void MainWindow::hideToTray() {
 
 void MainWindow::restoreFromTray() {
     tray_->restoreFromTray();
+}
+
+void MainWindow::showRecording(bool recording) {
+    tray_->showPassingHint(recording ? kRecordingHint : QString());
+    if (recording) {
+        shownBeforeRecording_ = isVisible();
+        hide();
+    } else if (shownBeforeRecording_) {
+        show();
+    }
 }
 
 void MainWindow::onTrayAboutTriggered() {

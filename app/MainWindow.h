@@ -52,6 +52,9 @@ class MainWindow final : public QWidget {
     // The tray icon's two operations; the autotime start hides to the tray.
     void hideToTray();
     void restoreFromTray();
+    // An editor records the user's clicks: the window is out of their way
+    // and the tray icon says how to end.
+    void showRecording(bool recording);
 
     // Tray menu, buttons of the first tab, the keep-on-top box and links.
     void onTrayAboutTriggered();
@@ -135,6 +138,7 @@ class MainWindow final : public QWidget {
     QPushButton *moreSoftwareButton;
     QPushButton *feedbackButton;
     QPushButton *exitButton;
+    bool shownBeforeRecording_ = false;
 };
 
 } // namespace lumo

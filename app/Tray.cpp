@@ -46,7 +46,7 @@ Tray::HostKind Tray::detectHostKind() {
 }
 
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
-    : QObject(window), window_(window), hostKind_(detectHostKind()) {
+    : QObject(window), window_(window), hint_(hint), hostKind_(detectHostKind()) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction = addEntry("webNavigationAction", tr("上网导航(&D)"), QStringLiteral("Ctrl+D"),
@@ -95,6 +95,10 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
 
 Tray::~Tray() {
     qApp->removeEventFilter(this);
+}
+
+void Tray::showPassingHint(const QString &hint) {
+    trayIcon->setToolTip(hint.isEmpty() ? hint_ : hint);
 }
 
 void Tray::hideIcon() {

@@ -49,6 +49,9 @@ class Tray final : public QObject {
     // XEmbed tray.
     void setHostKind(HostKind kind) { hostKind_ = kind; }
     HostKind hostKind() const { return hostKind_; }
+    // Puts a passing hint in the icon's tool tip; an empty one brings back
+    // the usual tool tip.
+    void showPassingHint(const QString &hint);
 
   signals:
     void webNavigationRequested();
@@ -66,6 +69,7 @@ class Tray final : public QObject {
     bool iconMouseEvent(QObject *watched, QEvent *event);
 
     QWidget *window_;
+    QString hint_;
     bool menuOpen_ = false;
     // Set while the window is off screen because of hideToTray(): the
     // window system may report a withdrawn window as no longer minimised.

@@ -1,5 +1,7 @@
 #include "core/ClickSynthesis.h"
 
+#include <QList>
+
 namespace lumo {
 
 using namespace platform;
@@ -8,6 +10,29 @@ namespace {
 
 constexpr unsigned LeftClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 constexpr unsigned RightClick = MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
+constexpr unsigned MiddleClick = MOUSEEVENTF_MIDDLEDOWN | MOUSEEVENTF_MIDDLEUP;
+
+struct ButtonFlags {
+    unsigned down;
+    unsigned up;
+};
+constexpr ButtonFlags kLeft{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+constexpr ButtonFlags kRight{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
+constexpr ButtonFlags kMiddle{MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
+
+// The buttons of a single-point button word, in click order; none for an
+// unknown word.
+QList<ButtonFlags> singlePointButtons(const QString &button) {
+    if (button == QStringLiteral("左键"))
+        return {kLeft};
+    if (button == QStringLiteral("右键"))
+        return {kRight};
+    if (button == QStringLiteral("左右键"))
+        return {kLeft, kRight};
+    if (button == QStringLiteral("中键"))
+        return {kMiddle};
+    return {};
+}
 
 void single(Mouse &mouse, unsigned down, unsigned up) {
     mouse.sendButtons(down);
@@ -30,6 +55,10 @@ void clickStepEvent(Mouse &mouse, const QString &stepEvent) {
         single(mouse, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     else if (stepEvent == QStringLiteral("右键双击"))
         twice(mouse, RightClick);
+    else if (stepEvent == QStringLiteral("中键单击"))
+        single(mouse, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    else if (stepEvent == QStringLiteral("中键双击"))
+        twice(mouse, MiddleClick);
 }
 
 void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) {
@@ -44,6 +73,11 @@ void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) 
             single(mouse, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
         else
             twice(mouse, RightClick);
+    } else if (button == QStringLiteral("中键")) {
+        if (singleClick)
+            single(mouse, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+        else
+            twice(mouse, MiddleClick);
     } else if (button == QStringLiteral("左右键")) {
         if (singleClick) {
             mouse.sendButtons(LeftClick);
@@ -53,6 +87,17 @@ void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) 
             twice(mouse, RightClick);
         }
     }
+}
+
+void clickSinglePointHeld(Mouse &mouse, const QString &button, const QString &kind, int holdMs,
+                          const std::function<void(int ms)> &wait) {
+    const int clicks = kind == QStringLiteral("单击") ? 1 : 2;
+    for (const ButtonFlags &flags : singlePointButtons(button))
+        for (int i = 0; i < clicks; ++i) {
+            mouse.sendButtons(flags.down);
+            wait(holdMs);
+            mouse.sendButtons(flags.up);
+        }
 }
 
 } // namespace lumo

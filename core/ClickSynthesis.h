@@ -5,14 +5,20 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace lumo {
 
-// A step event: "左键单击", "左键双击", "右键单击", "右键双击"; anything else
-// (such as "无点击") makes no input.
+// A step event: "左键单击", "左键双击", "右键单击", "右键双击", "中键单击",
+// "中键双击"; anything else (such as "无点击") makes no input.
 void clickStepEvent(platform::Mouse &mouse, const QString &stepEvent);
 
-// The single-point button ("左键", "右键", "左右键") and kind ("单击" or a
-// double click for any other text).
+// The single-point button ("左键", "右键", "左右键", "中键") and kind ("单击"
+// or a double click for any other text).
 void clickSinglePoint(platform::Mouse &mouse, const QString &button, const QString &kind);
+
+// The same clicks, each a press, wait(holdMs) and a release.
+void clickSinglePointHeld(platform::Mouse &mouse, const QString &button, const QString &kind, int holdMs,
+                          const std::function<void(int ms)> &wait);
 
 } // namespace lumo

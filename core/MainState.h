@@ -13,6 +13,10 @@ struct MainState {
     bool startHotkeyRegistered = false;
     // Set by the stop hotkey, cleared once a run honoured it.
     bool stopRequested = false;
+    int runsPlaying = 0; // script runs under way; they nest
+
+    // The program itself is clicking.
+    bool clicking() const { return clickerRunning || runsPlaying > 0; }
 };
 
 } // namespace lumo

@@ -26,6 +26,8 @@ inline constexpr unsigned MOUSEEVENTF_LEFTDOWN = 0x0002;
 inline constexpr unsigned MOUSEEVENTF_LEFTUP = 0x0004;
 inline constexpr unsigned MOUSEEVENTF_RIGHTDOWN = 0x0008;
 inline constexpr unsigned MOUSEEVENTF_RIGHTUP = 0x0010;
+inline constexpr unsigned MOUSEEVENTF_MIDDLEDOWN = 0x0020;
+inline constexpr unsigned MOUSEEVENTF_MIDDLEUP = 0x0040;
 // MessageBox flags and results.
 inline constexpr unsigned MB_OK = 0x0000;
 inline constexpr unsigned MB_YESNO = 0x0004;
@@ -79,6 +81,29 @@ class Mouse : public Service {
     virtual Point position() = 0;
     // Button input at the pointer; a combined flag is a down then an up.
     virtual void sendButtons(unsigned flags) = 0;
+};
+
+// A press of a mouse button that the user made somewhere on the screen.
+struct RecordedPress {
+    enum class Button { Left, Right };
+    Button button = Button::Left;
+    Point at; // where the button went down, in screen pixels
+    // Milliseconds on a clock that never goes back; only the differences
+    // between presses mean anything.
+    qint64 timeMs = 0;
+};
+
+// Watches the user's presses of the left and right buttons anywhere on the
+// screen. The presses still reach the windows they are made on.
+class Recorder : public Service {
+  public:
+    using PressHandler = std::function<void(const RecordedPress &press)>;
+
+    // Hands every press to onPress on the UI thread until stop(); a running
+    // watch is replaced. False when the system cannot report presses.
+    virtual bool start(PressHandler onPress) = 0;
+    // Harmless when nothing is watched.
+    virtual void stop() = 0;
 };
 
 // The desktop shell.
@@ -217,6 +242,7 @@ struct Services {
     Clock &clock;
     Timers &timers;
     Windows &windows;
+    Recorder &recorder;
 };
 
 // Text in code page 936, the encoding of the program's files.

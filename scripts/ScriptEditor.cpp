@@ -4,6 +4,7 @@
 #include "steps/StepEditor.h"
 #include "steps/StepListEditing.h"
 #include "steps/StepListText.h"
+#include "steps/StepRecording.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StoredChoice.h"
 
@@ -104,6 +105,9 @@ void ScriptEditor::buildControls(const QString &hint) {
                                    &moveStepDownButton};
     for (int i = 0; i < 5; ++i)
         *stepButtons[i] = buttonAt(captions[i], stepsGroupBox, QRect(250, 20 + i * 34, 80, 25));
+    recordButton = buttonAt(tr("录制坐标"), stepsGroupBox, QRect(250, 20 + 5 * 34, 80, 25));
+    recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
+    recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
     okButton = buttonAt(tr("确定(&O)"), this, QRect(180, 376, 80, 25));
     cancelButton = buttonAt(tr("取消(&C)"), this, QRect(268, 376, 80, 25));
 
@@ -114,6 +118,7 @@ void ScriptEditor::buildControls(const QString &hint) {
     connect(deleteStepButton, &QPushButton::clicked, this, [this] { onDeleteStepClicked(); });
     connect(moveStepUpButton, &QPushButton::clicked, this, [this] { onMoveStepUpClicked(); });
     connect(moveStepDownButton, &QPushButton::clicked, this, [this] { onMoveStepDownClicked(); });
+    connect(recordButton, &QPushButton::clicked, this, [this] { onRecordClicked(); });
 
     // Tests and accessibility tools find each control by its member name.
     const std::pair<QWidget *, const char *> named[] = {{settingsGroupBox, "settingsGroupBox"},
@@ -133,6 +138,7 @@ void ScriptEditor::buildControls(const QString &hint) {
                                                         {deleteStepButton, "deleteStepButton"},
                                                         {moveStepUpButton, "moveStepUpButton"},
                                                         {moveStepDownButton, "moveStepDownButton"},
+                                                        {recordButton, "recordButton"},
                                                         {okButton, "okButton"},
                                                         {cancelButton, "cancelButton"}};
     for (const auto &[widget, name] : named)
@@ -196,6 +202,10 @@ void ScriptEditor::onMoveStepUpClicked() {
 
 void ScriptEditor::onMoveStepDownClicked() {
     steps_->moveStep(1);
+}
+
+void ScriptEditor::onRecordClicked() {
+    recording_->start();
 }
 
 } // namespace lumo

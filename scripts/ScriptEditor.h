@@ -23,6 +23,7 @@ namespace lumo {
 
 class StepEditor;
 class StepListEditing;
+class StepRecording;
 
 class ScriptEditor : public QDialog {
     Q_OBJECT
@@ -44,10 +45,15 @@ class ScriptEditor : public QDialog {
     void onDeleteStepClicked();   // delete position
     void onMoveStepUpClicked();   // move up
     void onMoveStepDownClicked(); // move down
+    void onRecordClicked();       // record positions
 
   signals:
     // A script was stored; the script list reloads.
     void saved();
+    // A recording has started (true) or ended (false); the dialog is hidden
+    // meanwhile.
+    void recordingChanged(bool recording);
+
 
   protected:
     struct Dress {
@@ -70,7 +76,9 @@ class ScriptEditor : public QDialog {
   private:
     void buildControls(const QString &hint);
 
+    QPushButton *recordButton;
     std::unique_ptr<StepListEditing> steps_;
+    std::unique_ptr<StepRecording> recording_;
 
   protected:
     QGroupBox *settingsGroupBox;

@@ -29,6 +29,11 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
         int &depth;
         ~Leave() { --depth; }
     } leave{depth_};
+    struct Playing {
+        MainState &state;
+        explicit Playing(MainState &s) : state(s) { ++state.runsPlaying; }
+        ~Playing() { --state.runsPlaying; }
+    } playing{context_.state};
     for (int cycle = 0; cycle < cycles; ++cycle) {
         switch (playCycle(steps)) {
         case Outcome::Finished:

@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace lumo {
 
@@ -27,7 +30,10 @@ SingleClicker::SingleClicker(MainContext &context, SinglePointPanel &panel)
 void SingleClicker::toggle() {
     MainState &state = context_.state;
     if (!state.clickerRunning) {
-        if (timer_.start(state.clickIntervalMs)) {
+        startPeriodMs_ = state.clickIntervalMs;
+        armedPeriodMs_ = 0;
+        dueMs_ = 0;
+        if (armNextTick()) {
             state.clickerRunning = true;
             context_.setStatusText(0, QCoreApplication::translate("lumo", kStarted));
         }
@@ -40,22 +46,60 @@ void SingleClicker::toggle() {
 void SingleClicker::stopTimer() {
     timer_.stop();
     context_.state.clickerRunning = false;
+    armedPeriodMs_ = 0;
+}
+
+bool SingleClicker::armTimer(int periodMs) {
+    armedPeriodMs_ = periodMs;
+    return timer_.start(periodMs);
+}
+
+bool SingleClicker::armNextTick() {
+    const int period = startPeriodMs_;
+    const int jitter = panel_.jitterMs();
+    if (period < kTimedClicksFromMs || jitter == 0) {
+        dueMs_ = 0;
+        // A timer at the set period keeps its own rhythm.
+        if (armedPeriodMs_ == period)
+            return true;
+        return armTimer(period);
+    }
+    const qint64 now = context_.os.clock.monotonicMs();
+    const int lowest = std::max(platform::Timers::MinimumPeriodMs, period - jitter);
+    const int highest = std::max(lowest, period + jitter);
+    // A due time long past (a tick held up by a hold or a dialog) starts
+    // the count afresh.
+    if (dueMs_ == 0 || dueMs_ < now - highest)
+        dueMs_ = now;
+    // A tick that came late must not make the next period shorter than the
+    // range allows: the next one is due no sooner than the shortest period.
+    dueMs_ = std::max(dueMs_ + QRandomGenerator::global()->bounded(lowest, highest + 1), now + lowest);
+    return armTimer(static_cast<int>(std::max<qint64>(platform::Timers::MinimumPeriodMs, dueMs_ - now)));
 }
 
 void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
     const SinglePointPanel::Reading panel = panel_.reading();
+    // A tick held back by a run may come after the clicker stopped.
+    if (state.clickerRunning)
+        armNextTick();
     if (panel.fixedPosition) {
         int x = 0;
         int y = 0;
         if (tryParseInt32(panel.y, y) && tryParseInt32(panel.x, x))
             mouse.moveTo(x, y);
     }
-    if (state.clickIntervalMs < 100)
+    const QString &button = panel.button;
+    const QString &kind = panel.kind;
+    const int hold = panel_.holdMs();
+    if (state.clickIntervalMs < kTimedClicksFromMs)
         for (int i = 0; i < 151; ++i)
-            clickSinglePoint(mouse, panel.button, panel.kind);
-    clickSinglePoint(mouse, panel.button, panel.kind);
+            clickSinglePoint(mouse, button, kind);
+    if (state.clickIntervalMs >= kTimedClicksFromMs && hold > 0)
+        clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { context_.gate.wait(ms); });
+    else
+        clickSinglePoint(mouse, button, kind);
 
     ++state.clickCount;
     context_.setStatusText(2, QCoreApplication::translate("lumo", "点击次数:") +

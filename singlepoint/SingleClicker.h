@@ -1,7 +1,8 @@
 #pragma once
 // The single-point clicker: window timer 1 of the main window, started and
 // stopped by the single-point hotkey, clicking at every tick with what the
-// panel's controls say at that moment.
+// panel's controls say at that moment. At periods of 100 ms and more a click
+// may be held down, and each period may vary at random around the set one.
 
 #include "core/MainContext.h"
 
@@ -18,13 +19,23 @@ class SingleClicker {
     void onTick();
 
     static constexpr int kTimerId = 1;
+    // Slower ticks than this are free to hold clicks and vary their period;
+    // faster ones burst as they always have.
+    static constexpr int kTimedClicksFromMs = 100;
 
   private:
     void stopTimer();
+    bool armTimer(int periodMs);
+    // Arms the next tick: at the set period, or a fresh random one counted
+    // from the last tick's due time, so that late ticks do not add up.
+    bool armNextTick();
 
     MainContext &context_;
     SinglePointPanel &panel_;
     platform::Timer timer_;
+    int startPeriodMs_ = 0; // the set period when the clicker started
+    qint64 dueMs_ = 0;      // when the tick armed last is due
+    int armedPeriodMs_ = 0; // the period the timer runs at now
 };
 
 } // namespace lumo

@@ -5,6 +5,7 @@
 #include "core/HotkeyText.h"
 #include "core/SpeedText.h"
 #include "core/UiLanguage.h"
+#include "storage/ClickTiming.h"
 #include "storage/IniFile.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StoredChoice.h"
@@ -21,6 +22,7 @@ using namespace platform;
 
 namespace {
 
+constexpr int kMillisecondsLimit = 5;
 const QString kSection = QStringLiteral("setting");
 
 QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
@@ -52,7 +54,8 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     labelAt(this, tr("鼠 标:"), 12, 27);
     mouseButtonComboBox = comboAt(this,
                                   {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键")),
-                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键"))},
+                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键"))},
                                   {56, 22, 72, 22});
     labelAt(this, tr("事件:"), 146, 27);
     clickKindComboBox = comboAt(this,
@@ -68,6 +71,19 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
                  QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
                 {318, 22, 72, 22});
     labelAt(this, tr("秒一次"), 396, 27);
+    // The right-hand column beside the speed and the save button was free.
+    labelAt(this, tr("按住"), 446, 27);
+    holdEdit = digitEditAt(this, {472, 22, 44, 22});
+    holdEdit->setToolTip(tr("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
+    labelAt(this, tr("随机"), 446, 97);
+    jitterEdit = digitEditAt(this, {472, 92, 44, 22});
+    jitterEdit->setToolTip(tr("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
+    holdEdit->setObjectName(QStringLiteral("holdEdit"));
+    jitterEdit->setObjectName(QStringLiteral("jitterEdit"));
+    for (QLineEdit *edit : {holdEdit, jitterEdit}) {
+        edit->setMaxLength(kMillisecondsLimit);
+        edit->setText(QStringLiteral("0"));
+    }
 
     labelAt(this, tr("点击数:"), 12, 62);
     clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
@@ -132,6 +148,9 @@ void SinglePointPanel::loadSettings() {
     setStoredText(hotkeyModifierComboBox, modifier);
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
+    const ClickTiming timing = readClickTiming(ini);
+    holdEdit->setText(QString::number(timing.holdMs));
+    jitterEdit->setText(QString::number(timing.jitterMs));
     applySpeedText();
 }
 
@@ -142,6 +161,14 @@ SinglePointPanel::Reading SinglePointPanel::reading() const {
             storedText(mouseButtonComboBox),
             storedText(clickKindComboBox),
             clickLimitEdit->text()};
+}
+
+int SinglePointPanel::holdMs() const {
+    return millisecondsOf(holdEdit->text());
+}
+
+int SinglePointPanel::jitterMs() const {
+    return millisecondsOf(jitterEdit->text());
 }
 
 void SinglePointPanel::registerStartHotkey() {
@@ -175,6 +202,7 @@ void SinglePointPanel::saveSettings() {
                                                        {"ypos", fixedYEdit->text()}};
     for (const auto &[key, value] : values)
         ini.writeString(kSection, QLatin1String(key), value);
+    writeClickTiming(ini, holdEdit->text(), jitterEdit->text());
     applySpeedText();
     context_.state.clickCount = 0;
     const QChar cr(13);

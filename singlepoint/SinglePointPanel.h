@@ -37,6 +37,11 @@ class SinglePointPanel final : public QGroupBox {
     void saveSettings();
     void onFixedPositionClicked();
 
+    // The milliseconds each click is held down and the most its period
+    // varies by, as the fields stand; 0 for off.
+    int holdMs() const;
+    int jitterMs() const;
+
   private:
     void applySpeedText();
 
@@ -53,6 +58,8 @@ class SinglePointPanel final : public QGroupBox {
     QCheckBox *fixedPositionCheckBox;
     QLineEdit *fixedXEdit; // X
     QLineEdit *fixedYEdit; // Y
+    QLineEdit *holdEdit;
+    QLineEdit *jitterEdit;
 };
 
 } // namespace lumo

@@ -107,7 +107,9 @@ void StepEditor::buildControls() {
     eventComboBox = editableList({kLeftClick, QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键双击")),
                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键单击")),
                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键双击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无点击"))},
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无点击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键单击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键双击"))},
                                  positionGroupBox, QRect(80, 68, 184, 21));
     intervalLabel = labelAt(tr("间隔时间") + colon, positionGroupBox, 12, 98);
     intervalComboBox = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),

@@ -4,6 +4,7 @@
 #include "steps/StepEditor.h"
 #include "steps/StepListEditing.h"
 #include "steps/StepListText.h"
+#include "steps/StepRecording.h"
 #include "widgets/InputFilters.h"
 
 #include <QComboBox>
@@ -134,11 +135,16 @@ void TimedEditor::buildStepGroup() {
         button(stepsGroupBox, QStringLiteral("moveStepUpButton"), tr("上移一行"), QRect(232, 125, 75, 25));
     moveStepDownButton =
         button(stepsGroupBox, QStringLiteral("moveStepDownButton"), tr("下移一行"), QRect(232, 160, 75, 25));
+    recordButton =
+        button(stepsGroupBox, QStringLiteral("recordButton"), tr("录制坐标"), QRect(232, 195, 75, 25));
+    recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
+    recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
     connect(addStepButton, &QPushButton::clicked, this, &TimedEditor::onAddStepClicked);
     connect(modifyStepButton, &QPushButton::clicked, this, &TimedEditor::onModifyStepClicked);
     connect(deleteStepButton, &QPushButton::clicked, this, &TimedEditor::onDeleteStepClicked);
     connect(moveStepUpButton, &QPushButton::clicked, this, &TimedEditor::onMoveStepUpClicked);
     connect(moveStepDownButton, &QPushButton::clicked, this, &TimedEditor::onMoveStepDownClicked);
+    connect(recordButton, &QPushButton::clicked, this, &TimedEditor::onRecordClicked);
 }
 
 void TimedEditor::setStepEditors(StepEditor *add, StepEditor *modify) {
@@ -215,6 +221,10 @@ void TimedEditor::onMoveStepUpClicked() {
 
 void TimedEditor::onMoveStepDownClicked() {
     steps_->moveStep(1);
+}
+
+void TimedEditor::onRecordClicked() {
+    recording_->start();
 }
 
 } // namespace lumo

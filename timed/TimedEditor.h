@@ -23,12 +23,12 @@ namespace lumo {
 
 class StepEditor;
 class StepListEditing;
+class StepRecording;
 
 class TimedEditor : public QDialog {
     Q_OBJECT
   public:
     ~TimedEditor() override;
-    // Refills the main window's timed list after a save.
 
     // The dialogs that add a step to the step list and rewrite its selected step.
     void setStepEditors(StepEditor *add, StepEditor *modify);
@@ -44,6 +44,7 @@ class TimedEditor : public QDialog {
     void onDeleteStepClicked();
     void onMoveStepUpClicked();
     void onMoveStepDownClicked();
+    void onRecordClicked();
 
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
@@ -51,6 +52,9 @@ class TimedEditor : public QDialog {
   signals:
     // A task was stored; the timed list reloads.
     void saved();
+    // A recording has started (true) or ended (false); the dialog is hidden
+    // meanwhile.
+    void recordingChanged(bool recording);
 
   protected:
     struct Dress {
@@ -74,7 +78,9 @@ class TimedEditor : public QDialog {
     void buildStepGroup();
 
     const bool escCloses_;
+    QPushButton *recordButton;
     std::unique_ptr<StepListEditing> steps_;
+    std::unique_ptr<StepRecording> recording_;
 
   protected:
     QGroupBox *timeGroupBox;

@@ -50,6 +50,26 @@ std::vector<HotkeyCall> FakeHotkeys::registrations() const {
     return result;
 }
 
+bool FakeRecorder::start(PressHandler onPress) {
+    ++starts;
+    if (failsToStart)
+        return false;
+    handler_ = std::move(onPress);
+    return true;
+}
+
+bool FakeRecorder::press(Button button, int x, int y) {
+    if (!handler_)
+        return false;
+    const PressHandler handler = handler_; // it may stop the watch
+    handler({button, {x, y}, time_.nowMs()});
+    return true;
+}
+
+void FakeRecorder::pressAt(qint64 atMs, Button button, int x, int y) {
+    time_.schedule(atMs, [this, button, x, y] { press(button, x, y); });
+}
+
 void FakeMouse::moveTo(int x, int y) {
     pos_ = {x, y};
     calls_.push_back({MouseCall::Move, 0, pos_, time_.nowMs()});
@@ -151,7 +171,7 @@ int FakeTimers::periodOf(WindowHandle owner, int id) const {
 }
 
 FakeBackend::FakeBackend()
-    : services_{hotkeys, mouse, shell, sessionStart, locale, messageBoxes, clock, timers, windows} {
+    : services_{hotkeys, mouse, shell, sessionStart, locale, messageBoxes, clock, timers, windows, recorder} {
 }
 
 } // namespace platform::fake

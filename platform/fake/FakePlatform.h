@@ -184,6 +184,29 @@ class FakeWindows final : public Windows {
     QHash<QWidget *, bool> topmost_;
 };
 
+// The user's presses, made by the test at moments of virtual time.
+class FakeRecorder final : public Recorder {
+  public:
+    using Button = RecordedPress::Button;
+
+    explicit FakeRecorder(VirtualTime &time) : time_(time) {}
+    bool start(PressHandler onPress) override;
+    void stop() override { handler_ = {}; }
+
+    bool watching() const { return static_cast<bool>(handler_); }
+    // The user presses button at (x, y) now; false when nothing watches.
+    bool press(Button button, int x, int y);
+    // The same press when the virtual time reaches atMs.
+    void pressAt(qint64 atMs, Button button, int x, int y);
+
+    bool failsToStart = false;
+    int starts = 0;
+
+  private:
+    VirtualTime &time_;
+    PressHandler handler_;
+};
+
 class FakeBackend final : public Backend {
   public:
     FakeBackend();
@@ -202,6 +225,7 @@ class FakeBackend final : public Backend {
     FakeClock clock{time};
     FakeTimers timers{time};
     FakeWindows windows;
+    FakeRecorder recorder{time};
 
   private:
     Services services_;

@@ -6,6 +6,7 @@
 // declares, so the Qt side of the backend includes this header and never
 // <windows.h>, and the sources behind it never include Platform.h.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,19 @@ CursorPos getCursorPos();
 // One input event with the mouse_event flags as given: Windows makes a
 // combined flag a down then an up, in the order of the flag bits.
 bool sendMouseFlags(unsigned flags);
+
+// A left or right button press anywhere on the screen.
+struct HookedPress {
+    bool right = false;
+    int x = 0;
+    int y = 0;
+    unsigned long timeMs = 0; // the input's time stamp, GetTickCount's clock
+};
+// Installs a low-level mouse hook (WH_MOUSE_LL) on the calling thread,
+// replacing one installed before; onPress sees every press while the
+// thread pumps messages. False when the hook cannot be installed.
+bool installPressHook(std::function<void(const HookedPress &)> onPress);
+void removePressHook();
 
 // SetWindowPos with HWND_TOPMOST or HWND_NOTOPMOST, keeping place, size and
 // activation.

@@ -11,7 +11,7 @@ class Win32Backend final : public Backend {
   public:
     Win32Backend()
         : services_{hotkeys_,      mouse_, shell_,  sessionStart_, locale_,
-                    messageBoxes_, clock_, timers_, windows_} {}
+                    messageBoxes_, clock_, timers_, windows_,      recorder_} {}
 
     Services &services() override { return services_; }
 
@@ -25,6 +25,7 @@ class Win32Backend final : public Backend {
     QtClock clock_;
     QtTimers timers_;
     Win32Windows windows_;
+    Win32Recorder recorder_;
     Services services_;
 };
 

@@ -71,6 +71,40 @@ void Win32Mouse::sendButtons(unsigned flags) {
     win32::sendMouseFlags(flags);
 }
 
+Win32Recorder::~Win32Recorder() {
+    stop();
+}
+
+bool Win32Recorder::start(PressHandler onPress) {
+    stop();
+    handler_ = std::move(onPress);
+    timeSeen_ = false;
+    wraps_ = 0;
+    // The hook is called from this thread's message pump, the UI thread's.
+    const bool installed = win32::installPressHook([this](const win32::HookedPress &press) {
+        if (!handler_)
+            return;
+        const auto stamp = static_cast<quint32>(press.timeMs);
+        if (timeSeen_ && stamp < lastStamp_)
+            ++wraps_;
+        lastStamp_ = stamp;
+        timeSeen_ = true;
+        const RecordedPress recorded{press.right ? RecordedPress::Button::Right : RecordedPress::Button::Left,
+                                     {press.x, press.y},
+                                     (wraps_ << 32) + stamp};
+        const PressHandler handler = handler_; // it may stop the recording
+        handler(recorded);
+    });
+    if (!installed)
+        handler_ = {};
+    return installed;
+}
+
+void Win32Recorder::stop() {
+    win32::removePressHook();
+    handler_ = {};
+}
+
 void Win32Shell::openUrl(const QString &url) {
     win32::openDocument(url.toStdWString());
 }

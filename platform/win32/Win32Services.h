@@ -36,6 +36,22 @@ class Win32Mouse final : public Mouse {
     void sendButtons(unsigned flags) override;
 };
 
+// The user's presses through a low-level mouse hook on the UI thread.
+class Win32Recorder final : public Recorder {
+  public:
+    Win32Recorder() = default;
+    ~Win32Recorder() override;
+    bool start(PressHandler onPress) override;
+    void stop() override;
+
+  private:
+    PressHandler handler_;
+    // The input time stamps are 32-bit milliseconds, carried past their wrap.
+    quint32 lastStamp_ = 0;
+    qint64 wraps_ = 0;
+    bool timeSeen_ = false;
+};
+
 // ShellExecuteW "open" and CreateProcessW.
 class Win32Shell final : public Shell {
   public:

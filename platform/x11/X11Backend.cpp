@@ -4,6 +4,7 @@
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Locale.h"
 #include "platform/x11/X11Mouse.h"
+#include "platform/x11/X11Recorder.h"
 #include "platform/x11/XConnection.h"
 #include "platform/x11/XdgDesktop.h"
 
@@ -18,7 +19,7 @@ class X11Backend final : public Backend {
     explicit X11Backend(std::unique_ptr<x11::Connection> connection)
         : connection_(std::move(connection)), hotkeys_(*connection_),
           mouse_(*connection_), services_{hotkeys_,      mouse_, shell_,  sessionStart_, locale_,
-                                          messageBoxes_, clock_, timers_, windows_} {
+                                          messageBoxes_, clock_, timers_, windows_,      recorder_} {
         connection_->setEventHandler([this](XEvent &event) { hotkeys_.handleEvent(event); });
     }
 
@@ -38,6 +39,7 @@ class X11Backend final : public Backend {
     QtClock clock_;
     QtTimers timers_;
     QtWindows windows_;
+    x11::X11Recorder recorder_;
     Services services_;
 };
 

@@ -61,16 +61,16 @@ void X11Mouse::sendButtons(unsigned flags) {
     if (!hasXTest_)
         return;
     // One call with several flags is handled in bit order, as Windows does:
-    // a combined flag is a down then an up, the left button before the right.
+    // a combined flag is a down then an up, the left button before the right and the
+    // right before the middle.
     struct Action {
         unsigned flag;
         unsigned button;
         bool press;
     };
-    static constexpr Action kOrder[] = {{MOUSEEVENTF_LEFTDOWN, 1, true},
-                                        {MOUSEEVENTF_LEFTUP, 1, false},
-                                        {MOUSEEVENTF_RIGHTDOWN, 3, true},
-                                        {MOUSEEVENTF_RIGHTUP, 3, false}};
+    static constexpr Action kOrder[] = {{MOUSEEVENTF_LEFTDOWN, 1, true},   {MOUSEEVENTF_LEFTUP, 1, false},
+                                        {MOUSEEVENTF_RIGHTDOWN, 3, true},  {MOUSEEVENTF_RIGHTUP, 3, false},
+                                        {MOUSEEVENTF_MIDDLEDOWN, 2, true}, {MOUSEEVENTF_MIDDLEUP, 2, false}};
     bool sent = false;
     for (const Action &action : kOrder)
         if ((flags & action.flag) != 0) {

@@ -35,6 +35,8 @@ TEST(clickStepEvent, MakesTheInputOfEachStepEvent) {
     EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Flags{0x6, 0x6}));
     EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Flags{0x8, 0x10}));
     EXPECT_EQ(byEvent(QStringLiteral("右键双击")), (Flags{0x18, 0x18}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键单击")), (Flags{0x20, 0x40}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键双击")), (Flags{0x60, 0x60}));
 }
 
 TEST(clickStepEvent, AnyOtherTextMakesNoInput) {
@@ -51,11 +53,34 @@ TEST(clickSinglePoint, MakesTheInputOfEachButtonAndKind) {
     // Left before right.
     EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("单击")), (Flags{0x6, 0x18}));
     EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("双击")), (Flags{0x6, 0x6, 0x18, 0x18}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("单击")), (Flags{0x20, 0x40}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("双击")), (Flags{0x60, 0x60}));
 }
 
 TEST(clickSinglePoint, AnUnknownKindIsADoubleClickAndAnUnknownButtonNothing) {
     EXPECT_EQ(byButton(QStringLiteral("左键"), QString()), (Flags{0x6, 0x6}));
     EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")), (Flags{0x6, 0x6}));
-    EXPECT_TRUE(byButton(QStringLiteral("中键"), QStringLiteral("单击")).empty());
+    EXPECT_TRUE(byButton(QStringLiteral("中间"), QStringLiteral("单击")).empty());
     EXPECT_TRUE(byButton(QString(), QString()).empty());
+}
+
+TEST(clickSinglePointHeld, HoldsEveryClickDownForTheWaitBetweenItsPressAndRelease) {
+    const auto held = [](const QString &button, const QString &kind) {
+        fake::FakeBackend fake;
+        std::vector<std::string> trace;
+        lumo::clickSinglePointHeld(fake.mouse, button, kind, 80, [&](int ms) {
+            trace.push_back("wait " + std::to_string(ms));
+            fake.advance(ms);
+        });
+        for (const fake::MouseCall &call : fake.mouse.buttonCalls())
+            trace.push_back(std::to_string(call.flags) + "@" + std::to_string(call.timeMs));
+        return trace;
+    };
+    using Trace = std::vector<std::string>;
+    EXPECT_EQ(held(QStringLiteral("左键"), QStringLiteral("单击")), (Trace{"wait 80", "2@0", "4@80"}));
+    EXPECT_EQ(held(QStringLiteral("中键"), QStringLiteral("双击")),
+              (Trace{"wait 80", "wait 80", "32@0", "64@80", "32@80", "64@160"}));
+    EXPECT_EQ(held(QStringLiteral("左右键"), QStringLiteral("单击")),
+              (Trace{"wait 80", "wait 80", "2@0", "4@80", "8@80", "16@160"}));
+    EXPECT_TRUE(held(QStringLiteral("中间"), QStringLiteral("单击")).empty());
 }

@@ -1,6 +1,8 @@
 // click_target LOGFILE: a full-screen X window that records every mouse
 // button press and release it receives, one line each:
-//   press|release BUTTON X_ROOT Y_ROOT MONOTONIC_MS
+//   press|release BUTTON X_ROOT Y_ROOT MONOTONIC_MS SERVER_MS
+// SERVER_MS is the X server's time stamp of the event: gaps between two
+// of them leave out how late this client got round to reading them.
 // It prints "ready" once its window is on the screen and ends on SIGTERM.
 
 #include <X11/Xlib.h>
@@ -76,8 +78,9 @@ int main(int argc, char *argv[]) {
             std::printf("ready\n");
             std::fflush(stdout);
         } else if (event.type == ButtonPress || event.type == ButtonRelease) {
-            std::fprintf(log, "%s %u %d %d %lld\n", event.type == ButtonPress ? "press" : "release",
-                         event.xbutton.button, event.xbutton.x_root, event.xbutton.y_root, monotonicMs());
+            std::fprintf(log, "%s %u %d %d %lld %lu\n", event.type == ButtonPress ? "press" : "release",
+                         event.xbutton.button, event.xbutton.x_root, event.xbutton.y_root, monotonicMs(),
+                         static_cast<unsigned long>(event.xbutton.time));
             std::fflush(log);
         }
     }

@@ -296,7 +296,7 @@ std::vector<Click> readClickLog(const QString &path) {
     lines.removeLast(); // empty, or a line still being written
     for (const QByteArray &line : std::as_const(lines)) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() != 5)
+        if (fields.size() != 6)
             continue;
         Click click;
         click.press = fields[0] == "press";
@@ -304,6 +304,7 @@ std::vector<Click> readClickLog(const QString &path) {
         click.x = fields[2].toInt();
         click.y = fields[3].toInt();
         click.ms = fields[4].toLongLong();
+        click.serverMs = fields[5].toUInt();
         clicks.push_back(click);
     }
     return clicks;

@@ -95,7 +95,13 @@ struct Click {
     int x = 0;
     int y = 0;
     qint64 ms = 0;
+    quint32 serverMs = 0;
 };
+
+// Milliseconds from a to b by the X server's clock, which wraps at 32 bits.
+inline qint64 serverGapMs(const Click &a, const Click &b) {
+    return static_cast<qint32>(b.serverMs - a.serverMs);
+}
 
 std::vector<Click> readClickLog(const QString &path);
 // Polls the record until it holds at least count lines or timeoutMs passed.

@@ -1,0 +1,161 @@
+// The single-point clicker's hold, random period and middle button in the
+// real program, measured in the click target; and the middle button of a
+// script step.
+
+#include "tests/e2e/support/FailureEvidence.h"
+#include "tests/e2e/support/Helper.h"
+#include "tests/e2e/support/Paths.h"
+#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ScriptSetup.h"
+#include "tests/e2e/support/XSession.h"
+
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const QString kWindowClass = QStringLiteral("lumoclick");
+constexpr int kStartTimeoutMs = 30000;
+const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
+
+std::vector<e2e::Click> only(bool press, const std::vector<e2e::Click> &clicks) {
+    std::vector<e2e::Click> result;
+    for (const e2e::Click &click : clicks)
+        if (click.press == press)
+            result.push_back(click);
+    return result;
+}
+
+class ClickTimingTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
+        ASSERT_TRUE(folder_.isValid());
+        ASSERT_TRUE(logFolder_.isValid());
+    }
+
+    void TearDown() override {
+        e2e::keepFailureEvidence(session_, folder_);
+        target_.reset();
+        folder_.stop();
+    }
+
+    // The program with these settings, and the click target above it.
+    bool startWith(const QString &settings) {
+        if (!folder_.writeSettingsText(settings) || !folder_.start())
+            return false;
+        if (session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window == 0)
+            return false;
+        QThread::msleep(500);
+        return startTarget();
+    }
+    bool startTarget() {
+        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
+        return target_->readLine() == QLatin1String("ready");
+    }
+
+    // Waits until the record stops growing.
+    std::vector<e2e::Click> settledClicks(int quietMs) {
+        size_t before = 0;
+        std::vector<e2e::Click> clicks = e2e::readClickLog(logPath());
+        const QDeadlineTimer deadline(30000);
+        while ((clicks.empty() || clicks.size() != before) && !deadline.hasExpired()) {
+            before = clicks.size();
+            QThread::msleep(quietMs);
+            clicks = e2e::readClickLog(logPath());
+        }
+        return clicks;
+    }
+
+    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
+
+    e2e::XSession session_;
+    e2e::ProgramFolder folder_;
+    QTemporaryDir logFolder_;
+    std::unique_ptr<e2e::Helper> target_;
+};
+
+TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
+    ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.2\r\nclick=5\r\nhold=80\r\n")));
+    session_.movePointer(300, 300);
+    session_.pressKeys(kStartHotkey);
+    const std::vector<e2e::Click> clicks = settledClicks(1000);
+    // Limit 5: six ticks, each a press and its release.
+    ASSERT_EQ(clicks.size(), 12u);
+    for (size_t i = 0; i < clicks.size(); i += 2) {
+        ASSERT_TRUE(clicks[i].press && !clicks[i + 1].press) << i;
+        const qint64 held = e2e::serverGapMs(clicks[i], clicks[i + 1]);
+        EXPECT_NEAR(held, 80, 3) << "click " << i / 2;
+        std::printf("held %lld ms\n", static_cast<long long>(held));
+    }
+}
+
+TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
+    ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\njitter=30\r\n")));
+    session_.movePointer(300, 300);
+    session_.pressKeys(kStartHotkey);
+    const std::vector<e2e::Click> presses = only(true, e2e::waitForClicks(logPath(), 2 * 201, 40000));
+    session_.pressKeys(kStartHotkey);
+    ASSERT_GE(presses.size(), 201u);
+    std::vector<qint64> periods;
+    for (size_t i = 1; i <= 200; ++i)
+        periods.push_back(e2e::serverGapMs(presses[i - 1], presses[i]));
+    const auto [lowest, highest] = std::minmax_element(periods.begin(), periods.end());
+    double sum = 0;
+    for (const qint64 period : periods)
+        sum += double(period);
+    const double mean = sum / double(periods.size());
+    std::printf("200 periods: lowest %lld, highest %lld, mean %.2f ms\n", static_cast<long long>(*lowest),
+                static_cast<long long>(*highest), mean);
+    // Within 70..130 (a millisecond of delivery either way), and reaching
+    // out to both ends rather than sitting at 100.
+    EXPECT_GE(*lowest, 69);
+    EXPECT_LE(*highest, 131);
+    EXPECT_LE(*lowest, 78);
+    EXPECT_GE(*highest, 122);
+    EXPECT_NEAR(mean, 100.0, 3.0);
+}
+
+TEST_F(ClickTimingTest, TheBurstIgnoresHoldAndRandom) {
+    // Limit 1: two ticks of 152 clicks, as without the two settings.
+    ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.010\r\nclick=1\r\nhold=80\r\njitter=30\r\n")));
+    session_.movePointer(300, 300);
+    session_.pressKeys(kStartHotkey);
+    const std::vector<e2e::Click> clicks = settledClicks(1000);
+    EXPECT_EQ(only(true, clicks).size(), 2u * 152u);
+    EXPECT_EQ(only(false, clicks).size(), 2u * 152u);
+}
+
+TEST_F(ClickTimingTest, TheMiddleButtonClicksWithButtonTwo) {
+    ASSERT_TRUE(e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
+                                 QStringLiteral("640,500,中键单击,20|"), QStringLiteral("1")));
+    ASSERT_TRUE(
+        folder_.writeSettingsText(QStringLiteral("[setting]\r\nbtn1=中键\r\ntime=0.2\r\nclick=1\r\n")));
+    ASSERT_TRUE(folder_.start());
+    ASSERT_NE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window, 0u);
+    QThread::msleep(500);
+    e2e::enableFirstScript(session_);
+    ASSERT_TRUE(startTarget());
+
+    session_.movePointer(300, 200);
+    session_.pressKeys(kStartHotkey); // two ticks at limit 1
+    settledClicks(1000);
+    session_.pressKeys({QStringLiteral("F8")});
+    QThread::msleep(300);
+    const std::vector<e2e::Click> presses = only(true, settledClicks(1000));
+    ASSERT_EQ(presses.size(), 3u) << folder_.output().toStdString();
+    for (const e2e::Click &press : presses)
+        EXPECT_EQ(press.button, 2u);
+    EXPECT_EQ(presses[0].x, 300);
+    EXPECT_EQ(presses[2].x, 640);
+    EXPECT_EQ(presses[2].y, 500);
+}
+
+} // namespace

@@ -1,0 +1,207 @@
+// Recording a script in the real program: five real clicks (left, right, a
+// left double click, left) made while the add dialog records land in the
+// click target and come back as steps with their gaps; the stored script
+// then plays them back with the same gaps.
+
+#include "tests/e2e/support/FailureEvidence.h"
+#include "tests/e2e/support/Helper.h"
+#include "tests/e2e/support/Paths.h"
+#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ScriptSetup.h"
+#include "tests/e2e/support/XSession.h"
+
+#include <QDeadlineTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Last: the X headers define macros (None, Bool) that other headers use as names.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace {
+
+const QString kWindowClass = QStringLiteral("lumoclick");
+const QString kDialogTitle = QStringLiteral("添加多坐标点击");
+constexpr int kStartTimeoutMs = 15000;
+// The add dialog (356x409) sits centred over the main window.
+constexpr int kDialogX = 462;
+constexpr int kDialogY = 307;
+constexpr int kToleranceMs = 5;
+
+std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
+    std::vector<e2e::Click> presses;
+    for (const e2e::Click &click : clicks)
+        if (click.press)
+            presses.push_back(click);
+    return presses;
+}
+
+// The steps column of the script called name.
+QString storedSteps(const QString &database, const QString &name) {
+    const QString connection = QStringLiteral("e2e-record");
+    QString steps;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(database);
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("select mpoint from mplist where mpname = :name"));
+            query.bindValue(QStringLiteral(":name"), name);
+            if (query.exec() && query.next())
+                steps = query.value(0).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return steps;
+}
+
+class RecordTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
+        ASSERT_TRUE(folder_.isValid());
+        ASSERT_TRUE(logDir_.isValid());
+    }
+
+    void TearDown() override {
+        e2e::keepFailureEvidence(session_, folder_);
+        folder_.stop();
+    }
+
+    // A press and release of button at (x, y), as a user makes it.
+    void userClick(unsigned button, int x, int y) {
+        session_.movePointer(x, y);
+        XTestFakeButtonEvent(session_.display(), button, True, 0);
+        XTestFakeButtonEvent(session_.display(), button, False, 0);
+        XFlush(session_.display());
+    }
+
+    void type(const char *letters) {
+        for (const char *c = letters; *c; ++c) {
+            const char name[] = {*c, 0};
+            const unsigned code = XKeysymToKeycode(session_.display(), XStringToKeysym(name));
+            XTestFakeKeyEvent(session_.display(), code, True, CurrentTime);
+            XTestFakeKeyEvent(session_.display(), code, False, CurrentTime);
+        }
+        XFlush(session_.display());
+        QThread::msleep(200);
+    }
+
+    bool waitUntilUnmapped(const QString &title, int timeoutMs) {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (session_.windowMapped(title) && !deadline.hasExpired())
+            QThread::msleep(20);
+        return !session_.windowMapped(title);
+    }
+
+    QString logPath(const char *name) const { return logDir_.filePath(QLatin1String(name)); }
+
+    e2e::XSession session_;
+    e2e::ProgramFolder folder_;
+    QTemporaryDir logDir_;
+};
+
+TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
+    ASSERT_TRUE(folder_.start());
+    ASSERT_TRUE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0)
+        << folder_.output().toStdString();
+    QThread::msleep(500);
+    e2e::clickAt(session_, e2e::kMainWindowX + 58, e2e::kMainWindowY + 345); // add
+    ASSERT_TRUE(session_.waitForMappedWindow(kDialogTitle, 3000))
+        << session_.mappedWindowNames().join(u',').toStdString();
+    e2e::clickAt(session_, kDialogX + 160, kDialogY + 32); // name
+    type("rec");
+    session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/record-dialog.png"));
+
+    e2e::clickAt(session_, kDialogX + 298, kDialogY + 330); // "录制坐标"
+    ASSERT_TRUE(waitUntilUnmapped(kDialogTitle, 3000));
+    QThread::msleep(200);
+    EXPECT_EQ(session_.largestWindowOfClass(kWindowClass).window, 0u) << "a window of the program shows";
+
+    {
+        e2e::Helper target(e2e::clickTargetPath(), QStringList{logPath("recorded.log")});
+        ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
+        userClick(1, 300, 400);
+        QThread::msleep(400);
+        userClick(3, 700, 300);
+        QThread::msleep(600);
+        userClick(1, 900, 700);
+        QThread::msleep(80);
+        userClick(1, 901, 701);
+        QThread::msleep(420);
+        userClick(1, 200, 800);
+        e2e::waitForClicks(logPath("recorded.log"), 10, 5000);
+    }
+    const std::vector<e2e::Click> made = pressesOnly(e2e::readClickLog(logPath("recorded.log")));
+    // The clicks went on to the window they were made on.
+    ASSERT_EQ(made.size(), 5u);
+    const unsigned madeButtons[] = {1, 3, 1, 1, 1};
+    for (size_t i = 0; i < made.size(); ++i)
+        EXPECT_EQ(made[i].button, madeButtons[i]) << i;
+
+    session_.pressKeys({QStringLiteral("F11")});
+    ASSERT_TRUE(session_.waitForMappedWindow(kDialogTitle, 3000))
+        << session_.mappedWindowNames().join(u',').toStdString();
+    QThread::msleep(300);
+    session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/record-steps.png"));
+    e2e::clickAt(session_, kDialogX + 220, kDialogY + 388); // OK
+    ASSERT_TRUE(waitUntilUnmapped(kDialogTitle, 3000));
+
+    const QString steps = storedSteps(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("rec"));
+    const QStringList entries = steps.split(u'|', Qt::SkipEmptyParts);
+    ASSERT_EQ(entries.size(), 4) << steps.toStdString();
+    const QString expected[][3] = {
+        {QStringLiteral("300"), QStringLiteral("400"), QStringLiteral("左键单击")},
+        {QStringLiteral("700"), QStringLiteral("300"), QStringLiteral("右键单击")},
+        {QStringLiteral("900"), QStringLiteral("700"), QStringLiteral("左键双击")},
+        {QStringLiteral("200"), QStringLiteral("800"), QStringLiteral("左键单击")}};
+    // Each step starts at one of the presses the target saw.
+    const size_t startOf[] = {0, 1, 2, 4};
+    std::vector<int> intervals;
+    for (int i = 0; i < 4; ++i) {
+        const QStringList fields = entries[i].split(u',');
+        ASSERT_EQ(fields.size(), 4) << entries[i].toStdString();
+        EXPECT_EQ(fields[0], expected[i][0]);
+        EXPECT_EQ(fields[1], expected[i][1]);
+        EXPECT_EQ(fields[2], expected[i][2]);
+        intervals.push_back(fields[3].toInt());
+        if (i < 3) {
+            const qint64 gap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
+            EXPECT_NEAR(intervals.back(), gap, kToleranceMs) << "step " << i;
+            std::printf("step %d: gap %lld ms, recorded %d ms\n", i, static_cast<long long>(gap),
+                        intervals.back());
+        }
+    }
+    EXPECT_EQ(intervals[3], 20);
+
+    // Played by its hotkey, the default Ctrl+F6.
+    e2e::enableFirstScript(session_);
+    e2e::Helper target(e2e::clickTargetPath(), QStringList{logPath("played.log")});
+    ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
+    session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F6")});
+    const std::vector<e2e::Click> played = pressesOnly(e2e::waitForClicks(logPath("played.log"), 10, 5000));
+    ASSERT_EQ(played.size(), 5u) << folder_.output().toStdString();
+    const int playedX[] = {300, 700, 900, 900, 200};
+    const int playedY[] = {400, 300, 700, 700, 800};
+    for (size_t i = 0; i < played.size(); ++i) {
+        EXPECT_EQ(played[i].button, madeButtons[i]) << i;
+        EXPECT_EQ(played[i].x, playedX[i]) << i;
+        EXPECT_EQ(played[i].y, playedY[i]) << i;
+    }
+    for (int i = 0; i < 3; ++i) {
+        const qint64 madeGap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
+        const qint64 playedGap = e2e::serverGapMs(played[startOf[i]], played[startOf[i + 1]]);
+        EXPECT_NEAR(playedGap, madeGap, kToleranceMs) << "step " << i;
+        std::printf("step %d: made %lld ms, played %lld ms\n", i, static_cast<long long>(madeGap),
+                    static_cast<long long>(playedGap));
+    }
+}
+
+} // namespace
