@@ -340,7 +340,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::showRecording(bool recording) {
-    tray_->showPassingHint(recording ? kRecordingHint : QString());
+    tray_->showPassingHint(recording ? shownText(kRecordingHint) : QString());
     if (recording) {
         shownBeforeRecording_ = isVisible();
         hide();

@@ -207,6 +207,34 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>发现新版本 %1，是否打开下载页面？</source>
         <translation>Version %1 is available. Open its download page?</translation>
     </message>
+    <message>
+        <source>中键</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>中键单击</source>
+        <translation>Middle click</translation>
+    </message>
+    <message>
+        <source>中键双击</source>
+        <translation>Middle ×2</translation>
+    </message>
+    <message>
+        <source>正在点击,请停止点击后再录制坐标.</source>
+        <translation>Clicks are running. Stop them before recording positions.</translation>
+    </message>
+    <message>
+        <source>F11已被其他程序占用,不能录制坐标.</source>
+        <translation>F11 is taken by another program, so positions cannot be recorded.</translation>
+    </message>
+    <message>
+        <source>无法录制鼠标点击.</source>
+        <translation>Mouse clicks cannot be recorded.</translation>
+    </message>
+    <message>
+        <source>正在录制,按F11结束</source>
+        <translation>Recording, press F11 to end</translation>
+    </message>
 </context>
 <context>
     <name>lumo::AboutDialog</name>
@@ -419,6 +447,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>请输入多坐标点击的名称.</source>
         <translation>Please enter a name for the multi-point clicks.</translation>
     </message>
+    <message>
+        <source>录制坐标</source>
+        <translation>Record</translation>
+    </message>
 </context>
 <context>
     <name>lumo::ScriptList</name>
@@ -552,6 +584,22 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>就是点击器运行后再按一次热键就停止点击器.</source>
         <translation>While the clicker runs, pressing the hotkey again stops it.</translation>
+    </message>
+    <message>
+        <source>按住</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)</source>
+        <translation>Milliseconds each click is held down, 0 for no hold (at 0.1 s per click and slower)</translation>
+    </message>
+    <message>
+        <source>随机</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)</source>
+        <translation>Milliseconds each interval is randomly lengthened or shortened by, 0 for none (at 0.1 s per click and slower)</translation>
     </message>
 </context>
 <context>
@@ -729,6 +777,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>当前系统时间:</source>
         <translation>System time: </translation>
+    </message>
+    <message>
+        <source>录制坐标</source>
+        <translation>Record</translation>
     </message>
 </context>
 <context>
