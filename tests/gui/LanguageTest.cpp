@@ -28,6 +28,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -321,7 +322,8 @@ class LanguageTest : public QObject {
         Session s(language);
         AppWindows &forms = *s.f.forms;
         const QStringList events{QStringLiteral("左键单击"), QStringLiteral("左键双击"),
-                                 QStringLiteral("右键单击"), QStringLiteral("右键双击")};
+                                 QStringLiteral("右键单击"), QStringLiteral("右键双击"),
+                                 QStringLiteral("中键单击"), QStringLiteral("中键双击")};
         const QStringList statuses{kStatusEnabled, kStatusDisabled};
         const struct {
             QTreeWidget *list;
@@ -376,7 +378,10 @@ class LanguageTest : public QObject {
         const WindowCheck check = checkEveryWindow(s);
         const QStringList chinese = chineseIn(check.texts);
         QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
-        QVERIFY(check.texts.contains(QStringLiteral("&Save settings")));
+        // The clicking and recording controls are among the texts looked at.
+        for (const char *text :
+             {"&Save settings", "Record", "Hold", "±", "Middle", "Middle click", "Middle ×2"})
+            QVERIFY2(check.texts.contains(QString::fromUtf8(text)), text);
         QVERIFY(ui<QTextBrowser>(&s.f.main(), "helpBrowser")
                     ->toPlainText()
                     .contains(QStringLiteral("How to use")));
@@ -385,8 +390,8 @@ class LanguageTest : public QObject {
     void theChineseInterfaceIsTheSourceTexts() {
         Session s(UiLanguage::Chinese);
         const WindowCheck check = checkEveryWindow(s);
-        for (const char *text :
-             {"保存设置(&S)", "多坐标点击", "停止热键设置(&P)", "鼠标坐标属性", "定时点击"})
+        for (const char *text : {"保存设置(&S)", "多坐标点击", "停止热键设置(&P)", "鼠标坐标属性", "定时点击",
+                                 "录制坐标", "按住", "随机", "中键", "中键单击"})
             QVERIFY2(check.texts.contains(QString::fromUtf8(text)), text);
         QVERIFY(ui<QTextBrowser>(&s.f.main(), "helpBrowser")
                     ->toPlainText()
@@ -467,7 +472,9 @@ class LanguageTest : public QObject {
         auto *event = ui<QComboBox>(editor, "eventComboBox");
         QCOMPARE(event->currentText(), QStringLiteral("Left click"));
         const std::pair<const char *, const char *> steps[] = {{"10,20", "Right ×2"},
-                                                               {"30,40", "Left click"}};
+                                                               {"30,40", "Left click"},
+                                                               {"70,80", "Middle click"},
+                                                               {"90,10", "Middle ×2"}};
         for (const auto &[position, shown] : steps) {
             ui<QLineEdit>(editor, "positionEdit")->setText(QLatin1String(position));
             event->setCurrentIndex(event->findText(QString::fromUtf8(shown)));
@@ -479,6 +486,8 @@ class LanguageTest : public QObject {
         editor->close();
         auto *list = ui<QTreeWidget>(forms.addScriptDialog, "stepListView");
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("右键双击"));
+        QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("中键单击"));
+        QCOMPARE(list->topLevelItem(3)->text(1), QStringLiteral("中键双击"));
         ui<QPushButton>(forms.addScriptDialog, "okButton")->click();
 
         DbQuery query(s.f.main().context());
@@ -487,7 +496,10 @@ class LanguageTest : public QObject {
         QCOMPARE(query.recordCount(), 1);
         const QString stored = query.text(0, 3);
         QVERIFY2(stored.contains(QStringLiteral("右键双击")) && stored.contains(QStringLiteral("左键单击")) &&
-                     stored.contains(QStringLiteral("Wiggle")) && !stored.contains(QStringLiteral("Right")),
+                     stored.contains(QStringLiteral("70,80,中键单击,")) &&
+                     stored.contains(QStringLiteral("90,10,中键双击,")) &&
+                     stored.contains(QStringLiteral("Wiggle")) && !stored.contains(QStringLiteral("Right")) &&
+                     !stored.contains(QStringLiteral("Middle")),
                  qPrintable(stored));
 
         // The modify dialog shows the stored events in English, keeps them in Chinese.
@@ -498,6 +510,60 @@ class LanguageTest : public QObject {
             QStringList{QStringLiteral("1,2"), QStringLiteral("右键单击"), QStringLiteral("20")});
         modify->copyRowIntoFields(row);
         QCOMPARE(ui<QComboBox>(modify, "eventComboBox")->currentText(), QStringLiteral("Right click"));
+        modify->copyRowIntoFields(QTreeWidgetItem(
+            QStringList{QStringLiteral("1,2"), QStringLiteral("中键双击"), QStringLiteral("20")}));
+        QCOMPARE(ui<QComboBox>(modify, "eventComboBox")->currentText(), QStringLiteral("Middle ×2"));
+    }
+
+    void theMiddleButtonChosenInEnglishIsStoredInChineseAndClicksTheMiddleButton() {
+        Session s(UiLanguage::English, kSettings);
+        MainWindow &main = s.f.main();
+        auto *button = ui<QComboBox>(&main, "mouseButtonComboBox");
+        auto *kind = ui<QComboBox>(&main, "clickKindComboBox");
+        button->setCurrentIndex(button->findText(QStringLiteral("Middle")));
+        kind->setCurrentIndex(kind->findText(QStringLiteral("Single")));
+        ui<QPushButton>(&main, "saveButton")->click();
+        QVERIFY(s.f.settingsBytes().contains(toGbk(QStringLiteral("btn1=中键\r\n"))));
+        QVERIFY(s.f.fake.hotkeys.press(0, kF5));
+        s.f.fake.advance(600);
+        QVERIFY(s.f.fake.hotkeys.press(0, kF5));
+        QCOMPARE(s.f.fake.mouse.buttonFlags(),
+                 (std::vector<unsigned>{MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP}));
+    }
+
+    // Recording speaks English (its refusals and the tray hint) while the
+    // recorded steps keep the stored Chinese events.
+    void recordingInEnglishKeepsTheStoredEvents() {
+        Session s(UiLanguage::English);
+        QWidget *timed = s.f.forms->addTimedTaskDialog;
+        s.f.forms->addTimedTaskDialog->openForNewTask();
+        auto *record = ui<QPushButton>(timed, "recordButton");
+        s.f.fake.hotkeys.holdElsewhere(0, VK_F11);
+        record->click();
+        s.f.fake.recorder.failsToStart = true;
+        s.f.fake.hotkeys.releaseElsewhere(0, VK_F11);
+        record->click();
+        const QStringList refusals = s.f.fake.messageBoxes.texts();
+        QCOMPARE(refusals.size(), 2);
+        QVERIFY2(chineseIn(refusals).isEmpty(), qPrintable(refusals.join(QLatin1Char('\n'))));
+        QVERIFY(refusals[0].contains(QStringLiteral("F11")));
+        QVERIFY(refusals[0] != refusals[1]);
+
+        s.f.fake.recorder.failsToStart = false;
+        record->click();
+        QVERIFY(!timed->isVisible());
+        QCOMPARE(ui<QSystemTrayIcon>(&s.f.main(), "trayIcon")->toolTip(),
+                 QStringLiteral("Recording, press F11 to end"));
+        QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Right, 7, 8));
+        s.f.fake.advance(250);
+        QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Left, 9, 10));
+        QVERIFY(s.f.fake.hotkeys.press(0, VK_F11));
+        QVERIFY(timed->isVisible());
+        QVERIFY(!hasChinese(ui<QSystemTrayIcon>(&s.f.main(), "trayIcon")->toolTip()));
+        const auto *steps = ui<QTreeWidget>(timed, "stepListView");
+        QCOMPARE(steps->topLevelItemCount(), 2);
+        QCOMPARE(steps->topLevelItem(0)->text(1), QStringLiteral("右键单击"));
+        QCOMPARE(steps->topLevelItem(1)->text(1), QStringLiteral("左键单击"));
     }
 };
 
