@@ -2,6 +2,7 @@
 
 #include "core/MainContext.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "platform/Platform.h"
 #include "widgets/ClickFilter.h"
 
@@ -29,7 +30,7 @@ AboutDialog::AboutDialog(platform::Shell &shell)
                            Qt::MSWindowsFixedSizeDialogHint),
       shell_(shell) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("关于"));
+    setWindowTitle(tr("关于"));
     setFixedSize(416, 222);
     setAttribute(Qt::WA_DeleteOnClose);
     // Opened from the tray while the main window is hidden, the box is the
@@ -47,12 +48,11 @@ AboutDialog::AboutDialog(platform::Shell &shell)
     programIconLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(programIconLabel, [this] { onProgramIconClicked(); });
 
-    productNameLabel =
-        label(infoFrame, QStringLiteral("productNameLabel"), kApplicationTitle, QRect(88, 16, 300, 16));
-    versionLabel =
-        label(infoFrame, QStringLiteral("versionLabel"), QStringLiteral("版本:1.0"), QRect(88, 42, 300, 16));
-    contactLabel = label(infoFrame, QStringLiteral("contactLabel"),
-                         QStringLiteral("联系我们：support@lumoclick.example"), QRect(88, 68, 300, 16));
+    productNameLabel = label(infoFrame, QStringLiteral("productNameLabel"), shownText(kApplicationTitle),
+                             QRect(88, 16, 300, 16));
+    versionLabel = label(infoFrame, QStringLiteral("versionLabel"), tr("版本:1.0"), QRect(88, 42, 300, 16));
+    contactLabel = label(infoFrame, QStringLiteral("contactLabel"), tr("联系我们：support@lumoclick.example"),
+                         QRect(88, 68, 300, 16));
     homePageLinkLabel =
         label(infoFrame, QStringLiteral("homePageLinkLabel"), texts::kHomePage, QRect(88, 94, 300, 40));
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
@@ -60,10 +60,10 @@ AboutDialog::AboutDialog(platform::Shell &shell)
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });
 
-    makerLabel = label(this, QStringLiteral("makerLabel"), QStringLiteral("Tarvik软件工作室出品"),
-                       QRect(12, 186, 200, 16));
+    makerLabel =
+        label(this, QStringLiteral("makerLabel"), tr("Tarvik软件工作室出品"), QRect(12, 186, 200, 16));
 
-    okButton = new QPushButton(QStringLiteral("确定(&O)"), this);
+    okButton = new QPushButton(tr("确定(&O)"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(330, 180, 75, 27);
     okButton->setDefault(true);

@@ -2,26 +2,28 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace lumo {
 
 namespace {
 
 QString helpText() {
-    return QStringLiteral("用法: lumoclick [选项] [tb | 2345 | autotime]\n"
-                          "\n"
-                          "鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。\n"
-                          "\n"
-                          "参数（只看第一个）:\n"
-                          "  tb         在浏览器中打开软件下载页面，然后退出，不显示窗口\n"
-                          "  2345       在浏览器中打开上网导航页面，然后退出，不显示窗口\n"
-                          "  autotime   启用全部定时任务，并隐藏到系统托盘启动（随桌面会话启动时使用）\n"
-                          "\n"
-                          "选项:\n"
-                          "  -h, --help     显示本帮助并退出\n"
-                          "  -v, --version  显示版本并退出\n"
-                          "\n"
-                          "需要 X11 会话（Wayland 下通过 XWayland 运行）。\n");
+    return QCoreApplication::translate(
+        "lumo", "用法: lumoclick [选项] [tb | 2345 | autotime]\n"
+                "\n"
+                "鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。\n"
+                "\n"
+                "参数（只看第一个）:\n"
+                "  tb         在浏览器中打开软件下载页面，然后退出，不显示窗口\n"
+                "  2345       在浏览器中打开上网导航页面，然后退出，不显示窗口\n"
+                "  autotime   启用全部定时任务，并隐藏到系统托盘启动（随桌面会话启动时使用）\n"
+                "\n"
+                "选项:\n"
+                "  -h, --help     显示本帮助并退出\n"
+                "  -v, --version  显示版本并退出\n"
+                "\n"
+                "需要 X11 会话（Wayland 下通过 XWayland 运行）。\n");
 }
 
 } // namespace

@@ -12,6 +12,7 @@ namespace lumo {
 
 // The text to print on stdout when the line asks for help or the version;
 // nothing when the program should run. arguments include the program name.
+// The help is in the language of the installed translations.
 std::optional<QString> commandLineReply(const QStringList &arguments);
 
 } // namespace lumo

@@ -1,5 +1,7 @@
 #include "app/HelpPage.h"
 
+#include "core/UiLanguage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +33,11 @@ HelpPage::HelpPage(QTextBrowser *view)
 }
 
 QUrl HelpPage::defaultAddress(const DataLocation &location) {
-    return QUrl::fromLocalFile(location.helpPagePath());
+    const QString chinesePage = location.helpPagePath();
+    if (uiLanguage() != UiLanguage::English)
+        return QUrl::fromLocalFile(chinesePage);
+    // The English page is installed beside the Chinese one, wherever that is.
+    return QUrl::fromLocalFile(QFileInfo(chinesePage).dir().filePath(QStringLiteral("help_en.html")));
 }
 
 void HelpPage::load(const QUrl &address) {
@@ -53,7 +59,7 @@ void HelpPage::load(const QUrl &address) {
         loadFile(address);
         return;
     }
-    showError(QStringLiteral("不支持的地址"));
+    showError(tr("不支持的地址"));
 }
 
 void HelpPage::loadFile(const QUrl &address) {
@@ -89,9 +95,9 @@ void HelpPage::show(const QString &html, const QUrl &base) {
 void HelpPage::showError(const QString &reason) {
     showsError_ = true;
     view_->document()->setBaseUrl({});
-    view_->setHtml(QStringLiteral("<html><body><h3>无法显示此页</h3>"
-                                  "<p>帮助页面无法打开：</p><p><b>%1</b></p><p>%2</p>"
-                                  "<p>请检查网络连接或地址后再试。</p></body></html>")
+    view_->setHtml(tr("<html><body><h3>无法显示此页</h3>"
+                      "<p>帮助页面无法打开：</p><p><b>%1</b></p><p>%2</p>"
+                      "<p>请检查网络连接或地址后再试。</p></body></html>")
                        .arg(address_.toDisplayString().toHtmlEscaped(), reason.toHtmlEscaped()));
     emit loaded(false);
 }

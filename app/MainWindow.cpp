@@ -6,6 +6,7 @@
 #include "app/Tray.h"
 #include "core/HotkeyIds.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "scripts/ScriptList.h"
 #include "scripts/ScriptRunner.h"
 #include "scripts/StopHotkey.h"
@@ -23,6 +24,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -68,7 +70,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(shownText(kApplicationTitle));
     setWindowIcon(QIcon(QStringLiteral(":/app.png")));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);
@@ -76,11 +78,13 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     bannerLabel = new QLabel(this);
     bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
     bannerLabel->setGeometry(0, 0, kClientWidth, 82);
-    QFile banner(QStringLiteral(":/banner.jpg"));
+    // The banner has its title drawn into the picture.
+    QFile banner(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
+                                                     : QStringLiteral(":/banner.jpg"));
     if (banner.open(QIODevice::ReadOnly))
         bannerLabel->setPixmap(QPixmap::fromImage(decodeJpeg(banner.readAll())));
     bannerLabel->setCursor(Qt::PointingHandCursor);
-    bannerLabel->setToolTip(QStringLiteral("Tarvik软件 ") + texts::kHomePage);
+    bannerLabel->setToolTip(tr("Tarvik软件 ") + texts::kHomePage);
 
     tabWidget = new QTabWidget(this);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
@@ -96,18 +100,17 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     timedTab->setObjectName(QStringLiteral("timedTab"));
     helpTab = new QWidget;
     helpTab->setObjectName(QStringLiteral("helpTab"));
-    tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")),
-                      QStringLiteral("单点点击(&S)"));
-    tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), QStringLiteral("多点点击(&M)"));
-    tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), QStringLiteral("定时点击(&T)"));
-    tabWidget->addTab(helpTab, QIcon(QStringLiteral(":/tab_help.png")), QStringLiteral("软件使用方法(&H)"));
+    tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")), tr("单点点击(&S)"));
+    tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), tr("多点点击(&M)"));
+    tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), tr("定时点击(&T)"));
+    tabWidget->addTab(helpTab, QIcon(QStringLiteral(":/tab_help.png")), tr("软件使用方法(&H)"));
     tabWidget->setCurrentWidget(scriptsTab);
 
     helpBrowser = new QTextBrowser(helpTab);
     helpBrowser->setObjectName(QStringLiteral("helpBrowser"));
     helpBrowser->setGeometry(0, 0, 537, 258);
 
-    keepOnTopCheckBox = new QCheckBox(QStringLiteral("窗口置顶"), this);
+    keepOnTopCheckBox = new QCheckBox(tr("窗口置顶"), this);
     keepOnTopCheckBox->setObjectName(QStringLiteral("keepOnTopCheckBox"));
     keepOnTopCheckBox->setGeometry(kClientWidth - 80, 93, 76, 20);
 
@@ -120,7 +123,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     homePageLinkLabel->setObjectName(QStringLiteral("homePageLinkLabel"));
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);
-    homePageLinkLabel->setToolTip(QStringLiteral("打开软件主页"));
+    homePageLinkLabel->setToolTip(tr("打开软件主页"));
     homePageLinkLabel->setGeometry(8, 84, 190, 13);
     homePageLinkLabel->hide();
 
@@ -165,11 +168,10 @@ void MainWindow::buildFirstTab() {
         const char *name;
         QString caption;
     };
-    const ButtonLayout layout[] = {
-        {&aboutButton, "aboutButton", QStringLiteral("关于软件(&A)")},
-        {&moreSoftwareButton, "moreSoftwareButton", QStringLiteral("更多软件(&M)")},
-        {&feedbackButton, "feedbackButton", QStringLiteral("在线反馈(&F)")},
-        {&exitButton, "exitButton", QStringLiteral("退出软件(&E)")}};
+    const ButtonLayout layout[] = {{&aboutButton, "aboutButton", tr("关于软件(&A)")},
+                                   {&moreSoftwareButton, "moreSoftwareButton", tr("更多软件(&M)")},
+                                   {&feedbackButton, "feedbackButton", tr("在线反馈(&F)")},
+                                   {&exitButton, "exitButton", tr("退出软件(&E)")}};
     int x = 60;
     for (const ButtonLayout &entry : layout) {
         *entry.button = new QPushButton(entry.caption, singlePointTab);
@@ -194,7 +196,7 @@ void MainWindow::buildThirdTab() {
     TimedSchedulerHooks hooks;
     hooks.play = [this](const QString &steps, int cycles) { runner_->playSteps(steps, cycles); };
     hooks.reportBadCycles = [this] {
-        context_.notice(this, kSchedulerErrorText, platform::Icon::Information);
+        context_.notice(this, shownText(kSchedulerErrorText), platform::Icon::Information);
     };
     scheduler_ = std::make_unique<TimedScheduler>(*timedList_, context_.os.locale, std::move(hooks));
 }
@@ -215,7 +217,7 @@ void MainWindow::buildShell() {
         }
         QCoreApplication::exit(0);
     };
-    tray_ = new Tray(this, windowIcon(), kApplicationTitle);
+    tray_ = new Tray(this, windowIcon(), shownText(kApplicationTitle));
     connect(tray_, &Tray::aboutRequested, this, &MainWindow::onTrayAboutTriggered);
     connect(tray_, &Tray::restoreRequested, this, &MainWindow::onTrayRestoreTriggered);
     connect(tray_, &Tray::exitRequested, this, &MainWindow::onTrayExitTriggered);
@@ -252,7 +254,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 void MainWindow::runStartupSequence() {
     context_.guarded([this] {
         homePageLinkLabel->setText(texts::kHomePage);
-        statusBar->setPanelText(0, kApplicationTitle);
+        statusBar->setPanelText(0, shownText(kApplicationTitle));
         scriptList_->reload();
         timedList_->reload();
         if (arguments_.value(1) == QLatin1String("autotime")) {
@@ -290,6 +292,21 @@ void MainWindow::moveLinkIntoStatusBar() {
     const QRect panel = statusBar->panelRect(1);
     homePageLinkLabel->setParent(statusBar);
     homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 190, 13);
+    // Where the window's fonts are missing, the Latin letters of the
+    // fallback can be wider than the panel was made for (DejaVu under a
+    // non-Chinese locale); a smaller size keeps the whole address in it.
+    QFont font = homePageLinkLabel->font();
+    const int room = panel.width() - 4;
+    while (QFontMetrics(font).horizontalAdvance(homePageLinkLabel->text()) > room) {
+        // The style sheet may have turned the size into points.
+        if (font.pixelSize() > 9)
+            font.setPixelSize(font.pixelSize() - 1);
+        else if (font.pixelSize() < 0 && font.pointSizeF() > 7)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    homePageLinkLabel->setFont(font);
     homePageLinkLabel->show();
 }
 
@@ -308,8 +325,8 @@ void MainWindow::onHotkeyPressed(int id) {
 }
 
 void MainWindow::onSchedulerTick() {
-    statusBar->setPanelText(0, kApplicationTitle);
-    setWindowTitle(texts::kSchedulerTitle);
+    statusBar->setPanelText(0, shownText(kApplicationTitle));
+    setWindowTitle(shownText(texts::kSchedulerTitle));
     armSchedulerTimer();
     scheduler_->tick(context_.os.clock.now());
 }
@@ -323,7 +340,7 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::showRecording(bool recording) {
-    tray_->showPassingHint(recording ? kRecordingHint : QString());
+    tray_->showPassingHint(recording ? shownText(kRecordingHint) : QString());
     if (recording) {
         shownBeforeRecording_ = isVisible();
         hide();
@@ -341,8 +358,7 @@ void MainWindow::onTrayRestoreTriggered() {
 }
 
 void MainWindow::onTrayExitTriggered() {
-    if (context_.confirm(this, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"),
-                         platform::Icon::Information))
+    if (context_.confirm(this, tr("是否确定要退出Tarvik鼠标点击器?"), platform::Icon::Information))
         endProgram();
 }
 
@@ -355,17 +371,17 @@ void MainWindow::onTrayWebNavigationTriggered() {
 }
 
 void MainWindow::onAboutClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     AboutDialog::showModal(context_.os.shell);
 }
 
 void MainWindow::onMoreSoftwareClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     context_.os.shell.openUrl(texts::kHomePage);
 }
 
 void MainWindow::onFeedbackClicked() {
-    setWindowTitle(texts::kProductTitle);
+    setWindowTitle(shownText(texts::kProductTitle));
     context_.os.shell.openUrl(texts::kFeedbackPage);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Conversion.h"
 #include "core/MainContext.h"
+#include "core/UiLanguage.h"
 #include "storage/IniFile.h"
 
 #include <QGuiApplication>
@@ -29,9 +30,10 @@ bool showWaylandNoticeOnce(platform::Services &os, const DataLocation &location)
     const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
     os.messageBoxes.notice(nullptr,
-                           QStringLiteral("当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 "
-                                          "X11（XWayland）窗口有效，对 Wayland 原生窗口无效。"),
-                           kNotice, platform::Icon::Information);
+                           QCoreApplication::translate(
+                               "lumo", "当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 "
+                                       "X11（XWayland）窗口有效，对 Wayland 原生窗口无效。"),
+                           shownText(kNotice), platform::Icon::Information);
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     try {
         settings.writeString(kSection, kShownKey, QStringLiteral("1"));

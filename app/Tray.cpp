@@ -49,17 +49,15 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
     : QObject(window), window_(window), hint_(hint), hostKind_(detectHostKind()) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    webNavigationAction =
-        addEntry("webNavigationAction", QStringLiteral("上网导航(&D)"), QStringLiteral("Ctrl+D"),
-                 QStyle::SP_DriveNetIcon, &Tray::webNavigationRequested);
-    moreSoftwareAction =
-        addEntry("moreSoftwareAction", QStringLiteral("更多软件(&M)"), QStringLiteral("Ctrl+M"),
-                 QStyle::SP_DirHomeIcon, &Tray::moreSoftwareRequested);
-    aboutAction = addEntry("aboutAction", QStringLiteral("关于(&A)"), QStringLiteral("Ctrl+A"),
+    webNavigationAction = addEntry("webNavigationAction", tr("上网导航(&D)"), QStringLiteral("Ctrl+D"),
+                                   QStyle::SP_DriveNetIcon, &Tray::webNavigationRequested);
+    moreSoftwareAction = addEntry("moreSoftwareAction", tr("更多软件(&M)"), QStringLiteral("Ctrl+M"),
+                                  QStyle::SP_DirHomeIcon, &Tray::moreSoftwareRequested);
+    aboutAction = addEntry("aboutAction", tr("关于(&A)"), QStringLiteral("Ctrl+A"),
                            QStyle::SP_MessageBoxInformation, &Tray::aboutRequested);
-    restoreAction = addEntry("restoreAction", QStringLiteral("设置(&S)"), QStringLiteral("Ctrl+S"),
+    restoreAction = addEntry("restoreAction", tr("设置(&S)"), QStringLiteral("Ctrl+S"),
                              QStyle::SP_TitleBarNormalButton, &Tray::restoreRequested);
-    exitAction = addEntry("exitAction", QStringLiteral("退出(&E)"), QStringLiteral("Ctrl+E"),
+    exitAction = addEntry("exitAction", tr("退出(&E)"), QStringLiteral("Ctrl+E"),
                           QStyle::SP_DialogCloseButton, &Tray::exitRequested);
     connect(trayMenu, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
 

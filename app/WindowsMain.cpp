@@ -1,6 +1,7 @@
 // lumoclick on Windows: the same program on the Win32 backend.
 
 #include "app/Entry.h"
+#include "app/Translations.h"
 #include "platform/win32/Win32Backend.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[]) {
 
     QApplication::setApplicationName(QStringLiteral("lumoclick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app.png")));
+    lumo::installLocaleTranslations();
     const std::unique_ptr<platform::Backend> backend = platform::createWin32Backend();
     return lumo::runProgram(*backend, QApplication::applicationDirPath(), arguments);
 }

@@ -4,6 +4,7 @@
 #include "app/Entry.h"
 #include "app/SessionNotice.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "core/DataLocation.h"
 #include "platform/x11/X11Backend.h"
 
@@ -45,8 +46,12 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (const std::optional<QString> reply = lumo::commandLineReply(arguments)) {
-        std::fputs(reply->toLocal8Bit().constData(), stdout);
+    if (lumo::commandLineReply(arguments)) {
+        // Translators need an application object; a console one will do,
+        // and the reply is asked for again in the chosen language.
+        QCoreApplication console(argc, argv);
+        lumo::installLocaleTranslations();
+        std::fputs(lumo::commandLineReply(arguments)->toLocal8Bit().constData(), stdout);
         return 0;
     }
 
@@ -77,6 +82,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("lumoclick"));
     QApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app.png")));
+    // Before any window or notice: every text is shown in the chosen language.
+    lumo::installLocaleTranslations();
 
     const lumo::DataLocation location = lumo::DataLocation::decide(executableFolder(argv[0]));
     if (location.installed())

@@ -10,7 +10,8 @@
 namespace lumo {
 
 // The message for a taken combination that names no key.
-inline const QString kHotkeyConflictText = QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.");
+inline const QString kHotkeyConflictText =
+    QStringLiteral(QT_TRANSLATE_NOOP("lumo", "您设置的热键与其他程序的热键冲突,请选择过热键."));
 
 // The conflict message shows the information symbol for Alt alone and a
 // warning for every other modifier word.

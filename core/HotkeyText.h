@@ -8,7 +8,7 @@
 
 namespace lumo {
 
-inline const QString kModifierNone = QStringLiteral("无");
+inline const QString kModifierNone = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无"));
 
 // MOD_* value of a modifier word; nullopt for a word that is none of the four.
 std::optional<unsigned> modifiersOfWord(const QString &word);

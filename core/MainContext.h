@@ -18,8 +18,8 @@ namespace lumo {
 
 class Database;
 
-inline const QString kApplicationTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
-inline const QString kNotice = QStringLiteral("提示");
+inline const QString kApplicationTitle = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "Tarvik鼠标点击器V1.0"));
+inline const QString kNotice = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "提示"));
 
 struct MainContext {
     platform::Services &os;

@@ -21,10 +21,14 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CPACK_PACKAGE_HOMEPAGE_URL})
 # time: the SQLite driver plugin, a font with Chinese glyphs and xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-wqy-zenhei | fonts-noto-cjk, xdg-utils")
+# The program's English is built in; Qt's own Chinese (context menus,
+# standard buttons) comes from the system's Qt translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The extended description: CPack puts the summary above it as the synopsis
 # line and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Lumo Auto Clicker clicks the mouse for you, with a Chinese user interface.
+    "Lumo Auto Clicker clicks the mouse for you, with a Chinese or English user
+interface chosen from the locale.
 It clicks one point at a set rate, plays multi-point scripts of clicks and
 key presses started by global hotkeys, and runs scripts as timed tasks. It
 can start hidden in the system tray with the session.

@@ -9,8 +9,7 @@ namespace lumo {
 
 AddScriptDialog::AddScriptDialog(MainContext &context, QWidget *owner)
     : ScriptEditor(context, owner,
-                   {QStringLiteral("添加多坐标点击"), QStringLiteral("输入名称和设置启动热键"),
-                    QSize(356, 409), true}) {
+                   {tr("添加多坐标点击"), tr("输入名称和设置启动热键"), QSize(356, 409), true}) {
 }
 
 void AddScriptDialog::openForNewScript() {
@@ -23,7 +22,7 @@ void AddScriptDialog::openForNewScript() {
 bool AddScriptDialog::nameIsFree(const QString &name) {
     if (!scriptNameTaken(context_, name))
         return true;
-    refuse(QStringLiteral("名称重复,请选择过其他的名称."), nameEdit);
+    refuse(tr("名称重复,请选择过其他的名称."), nameEdit);
     return false;
 }
 

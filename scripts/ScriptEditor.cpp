@@ -6,6 +6,7 @@
 #include "steps/StepListText.h"
 #include "steps/StepRecording.h"
 #include "widgets/InputFilters.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -43,8 +44,8 @@ QComboBox *editableList(const QStringList &items, const QString &initial, QWidge
     auto *box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setEditText(initial);
+    addStoredItems(box, items);
+    setStoredText(box, initial);
     box->setGeometry(geometry);
     return box;
 }
@@ -69,48 +70,46 @@ ScriptEditor::ScriptEditor(MainContext &context, QWidget *owner, const Dress &dr
 }
 
 void ScriptEditor::buildControls(const QString &hint) {
-    settingsGroupBox = new QGroupBox(QStringLiteral("设置"), this);
+    settingsGroupBox = new QGroupBox(tr("设置"), this);
     settingsGroupBox->setGeometry(8, 4, 340, 100);
-    nameLabel = labelAt(QStringLiteral("名称:"), settingsGroupBox, 12, 22);
+    nameLabel = labelAt(tr("名称:"), settingsGroupBox, 12, 22);
     nameEdit = new QLineEdit(settingsGroupBox);
     nameEdit->setGeometry(96, 18, 170, 21);
-    hotkeyLabel = labelAt(QStringLiteral("启动热键:"), settingsGroupBox, 12, 48);
+    hotkeyLabel = labelAt(tr("启动热键:"), settingsGroupBox, 12, 48);
     hotkeyModifierComboBox = editableList(
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"), settingsGroupBox, QRect(96, 44, 82, 21));
-    plusLabel = labelAt(QStringLiteral("十"), settingsGroupBox, 184, 48);
+    plusLabel = labelAt(tr("十"), settingsGroupBox, 184, 48);
     hotkeyKeyComboBox =
         editableList(functionKeyWords(), QStringLiteral("F6"), settingsGroupBox, QRect(202, 44, 64, 21));
-    cyclesLabel = labelAt(QStringLiteral("循环点击次数:"), settingsGroupBox, 12, 74);
+    cyclesLabel = labelAt(tr("循环点击次数:"), settingsGroupBox, 12, 74);
     cyclesEdit = new QLineEdit(settingsGroupBox);
     cyclesEdit->setGeometry(96, 70, 82, 21);
     installDigitFilter(cyclesEdit, kCycleCountLimit);
     hintLabel = labelAt(hint, this, 12, 110);
 
-    stepsGroupBox = new QGroupBox(QStringLiteral("点击"), this);
+    stepsGroupBox = new QGroupBox(tr("点击"), this);
     stepsGroupBox->setGeometry(8, 128, 340, 240);
     stepListView = new QTreeWidget(stepsGroupBox);
     steps_ = std::make_unique<StepListEditing>(context_, this, stepListView);
     stepListView->setGeometry(10, 20, 230, 210);
     stepListView->setColumnCount(3);
-    stepListView->setHeaderLabels(
-        {QStringLiteral("坐标位置"), QStringLiteral("点击事件"), QStringLiteral("间隔时间")});
+    stepListView->setHeaderLabels({tr("坐标位置"), tr("点击事件"), tr("间隔时间")});
     for (int column = 0; column < 3; ++column)
         stepListView->setColumnWidth(column, kColumnWidth);
     dressStepListView(*stepListView);
 
-    const QString captions[] = {QStringLiteral("添加坐标"), QStringLiteral("修改坐标"),
-                                QStringLiteral("删除坐标"), QStringLiteral("上移一行"),
-                                QStringLiteral("下移一行")};
+    const QString captions[] = {tr("添加坐标"), tr("修改坐标"), tr("删除坐标"), tr("上移一行"),
+                                tr("下移一行")};
     QPushButton **stepButtons[] = {&addStepButton, &modifyStepButton, &deleteStepButton, &moveStepUpButton,
                                    &moveStepDownButton};
     for (int i = 0; i < 5; ++i)
         *stepButtons[i] = buttonAt(captions[i], stepsGroupBox, QRect(250, 20 + i * 34, 80, 25));
-    recordButton = buttonAt(QStringLiteral("录制坐标"), stepsGroupBox, QRect(250, 20 + 5 * 34, 80, 25));
+    recordButton = buttonAt(tr("录制坐标"), stepsGroupBox, QRect(250, 20 + 5 * 34, 80, 25));
     recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
     recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
-    okButton = buttonAt(QStringLiteral("确定(&O)"), this, QRect(180, 376, 80, 25));
-    cancelButton = buttonAt(QStringLiteral("取消(&C)"), this, QRect(268, 376, 80, 25));
+    okButton = buttonAt(tr("确定(&O)"), this, QRect(180, 376, 80, 25));
+    cancelButton = buttonAt(tr("取消(&C)"), this, QRect(268, 376, 80, 25));
 
     connect(okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { onCancelClicked(); });
@@ -163,16 +162,16 @@ void ScriptEditor::onOkClicked() {
     context_.guarded([this] {
         const QString cycles = cyclesEdit->text();
         if (cycles.isEmpty() || cycles == QLatin1String("0")) {
-            refuse(QStringLiteral("请输入循环点击次数。"), cyclesEdit);
+            refuse(tr("请输入循环点击次数。"), cyclesEdit);
             return;
         }
         const QString name = nameEdit->text();
         if (name.isEmpty()) {
-            refuse(QStringLiteral("请输入多坐标点击的名称."), nameEdit);
+            refuse(tr("请输入多坐标点击的名称."), nameEdit);
             return;
         }
         const QString hotkeyText =
-            composeHotkeyText(hotkeyModifierComboBox->currentText(), hotkeyKeyComboBox->currentText());
+            composeHotkeyText(storedText(hotkeyModifierComboBox), hotkeyKeyComboBox->currentText());
         if (!nameIsFree(name))
             return;
         store(name, hotkeyText, encodeStepList(*stepListView), cycles);

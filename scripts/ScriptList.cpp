@@ -4,6 +4,7 @@
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "scripts/StopHotkey.h"
 #include "storage/ScriptStore.h"
 #include "widgets/EnabledRowDelegate.h"
@@ -26,17 +27,17 @@ using namespace platform;
 namespace {
 
 struct ColumnLayout {
-    QString caption;
+    const char *caption; // translated where the header is made
     int width;
 };
 
-const ColumnLayout kColumns[] = {{QStringLiteral("行号"), 40},
-                                 {QStringLiteral("脚本名称"), 120},
-                                 {QStringLiteral("启动热键"), 90},
-                                 {QStringLiteral("停止热键"), 70},
-                                 {QString(), 1},
-                                 {QStringLiteral("点击次数"), 100},
-                                 {QStringLiteral("状态"), 100}};
+const ColumnLayout kColumns[] = {{QT_TRANSLATE_NOOP("lumo::ScriptList", "行号"), 40},
+                                 {QT_TRANSLATE_NOOP("lumo::ScriptList", "脚本名称"), 120},
+                                 {QT_TRANSLATE_NOOP("lumo::ScriptList", "启动热键"), 90},
+                                 {QT_TRANSLATE_NOOP("lumo::ScriptList", "停止热键"), 70},
+                                 {"", 1},
+                                 {QT_TRANSLATE_NOOP("lumo::ScriptList", "点击次数"), 100},
+                                 {QT_TRANSLATE_NOOP("lumo::ScriptList", "状态"), 100}};
 
 ScriptRow rowOf(const QTreeWidgetItem &item) {
     return ScriptRow{item.text(kColId),    item.text(kColName),   item.text(kColHotkey),
@@ -46,14 +47,14 @@ ScriptRow rowOf(const QTreeWidgetItem &item) {
 } // namespace
 
 ScriptList::ScriptList(MainContext &context, QWidget *parent)
-    : QGroupBox(QStringLiteral("多坐标点击"), parent), context_(context) {
+    : QGroupBox(tr("多坐标点击"), parent), context_(context) {
     scriptListView = new QTreeWidget(this);
     scriptListView->setObjectName(QStringLiteral("scriptListView"));
     scriptListView->setGeometry(10, 18, 505, 186);
     scriptListView->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList captions;
     for (const ColumnLayout &column : kColumns)
-        captions << column.caption;
+        captions << (*column.caption ? tr(column.caption) : QString());
     scriptListView->setHeaderLabels(captions);
     scriptListView->header()->setStretchLastSection(false);
     scriptListView->header()->setSectionsMovable(false);
@@ -72,7 +73,7 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
 
     contextMenu = new QMenu(this);
     contextMenu->setObjectName(QStringLiteral("contextMenu"));
-    deleteAction = contextMenu->addAction(QStringLiteral("删除脚本"));
+    deleteAction = contextMenu->addAction(tr("删除脚本"));
     deleteAction->setObjectName(QStringLiteral("deleteAction"));
     connect(deleteAction, &QAction::triggered, this, [this] { onDeleteActionTriggered(); });
     scriptListView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -100,13 +101,13 @@ void ScriptList::buildButtons() {
         void (ScriptList::*handler)();
     };
     const ButtonLayout layout[] = {
-        {&addButton, "addButton", QStringLiteral("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
-        {&modifyButton, "modifyButton", QStringLiteral("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
-        {&deleteButton, "deleteButton", QStringLiteral("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
-        {&stopHotkeyButton, "stopHotkeyButton", QStringLiteral("停止热键设置(&P)"), 247, 110,
+        {&addButton, "addButton", tr("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
+        {&modifyButton, "modifyButton", tr("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
+        {&deleteButton, "deleteButton", tr("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
+        {&stopHotkeyButton, "stopHotkeyButton", tr("停止热键设置(&P)"), 247, 110,
          &ScriptList::onStopHotkeyClicked},
-        {&enableButton, "enableButton", QStringLiteral("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
-        {&disableButton, "disableButton", QStringLiteral("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
+        {&enableButton, "enableButton", tr("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
+        {&disableButton, "disableButton", tr("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
     };
     for (const ButtonLayout &entry : layout) {
         auto *button = new QPushButton(entry.caption, this);
@@ -201,8 +202,7 @@ ScriptList::Outcome ScriptList::registerScriptHotkey(const QString &id, const QS
         context_.os.hotkeys.unregisterHotkey(this, identifier);
         return Outcome::NothingRegistered;
     }
-    const QString conflict =
-        QStringLiteral("您设置的") + hotkeyText + QStringLiteral("热键与其他程序的热键冲突,请选择过热键.");
+    const QString conflict = tr("您设置的%1热键与其他程序的热键冲突,请选择过热键.").arg(hotkeyText);
     if (registerOrWarn(context_, this, identifier, *parse.modifiers, parse.virtualKey, context_.mainWindow,
                        conflict, conflictIcon(parse.modifierWord))) {
         held_.insert(id, Held{identifier, hotkeyText});
@@ -250,15 +250,14 @@ void ScriptList::onListDoubleClicked() {
 }
 
 void ScriptList::onDeleteClicked() {
-    const QString selectFirst = QStringLiteral("请选择您要删除的记录");
+    const QString selectFirst = tr("请选择您要删除的记录");
     try {
         QTreeWidgetItem *item = selectedItem();
         if (!item) {
             context_.notice(context_.mainWindow, selectFirst, platform::Icon::Information);
             return;
         }
-        if (!context_.confirm(context_.mainWindow, QStringLiteral("是否要删除选定的记录"),
-                              platform::Icon::Question))
+        if (!context_.confirm(context_.mainWindow, tr("是否要删除选定的记录"), platform::Icon::Question))
             return;
         const QString id = item->text(kColId);
         deleteScript(context_, id);
@@ -272,7 +271,7 @@ void ScriptList::onDeleteClicked() {
 
 void ScriptList::onEnableClicked() {
     if (context_.mainWindow)
-        context_.mainWindow->setWindowTitle(texts::kProductTitle);
+        context_.mainWindow->setWindowTitle(shownText(texts::kProductTitle));
     try {
         QTreeWidgetItem *item = selectedItem();
         if (!item)
@@ -286,7 +285,7 @@ void ScriptList::onEnableClicked() {
 
 void ScriptList::onDisableClicked() {
     if (context_.mainWindow)
-        context_.mainWindow->setWindowTitle(texts::kProductTitle);
+        context_.mainWindow->setWindowTitle(shownText(texts::kProductTitle));
     QTreeWidgetItem *item = selectedItem();
     if (!item)
         return;

@@ -2,6 +2,7 @@
 
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
+#include "core/UiLanguage.h"
 #include "steps/StepListText.h"
 
 namespace lumo {
@@ -40,7 +41,7 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
         case Outcome::Stopped:
             return;
         case Outcome::Failed:
-            context_.notice(context_.mainWindow, kPlayErrorMessage, platform::Icon::Information);
+            context_.notice(context_.mainWindow, shownText(kPlayErrorMessage), platform::Icon::Information);
             return;
         }
     }
@@ -61,7 +62,7 @@ ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
 bool ScriptRunner::honourStopRequest() {
     if (!context_.state.stopRequested)
         return false;
-    context_.notice(nullptr, kStopMessage, platform::Icon::Information);
+    context_.notice(nullptr, shownText(kStopMessage), platform::Icon::Information);
     context_.state.stopRequested = false;
     return true;
 }

@@ -11,8 +11,10 @@
 
 namespace lumo {
 
-inline const QString kStopMessage = QStringLiteral("     鼠标点击器已经停止.     ");
-inline const QString kPlayErrorMessage = QStringLiteral("点击出错,请联系软件作者.");
+inline const QString kStopMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("lumo", "     鼠标点击器已经停止.     "));
+inline const QString kPlayErrorMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("lumo", "点击出错,请联系软件作者."));
 inline constexpr int kCyclePauseMs = 800;
 // Runs nest when a hotkey is pressed during a run; a flood of presses would
 // nest them until the stack runs out. Beyond this depth a press is dropped.

@@ -2,6 +2,7 @@
 
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
+#include "core/UiLanguage.h"
 #include "storage/IniFile.h"
 
 namespace lumo {
@@ -20,7 +21,7 @@ void registerStopHotkey(MainContext &context) {
         return;
     }
     if (!registerOrWarn(context, context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey,
-                        context.mainWindow, kHotkeyConflictText, conflictIcon(parse.modifierWord)))
+                        context.mainWindow, shownText(kHotkeyConflictText), conflictIcon(parse.modifierWord)))
         context.state.startHotkeyRegistered = false;
 }
 

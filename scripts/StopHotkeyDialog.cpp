@@ -3,6 +3,7 @@
 #include "core/HotkeyText.h"
 #include "scripts/StopHotkey.h"
 #include "storage/IniFile.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,8 +23,8 @@ QComboBox *editableBox(QWidget *parent, const char *name, const QStringList &ite
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setCurrentText(text);
+    addStoredItems(box, items);
+    setStoredText(box, text);
     return box;
 }
 
@@ -34,14 +35,14 @@ StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner,
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       context_(context), refillScriptList_(std::move(refillScriptList)) {
     setObjectName(QStringLiteral("stopHotkeyDialog"));
-    setWindowTitle(QStringLiteral("停止热键设置"));
+    setWindowTitle(tr("停止热键设置"));
     setModal(true);
     resize(357, 222);
 
-    hotkeyGroupBox = new QGroupBox(QStringLiteral("热键设置"), this);
+    hotkeyGroupBox = new QGroupBox(tr("热键设置"), this);
     hotkeyGroupBox->setObjectName(QStringLiteral("hotkeyGroupBox"));
     hotkeyGroupBox->setGeometry(12, 10, 333, 70);
-    hotkeyLabel = new QLabel(QStringLiteral("热键:"), hotkeyGroupBox);
+    hotkeyLabel = new QLabel(tr("热键:"), hotkeyGroupBox);
     hotkeyLabel->setObjectName(QStringLiteral("hotkeyLabel"));
     hotkeyLabel->setGeometry(16, 30, 40, 20);
     modifierComboBox = editableBox(
@@ -49,25 +50,24 @@ StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner,
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
     modifierComboBox->setGeometry(60, 28, 110, 22);
-    plusLabel = new QLabel(QStringLiteral("十"), hotkeyGroupBox);
+    plusLabel = new QLabel(tr("十"), hotkeyGroupBox);
     plusLabel->setObjectName(QStringLiteral("plusLabel"));
     plusLabel->setGeometry(178, 30, 16, 20);
     keyComboBox = editableBox(hotkeyGroupBox, "keyComboBox", functionKeyWords(), QStringLiteral("F9"));
     keyComboBox->setGeometry(198, 28, 110, 22);
 
     explanationLabel = new QLabel(
-        QStringLiteral(
-            "多点点击的一般都是执行完点击的会自动停止的，如果有时要停止运行点击可以用这里设置的热键来停止"
-            "点击器的点击."),
+        tr("多点点击的一般都是执行完点击的会自动停止的，如果有时要停止运行点击可以用这里设置的热键来停止"
+           "点击器的点击."),
         this);
     explanationLabel->setObjectName(QStringLiteral("explanationLabel"));
     explanationLabel->setWordWrap(true);
     explanationLabel->setGeometry(14, 88, 329, 60);
 
-    okButton = new QPushButton(QStringLiteral("确定(&O)"), this);
+    okButton = new QPushButton(tr("确定(&O)"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(90, 170, 80, 27);
-    cancelButton = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancelButton = new QPushButton(tr("取消(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setGeometry(190, 170, 80, 27);
     okButton->setAutoDefault(false);
@@ -101,16 +101,15 @@ void StopHotkeyDialog::loadStoredHotkey() {
             .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QString());
     const SelectorParse parse = parseForSelectors(stored);
     if (parse.modifierWord)
-        modifierComboBox->setCurrentText(*parse.modifierWord);
+        setStoredText(modifierComboBox, *parse.modifierWord);
     keyComboBox->setCurrentText(parse.keyWord);
 }
 
 void StopHotkeyDialog::onOkClicked() {
-    const QString text = composeHotkeyText(modifierComboBox->currentText(), keyComboBox->currentText());
+    const QString text = composeHotkeyText(storedText(modifierComboBox), keyComboBox->currentText());
     IniFile::settings(context_.location)
         .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
-    context_.notice(this, QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
-                    platform::Icon::Information);
+    context_.notice(this, tr("热键设置成功,所有点击的记录都是这个热键停止."), platform::Icon::Information);
     if (refillScriptList_)
         refillScriptList_();
     registerStopHotkey(context_);

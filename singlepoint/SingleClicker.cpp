@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRandomGenerator>
 
@@ -15,8 +16,8 @@ namespace lumo {
 
 namespace {
 
-const QString kStarted = QStringLiteral("状态:点击器已经启动");
-const QString kStopped = QStringLiteral("状态:点击器已经停止");
+const char *const kStarted = QT_TRANSLATE_NOOP("lumo", "状态:点击器已经启动");
+const char *const kStopped = QT_TRANSLATE_NOOP("lumo", "状态:点击器已经停止");
 
 } // namespace
 
@@ -34,12 +35,12 @@ void SingleClicker::toggle() {
         dueMs_ = 0;
         if (armNextTick()) {
             state.clickerRunning = true;
-            context_.setStatusText(0, kStarted);
+            context_.setStatusText(0, QCoreApplication::translate("lumo", kStarted));
         }
         return;
     }
     stopTimer();
-    context_.setStatusText(0, kStopped);
+    context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
 }
 
 void SingleClicker::stopTimer() {
@@ -101,7 +102,8 @@ void SingleClicker::onTick() {
         clickSinglePoint(mouse, button, kind);
 
     ++state.clickCount;
-    context_.setStatusText(2, QStringLiteral("点击次数:") + QString::number(state.clickCount - 1));
+    context_.setStatusText(2, QCoreApplication::translate("lumo", "点击次数:") +
+                                  QString::number(state.clickCount - 1));
 
     const QString &limitText = panel.limit;
     if (limitText == QLatin1String("0"))
@@ -112,7 +114,7 @@ void SingleClicker::onTick() {
         return;
     if (limit < state.clickCount) {
         stopTimer();
-        context_.setStatusText(0, kStopped);
+        context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
         state.clickCount = 0;
     }
 }

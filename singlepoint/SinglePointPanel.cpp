@@ -4,9 +4,11 @@
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/SpeedText.h"
+#include "core/UiLanguage.h"
 #include "storage/ClickTiming.h"
 #include "storage/IniFile.h"
 #include "widgets/InputFilters.h"
+#include "widgets/StoredChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +28,7 @@ const QString kSection = QStringLiteral("setting");
 QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
     auto *box = new QComboBox(parent);
     box->setEditable(true);
-    box->addItems(items);
+    addStoredItems(box, items);
     box->setGeometry(geometry);
     return box;
 }
@@ -48,13 +50,19 @@ QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
 } // namespace
 
 SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
-    : QGroupBox(QStringLiteral("热键设置"), parent), context_(context) {
-    labelAt(this, QStringLiteral("鼠 标:"), 12, 27);
-    mouseButtonComboBox = comboAt(
-        this, {QStringLiteral("左键"), QStringLiteral("右键"), QStringLiteral("中键")}, {56, 22, 72, 22});
-    labelAt(this, QStringLiteral("事件:"), 146, 27);
-    clickKindComboBox = comboAt(this, {QStringLiteral("单击"), QStringLiteral("双击")}, {184, 22, 72, 22});
-    labelAt(this, QStringLiteral("速度为"), 274, 27);
+    : QGroupBox(tr("热键设置"), parent), context_(context) {
+    labelAt(this, tr("鼠 标:"), 12, 27);
+    mouseButtonComboBox = comboAt(this,
+                                  {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键"))},
+                                  {56, 22, 72, 22});
+    labelAt(this, tr("事件:"), 146, 27);
+    clickKindComboBox = comboAt(this,
+                                {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "单击")),
+                                 QStringLiteral(QT_TRANSLATE_NOOP("lumo", "双击"))},
+                                {184, 22, 72, 22});
+    labelAt(this, tr("速度为"), 274, 27);
     speedComboBox =
         comboAt(this,
                 {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
@@ -62,14 +70,14 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
                  QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
                  QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
                 {318, 22, 72, 22});
-    labelAt(this, QStringLiteral("秒一次"), 396, 27);
+    labelAt(this, tr("秒一次"), 396, 27);
     // The right-hand column beside the speed and the save button was free.
-    labelAt(this, QStringLiteral("按住"), 446, 27);
+    labelAt(this, tr("按住"), 446, 27);
     holdEdit = digitEditAt(this, {472, 22, 44, 22});
-    holdEdit->setToolTip(QStringLiteral("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
-    labelAt(this, QStringLiteral("随机"), 446, 97);
+    holdEdit->setToolTip(tr("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
+    labelAt(this, tr("随机"), 446, 97);
     jitterEdit = digitEditAt(this, {472, 92, 44, 22});
-    jitterEdit->setToolTip(QStringLiteral("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
+    jitterEdit->setToolTip(tr("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
     holdEdit->setObjectName(QStringLiteral("holdEdit"));
     jitterEdit->setObjectName(QStringLiteral("jitterEdit"));
     for (QLineEdit *edit : {holdEdit, jitterEdit}) {
@@ -77,26 +85,26 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
         edit->setText(QStringLiteral("0"));
     }
 
-    labelAt(this, QStringLiteral("点击数:"), 12, 62);
+    labelAt(this, tr("点击数:"), 12, 62);
     clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
-    labelAt(this, QStringLiteral("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
+    labelAt(this, tr("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
 
-    labelAt(this, QStringLiteral("启动热键:"), 12, 97);
+    labelAt(this, tr("启动热键:"), 12, 97);
     hotkeyModifierComboBox =
         comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
-    labelAt(this, QStringLiteral("十"), 166, 97);
+    labelAt(this, tr("十"), 166, 97);
     hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
-    saveButton = new QPushButton(QStringLiteral("保存设置(&S)"), this);
+    saveButton = new QPushButton(tr("保存设置(&S)"), this);
     saveButton->setGeometry(318, 91, 100, 25);
     saveButton->setObjectName(QStringLiteral("saveButton"));
 
-    fixedPositionCheckBox = new QCheckBox(QStringLiteral("指定坐标"), this);
+    fixedPositionCheckBox = new QCheckBox(tr("指定坐标"), this);
     fixedPositionCheckBox->setGeometry(12, 129, 80, 20);
     labelAt(this, QStringLiteral("X:"), 98, 132);
     fixedXEdit = digitEditAt(this, {114, 127, 56, 22});
     labelAt(this, QStringLiteral("Y:"), 178, 132);
     fixedYEdit = digitEditAt(this, {194, 127, 56, 22});
-    labelAt(this, QStringLiteral("输入要点击的鼠标坐标位置"), 258, 132);
+    labelAt(this, tr("输入要点击的鼠标坐标位置"), 258, 132);
     fixedXEdit->setEnabled(false);
     fixedYEdit->setEnabled(false);
 
@@ -134,10 +142,10 @@ void SinglePointPanel::loadSettings() {
     const QString limit = ini.readString(kSection, QStringLiteral("click"), QStringLiteral("100"));
     fixedXEdit->setText(ini.readString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
     fixedYEdit->setText(ini.readString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
-    mouseButtonComboBox->setCurrentText(button);
-    clickKindComboBox->setCurrentText(kind);
+    setStoredText(mouseButtonComboBox, button);
+    setStoredText(clickKindComboBox, kind);
     speedComboBox->setCurrentText(speed);
-    hotkeyModifierComboBox->setCurrentText(modifier);
+    setStoredText(hotkeyModifierComboBox, modifier);
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
     const ClickTiming timing = readClickTiming(ini);
@@ -150,8 +158,8 @@ SinglePointPanel::Reading SinglePointPanel::reading() const {
     return {fixedPositionCheckBox->isChecked(),
             fixedXEdit->text(),
             fixedYEdit->text(),
-            mouseButtonComboBox->currentText(),
-            clickKindComboBox->currentText(),
+            storedText(mouseButtonComboBox),
+            storedText(clickKindComboBox),
             clickLimitEdit->text()};
 }
 
@@ -165,13 +173,14 @@ int SinglePointPanel::jitterMs() const {
 
 void SinglePointPanel::registerStartHotkey() {
     const unsigned vk = virtualKeyOfKeyWord(hotkeyKeyComboBox->currentText());
-    const QString modifierWord = hotkeyModifierComboBox->currentText();
+    const QString modifierWord = storedText(hotkeyModifierComboBox);
     // A word that is none of the four registers nothing, yet counts as saved.
     const std::optional<unsigned> modifiers = modifiersOfWord(modifierWord);
     if (!modifiers) {
         context_.os.hotkeys.unregisterHotkey(context_.mainHandle(), kSinglePointHotkeyId);
     } else if (!registerOrWarn(context_, context_.mainHandle(), kSinglePointHotkeyId, *modifiers, vk,
-                               context_.mainWindow, kHotkeyConflictText, conflictIcon(modifierWord))) {
+                               context_.mainWindow, shownText(kHotkeyConflictText),
+                               conflictIcon(modifierWord))) {
         context_.state.startHotkeyRegistered = false;
         return;
     }
@@ -183,10 +192,10 @@ void SinglePointPanel::saveSettings() {
     if (!context_.state.startHotkeyRegistered)
         return;
     const IniFile ini = IniFile::settings(context_.location);
-    const std::pair<const char *, QString> values[] = {{"btn1", mouseButtonComboBox->currentText()},
-                                                       {"btn_type", clickKindComboBox->currentText()},
+    const std::pair<const char *, QString> values[] = {{"btn1", storedText(mouseButtonComboBox)},
+                                                       {"btn_type", storedText(clickKindComboBox)},
                                                        {"time", speedComboBox->currentText()},
-                                                       {"hotkey1", hotkeyModifierComboBox->currentText()},
+                                                       {"hotkey1", storedText(hotkeyModifierComboBox)},
                                                        {"hotkey2", hotkeyKeyComboBox->currentText()},
                                                        {"click", clickLimitEdit->text()},
                                                        {"xpos", fixedXEdit->text()},
@@ -198,10 +207,11 @@ void SinglePointPanel::saveSettings() {
     context_.state.clickCount = 0;
     const QChar cr(13);
     context_.notice(context_.mainWindow,
-                    QStringLiteral("设置保存成功,请记住你设置的 ") + hotkeyModifierComboBox->currentText() +
-                        QLatin1Char('+') + hotkeyKeyComboBox->currentText() + QStringLiteral(" 启动热键.") +
-                        cr + QStringLiteral("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
-                        QStringLiteral("就是点击器运行后再按一次热键就停止点击器."),
+                    tr("设置保存成功,请记住你设置的 %1 启动热键.")
+                            .arg(hotkeyModifierComboBox->currentText() + QLatin1Char('+') +
+                                 hotkeyKeyComboBox->currentText()) +
+                        cr + tr("请按你设置的热键启动点击器,停止的热键也是这个.") + cr +
+                        tr("就是点击器运行后再按一次热键就停止点击器."),
                     platform::Icon::Information);
 }
 

@@ -1,6 +1,8 @@
 #include "steps/StepEditor.h"
 
 #include "core/HotkeyRegistration.h"
+#include "core/UiLanguage.h"
+#include "widgets/StoredChoice.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,9 +17,8 @@ namespace lumo {
 
 namespace {
 
-const QString kLeftClick = QStringLiteral("左键单击");
+const QString kLeftClick = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键单击"));
 const QString kDefaultInterval = QStringLiteral("20");
-const QString kCaptureHint = QStringLiteral("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标");
 
 constexpr int kWidth = 384;
 constexpr int kHintTop = 136;
@@ -34,12 +35,13 @@ Qt::WindowFlags frameFlags(StepEditorDress::Frame frame) {
 }
 
 QString hintText(bool longHint) {
+    const QString captureHint = StepEditor::tr("把鼠标指针放到要点击的地方,按F11自动会获取所在的坐标");
     if (!longHint)
-        return kCaptureHint;
-    return kCaptureHint + QLatin1Char('\n') + QStringLiteral("点击事件选择是要鼠标左键点击还是右键点击") +
+        return captureHint;
+    return captureHint + QLatin1Char('\n') + StepEditor::tr("点击事件选择是要鼠标左键点击还是右键点击") +
            QLatin1Char('\n') +
-           QStringLiteral("间隔时间是当前点击完成后要停止多少时间才点击一下个点击记录。") +
-           QLatin1Char('\n') + QStringLiteral("这个间隔时间具体根据电脑的配置来设置的。");
+           StepEditor::tr("间隔时间是当前点击完成后要停止多少时间才点击一下个点击记录。") +
+           QLatin1Char('\n') + StepEditor::tr("这个间隔时间具体根据电脑的配置来设置的。");
 }
 
 QLabel *labelAt(const QString &text, QWidget *parent, int x, int y) {
@@ -52,7 +54,7 @@ QLabel *labelAt(const QString &text, QWidget *parent, int x, int y) {
 QComboBox *editableList(const QStringList &items, QWidget *parent, QRect geometry) {
     auto *box = new QComboBox(parent);
     box->setEditable(true);
-    box->addItems(items);
+    addStoredItems(box, items);
     box->setGeometry(geometry);
     // Typed text is taken as it is; it never becomes an item.
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -70,7 +72,7 @@ StepEditor::StepEditor(MainContext &context, QWidget *owner, const StepEditorDre
       livePositionTimer_(context.os.timers, this, kLivePositionTimerId,
                          [this] { context_.gate.postTick(this, [this] { onLivePositionTick(); }); }) {
     const bool add = dress_.kind == StepEditorDress::Kind::Add;
-    setWindowTitle(add ? QStringLiteral("添加坐标") : QStringLiteral("修改坐标"));
+    setWindowTitle(add ? tr("添加坐标") : tr("修改坐标"));
     if (owner)
         setFont(owner->font());
     buildControls();
@@ -94,30 +96,33 @@ void StepEditor::buildControls() {
     const bool add = dress_.kind == StepEditorDress::Kind::Add;
     const QString colon = dress_.longHint ? QStringLiteral(":") : QString();
 
-    positionGroupBox = new QGroupBox(QStringLiteral("鼠标坐标属性"), this);
+    positionGroupBox = new QGroupBox(tr("鼠标坐标属性"), this);
     positionGroupBox->setGeometry(8, 6, 276, 124);
-    livePositionLabel = labelAt(QStringLiteral("当前坐标:"), positionGroupBox, 12, 20);
+    livePositionLabel = labelAt(tr("当前坐标:"), positionGroupBox, 12, 20);
     livePositionLabel->setFixedWidth(256);
-    positionLabel = labelAt(QStringLiteral("鼠标坐标:"), positionGroupBox, 12, 46);
+    positionLabel = labelAt(tr("鼠标坐标:"), positionGroupBox, 12, 46);
     positionEdit = new QLineEdit(positionGroupBox);
     positionEdit->setGeometry(80, 42, 184, 21);
-    eventLabel = labelAt(QStringLiteral("点击事件") + colon, positionGroupBox, 12, 72);
-    eventComboBox = editableList({kLeftClick, QStringLiteral("左键双击"), QStringLiteral("右键单击"),
-                                  QStringLiteral("右键双击"), QStringLiteral("无点击"),
-                                  QStringLiteral("中键单击"), QStringLiteral("中键双击")},
+    eventLabel = labelAt(tr("点击事件") + colon, positionGroupBox, 12, 72);
+    eventComboBox = editableList({kLeftClick, QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键双击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键单击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键双击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无点击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键单击")),
+                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键双击"))},
                                  positionGroupBox, QRect(80, 68, 184, 21));
-    intervalLabel = labelAt(QStringLiteral("间隔时间") + colon, positionGroupBox, 12, 98);
+    intervalLabel = labelAt(tr("间隔时间") + colon, positionGroupBox, 12, 98);
     intervalComboBox = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
                                      QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
                                      QStringLiteral("1000"), QStringLiteral("1500"), QStringLiteral("2000"),
                                      QStringLiteral("3000"), QStringLiteral("5000")},
                                     positionGroupBox, QRect(80, 94, 120, 21));
-    millisecondsLabel = labelAt(QStringLiteral("豪秒"), positionGroupBox, 206, 98);
+    millisecondsLabel = labelAt(tr("豪秒"), positionGroupBox, 206, 98);
     resetFields();
 
-    applyButton = new QPushButton(add ? QStringLiteral("添加(&A)") : QStringLiteral("确定(&O)"), this);
+    applyButton = new QPushButton(add ? tr("添加(&A)") : tr("确定(&O)"), this);
     applyButton->setGeometry(296, 12, 78, 25);
-    closeButton = new QPushButton(QStringLiteral("关闭(&C)"), this);
+    closeButton = new QPushButton(tr("关闭(&C)"), this);
     closeButton->setGeometry(296, 44, 78, 25);
     // Enter must not add or rewrite a step by itself.
     applyButton->setAutoDefault(false);
@@ -148,13 +153,13 @@ void StepEditor::buildControls() {
 
 void StepEditor::resetFields() {
     positionEdit->clear();
-    eventComboBox->setEditText(kLeftClick);
+    setStoredText(eventComboBox, kLeftClick);
     intervalComboBox->setEditText(kDefaultInterval);
 }
 
 void StepEditor::copyRowIntoFields(const QTreeWidgetItem &row) {
     positionEdit->setText(row.text(0));
-    eventComboBox->setEditText(row.text(1));
+    setStoredText(eventComboBox, row.text(1));
     intervalComboBox->setEditText(row.text(2));
 }
 
@@ -189,7 +194,7 @@ void StepEditor::keyPressEvent(QKeyEvent *event) {
 void StepEditor::startCapture() {
     if (dress_.topmostOnShow)
         context_.os.windows.setTopmost(this, true);
-    registerOrWarn(context_, this, dress_.hotkeyId, 0, platform::VK_F11, this, kStepEditorConflict,
+    registerOrWarn(context_, this, dress_.hotkeyId, 0, platform::VK_F11, this, shownText(kStepEditorConflict),
                    platform::Icon::Information);
     // The live label follows the pointer only while it can be seen.
     livePositionTimer_.start(dress_.timerMs);
@@ -207,9 +212,9 @@ void StepEditor::onCaptureHotkeyPressed() {
 void StepEditor::onLivePositionTick() {
     const platform::Point at = context_.os.mouse.position();
     if (dress_.labelForm == StepEditorDress::LabelForm::Labelled)
-        livePositionLabel->setText(QStringLiteral("当前坐标: X=%1  Y=%2").arg(at.x).arg(at.y));
+        livePositionLabel->setText(tr("当前坐标: X=%1  Y=%2").arg(at.x).arg(at.y));
     else
-        livePositionLabel->setText(QStringLiteral("当前坐标:") + positionText(at));
+        livePositionLabel->setText(tr("当前坐标:") + positionText(at));
 }
 
 QTreeWidgetItem *StepEditor::selectedRow() const {
@@ -221,19 +226,19 @@ QTreeWidgetItem *StepEditor::selectedRow() const {
 
 void StepEditor::onApplyClicked() {
     if (positionEdit->text().isEmpty()) {
-        context_.notice(this, kEmptyPosition, platform::Icon::Warning);
+        context_.notice(this, shownText(kEmptyPosition), platform::Icon::Warning);
         return;
     }
     if (dress_.kind == StepEditorDress::Kind::Add) {
         if (stepList_)
-            new QTreeWidgetItem(stepList_, QStringList{positionEdit->text(), eventComboBox->currentText(),
+            new QTreeWidgetItem(stepList_, QStringList{positionEdit->text(), storedText(eventComboBox),
                                                        intervalComboBox->currentText()});
         resetFields();
         return;
     }
     if (QTreeWidgetItem *row = selectedRow()) {
         row->setText(0, positionEdit->text());
-        row->setText(1, eventComboBox->currentText());
+        row->setText(1, storedText(eventComboBox));
         row->setText(2, intervalComboBox->currentText());
     }
     close();

@@ -35,8 +35,9 @@ struct StepEditorDress {
     Frame frame;
 };
 
-inline const QString kStepEditorConflict = QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键.");
-inline const QString kEmptyPosition = QStringLiteral("请输入要点击的鼠标坐标位置");
+inline const QString kStepEditorConflict =
+    QStringLiteral(QT_TRANSLATE_NOOP("lumo", "您设置的热键于其他程序的热键冲突,请选择过热键."));
+inline const QString kEmptyPosition = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "请输入要点击的鼠标坐标位置"));
 
 // The position text: "x,y" in screen pixels.
 QString positionText(platform::Point at);

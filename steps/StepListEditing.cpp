@@ -1,8 +1,10 @@
 #include "steps/StepListEditing.h"
 
+#include "core/UiLanguage.h"
 #include "steps/StepEditor.h"
 #include "widgets/EnabledRowDelegate.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -33,7 +35,13 @@ class StripedRows final : public QStyledItemDelegate {
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.row() % 2 == 1)
             option->backgroundBrush = kEnabledRowColour;
+        // The click event is stored in Chinese and shown in the interface language.
+        if (index.column() == kEventColumn)
+            option->text = shownText(option->text);
     }
+
+  private:
+    static constexpr int kEventColumn = 1;
 };
 
 } // namespace
@@ -54,7 +62,8 @@ void StepListEditing::addStep() {
 void StepListEditing::modifyStep() {
     const QTreeWidgetItem *row = selectedStep();
     if (!row) {
-        context_.notice(dialog_, QStringLiteral("请选择要修改的点击坐标."), platform::Icon::Information);
+        context_.notice(dialog_, QCoreApplication::translate("lumo", "请选择要修改的点击坐标."),
+                        platform::Icon::Information);
         return;
     }
     if (!modify_)

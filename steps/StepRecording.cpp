@@ -1,6 +1,7 @@
 #include "steps/StepRecording.h"
 
 #include "core/RecordedSteps.h"
+#include "core/UiLanguage.h"
 #include "steps/StepEditor.h"
 #include "steps/StepListText.h"
 
@@ -14,9 +15,9 @@ namespace lumo {
 
 namespace {
 
-const QString kBusy = QStringLiteral("正在点击,请停止点击后再录制坐标.");
-const QString kHotkeyTaken = QStringLiteral("F11已被其他程序占用,不能录制坐标.");
-const QString kNoRecorder = QStringLiteral("无法录制鼠标点击.");
+const QString kBusy = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "正在点击,请停止点击后再录制坐标."));
+const QString kHotkeyTaken = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "F11已被其他程序占用,不能录制坐标."));
+const QString kNoRecorder = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无法录制鼠标点击."));
 
 } // namespace
 
@@ -40,7 +41,7 @@ void StepRecording::start() {
     if (recording_)
         return;
     const auto refuse = [this](const QString &text) {
-        context_.notice(dialog_, text, platform::Icon::Information);
+        context_.notice(dialog_, shownText(text), platform::Icon::Information);
     };
     // The program's own clicks are no steps of the user's.
     if (context_.state.clicking()) {

@@ -45,6 +45,6 @@ class StepRecording {
     bool recording_ = false;
 };
 
-inline const QString kRecordingHint = QStringLiteral("正在录制,按F11结束");
+inline const QString kRecordingHint = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "正在录制,按F11结束"));
 
 } // namespace lumo

@@ -3,7 +3,9 @@
 #include "core/Conversion.h"
 #include "core/MainContext.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -46,7 +48,8 @@ const QList<SchemaTable> &schemaTables() {
 }
 
 QString listName(const QString &table) {
-    return table == QLatin1String("mplist") ? QStringLiteral("多点脚本列表") : QStringLiteral("定时任务列表");
+    return table == QLatin1String("mplist") ? QCoreApplication::translate("lumo", "多点脚本列表")
+                                            : QCoreApplication::translate("lumo", "定时任务列表");
 }
 
 } // namespace
@@ -79,24 +82,29 @@ QList<MissingSchemaPart> missingSchemaParts(const QSqlDatabase &db) {
 }
 
 QString missingSchemaText(const QList<MissingSchemaPart> &missing) {
-    QString text = QStringLiteral("数据文件 acdb.mdb 不完整:");
+    QString text = QCoreApplication::translate("lumo", "数据文件 acdb.mdb 不完整:");
     QStringList lists;
     for (const MissingSchemaPart &part : missing) {
         text += QLatin1Char('\n');
-        text += part.column.isEmpty() ? QStringLiteral("缺少数据表 %1").arg(part.table)
-                                      : QStringLiteral("数据表 %1 缺少 %2 列").arg(part.table, part.column);
+        text +=
+            part.column.isEmpty()
+                ? QCoreApplication::translate("lumo", "缺少数据表 %1").arg(part.table)
+                : QCoreApplication::translate("lumo", "数据表 %1 缺少 %2 列").arg(part.table, part.column);
         if (!lists.contains(listName(part.table)))
             lists << listName(part.table);
     }
-    text += QLatin1Char('\n') + lists.join(QStringLiteral("和")) +
-            QStringLiteral("将保持为空,其他功能照常使用.\n请从备份中恢复 acdb.mdb,或到") +
-            texts::kDownloadSite + QStringLiteral("重新下载软件.");
+    // Translated piece by piece around the list names and the address; the
+    // English sentence ends with the address.
+    text +=
+        QLatin1Char('\n') + lists.join(QCoreApplication::translate("lumo", "和")) +
+        QCoreApplication::translate("lumo", "将保持为空,其他功能照常使用.\n请从备份中恢复 acdb.mdb,或到") +
+        texts::kDownloadSite + QCoreApplication::translate("lumo", "重新下载软件.");
     return text;
 }
 
 QString missingDatabaseText() {
-    return QStringLiteral("软件出错,没有找到所需的数据文件，请到") + texts::kDownloadSite +
-           QStringLiteral("重新下载过软件.");
+    return QCoreApplication::translate("lumo", "软件出错,没有找到所需的数据文件，请到%1重新下载过软件.")
+        .arg(texts::kDownloadSite);
 }
 
 Database::Database(platform::Services &os, DataLocation location, QObject *parent)
@@ -120,7 +128,8 @@ void Database::setUpConnection() {
         // Installed, each user's database is made from the template on first start.
         location_.prepareDatabase();
         if (!QFileInfo::exists(databasePath()))
-            os_.messageBoxes.notice(nullptr, missingDatabaseText(), kNotice, platform::Icon::Information);
+            os_.messageBoxes.notice(nullptr, missingDatabaseText(), shownText(kNotice),
+                                    platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.
@@ -144,7 +153,7 @@ void Database::checkSchema() {
         return;
     for (const MissingSchemaPart &part : missing)
         unreadableTables_.insert(part.table);
-    os_.messageBoxes.notice(nullptr, missingSchemaText(missing), kNotice, platform::Icon::Warning);
+    os_.messageBoxes.notice(nullptr, missingSchemaText(missing), shownText(kNotice), platform::Icon::Warning);
 }
 
 QSqlDatabase Database::connection() {

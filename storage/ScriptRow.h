@@ -7,8 +7,8 @@
 namespace lumo {
 
 // The status column of the script and the timed task lists.
-inline const QString kStatusEnabled = QStringLiteral("已启用");
-inline const QString kStatusDisabled = QStringLiteral("未启用");
+inline const QString kStatusEnabled = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "已启用"));
+inline const QString kStatusDisabled = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "未启用"));
 
 struct ScriptRow {
     QString id;

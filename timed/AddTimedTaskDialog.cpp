@@ -15,7 +15,7 @@ constexpr QSize kClientSize(334, 394);
 } // namespace
 
 AddTimedTaskDialog::AddTimedTaskDialog(MainContext &context, QWidget *owner)
-    : TimedEditor(context, owner, {QStringLiteral("添加定时点击"), kCycleLimit, true}) {
+    : TimedEditor(context, owner, {tr("添加定时点击"), kCycleLimit, true}) {
     setObjectName(QStringLiteral("addTimedTaskDialog"));
     resize(kClientSize);
     connect(this, &QDialog::finished, stepListView, &QTreeWidget::clear);

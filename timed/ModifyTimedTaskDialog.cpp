@@ -21,15 +21,14 @@ HandlerError listIndexError(qsizetype index) {
 } // namespace
 
 ModifyTimedTaskDialog::ModifyTimedTaskDialog(MainContext &context, QWidget *owner)
-    : TimedEditor(context, owner, {QStringLiteral("修改定时点击"), 0, false}) {
+    : TimedEditor(context, owner, {tr("修改定时点击"), 0, false}) {
     setObjectName(QStringLiteral("modifyTimedTaskDialog"));
     setFixedSize(kClientSize);
 }
 
 void ModifyTimedTaskDialog::openForTask(const std::optional<TimedRow> &selected) {
     if (!selected) {
-        context_.notice(context_.mainWindow, QStringLiteral("请选择要修改的项目."),
-                        platform::Icon::Information);
+        context_.notice(context_.mainWindow, tr("请选择要修改的项目."), platform::Icon::Information);
         return;
     }
     if (context_.guarded([&] { fillFrom(*selected); }))

@@ -77,9 +77,8 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
         setFont(owner->font());
     buildTimeGroup(dress.cycleLimit);
     buildStepGroup();
-    okButton = button(this, QStringLiteral("okButton"), QStringLiteral("确定(&O)"), QRect(160, 364, 75, 25));
-    cancelButton =
-        button(this, QStringLiteral("cancelButton"), QStringLiteral("取消(&C)"), QRect(245, 364, 75, 25));
+    okButton = button(this, QStringLiteral("okButton"), tr("确定(&O)"), QRect(160, 364, 75, 25));
+    cancelButton = button(this, QStringLiteral("cancelButton"), tr("取消(&C)"), QRect(245, 364, 75, 25));
     connect(okButton, &QPushButton::clicked, this, &TimedEditor::onOkClicked);
     connect(cancelButton, &QPushButton::clicked, this, &TimedEditor::onCancelClicked);
 
@@ -91,22 +90,19 @@ TimedEditor::TimedEditor(MainContext &context, QWidget *owner, const Dress &dres
 }
 
 void TimedEditor::buildTimeGroup(int cycleLimit) {
-    timeGroupBox = new QGroupBox(QStringLiteral("定时点击"), this);
+    timeGroupBox = new QGroupBox(tr("定时点击"), this);
     timeGroupBox->setObjectName(QStringLiteral("timeGroupBox"));
     timeGroupBox->setGeometry(8, 6, 319, 100);
-    timeLabel =
-        label(timeGroupBox, QStringLiteral("timeLabel"), QStringLiteral("时间:"), QRect(12, 25, 36, 14));
+    timeLabel = label(timeGroupBox, QStringLiteral("timeLabel"), tr("时间:"), QRect(12, 25, 36, 14));
     hourComboBox = timeField(timeGroupBox, QStringLiteral("hourComboBox"), hourItems(), 72);
-    hourUnitLabel =
-        label(timeGroupBox, QStringLiteral("hourUnitLabel"), QStringLiteral("时"), QRect(122, 25, 14, 14));
+    hourUnitLabel = label(timeGroupBox, QStringLiteral("hourUnitLabel"), tr("时"), QRect(122, 25, 14, 14));
     minuteComboBox = timeField(timeGroupBox, QStringLiteral("minuteComboBox"), minuteItems(), 142);
     minuteUnitLabel =
-        label(timeGroupBox, QStringLiteral("minuteUnitLabel"), QStringLiteral("分"), QRect(192, 25, 14, 14));
+        label(timeGroupBox, QStringLiteral("minuteUnitLabel"), tr("分"), QRect(192, 25, 14, 14));
     secondComboBox = timeField(timeGroupBox, QStringLiteral("secondComboBox"), minuteItems(), 212);
     secondUnitLabel =
-        label(timeGroupBox, QStringLiteral("secondUnitLabel"), QStringLiteral("秒"), QRect(262, 25, 14, 14));
-    cyclesLabel = label(timeGroupBox, QStringLiteral("cyclesLabel"), QStringLiteral("点击次数:"),
-                        QRect(12, 53, 60, 14));
+        label(timeGroupBox, QStringLiteral("secondUnitLabel"), tr("秒"), QRect(262, 25, 14, 14));
+    cyclesLabel = label(timeGroupBox, QStringLiteral("cyclesLabel"), tr("点击次数:"), QRect(12, 53, 60, 14));
     cyclesEdit = new QLineEdit(QStringLiteral("1"), timeGroupBox);
     cyclesEdit->setObjectName(QStringLiteral("cyclesEdit"));
     cyclesEdit->setGeometry(72, 50, 46, 20);
@@ -116,31 +112,31 @@ void TimedEditor::buildTimeGroup(int cycleLimit) {
 }
 
 void TimedEditor::buildStepGroup() {
-    stepsGroupBox = new QGroupBox(QStringLiteral("点击属性"), this);
+    stepsGroupBox = new QGroupBox(tr("点击属性"), this);
     stepsGroupBox->setObjectName(QStringLiteral("stepsGroupBox"));
     stepsGroupBox->setGeometry(8, 112, 319, 244);
     stepListView = new QTreeWidget(stepsGroupBox);
     steps_ = std::make_unique<StepListEditing>(context_, this, stepListView);
     stepListView->setObjectName(QStringLiteral("stepListView"));
     stepListView->setGeometry(10, 20, 212, 214);
-    stepListView->setHeaderLabels({QStringLiteral("坐标"), QStringLiteral("点击"), QStringLiteral("间隔")});
+    stepListView->setHeaderLabels({tr("坐标"), tr("点击"), tr("间隔")});
     stepListView->setColumnWidth(0, 50);
     stepListView->setColumnWidth(1, 72);
     stepListView->setColumnWidth(2, 75);
     dressStepListView(*stepListView);
 
-    addStepButton = button(stepsGroupBox, QStringLiteral("addStepButton"), QStringLiteral("添加(&A)"),
-                           QRect(232, 20, 75, 25));
-    modifyStepButton = button(stepsGroupBox, QStringLiteral("modifyStepButton"), QStringLiteral("修改(&M)"),
-                              QRect(232, 55, 75, 25));
-    deleteStepButton = button(stepsGroupBox, QStringLiteral("deleteStepButton"), QStringLiteral("删除(&D)"),
-                              QRect(232, 90, 75, 25));
-    moveStepUpButton = button(stepsGroupBox, QStringLiteral("moveStepUpButton"), QStringLiteral("上移一行"),
-                              QRect(232, 125, 75, 25));
-    moveStepDownButton = button(stepsGroupBox, QStringLiteral("moveStepDownButton"),
-                                QStringLiteral("下移一行"), QRect(232, 160, 75, 25));
-    recordButton = button(stepsGroupBox, QStringLiteral("recordButton"), QStringLiteral("录制坐标"),
-                          QRect(232, 195, 75, 25));
+    addStepButton =
+        button(stepsGroupBox, QStringLiteral("addStepButton"), tr("添加(&A)"), QRect(232, 20, 75, 25));
+    modifyStepButton =
+        button(stepsGroupBox, QStringLiteral("modifyStepButton"), tr("修改(&M)"), QRect(232, 55, 75, 25));
+    deleteStepButton =
+        button(stepsGroupBox, QStringLiteral("deleteStepButton"), tr("删除(&D)"), QRect(232, 90, 75, 25));
+    moveStepUpButton =
+        button(stepsGroupBox, QStringLiteral("moveStepUpButton"), tr("上移一行"), QRect(232, 125, 75, 25));
+    moveStepDownButton =
+        button(stepsGroupBox, QStringLiteral("moveStepDownButton"), tr("下移一行"), QRect(232, 160, 75, 25));
+    recordButton =
+        button(stepsGroupBox, QStringLiteral("recordButton"), tr("录制坐标"), QRect(232, 195, 75, 25));
     recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
     recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
     connect(addStepButton, &QPushButton::clicked, this, &TimedEditor::onAddStepClicked);
@@ -167,8 +163,7 @@ void TimedEditor::showEvent(QShowEvent *event) {
 
 void TimedEditor::showCurrentTime() {
     const QTime now = context_.os.clock.now().time();
-    currentTimeLabel->setText(QStringLiteral("当前系统时间:") +
-                              clockText(context_.os.locale.longTimeFormat(), now));
+    currentTimeLabel->setText(tr("当前系统时间:") + clockText(context_.os.locale.longTimeFormat(), now));
 }
 
 void TimedEditor::keyPressEvent(QKeyEvent *event) {

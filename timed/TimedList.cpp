@@ -25,13 +25,12 @@ QPushButton *button(const QString &caption, const QString &name, QWidget *parent
 } // namespace
 
 TimedList::TimedList(MainContext &context, QWidget *parent)
-    : QGroupBox(QStringLiteral("定时点击"), parent), context_(context) {
+    : QGroupBox(tr("定时点击"), parent), context_(context) {
     taskListView = new QTreeWidget(this);
     taskListView->setObjectName(QStringLiteral("taskListView"));
     taskListView->setGeometry(8, 18, 509, 184);
     taskListView->setColumnCount(5);
-    taskListView->setHeaderLabels({QStringLiteral("行号"), QStringLiteral("定时时间"),
-                                   QStringLiteral("点击次数"), QString(), QStringLiteral("状态")});
+    taskListView->setHeaderLabels({tr("行号"), tr("定时时间"), tr("点击次数"), QString(), tr("状态")});
     // The step list column is one pixel wide: present in the row, out of sight.
     taskListView->header()->setMinimumSectionSize(1);
     const int widths[] = {50, 100, 80, 1, 60};
@@ -47,13 +46,13 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
     taskListView->setContextMenuPolicy(Qt::NoContextMenu);
     taskListView->setItemDelegate(new EnabledRowDelegate(StatusColumn, taskListView));
 
-    addButton = button(QStringLiteral("添加(&A)"), QStringLiteral("addButton"), this, 8, 72);
-    modifyButton = button(QStringLiteral("修改(&M)"), QStringLiteral("modifyButton"), this, 86, 72);
-    deleteButton = button(QStringLiteral("删除(&D)"), QStringLiteral("deleteButton"), this, 164, 72);
-    enableButton = button(QStringLiteral("启用(&S)"), QStringLiteral("enableButton"), this, 242, 72);
-    disableButton = button(QStringLiteral("停用(&T)"), QStringLiteral("disableButton"), this, 320, 72);
+    addButton = button(tr("添加(&A)"), QStringLiteral("addButton"), this, 8, 72);
+    modifyButton = button(tr("修改(&M)"), QStringLiteral("modifyButton"), this, 86, 72);
+    deleteButton = button(tr("删除(&D)"), QStringLiteral("deleteButton"), this, 164, 72);
+    enableButton = button(tr("启用(&S)"), QStringLiteral("enableButton"), this, 242, 72);
+    disableButton = button(tr("停用(&T)"), QStringLiteral("disableButton"), this, 320, 72);
     startWithSessionButton =
-        button(QStringLiteral("设置开机启动"), QStringLiteral("startWithSessionButton"), this, 410, 107);
+        button(tr("设置开机启动"), QStringLiteral("startWithSessionButton"), this, 410, 107);
 
     connect(addButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onAddClicked(); }); });
     connect(modifyButton, &QPushButton::clicked, this,
@@ -99,12 +98,10 @@ void TimedList::onModifyClicked() {
 
 void TimedList::onDeleteClicked() {
     if (!taskListView->currentItem() || !taskListView->currentItem()->isSelected()) {
-        context_.notice(context_.mainWindow, QStringLiteral("请选择您要删除的记录"),
-                        platform::Icon::Information);
+        context_.notice(context_.mainWindow, tr("请选择您要删除的记录"), platform::Icon::Information);
         return;
     }
-    if (!context_.confirm(context_.mainWindow, QStringLiteral("是否确定要删除选定记录."),
-                          platform::Icon::Information))
+    if (!context_.confirm(context_.mainWindow, tr("是否确定要删除选定记录."), platform::Icon::Information))
         return;
     // The question's own message loop may have let a reload clear the list.
     if (const std::optional<TimedRow> row = selectedRow())

@@ -13,7 +13,8 @@
 
 namespace lumo {
 
-inline const QString kSchedulerErrorText = QStringLiteral("定时点击出错,请联系作者反馈错误信息.QQ:");
+inline const QString kSchedulerErrorText =
+    QStringLiteral(QT_TRANSLATE_NOOP("lumo", "定时点击出错,请联系作者反馈错误信息.QQ:"));
 
 // The rows the scheduler reads, at the moment it needs them: a play may
 // re-enter the program and change or reload them.

@@ -2,6 +2,7 @@
 
 #include "core/MainContext.h"
 #include "core/Texts.h"
+#include "core/UiLanguage.h"
 #include "update/UpdateDownloadWindow.h"
 #include "update/UpdatePage.h"
 
@@ -51,8 +52,8 @@ void announceUpdate(platform::Services &os, const UpdateOffer &offer) {
     const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
     const bool open = os.messageBoxes.confirm(
-        nullptr, QStringLiteral("发现新版本 %1，是否打开下载页面？").arg(offer.version), kNotice,
-        platform::Icon::Question);
+        nullptr, QCoreApplication::translate("lumo", "发现新版本 %1，是否打开下载页面？").arg(offer.version),
+        shownText(kNotice), platform::Icon::Question);
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     if (open)
         os.shell.openUrl(offer.url.trimmed().isEmpty() ? texts::kDownloadSite : offer.url);

@@ -24,9 +24,6 @@ constexpr int kClientHeight = 124;
 // A cancelled transfer ends within a poll of its flag; this bounds the wait.
 constexpr int kWorkerStopWaitMs = 2000;
 
-const QString kFailureText = QStringLiteral("下载文件自动升级下载失败，请到官网手动下载");
-const QString kFailureCaption = QStringLiteral("下载失败");
-
 } // namespace
 
 UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
@@ -37,10 +34,10 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
       cancelled_(std::make_shared<std::atomic_bool>(false)),
       quitTimer_(os.timers, this, kQuitTimerId, [this] { onQuitTimer(); }) {
     setObjectName(QStringLiteral("updateDownloadWindow"));
-    setWindowTitle(QStringLiteral("Lumo鼠标自动点击器升级中..."));
+    setWindowTitle(tr("Lumo鼠标自动点击器升级中..."));
     setFixedSize(kClientWidth, kClientHeight);
 
-    messageLabel = new QLabel(QStringLiteral("升级文件下载中..."), this);
+    messageLabel = new QLabel(tr("升级文件下载中..."), this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
     messageLabel->setGeometry(16, 14, 200, 16);
 
@@ -51,7 +48,7 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
 
-    cancelButton = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancelButton = new QPushButton(tr("取消(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
     connect(cancelButton, &QPushButton::clicked, this, &UpdateDownloadWindow::onCancelClicked);
@@ -59,7 +56,7 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
     statusBar = new StatusBar(this, {180, 50});
     statusBar->setObjectName(QStringLiteral("statusBar"));
     statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
-    statusBar->setPanelText(0, QStringLiteral("正在下载新版本安装文件"));
+    statusBar->setPanelText(0, tr("正在下载新版本安装文件"));
 }
 
 UpdateDownloadWindow::~UpdateDownloadWindow() {
@@ -108,7 +105,8 @@ void UpdateDownloadWindow::installerReady(const QString &path) {
 }
 
 void UpdateDownloadWindow::downloadFailed() {
-    os_.messageBoxes.notice(nullptr, kFailureText, kFailureCaption, platform::Icon::Error);
+    os_.messageBoxes.notice(nullptr, tr("下载文件自动升级下载失败，请到官网手动下载"), tr("下载失败"),
+                            platform::Icon::Error);
     os_.shell.openUrl(texts::kDownloadSite);
     startQuitTimer();
 }

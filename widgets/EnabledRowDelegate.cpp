@@ -1,5 +1,7 @@
 #include "widgets/EnabledRowDelegate.h"
 
+#include "core/UiLanguage.h"
+
 #include <QPainter>
 
 namespace lumo {
@@ -14,6 +16,12 @@ void EnabledRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
     painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
     painter->restore();
+}
+
+void EnabledRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() == statusColumn_)
+        option->text = shownText(option->text);
 }
 
 } // namespace lumo

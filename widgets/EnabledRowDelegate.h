@@ -19,6 +19,10 @@ class EnabledRowDelegate final : public QStyledItemDelegate {
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
+  protected:
+    // The status is stored in Chinese and shown in the interface language.
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
   private:
     const int statusColumn_;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,14 +34,14 @@ int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &cap
     // Windows draws a lone carriage return as a line break.
     box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     if ((flags & MB_BUTTONMASK) == MB_YESNO) {
-        QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+        QPushButton *yes = box.addButton(QCoreApplication::translate("lumo", "是(&Y)"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QCoreApplication::translate("lumo", "否(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? IDYES : IDNO;
     }
-    QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(QCoreApplication::translate("lumo", "确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -17,8 +17,10 @@ void showUnopenedAddress(const QString &url) {
         std::fprintf(stderr, "lumoclick: no program opens %s\n", url.toLocal8Bit().constData());
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"),
-                    QStringLiteral("没有找到可以打开网页的程序，请复制下面的地址到浏览器中打开：\n\n") + url,
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("lumo", "提示"),
+                    QCoreApplication::translate(
+                        "lumo", "没有找到可以打开网页的程序，请复制下面的地址到浏览器中打开：\n\n") +
+                        url,
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("unopenedAddressBox"));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -91,6 +91,10 @@ QProcessEnvironment ProgramFolder::environment() const {
     // autostart entry) stays in this folder.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path() + QStringLiteral("/config"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QLatin1String(variable));
+    if (!language_.isEmpty())
+        environment.insert(QStringLiteral("LANG"), language_);
     return environment;
 }
 

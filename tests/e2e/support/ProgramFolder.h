@@ -48,6 +48,10 @@ class ProgramFolder {
     // The same from text, encoded in GBK as the program's own files are.
     bool writeSettingsText(const QString &text);
 
+    // The program runs with LANG set to this locale; without it, with no
+    // locale variable at all, whatever the test's own environment holds.
+    void setLanguage(const QString &locale) { language_ = locale; }
+
     // Starts the program on the test's display with the xcb platform.
     // changes set variables; an empty value removes one.
     bool start(const QStringList &arguments = {}, const QList<QPair<QString, QString>> &changes = {});
@@ -80,6 +84,7 @@ class ProgramFolder {
     QProcessEnvironment environment() const;
 
     QProcess process_;
+    QString language_;
     bool valid_ = false;
 };
 
