@@ -97,7 +97,7 @@ int main(int argc, char *argv[]) {
     if (!e2e::storeScript(folder.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"), steps,
                           QStringLiteral("1")))
         return fail("cannot store the script");
-    if (!folder.start() || !session.waitForMappedWindow(QStringLiteral("Tarvik鼠标点击器V1.0"), 15000))
+    if (!folder.start() || session.waitForWindowOfClass(QStringLiteral("lumoclick"), 15000).window == 0)
         return fail("the program did not show its window");
     QThread::msleep(500);
     e2e::enableFirstScript(session);
