@@ -36,6 +36,8 @@
 #include <QTextBrowser>
 #include <QThread>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -289,24 +291,18 @@ void MainWindow::onUpdatePageLoaded() {
 }
 
 void MainWindow::moveLinkIntoStatusBar() {
-    const QRect panel = statusBar->panelRect(1);
-    homePageLinkLabel->setParent(statusBar);
-    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, 190, 13);
     // Where the window's fonts are missing, the Latin letters of the
     // fallback can be wider than the panel was made for (DejaVu under a
-    // non-Chinese locale); a smaller size keeps the whole address in it.
-    QFont font = homePageLinkLabel->font();
-    const int room = panel.width() - 4;
-    while (QFontMetrics(font).horizontalAdvance(homePageLinkLabel->text()) > room) {
-        // The style sheet may have turned the size into points.
-        if (font.pixelSize() > 9)
-            font.setPixelSize(font.pixelSize() - 1);
-        else if (font.pixelSize() < 0 && font.pointSizeF() > 7)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        else
-            break;
-    }
-    homePageLinkLabel->setFont(font);
+    // non-Chinese locale): the panel then takes the room the address needs
+    // from the last one, which holds no more than the click count.
+    constexpr int kLinkWidth = 190;
+    constexpr int kClickCountWidth = 110;
+    homePageLinkLabel->setParent(statusBar);
+    homePageLinkLabel->ensurePolished();
+    const int needed = homePageLinkLabel->fontMetrics().horizontalAdvance(homePageLinkLabel->text());
+    statusBar->widenPanel(1, needed + 6, kClickCountWidth);
+    const QRect panel = statusBar->panelRect(1);
+    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, std::max(kLinkWidth, needed), 13);
     homePageLinkLabel->show();
 }
 

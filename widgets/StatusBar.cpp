@@ -2,18 +2,38 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace lumo {
 
-StatusBar::StatusBar(QWidget *parent, const QList<int> &widths) : QFrame(parent) {
-    int left = 0;
-    for (const int width : widths) {
+StatusBar::StatusBar(QWidget *parent, const QList<int> &widths) : QFrame(parent), widths_(widths) {
+    for (qsizetype i = 0; i < widths_.size(); ++i) {
         auto *panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setGeometry(left, 1, width - 2, kHeight - 2);
         panel->setIndent(2);
         panels_.append(panel);
-        left += width;
     }
+    layOut();
+}
+
+void StatusBar::layOut() {
+    int left = 0;
+    for (qsizetype i = 0; i < panels_.size(); ++i) {
+        panels_[i]->setGeometry(left, 1, widths_[i] - 2, kHeight - 2);
+        left += widths_[i];
+    }
+}
+
+void StatusBar::widenPanel(int panel, int width, int minimumRest) {
+    if (panel < 0 || panel + 1 >= panelCount())
+        return;
+    const int room = widths_[panel + 1] - minimumRest;
+    const int more = std::min(width - widths_[panel], room);
+    if (more <= 0)
+        return;
+    widths_[panel] += more;
+    widths_[panel + 1] -= more;
+    layOut();
 }
 
 void StatusBar::setPanelText(int panel, const QString &text) {

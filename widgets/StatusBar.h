@@ -20,11 +20,18 @@ class StatusBar final : public QFrame {
     // The rectangle of a panel in the bar's coordinates.
     QRect panelRect(int panel) const;
     int panelCount() const { return int(panels_.size()); }
+    // Makes a panel at least width pixels wide with room taken from the
+    // panel after it, so that the bar keeps its width; the next panel keeps
+    // at least minimumRest pixels.
+    void widenPanel(int panel, int width, int minimumRest);
 
     static constexpr int kHeight = 19;
 
   private:
+    void layOut();
+
     QList<QLabel *> panels_;
+    QList<int> widths_;
 };
 
 } // namespace lumo

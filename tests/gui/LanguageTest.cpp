@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -371,6 +372,10 @@ class LanguageTest : public QObject {
         const int needed = QFontMetrics(link->font()).horizontalAdvance(link->text());
         QVERIFY2(link->geometry().left() + needed <= panel.right() - 2,
                  qPrintable(QStringLiteral("%1 px in a panel of %2").arg(needed).arg(panel.width())));
+        // Fitted by widening the panel within the bar, not by a smaller font.
+        QCOMPARE(QFontInfo(link->font()).pixelSize(), QFontInfo(s.f.main().font()).pixelSize());
+        const auto *bar = ui<StatusBar>(s.f.main(), "statusBar");
+        QCOMPARE(bar->panelRect(2).right(), bar->panelRect(0).left() + 530 - 3);
     }
 
     void theEnglishInterfaceShowsNoChinese() {
