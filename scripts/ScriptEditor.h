@@ -54,7 +54,6 @@ class ScriptEditor : public QDialog {
     // meanwhile.
     void recordingChanged(bool recording);
 
-
   protected:
     struct Dress {
         QString caption;

@@ -97,7 +97,7 @@ class ScriptRunnerTest : public ::testing::Test {
     TracingMouse mouse{fake, trace};
     TracingClock clock{fake, trace};
     Services services{fake.hotkeys,      mouse, fake.shell,  fake.sessionStart, fake.locale,
-                      fake.messageBoxes, clock, fake.timers, fake.windows, fake.recorder};
+                      fake.messageBoxes, clock, fake.timers, fake.windows,      fake.recorder};
     MainState state;
     MessageGate gate{clock};
     HotkeyRouter router;
