@@ -14,7 +14,7 @@ if [ "${LUMO_WIN32_INNER:-}" != 1 ]; then
     done
     [ -f /usr/src/googletest/CMakeLists.txt ] || { echo "test-win32: /usr/src/googletest is missing" >&2; exit 1; }
     cmake -S "$root/tests/win32" -B "$build/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/tests/win32/mingw-w64-x86_64.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
     cmake --build "$build/build"
     LUMO_WIN32_INNER=1 exec "$root/tools/with-xvfb" "$0" "$build"
 fi
