@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/Banner.h"
 #include "app/HelpPage.h"
 #include "app/Tray.h"
 #include "core/HotkeyIds.h"
@@ -80,11 +79,10 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     bannerLabel = new QLabel(this);
     bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
     bannerLabel->setGeometry(0, 0, kClientWidth, 82);
-    // The banner has its title drawn into the picture.
-    QFile banner(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
-                                                     : QStringLiteral(":/banner.jpg"));
-    if (banner.open(QIODevice::ReadOnly))
-        bannerLabel->setPixmap(QPixmap::fromImage(decodeJpeg(banner.readAll())));
+    // The banner has its title drawn into the picture; Qt's JPEG plugin reads it.
+    bannerLabel->setPixmap(QPixmap(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
+                                                                       : QStringLiteral(":/banner.jpg"),
+                                   "JPEG"));
     bannerLabel->setCursor(Qt::PointingHandCursor);
     bannerLabel->setToolTip(tr("Tarvik软件 ") + texts::kHomePage);
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing lumoclick need on Debian 12.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-declarative-dev libx11-dev libxtst-dev
-      libjpeg-dev libgtest-dev libgmock-dev sqlite3 xvfb xauth x11-utils xdotool fonts-wqy-zenhei imagemagick icewm
+pkgs=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libx11-dev libxtst-dev
+      duktape-dev libgtest-dev libgmock-dev sqlite3 xvfb xauth x11-utils xdotool fonts-wqy-zenhei imagemagick icewm
       clang-14 libclang-rt-14-dev python3
       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream man-db dpkg-dev binutils lintian librsvg2-bin)
 # The Windows calls, cross-built with mingw-w64 and tested under 64-bit Wine

@@ -1,5 +1,7 @@
 #include "update/DownloadWorker.h"
 
+#include "update/UpdateCheck.h"
+
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -76,7 +78,8 @@ void DownloadWorker::download() {
 }
 
 bool DownloadWorker::fetchSize(QNetworkAccessManager &network, qint64 &size) {
-    if (job_.url.isEmpty())
+    // Only an installer from the web: never a local file or a share.
+    if (!isWebAddress(job_.url))
         return false;
     std::unique_ptr<QNetworkReply> reply(network.head(updaterRequest(job_.url)));
     if (!finishedWell(*reply, *cancelled_) || !reply->hasRawHeader("Content-Length"))

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 
 namespace lumo {
 
@@ -36,6 +37,13 @@ std::optional<UpdateOffer> readUpdateOffer(const UpdatePage &page) {
     return UpdateOffer{values[kVersion], values[kUrl]};
 }
 
+bool isWebAddress(const QString &address) {
+    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
 bool runUpdateCheck(const UpdatePage &page, UpdateDownloadWindow &download, QWidget *mainWindow) {
     const std::optional<UpdateOffer> offer = readUpdateOffer(page);
     if (!offer)
@@ -56,7 +64,7 @@ void announceUpdate(platform::Services &os, const UpdateOffer &offer) {
         shownText(kNotice), platform::Icon::Question);
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     if (open)
-        os.shell.openUrl(offer.url.trimmed().isEmpty() ? texts::kDownloadSite : offer.url);
+        os.shell.openUrl(isWebAddress(offer.url) ? offer.url.trimmed() : texts::kDownloadSite);
 }
 
 } // namespace lumo

@@ -31,9 +31,13 @@ struct UpdateOffer {
 // version than the carried one.
 std::optional<UpdateOffer> readUpdateOffer(const UpdatePage &page);
 
+// Whether an address from the page may be fetched or opened: http and https
+// only, never a local file or a share.
+bool isWebAddress(const QString &address);
+
 // Where setup.exe cannot run: a box without owner names the new version and
-// asks whether to open its download page (the page's address, or the
-// download site when it gives none). Nothing is downloaded or ended.
+// asks whether to open its download page (the page's web address, or the
+// download site when it gives none or another kind of address). Nothing is downloaded or ended.
 void announceUpdate(platform::Services &os, const UpdateOffer &offer);
 
 } // namespace lumo

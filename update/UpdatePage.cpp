@@ -1,52 +1,18 @@
 #include "update/UpdatePage.h"
 
 #include "core/Texts.h"
+#include "update/PageScriptEngine.h"
 #include "update/PageScripts.h"
 
-#include <QJSEngine>
-#include <QJSValueIterator>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStringDecoder>
+#include <QThread>
+#include <QTimer>
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <memory>
 
 namespace lumo {
-
-namespace {
-
-// Interrupts the engine once the time limit has passed, from a thread of
-// its own, since a runaway script never returns to ours.
-class ScriptWatchdog {
-  public:
-    ScriptWatchdog(QJSEngine &engine, std::chrono::milliseconds limit)
-        : thread_([this, &engine, limit] {
-              std::unique_lock lock(mutex_);
-              if (!woken_.wait_for(lock, limit, [this] { return done_; }))
-                  engine.setInterrupted(true);
-          }) {}
-    ScriptWatchdog(const ScriptWatchdog &) = delete;
-    ScriptWatchdog &operator=(const ScriptWatchdog &) = delete;
-    ~ScriptWatchdog() {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        woken_.notify_one();
-        thread_.join();
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable woken_;
-    bool done_ = false;
-    std::thread thread_;
-};
-
-} // namespace
 
 UpdatePage::UpdatePage(QWidget *parent) : QWidget(parent), network_(new QNetworkAccessManager(this)) {
     connect(network_, &QNetworkAccessManager::finished, this, &UpdatePage::pageArrived);
@@ -59,52 +25,53 @@ QUrl UpdatePage::address() {
 
 void UpdatePage::load(const QUrl &url) {
     variables_.reset();
+    pendingRun_ = 0;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    network_->get(request);
+    request.setTransferTimeout(kTransferTimeoutMs);
+    QNetworkReply *reply = network_->get(request);
+    // An update page is a few kilobytes; a larger answer is no update page,
+    // and an endless one must not fill the memory.
+    auto tooLarge = [reply] {
+        if (reply->bytesAvailable() > kMaxPageBytes ||
+            reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxPageBytes)
+            reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, tooLarge);
+    connect(reply, &QNetworkReply::readyRead, reply, tooLarge);
 }
 
 void UpdatePage::pageArrived(QNetworkReply *reply) {
     reply->deleteLater();
     const QByteArray body = reply->readAll();
     variables_.reset();
-    if (reply->error() == QNetworkReply::NoError) {
-        QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
-        if (!decoder.isValid())
-            decoder = QStringDecoder(QStringDecoder::Utf8);
-        variables_ = runScripts(decoder.decode(body), reply->url());
+    if (reply->error() != QNetworkReply::NoError) {
+        emit loaded();
+        return;
     }
-    emit loaded();
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(body);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    runScriptsAside(inlineScripts(decoder.decode(body)));
 }
 
-std::optional<QHash<QString, QString>> UpdatePage::runScripts(const QString &html, const QUrl &url) {
-    // A bare engine: no console, no network, no files, no module loading
-    // from a script; only the names a page's scripts commonly lean on.
-    QJSEngine engine;
-    QJSValue global = engine.globalObject();
-    global.setProperty(QStringLiteral("window"), global);
-    global.setProperty(QStringLiteral("self"), global);
-    global.setProperty(QStringLiteral("document"), engine.newObject());
+void UpdatePage::runScriptsAside(const QStringList &scripts) {
+    const int run = pendingRun_ = ++lastRun_;
+    // Shared with the thread, which outlives this page if it must.
+    auto result = std::make_shared<std::optional<QHash<QString, QString>>>();
+    QThread *thread = QThread::create([scripts, result] { *result = runPageScripts(scripts); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, run, result] { settle(run, *result); });
+    QTimer::singleShot(kScriptDeadlineMs, this, [this, run] { settle(run, std::nullopt); });
+    thread->start();
+}
 
-    const ScriptWatchdog watchdog(engine, std::chrono::milliseconds(kScriptTimeLimitMs));
-    for (const QString &script : inlineScripts(html)) {
-        engine.evaluate(script, url.toString());
-        // A script that failed stops only itself, as in a browser; one that
-        // was stopped for running too long leaves a page not worth reading.
-        if (engine.isInterrupted())
-            return std::nullopt;
-    }
-    // Taken as texts now, under the same time limit: turning an object into
-    // text runs the page's code too.
-    QHash<QString, QString> texts;
-    for (QJSValueIterator it(global); it.hasNext();) {
-        it.next();
-        const QJSValue value = it.value();
-        texts.insert(it.name(), value.isUndefined() || value.isNull() ? QString() : value.toString());
-        if (engine.isInterrupted())
-            return std::nullopt;
-    }
-    return texts;
+void UpdatePage::settle(int run, std::optional<QHash<QString, QString>> variables) {
+    if (run != pendingRun_)
+        return;
+    pendingRun_ = 0;
+    variables_ = std::move(variables);
+    emit loaded();
 }
 
 std::optional<QString> UpdatePage::variable(const QString &name) const {

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace lumo;
 using lumo::test::ui;
@@ -135,7 +136,8 @@ class UpdateTest : public QObject {
         QElapsedTimer clock;
         clock.start();
         rig.startAndLoad();
-        QVERIFY2(clock.elapsed() < 4000, "a runaway script is stopped after about two seconds");
+        QVERIFY2(clock.elapsed() < UpdatePage::kScriptDeadlineMs + 2000,
+                 "a runaway script is stopped after about two seconds");
         QTest::qWait(100);
         QVERIFY(!rig.download->isVisible());
         QVERIFY(rig.f.main().isVisible());
@@ -164,6 +166,11 @@ class UpdateTest : public QObject {
         QTest::addRow("yes without an address opens the download site")
             << QString() << IDYES << texts::kDownloadSite;
         QTest::addRow("no opens nothing") << page << IDNO << QString();
+        // Only web addresses: a file or a share opens the download site.
+        for (const char *other : {"file:///etc/passwd", "smb://host/share/setup.exe", "javascript:alert(1)",
+                                  "C:\\setup.exe", "http://"})
+            QTest::addRow("yes with %s opens the download site", other)
+                << QString::fromLatin1(other) << IDYES << texts::kDownloadSite;
     }
     void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn() {
         QFETCH(QString, pageUrl);
@@ -283,6 +290,7 @@ class UpdateTest : public QObject {
         QTest::addRow("short body") << QByteArray("short") << both;
         QTest::addRow("wrong digest") << QByteArray("digest") << both;
         QTest::addRow("empty address") << QByteArray("empty-url") << QList<QByteArray>{"GET /update.html"};
+        QTest::addRow("a local file") << QByteArray("file-url") << QList<QByteArray>{"GET /update.html"};
     }
     void failedDownloadsReportOpenTheDownloadPageAndEnd() {
         QFETCH(QByteArray, kind);
@@ -304,6 +312,8 @@ class UpdateTest : public QObject {
             extra = QStringLiteral("var app_sha256 = '%1';").arg(QString(64, QLatin1Char('0')));
         else if (kind == "empty-url")
             url.clear();
+        else if (kind == "file-url")
+            url = QUrl::fromLocalFile(QCoreApplication::applicationFilePath()).toString();
         rig.servePage(updatePage(QStringLiteral("3.6"), url, extra));
         rig.startAndLoad();
 

@@ -1,0 +1,26 @@
+# Finds the Qt for Windows that tools/build-qt-windows.sh made: the prefix
+# LUMO_QT_WINDOWS_PREFIX names, or else the newest complete one in its cache
+# (LUMO_QT_WINDOWS_CACHE, by default ~/.cache/lumoclick/qt-windows). Qt's
+# host tools (moc, rcc, lrelease) are Debian's, under /usr.
+if(NOT LUMO_QT_WINDOWS_PREFIX)
+  if(DEFINED ENV{LUMO_QT_WINDOWS_CACHE})
+    set(lumo_qt_cache "$ENV{LUMO_QT_WINDOWS_CACHE}")
+  elseif(DEFINED ENV{XDG_CACHE_HOME})
+    set(lumo_qt_cache "$ENV{XDG_CACHE_HOME}/lumoclick/qt-windows")
+  else()
+    set(lumo_qt_cache "$ENV{HOME}/.cache/lumoclick/qt-windows")
+  endif()
+  file(GLOB lumo_qt_stamps LIST_DIRECTORIES false "${lumo_qt_cache}/*/.complete")
+  if(NOT lumo_qt_stamps)
+    message(FATAL_ERROR "No Qt for Windows in ${lumo_qt_cache}: run tools/build-qt-windows.sh first")
+  endif()
+  list(SORT lumo_qt_stamps)
+  list(GET lumo_qt_stamps -1 lumo_qt_stamp)
+  get_filename_component(LUMO_QT_WINDOWS_PREFIX "${lumo_qt_stamp}" DIRECTORY)
+  set(LUMO_QT_WINDOWS_PREFIX "${LUMO_QT_WINDOWS_PREFIX}" CACHE PATH "Qt for Windows")
+endif()
+message(STATUS "Qt for Windows: ${LUMO_QT_WINDOWS_PREFIX}")
+list(APPEND CMAKE_FIND_ROOT_PATH "${LUMO_QT_WINDOWS_PREFIX}")
+list(APPEND CMAKE_PREFIX_PATH "${LUMO_QT_WINDOWS_PREFIX}")
+set(QT_HOST_PATH /usr CACHE PATH "Qt's host tools")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "Qt's host tools' CMake packages")
