@@ -5,6 +5,7 @@
 # (it installs its build tools and adds a deb-src entry). A second run finds
 # the stamp and does nothing. Prints the prefix on its last line.
 #
+#   --check                only print the prefix when it is built (exit 1 if not)
 #   LUMO_QT_WINDOWS_CACHE  the cache folder (default ~/.cache/lumoclick/qt-windows)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,15 +30,26 @@ qt_features=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DBUILD_SHARED_LIBS=ON
 )
 
+# The prefix is keyed by Debian's Qt version and the options above.
+qt_prefix() {
+    local version key
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || return 1
+    key=$(printf '%s\n' "${qt_features[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)
+    echo "$cache/${version//[^A-Za-z0-9.+-]/_}-$key"
+}
+if [ "${1:-}" = --check ]; then
+    prefix=$(qt_prefix) && [ -f "$prefix/.complete" ] || exit 1
+    echo "$prefix"
+    exit 0
+fi
+
 pkgs=(g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev tcl qt6-base-dev-tools qt6-base-dev)
 missing=()
 for p in "${pkgs[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
 
-qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
-[ -n "$qt_version" ] || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qt6-base-dev >/dev/null; }
+dpkg -s qt6-base-dev >/dev/null 2>&1 || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qt6-base-dev >/dev/null; }
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-options_key=$(printf '%s\n' "${qt_features[@]}" | cat - "$toolchain" | sha256sum | cut -c1-12)
-prefix=$cache/${qt_version//[^A-Za-z0-9.+-]/_}-$options_key
+prefix=$(qt_prefix)
 stamp=$prefix/.complete
 if [ -f "$stamp" ]; then
     echo "build-qt-windows: Qt $qt_version for Windows is already built"
@@ -63,10 +75,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ ${#real[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${real[@]}" >/dev/null
 fi
 
+# An interrupted build goes on where it stopped: the work folder stays until
+# the install is complete, and belongs to this prefix only.
 work=$cache/work
 src=$cache/src
-rm -rf "$work"
+if [ "$(cat "$work/prefix" 2>/dev/null)" != "$prefix" ]; then
+    rm -rf "$work"
+fi
 mkdir -p "$work" "$src"
+echo "$prefix" >"$work/prefix"
 fetch() { # fetch PACKAGE DIR: unpacks Debian's source of PACKAGE into $src/DIR
     [ -d "$src/$2" ] && return 0
     (cd "$src" && apt-get source -qq --download-only "$1" >/dev/null 2>&1 || apt-get source -qq --download-only "$1")
@@ -78,18 +95,22 @@ fetch sqlite3 sqlite
 # SQLite: the amalgamation made by the host, compiled by mingw into a static
 # library that the SQLite driver links.
 mkdir -p "$work/sqlite" "$prefix/lib" "$prefix/include"
-(cd "$work/sqlite" && "$src/sqlite/configure" >/dev/null && make -s sqlite3.c >/dev/null)
-x86_64-w64-mingw32-gcc-posix -O2 -c "$work/sqlite/sqlite3.c" -o "$work/sqlite/sqlite3.o" \
-    -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_ENABLE_COLUMN_METADATA
-x86_64-w64-mingw32-ar rcs "$prefix/lib/libsqlite3.a" "$work/sqlite/sqlite3.o"
-cp "$work/sqlite/sqlite3.h" "$prefix/include/"
+if [ ! -f "$prefix/lib/libsqlite3.a" ]; then
+    (cd "$work/sqlite" && "$src/sqlite/configure" >/dev/null && make -s sqlite3.c >/dev/null)
+    x86_64-w64-mingw32-gcc-posix -O2 -c "$work/sqlite/sqlite3.c" -o "$work/sqlite/sqlite3.o" \
+        -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_ENABLE_COLUMN_METADATA
+    x86_64-w64-mingw32-ar rcs "$prefix/lib/libsqlite3.a.tmp" "$work/sqlite/sqlite3.o"
+    mv "$prefix/lib/libsqlite3.a.tmp" "$prefix/lib/libsqlite3.a"
+    cp "$work/sqlite/sqlite3.h" "$prefix/include/"
+fi
 
-cmake -S "$src/qtbase" -B "$work/qtbase" -G Ninja -Wno-dev \
+[ -f "$work/qtbase/build.ninja" ] || cmake -S "$src/qtbase" -B "$work/qtbase" -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DSQLite3_INCLUDE_DIR="$prefix/include" -DSQLite3_LIBRARY="$prefix/lib/libsqlite3.a" \
     "${qt_features[@]}" >"$work/qtbase-configure.log"
-cmake --build "$work/qtbase"
+# More jobs than cores: the compiler waits on the disk now and then.
+cmake --build "$work/qtbase" -j "$(($(nproc) + 2))"
 cmake --install "$work/qtbase" >/dev/null
 
 cp -a "$src/qtbase/LICENSES" "$prefix/LICENSES" 2>/dev/null || true
