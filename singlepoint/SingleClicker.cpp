@@ -1,5 +1,6 @@
 #include "singlepoint/SingleClicker.h"
 
+#include "core/ClickPeriod.h"
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
 #include "singlepoint/SinglePointPanel.h"
@@ -65,8 +66,7 @@ bool SingleClicker::armNextTick() {
         return armTimer(period);
     }
     const qint64 now = context_.os.clock.monotonicMs();
-    const int lowest = std::max(platform::Timers::MinimumPeriodMs, period - jitter);
-    const int highest = std::max(lowest, period + jitter);
+    const auto [lowest, highest] = randomPeriodRange(period, jitter);
     // A due time long past (a tick held up by a hold or a dialog) starts
     // the count afresh.
     if (dueMs_ == 0 || dueMs_ < now - highest)
@@ -74,7 +74,7 @@ bool SingleClicker::armNextTick() {
     // A tick that came late must not make the next period shorter than the
     // range allows: the next one is due no sooner than the shortest period.
     dueMs_ = std::max(dueMs_ + QRandomGenerator::global()->bounded(lowest, highest + 1), now + lowest);
-    return armTimer(static_cast<int>(std::max<qint64>(platform::Timers::MinimumPeriodMs, dueMs_ - now)));
+    return armTimer(timerPeriodOf(dueMs_ - now));
 }
 
 void SingleClicker::onTick() {
