@@ -42,6 +42,8 @@ class MainWindow final : public QWidget {
     void runStartupSequence();
     // Every hotkey press of the main window, by identifier.
     void onHotkeyPressed(int id);
+    // The stop key, delivered at once even while a run waits.
+    void onStopKeyPressed();
     // The one-second timer.
     void onSchedulerTick();
 

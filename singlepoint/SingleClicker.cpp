@@ -40,8 +40,19 @@ void SingleClicker::toggle() {
         }
         return;
     }
+    stop();
+}
+
+void SingleClicker::stop() {
+    if (!context_.state.clickerRunning)
+        return;
     stopTimer();
     context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
+}
+
+void SingleClicker::stopNow() {
+    stop();
+    context_.gate.dropHeldTick(this);
 }
 
 void SingleClicker::stopTimer() {
@@ -97,7 +108,7 @@ void SingleClicker::onTick() {
         for (int i = 0; i < 151; ++i)
             clickSinglePoint(mouse, button, kind);
     if (state.clickIntervalMs >= kTimedClicksFromMs && hold > 0)
-        clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { context_.gate.wait(ms); });
+        clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { return context_.gate.wait(ms); });
     else
         clickSinglePoint(mouse, button, kind);
 

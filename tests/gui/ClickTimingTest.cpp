@@ -113,6 +113,25 @@ class ClickTimingTest : public QObject {
         QCOMPARE(c.f.fake.clock.waits.size(), waitsBefore);
     }
 
+    // The stop key ends a long hold at once, releases the button and stops
+    // the clicker; with no run to honour it, no stop request is left over.
+    void theStopKeyEndsAHeldClickAtOnceAndStopsTheClicker() {
+        Clicker c(QStringLiteral("[setting]\ntime=1\nclick=0\nhold=60000\nbtn_type=双击\n"));
+        c.press();
+        const qint64 stopAt = c.f.fake.time.nowMs() + 1000 + 5000;
+        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(0, 117)); });
+        c.f.fake.advance(120000);
+        const auto calls = c.buttons();
+        QCOMPARE(calls.size(), std::size_t(2));
+        QCOMPARE(calls[0].flags, MOUSEEVENTF_LEFTDOWN);
+        QCOMPARE(calls[1].flags, MOUSEEVENTF_LEFTUP);
+        QCOMPARE(calls[1].timeMs, stopAt);
+        QVERIFY(!c.main->state().clickerRunning);
+        QVERIFY(!c.main->state().stopRequested);
+        QVERIFY(!c.f.fake.timers.isRunning(c.main, 1));
+        QVERIFY(c.f.fake.messageBoxes.shown().empty());
+    }
+
     // The longest speed with the widest random spread and hold: 64-bit
     // arithmetic, a timer period clamped to what a timer takes (the
     // sanitizer build reports any wrap).
