@@ -339,6 +339,15 @@ void MainWindow::onStopKeyPressed() {
         state_.stopRequested = false;
 }
 
+void MainWindow::endCleanly() {
+    runner_->endAll();
+    clicker_->stopNow();
+    // Every event loop returns: the waits cut short release their buttons,
+    // the runs end at their next step and the windows are destroyed as at
+    // any other end.
+    QCoreApplication::exit(0);
+}
+
 void MainWindow::onSchedulerTick() {
     statusBar->setPanelText(0, shownText(kApplicationTitle));
     setWindowTitle(shownText(texts::kSchedulerTitle));
