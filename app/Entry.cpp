@@ -2,6 +2,9 @@
 
 #include "app/AppWindows.h"
 #include "app/SingleInstance.h"
+#ifndef Q_OS_WIN
+#include "app/TerminationSignals.h"
+#endif
 #include "core/Texts.h"
 
 #include <QApplication>
@@ -31,6 +34,9 @@ int runProgram(platform::Backend &backend, const DataLocation &location, const Q
     const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), location, arguments);
     if (instance != nullptr)
         instance->onActivationRequested = [window = forms->mainWindow.get()] { window->restoreFromTray(); };
+#ifndef Q_OS_WIN
+    const TerminationSignals ending([window = forms->mainWindow.get()] { window->endCleanly(); });
+#endif
     forms->mainWindow->show();
     return QApplication::exec();
 }

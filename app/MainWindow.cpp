@@ -145,7 +145,13 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     // interrupted carries on.
     router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { onHotkeyPressed(id); }); });
     os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
-        gate_.post([this, owner, id] { router_.deliver(owner, id); });
+        // The stop key must not wait behind the waits it is meant to end.
+        if (owner == this && id == kStopHotkeyId) {
+            onStopKeyPressed();
+            return;
+        }
+        gate_.post([this, owner, id] { router_.deliver(owner, id); },
+                   owner == scriptList_ ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
     });
     armSchedulerTimer();
 }
@@ -312,10 +318,32 @@ void MainWindow::onHotkeyPressed(int id) {
     if (id == kStopHotkeyId) {
         // Script hotkeys arrive through the script list, so this press is
         // the stop key's alone and must not play a script whose id is 1108.
-        state_.stopRequested = true;
+        onStopKeyPressed();
         return;
     }
     runner_->runScriptById(QString::number(id));
+}
+
+void MainWindow::onStopKeyPressed() {
+    const bool clickerWasRunning = state_.clickerRunning;
+    runner_->stopAll();
+    if (!clickerWasRunning)
+        return;
+    // The stop key stops every click, the single-point clicker's too (its
+    // held click ends with the waits); that honours the request unless a
+    // run is left to honour it.
+    clicker_->stopNow();
+    if (runner_->depth() == 0)
+        state_.stopRequested = false;
+}
+
+void MainWindow::endCleanly() {
+    runner_->endAll();
+    clicker_->stopNow();
+    // Every event loop returns: the waits cut short release their buttons,
+    // the runs end at their next step and the windows are destroyed as at
+    // any other end.
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::onSchedulerTick() {

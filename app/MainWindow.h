@@ -42,6 +42,11 @@ class MainWindow final : public QWidget {
     void runStartupSequence();
     // Every hotkey press of the main window, by identifier.
     void onHotkeyPressed(int id);
+    // The stop key, delivered at once even while a run waits.
+    void onStopKeyPressed();
+    // Ends every run and the clicker, releasing any held button, and leaves
+    // the event loop so that the program ends through its usual clean-up.
+    void endCleanly();
     // The one-second timer.
     void onSchedulerTick();
 

@@ -29,7 +29,10 @@ class SingleInstance final : public QObject {
     // Called for every later start, on the UI thread.
     std::function<void()> onActivationRequested;
 
-    // Names derived from the settings folder, for tests.
+    // Names derived from the settings folder, for tests. On Unix the
+    // server name is the socket's full path, in the user's runtime folder
+    // (XDG_RUNTIME_DIR) or else in an owner-only folder of its own; both
+    // are empty when neither can be had, and the program runs unguarded.
     const QString &serverName() const { return serverName_; }
     const QString &lockPath() const { return lockPath_; }
 

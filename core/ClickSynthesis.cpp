@@ -90,13 +90,15 @@ void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) 
 }
 
 void clickSinglePointHeld(Mouse &mouse, const QString &button, const QString &kind, int holdMs,
-                          const std::function<void(int ms)> &wait) {
+                          const std::function<bool(int ms)> &wait) {
     const int clicks = kind == QStringLiteral("单击") ? 1 : 2;
     for (const ButtonFlags &flags : singlePointButtons(button))
         for (int i = 0; i < clicks; ++i) {
             mouse.sendButtons(flags.down);
-            wait(holdMs);
+            const bool held = wait(holdMs);
             mouse.sendButtons(flags.up);
+            if (!held)
+                return;
         }
 }
 

@@ -17,8 +17,9 @@ void clickStepEvent(platform::Mouse &mouse, const QString &stepEvent);
 // or a double click for any other text).
 void clickSinglePoint(platform::Mouse &mouse, const QString &button, const QString &kind);
 
-// The same clicks, each a press, wait(holdMs) and a release.
+// The same clicks, each a press, wait(holdMs) and a release. A wait that
+// returns false was cut short: its button is released and no click follows.
 void clickSinglePointHeld(platform::Mouse &mouse, const QString &button, const QString &kind, int holdMs,
-                          const std::function<void(int ms)> &wait);
+                          const std::function<bool(int ms)> &wait);
 
 } // namespace lumo

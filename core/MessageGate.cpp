@@ -5,9 +5,9 @@
 
 namespace lumo {
 
-void MessageGate::post(Message message) {
+void MessageGate::post(Message message, Kind kind) {
     if (holding()) {
-        queue_.push_back({nullptr, std::move(message)});
+        queue_.push_back({nullptr, std::move(message), kind});
         return;
     }
     deliverNow(message);
@@ -21,7 +21,7 @@ void MessageGate::postTick(const void *key, Message message) {
     for (const Held &held : queue_)
         if (held.tickKey == key)
             return;
-    queue_.push_back({key, std::move(message)});
+    queue_.push_back({key, std::move(message), Kind::Keep});
 }
 
 void MessageGate::deliverNow(const Message &message) {
@@ -47,7 +47,8 @@ void MessageGate::pump() {
     deliverHeld();
 }
 
-void MessageGate::wait(int ms) {
+bool MessageGate::wait(int ms) {
+    const std::uint64_t before = interruptions_;
     ++holdDepth_;
     struct Release {
         MessageGate &gate;
@@ -57,6 +58,20 @@ void MessageGate::wait(int ms) {
         }
     } release{*this};
     clock_.wait(ms);
+    return interruptions_ == before;
+}
+
+void MessageGate::interruptWaits() {
+    ++interruptions_;
+    clock_.interruptWaits();
+}
+
+void MessageGate::dropHeldPlays() {
+    std::erase_if(queue_, [](const Held &held) { return held.kind == Kind::Play; });
+}
+
+void MessageGate::dropHeldTick(const void *key) {
+    std::erase_if(queue_, [key](const Held &held) { return held.tickKey == key; });
 }
 
 void MessageGate::scheduleFlush() {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 
@@ -21,15 +22,24 @@ class MessageGate {
     MessageGate(const MessageGate &) = delete;
     MessageGate &operator=(const MessageGate &) = delete;
 
-    // A hotkey press or any other message that must never be lost.
-    void post(Message message);
+    // A hotkey press or any other message that must never be lost, unless
+    // it starts a play: a stop drops the plays that are still held.
+    enum class Kind { Keep, Play };
+    void post(Message message, Kind kind = Kind::Keep);
     // A tick of timer key; one held tick per key.
     void postTick(const void *key, Message message);
 
     // Delivers everything held, in order, then lets the event loop run once.
     void pump();
-    // Waits ms milliseconds, holding what arrives meanwhile.
-    void wait(int ms);
+    // Waits ms milliseconds, holding what arrives meanwhile. False when the
+    // wait was cut short by interruptWaits().
+    bool wait(int ms);
+    // Ends every wait under way at once.
+    void interruptWaits();
+    // Forgets every held message of Kind::Play.
+    void dropHeldPlays();
+    // Forgets the held tick of timer key, if any.
+    void dropHeldTick(const void *key);
 
     bool holding() const { return holdDepth_ > 0; }
     std::size_t held() const { return queue_.size(); }
@@ -38,6 +48,7 @@ class MessageGate {
     struct Held {
         const void *tickKey; // null for a message that never coalesces
         Message message;
+        Kind kind = Kind::Keep;
     };
     void deliverNow(const Message &message);
     void deliverHeld();
@@ -46,6 +57,7 @@ class MessageGate {
     platform::Clock &clock_;
     std::deque<Held> queue_;
     int holdDepth_ = 0;
+    std::uint64_t interruptions_ = 0;
     bool flushScheduled_ = false;
     QObject flushContext_; // cancels a pending flush with the gate
 };

@@ -182,6 +182,9 @@ class Clock : public Service {
     virtual qint64 monotonicMs() = 0;
     // Returns after ms milliseconds; the event loop keeps running meanwhile.
     virtual void wait(int ms) = 0;
+    // Cuts every wait under way short: each returns as soon as control is
+    // back in it. Waits begun afterwards last their full time.
+    virtual void interruptWaits() = 0;
 };
 
 // Window timers: periodic callbacks on the UI thread, at least 10 ms apart.

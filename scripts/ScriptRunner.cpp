@@ -10,7 +10,7 @@ namespace lumo {
 using namespace platform;
 
 void ScriptRunner::runScriptById(const QString &id) {
-    if (depth_ >= kMaxNestedRuns)
+    if (refusesRuns())
         return;
     const std::optional<ScriptRow> row = findScript_(id);
     if (!row)
@@ -22,13 +22,16 @@ void ScriptRunner::runScriptById(const QString &id) {
 void ScriptRunner::playSteps(QString steps, int cycles) {
     // steps is this run's own copy: edits of the list during a nested pump
     // must not change what this run plays.
-    if (depth_ >= kMaxNestedRuns)
+    if (refusesRuns())
         return;
     ++depth_;
     struct Leave {
-        int &depth;
-        ~Leave() { --depth; }
-    } leave{depth_};
+        ScriptRunner &runner;
+        ~Leave() {
+            if (--runner.depth_ == 0)
+                runner.stopping_ = false;
+        }
+    } leave{*this};
     struct Playing {
         MainState &state;
         explicit Playing(MainState &s) : state(s) { ++state.runsPlaying; }
@@ -55,16 +58,42 @@ ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
         if (!playStep(fields))
             return Outcome::Failed;
     }
-    context_.gate.wait(kCyclePauseMs);
+    pause(kCyclePauseMs);
     return Outcome::Finished;
 }
 
+void ScriptRunner::stopAll() {
+    context_.state.stopRequested = true;
+    if (depth_ > 0)
+        stopping_ = true;
+    context_.gate.dropHeldPlays();
+    context_.gate.interruptWaits();
+}
+
+void ScriptRunner::endAll() {
+    ending_ = true;
+    context_.gate.dropHeldPlays();
+    context_.gate.interruptWaits();
+}
+
 bool ScriptRunner::honourStopRequest() {
-    if (!context_.state.stopRequested)
+    if (ending_)
+        return true;
+    if (!context_.state.stopRequested && !stopping_)
         return false;
+    stopping_ = true;
+    // The runs around this one end at their next poll; the outermost says
+    // so, once every click of the nest is done.
+    if (depth_ > 1)
+        return true;
     context_.notice(nullptr, shownText(kStopMessage), platform::Icon::Information);
     context_.state.stopRequested = false;
     return true;
+}
+
+void ScriptRunner::pause(int ms) {
+    if (!stopping_ && !ending_)
+        context_.gate.wait(ms);
 }
 
 bool ScriptRunner::playStep(const QStringList &fields) {
@@ -84,7 +113,7 @@ bool ScriptRunner::playStep(const QStringList &fields) {
     // A negative interval would be an endless sleep; it fails the step.
     if (fields.size() < 4 || !tryParseInt32(fields[3], interval) || interval < 0)
         return false;
-    context_.gate.wait(interval);
+    pause(interval);
     return true;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // Plays step lists: for every step it pumps what is waiting, honours a
 // raised stop request, moves the pointer, clicks and waits the interval;
-// every cycle ends with an 800 ms pause. Runs nest through the pump.
+// every cycle ends with an 800 ms pause. Runs nest through the pump, and a
+// stop ends the whole nest: the innermost run to see it ends quietly, so
+// does every run around it, and the outermost shows the stop message once,
+// after the last click.
 
 #include "core/MainContext.h"
 #include "storage/ScriptRow.h"
@@ -37,6 +40,15 @@ class ScriptRunner {
     // With kMaxNestedRuns runs under way, both do nothing at all.
     void playSteps(QString steps, int cycles);
 
+    // The stop key: raises the stop request, ends every wait at once and
+    // drops the plays still held. Runs under way all end before their next
+    // step and start no other; with none under way the request stays
+    // raised, and the next run ends at its first step.
+    void stopAll();
+    // The program ends: every run ends before its next step without a
+    // message, and none starts again.
+    void endAll();
+
     // How many runs are under way, the outermost included.
     int depth() const { return depth_; }
 
@@ -45,10 +57,15 @@ class ScriptRunner {
     Outcome playCycle(const QString &steps);
     bool playStep(const QStringList &fields);
     bool honourStopRequest();
+    // Waits, unless the runs are being stopped.
+    void pause(int ms);
+    bool refusesRuns() const { return depth_ >= kMaxNestedRuns || stopping_ || ending_; }
 
     MainContext &context_;
     FindScript findScript_;
     int depth_ = 0;
+    bool stopping_ = false; // a stop is ending the runs under way
+    bool ending_ = false;
 };
 
 } // namespace lumo

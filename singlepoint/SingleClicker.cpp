@@ -1,5 +1,6 @@
 #include "singlepoint/SingleClicker.h"
 
+#include "core/ClickPeriod.h"
 #include "core/ClickSynthesis.h"
 #include "core/Conversion.h"
 #include "singlepoint/SinglePointPanel.h"
@@ -39,8 +40,19 @@ void SingleClicker::toggle() {
         }
         return;
     }
+    stop();
+}
+
+void SingleClicker::stop() {
+    if (!context_.state.clickerRunning)
+        return;
     stopTimer();
     context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
+}
+
+void SingleClicker::stopNow() {
+    stop();
+    context_.gate.dropHeldTick(this);
 }
 
 void SingleClicker::stopTimer() {
@@ -65,8 +77,7 @@ bool SingleClicker::armNextTick() {
         return armTimer(period);
     }
     const qint64 now = context_.os.clock.monotonicMs();
-    const int lowest = std::max(platform::Timers::MinimumPeriodMs, period - jitter);
-    const int highest = std::max(lowest, period + jitter);
+    const auto [lowest, highest] = randomPeriodRange(period, jitter);
     // A due time long past (a tick held up by a hold or a dialog) starts
     // the count afresh.
     if (dueMs_ == 0 || dueMs_ < now - highest)
@@ -74,7 +85,7 @@ bool SingleClicker::armNextTick() {
     // A tick that came late must not make the next period shorter than the
     // range allows: the next one is due no sooner than the shortest period.
     dueMs_ = std::max(dueMs_ + QRandomGenerator::global()->bounded(lowest, highest + 1), now + lowest);
-    return armTimer(static_cast<int>(std::max<qint64>(platform::Timers::MinimumPeriodMs, dueMs_ - now)));
+    return armTimer(timerPeriodOf(dueMs_ - now));
 }
 
 void SingleClicker::onTick() {
@@ -97,7 +108,7 @@ void SingleClicker::onTick() {
         for (int i = 0; i < 151; ++i)
             clickSinglePoint(mouse, button, kind);
     if (state.clickIntervalMs >= kTimedClicksFromMs && hold > 0)
-        clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { context_.gate.wait(ms); });
+        clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { return context_.gate.wait(ms); });
     else
         clickSinglePoint(mouse, button, kind);
 

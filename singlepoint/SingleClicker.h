@@ -16,6 +16,10 @@ class SingleClicker {
 
     // The single-point hotkey: start when stopped, stop when running.
     void toggle();
+    // Stops it as the hotkey would, when it runs.
+    void stop();
+    // The stop key: stops it, and a tick already held back clicks no more.
+    void stopNow();
     void onTick();
 
     static constexpr int kTimerId = 1;

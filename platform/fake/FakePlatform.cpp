@@ -127,7 +127,10 @@ QStringList FakeMessageBoxes::texts() const {
 
 void FakeClock::wait(int ms) {
     waits.push_back(ms);
-    time_.advanceBy(ms);
+    // Cut short where an action interrupted it, at that action's moment.
+    const std::uint64_t before = interruptions_;
+    time_.advanceToUnless(time_.nowMs() + std::max(ms, 0),
+                          [this, before] { return interruptions_ != before; });
 }
 
 bool FakeTimers::setTimer(WindowHandle owner, int id, int periodMs, Tick tick) {

@@ -143,12 +143,14 @@ class FakeClock final : public Clock {
     QDateTime now() override { return time_.now(); }
     qint64 monotonicMs() override { return time_.nowMs(); }
     void wait(int ms) override;
+    void interruptWaits() override { ++interruptions_; }
 
     // Every wait, in order, as asked.
     std::vector<int> waits;
 
   private:
     VirtualTime &time_;
+    std::uint64_t interruptions_ = 0;
 };
 
 class FakeTimers final : public Timers {

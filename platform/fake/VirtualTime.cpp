@@ -22,13 +22,20 @@ void VirtualTime::advanceBy(qint64 ms) {
 }
 
 void VirtualTime::advanceTo(qint64 atMs) {
+    advanceToUnless(atMs, {});
+}
+
+bool VirtualTime::advanceToUnless(qint64 atMs, const std::function<bool()> &cut) {
     // An action may wait, which moves the time on by itself: never go back.
     while (!due_.empty() && due_.begin()->first.first <= atMs) {
         auto node = due_.extract(due_.begin());
         nowMs_ = std::max(nowMs_, node.key().first);
         node.mapped()();
+        if (cut && cut())
+            return false;
     }
     nowMs_ = std::max(nowMs_, atMs);
+    return true;
 }
 
 } // namespace platform::fake

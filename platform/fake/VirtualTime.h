@@ -26,6 +26,9 @@ class VirtualTime {
     // each at its own moment, in time order (ties in scheduling order).
     void advanceBy(qint64 ms);
     void advanceTo(qint64 atMs);
+    // The same, but stops right after an action that makes cut() true.
+    // Returns false when it stopped short.
+    bool advanceToUnless(qint64 atMs, const std::function<bool()> &cut);
 
   private:
     QDateTime start_;

@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -69,7 +71,15 @@ void QtClock::wait(int ms) {
     deadline.setTimerType(Qt::PreciseTimer);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(ms);
+    waits_.push_back(&loop);
     loop.exec();
+    waits_.erase(std::find(waits_.begin(), waits_.end(), &loop));
+}
+
+void QtClock::interruptWaits() {
+    // An outer loop told to quit returns once the inner ones have.
+    for (QEventLoop *loop : waits_)
+        loop->quit();
 }
 
 QtTimers::QtTimers() = default;

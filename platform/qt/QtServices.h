@@ -8,7 +8,9 @@
 #include <QPair>
 
 #include <memory>
+#include <vector>
 
+class QEventLoop;
 class QTimer;
 
 namespace platform {
@@ -26,9 +28,11 @@ class QtClock final : public Clock {
     QDateTime now() override;
     qint64 monotonicMs() override;
     void wait(int ms) override;
+    void interruptWaits() override;
 
   private:
     QElapsedTimer elapsed_;
+    std::vector<QEventLoop *> waits_; // innermost last
 };
 
 // Window timers on QTimer, at least MinimumPeriodMs apart.

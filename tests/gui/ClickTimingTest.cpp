@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 using namespace lumo;
@@ -110,6 +111,43 @@ class ClickTimingTest : public QObject {
         QCOMPARE(c.buttons().size(), std::size_t(3 * 152 * 2));
         QCOMPARE(c.f.fake.timers.periodOf(c.main, 1), 10);
         QCOMPARE(c.f.fake.clock.waits.size(), waitsBefore);
+    }
+
+    // The stop key ends a long hold at once, releases the button and stops
+    // the clicker; with no run to honour it, no stop request is left over.
+    void theStopKeyEndsAHeldClickAtOnceAndStopsTheClicker() {
+        Clicker c(QStringLiteral("[setting]\ntime=1\nclick=0\nhold=60000\nbtn_type=双击\n"));
+        c.press();
+        const qint64 stopAt = c.f.fake.time.nowMs() + 1000 + 5000;
+        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(0, 117)); });
+        c.f.fake.advance(120000);
+        const auto calls = c.buttons();
+        QCOMPARE(calls.size(), std::size_t(2));
+        QCOMPARE(calls[0].flags, MOUSEEVENTF_LEFTDOWN);
+        QCOMPARE(calls[1].flags, MOUSEEVENTF_LEFTUP);
+        QCOMPARE(calls[1].timeMs, stopAt);
+        QVERIFY(!c.main->state().clickerRunning);
+        QVERIFY(!c.main->state().stopRequested);
+        QVERIFY(!c.f.fake.timers.isRunning(c.main, 1));
+        QVERIFY(c.f.fake.messageBoxes.shown().empty());
+    }
+
+    // The longest speed with the widest random spread and hold: 64-bit
+    // arithmetic, a timer period clamped to what a timer takes (the
+    // sanitizer build reports any wrap).
+    void theLongestSpeedWithTheWidestRandomArmsATimerInRange() {
+        for (const char *time : {"2147483", "99999999"}) {
+            Clicker c(QStringLiteral("[setting]\ntime=%1\nclick=0\nhold=99999\njitter=99999\n")
+                          .arg(QLatin1String(time)));
+            QCOMPARE(c.field("jitterEdit")->text(), QStringLiteral("99999"));
+            c.press();
+            QVERIFY(c.main->state().clickerRunning);
+            const int period = c.f.fake.timers.periodOf(c.main, 1);
+            QVERIFY2(period >= 2147383001 && period <= std::numeric_limits<int>::max(),
+                     qPrintable(QString::number(period)));
+            c.press();
+            QVERIFY(!c.main->state().clickerRunning);
+        }
     }
 };
 

@@ -9,12 +9,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <unistd.h>
 
 using namespace lumo;
 using namespace platform;
@@ -57,7 +60,7 @@ class DesktopTest : public QObject {
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write("999999999\nlumoclick\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
-        QFile socket(QDir::tempPath() + QLatin1Char('/') + instance.serverName());
+        QFile socket(instance.serverName());
         QVERIFY(socket.open(QIODevice::WriteOnly));
         socket.close();
 
@@ -67,6 +70,51 @@ class DesktopTest : public QObject {
         SingleInstance later(folder.path());
         QVERIFY(!later.claim());
         QTRY_COMPARE(activations, 1);
+    }
+
+    // The socket and the lock go in the user's runtime folder when it is
+    // owner-only, else in an owner-only folder of their own; never straight
+    // into the shared temporary folder. The socket goes with its instance.
+    void theSocketLivesInAnOwnerOnlyFolderAndGoesWithItsInstance() {
+        struct RestoreRuntime {
+            bool had = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+            QByteArray value = qgetenv("XDG_RUNTIME_DIR");
+            ~RestoreRuntime() {
+                if (had)
+                    qputenv("XDG_RUNTIME_DIR", value);
+                else
+                    qunsetenv("XDG_RUNTIME_DIR");
+            }
+        } restore;
+        QTemporaryDir runtime;
+        QTemporaryDir settings;
+        constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                               QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(
+            QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QString socketPath;
+        {
+            SingleInstance instance(settings.path());
+            socketPath = instance.serverName();
+            QCOMPARE(QFileInfo(socketPath).absolutePath(), runtime.path());
+            QCOMPARE(QFileInfo(instance.lockPath()).absolutePath(), runtime.path());
+            QVERIFY(instance.claim());
+            QVERIFY(QFileInfo::exists(socketPath));
+            QCOMPARE(QFileInfo(socketPath).permissions() & kOthers, QFile::Permissions());
+        }
+        QVERIFY(!QFileInfo::exists(socketPath));
+
+        // A runtime folder that others may enter is passed over.
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::Permissions(0x7777)));
+        SingleInstance fallback(settings.path());
+        const QFileInfo folder(QFileInfo(fallback.serverName()).absolutePath());
+        QVERIFY2(folder.absoluteFilePath() != runtime.path() && folder.absoluteFilePath() != QDir::tempPath(),
+                 qPrintable(fallback.serverName()));
+        QVERIFY(folder.isDir() && !folder.isSymLink());
+        QCOMPARE(folder.permissions() & kOthers, QFile::Permissions());
+        QCOMPARE(folder.ownerId(), ::geteuid());
+        QVERIFY(fallback.claim());
     }
 
     void oneActivationRestoresOnAStatusNotifierHostAndADoubleClickOnXEmbed() {

@@ -107,6 +107,41 @@ class ScriptPlayTest : public QObject {
                  QStringList{QStringLiteral("'x' is not a valid integer value.")});
     }
 
+    // Presses of a playing script's key, each a nested run or held behind
+    // one, then one press of the stop key: every run ends, the message shows
+    // once after the last click, and presses while it is open play nothing.
+    void aFloodOfPressesThenOneStopLeavesNothingPlaying() {
+        Program p;
+        p.add(QStringLiteral("5"), QStringLiteral("Ctrl+F2"), QStringLiteral("10,20,左键单击,1000|"),
+              QStringLiteral("100"));
+        p.enableAll();
+        const qint64 start = p.f.fake.time.nowMs();
+        for (int i = 1; i <= 300; ++i)
+            p.f.fake.time.schedule(start + 7 * i, [&] { p.f.fake.hotkeys.press(MOD_CONTROL, vkF(2)); });
+        const qint64 stopAt = start + 5500;
+        int depthBeforeTheStop = 0;
+        p.f.fake.time.schedule(stopAt - 1, [&] { depthBeforeTheStop = p.main->runner()->depth(); });
+        p.f.fake.time.schedule(stopAt, [&] { QVERIFY(p.f.fake.hotkeys.press(0, vkF(6))); });
+        qint64 boxAt = -1;
+        std::size_t callsAtTheBox = 0;
+        p.f.fake.messageBoxes.whileOpen = [&](const fake::ShownBox &) {
+            boxAt = p.f.fake.time.nowMs();
+            callsAtTheBox = p.f.fake.mouse.calls().size();
+            p.f.fake.hotkeys.press(MOD_CONTROL, vkF(2));
+        };
+        QVERIFY(p.f.fake.hotkeys.press(MOD_CONTROL, vkF(2)));
+        p.f.fake.advance(20000);
+        QCOMPARE(p.f.fake.messageBoxes.texts(), QStringList{kStopMessage});
+        QCOMPARE(boxAt, stopAt);
+        QCOMPARE(depthBeforeTheStop, kMaxNestedRuns);
+        // The outermost run's first step, then the innermost run's, one per cycle.
+        QCOMPARE(p.moves().size(), 4);
+        QCOMPARE(p.f.fake.mouse.calls().size(), callsAtTheBox);
+        QCOMPARE(p.main->runner()->depth(), 0);
+        QVERIFY(!p.main->state().stopRequested);
+        QCOMPARE(p.main->context().gate.held(), std::size_t(0));
+    }
+
     void thePlayErrorIsOwnedByTheMainWindow() {
         Program p;
         p.main->runner()->playSteps(QStringLiteral("3,4,左键单击|"), 1);

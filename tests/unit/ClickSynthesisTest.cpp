@@ -71,6 +71,7 @@ TEST(clickSinglePointHeld, HoldsEveryClickDownForTheWaitBetweenItsPressAndReleas
         lumo::clickSinglePointHeld(fake.mouse, button, kind, 80, [&](int ms) {
             trace.push_back("wait " + std::to_string(ms));
             fake.advance(ms);
+            return true;
         });
         for (const fake::MouseCall &call : fake.mouse.buttonCalls())
             trace.push_back(std::to_string(call.flags) + "@" + std::to_string(call.timeMs));
@@ -83,4 +84,21 @@ TEST(clickSinglePointHeld, HoldsEveryClickDownForTheWaitBetweenItsPressAndReleas
     EXPECT_EQ(held(QStringLiteral("左右键"), QStringLiteral("单击")),
               (Trace{"wait 80", "wait 80", "2@0", "4@80", "8@80", "16@160"}));
     EXPECT_TRUE(held(QStringLiteral("中间"), QStringLiteral("单击")).empty());
+}
+
+TEST(clickSinglePointHeld, AHoldCutShortReleasesItsButtonAndEndsTheClicks) {
+    for (const char *kind : {"单击", "双击"}) {
+        fake::FakeBackend fake;
+        int waits = 0;
+        lumo::clickSinglePointHeld(fake.mouse, QStringLiteral("左右键"), QString::fromUtf8(kind), 60000,
+                                   [&](int) {
+                                       ++waits;
+                                       fake.advance(7);
+                                       return false;
+                                   });
+        EXPECT_EQ(waits, 1) << kind;
+        EXPECT_EQ(fake.mouse.buttonFlags(), (std::vector<unsigned>{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}))
+            << kind;
+        EXPECT_EQ(fake.mouse.buttonCalls().back().timeMs, 7) << kind;
+    }
 }

@@ -62,3 +62,43 @@ TEST(MessageGate, WhatARunHeldInItsLastPauseFollowsTheMessageThatStartedIt) {
     });
     EXPECT_EQ(log, (QStringList{QStringLiteral("run ends"), QStringLiteral("held")}));
 }
+
+TEST(MessageGate, AnInterruptionEndsEveryWaitUnderWayAtItsMomentAndNoLaterOne) {
+    platform::fake::FakeBackend fake;
+    MessageGate gate(fake.clock);
+    bool innerHeld = true;
+    // A wait inside a wait (a hold inside a run's pause): both end at 250.
+    fake.time.schedule(100, [&] { innerHeld = gate.wait(60000); });
+    fake.time.schedule(250, [&] { gate.interruptWaits(); });
+    EXPECT_FALSE(gate.wait(1000));
+    EXPECT_FALSE(innerHeld);
+    EXPECT_EQ(fake.time.nowMs(), 250);
+    // The interruption is spent: the next wait lasts its time.
+    EXPECT_TRUE(gate.wait(100));
+    EXPECT_EQ(fake.time.nowMs(), 350);
+}
+
+TEST(MessageGate, DroppingHeldPlaysKeepsEveryOtherMessageInOrder) {
+    platform::fake::FakeBackend fake;
+    MessageGate gate(fake.clock);
+    QStringList log;
+    int key = 0;
+    const auto post = [&](qint64 at, const char *text, MessageGate::Kind kind) {
+        fake.time.schedule(
+            at, [&, text, kind] { gate.post([&, text] { log << QString::fromUtf8(text); }, kind); });
+    };
+    post(10, "play 1", MessageGate::Kind::Play);
+    post(20, "single-point key", MessageGate::Kind::Keep);
+    fake.time.schedule(30, [&] { gate.postTick(&key, [&] { log << QStringLiteral("tick"); }); });
+    post(40, "play 2", MessageGate::Kind::Play);
+    fake.time.schedule(45, [&] { gate.postTick(&log, [&] { log << QStringLiteral("other tick"); }); });
+    fake.time.schedule(50, [&] {
+        gate.dropHeldPlays();
+        gate.dropHeldTick(&log);
+    });
+    post(60, "play 3", MessageGate::Kind::Play);
+    gate.wait(100);
+    gate.pump();
+    EXPECT_EQ(log, (QStringList{QStringLiteral("single-point key"), QStringLiteral("tick"),
+                                QStringLiteral("play 3")}));
+}

@@ -54,6 +54,7 @@ class TracingClock final : public Clock {
         trace_ << QStringLiteral("wait %1").arg(ms);
         fake_.clock.wait(ms);
     }
+    void interruptWaits() override { fake_.clock.interruptWaits(); }
 
   private:
     fake::FakeBackend &fake_;
@@ -71,15 +72,22 @@ class ScriptRunnerTest : public ::testing::Test {
     void addScript(int id, const QString &steps, const QString &cycles) {
         scripts.push_back({QString::number(id), {}, {}, steps, cycles, {}});
     }
-    // A hotkey press at virtual time at, dispatched as the main window does.
+    // A hotkey press at virtual time at, dispatched as the main window does:
+    // the stop key at once, a script key through the queue.
     void pressAt(qint64 at, int id) {
-        fake.time.schedule(at, [this, id] { gate.post([this, id] { dispatch(id); }); });
+        fake.time.schedule(at, [this, id] {
+            if (id == kStopId)
+                dispatch(id);
+            else
+                gate.post([this, id] { dispatch(id); }, MessageGate::Kind::Play);
+        });
     }
     void dispatch(int id) {
         context.guarded([this, id] {
             if (id == kStopId)
-                state.stopRequested = true;
-            runner.runScriptById(QString::number(id));
+                runner.stopAll();
+            else
+                runner.runScriptById(QString::number(id));
         });
     }
     const fake::ShownBox &onlyBox() {
@@ -216,13 +224,14 @@ TEST_F(ScriptRunnerTest, AStopPressedWhileNothingPlaysEndsTheNextRunAtItsFirstSt
     EXPECT_EQ(trace.size(), 18);
 }
 
+// The interval is cut short: the stop message comes at the press.
 TEST_F(ScriptRunnerTest, AStopDuringAStepIntervalEndsTheRunAtTheNextStep) {
     addScript(7, QStringLiteral("1,2,左键单击,100|3,4,左键单击,100|5,6,左键单击,100|"), QStringLiteral("5"));
     pressAt(150, kStopId);
     dispatch(7);
     EXPECT_EQ(trace, lines({"move 1,2 @0", "button 2", "button 4", "wait 100", "move 3,4 @100", "button 2",
                             "button 4", "wait 100", QStringLiteral("box ") + kStopMessage}));
-    EXPECT_EQ(fake.time.nowMs(), 200);
+    EXPECT_EQ(fake.time.nowMs(), 150);
     EXPECT_FALSE(state.stopRequested);
 }
 
@@ -232,8 +241,8 @@ TEST_F(ScriptRunnerTest, AStopDuringTheLastPauseIsLeftForTheNextRun) {
     dispatch(7);
     EXPECT_EQ(trace.size(), 10);
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
-    // The press was held by the pause and is delivered once the event loop runs.
-    QCoreApplication::processEvents();
+    // The pause ended at the press.
+    EXPECT_EQ(fake.time.nowMs(), 1500);
     EXPECT_TRUE(state.stopRequested);
     trace.clear();
     dispatch(7);
@@ -251,14 +260,74 @@ TEST_F(ScriptRunnerTest, AHotkeyDuringAPausePlaysItsScriptBeforeTheRestOfTheRun)
                             "move 2,2 @910", "wait 100", "wait 800"}));
 }
 
-TEST_F(ScriptRunnerTest, OneStopPressEndsOnlyTheInnermostRun) {
-    addScript(7, QStringLiteral("1,1,无点击,100|2,2,无点击,100|"), QStringLiteral("1"));
+TEST_F(ScriptRunnerTest, OneStopPressEndsEveryRunOfTheNestWithOneMessage) {
+    addScript(7, QStringLiteral("1,1,无点击,100|2,2,无点击,100|"), QStringLiteral("3"));
     pressAt(50, 7); // its own hotkey: a nested run of the same script
     pressAt(120, kStopId);
     dispatch(7);
     EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 100", "move 1,1 @100", "wait 100",
-                            QStringLiteral("box ") + kStopMessage, "move 2,2 @200", "wait 100", "wait 800"}));
+                            QStringLiteral("box ") + kStopMessage}));
+    EXPECT_EQ(fake.time.nowMs(), 120);
     EXPECT_FALSE(state.stopRequested);
+    EXPECT_EQ(runner.depth(), 0);
+}
+
+// Presses held behind a run's wait when the stop comes are dropped, as are
+// presses while the stop message is open; once it is closed, keys play.
+TEST_F(ScriptRunnerTest, AStopDropsThePressesWaitingBehindTheRunAndThoseDuringItsMessage) {
+    addScript(7, QStringLiteral("1,1,左键单击,1000|2,2,左键单击,1000|"), QStringLiteral("5"));
+    addScript(8, QStringLiteral("8,8,左键单击,10|"), QStringLiteral("1"));
+    for (qint64 at : {100, 200, 300, 400, 500})
+        pressAt(at, 7);
+    pressAt(600, kStopId);
+    int pressesDuringTheBox = 0;
+    fake.messageBoxes.whileOpen = [this, &pressesDuringTheBox](const fake::ShownBox &box) {
+        trace << QStringLiteral("box ") + box.text;
+        if (pressesDuringTheBox++ == 0) {
+            dispatch(7);
+            dispatch(8);
+        }
+    };
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "button 2", "button 4", "wait 1000",
+                            QStringLiteral("box ") + kStopMessage}));
+    EXPECT_EQ(fake.time.nowMs(), 600);
+    EXPECT_EQ(gate.held(), 0U);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(trace.size(), 5);
+
+    trace.clear();
+    dispatch(8);
+    EXPECT_EQ(trace, lines({"move 8,8 @600", "button 2", "button 4", "wait 10", "wait 800"}));
+}
+
+// A stop in the last interval of a nested run's cycle ends that interval,
+// skips the cycle's pause and ends both runs: no wait starts after it.
+TEST_F(ScriptRunnerTest, AStopInTheLastIntervalOfACycleSkipsItsPause) {
+    addScript(7, QStringLiteral("1,1,无点击,300|2,2,无点击,300|"), QStringLiteral("4"));
+    addScript(8, QStringLiteral("8,8,无点击,500|"), QStringLiteral("2"));
+    pressAt(100, 8); // held by 7's interval, plays at 300 inside it
+    pressAt(400, kStopId);
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 300", "move 8,8 @300", "wait 500",
+                            QStringLiteral("box ") + kStopMessage}));
+    EXPECT_EQ(fake.time.nowMs(), 400);
+    EXPECT_FALSE(state.stopRequested);
+}
+
+TEST_F(ScriptRunnerTest, AnEndStopsEveryRunWithoutAMessageAndNoneStartsAgain) {
+    addScript(7, QStringLiteral("1,1,左键单击,1000|2,2,左键单击,1000|"), QStringLiteral("2"));
+    pressAt(100, 7);
+    fake.time.schedule(1500, [this] { runner.endAll(); });
+    dispatch(7);
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "button 2", "button 4", "wait 1000", "move 1,1 @1000", "button 2",
+                            "button 4", "wait 1000"}));
+    EXPECT_EQ(fake.time.nowMs(), 1500);
+    EXPECT_TRUE(fake.messageBoxes.shown().empty());
+    trace.clear();
+    dispatch(7);
+    runner.playSteps(QStringLiteral("1,1,左键单击,10|"), 1);
+    EXPECT_TRUE(trace.isEmpty());
 }
 
 // A key held down or a flood of presses during a run must not nest runs
@@ -274,8 +343,9 @@ TEST_F(ScriptRunnerTest, AFloodOfPressesNestsRunsUpToTheLimitAndTheStopKeyStillS
     dispatch(7);
     EXPECT_EQ(deepest, kMaxNestedRuns);
     EXPECT_EQ(runner.depth(), 0);
-    EXPECT_EQ(trace.count(QStringLiteral("move 1,1 @0")), 1);
-    EXPECT_EQ(trace.filter(QStringLiteral("move 1,1")).size(), kMaxNestedRuns);
+    // The outer runs were still in their first step's pump when the stop
+    // came: the outermost run's and the innermost run's steps are all that moved.
+    EXPECT_EQ(trace.filter(QStringLiteral("move")), lines({"move 1,1 @0", "move 1,1 @1000"}));
     EXPECT_EQ(trace.count(QStringLiteral("box ") + kStopMessage), 1);
     EXPECT_FALSE(state.stopRequested);
     EXPECT_EQ(gate.held(), 0U);

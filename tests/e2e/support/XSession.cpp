@@ -83,16 +83,54 @@ template <typename Visit> bool XSession::anyWindow(unsigned long window, Visit &
     return found;
 }
 
-bool XSession::findWindow(const QString &name, bool mappedOnly) {
+bool XSession::findWindow(const QString &name, bool mappedOnly, unsigned long *found) {
     auto visit = [&](unsigned long window) {
         if (windowName(window) != name)
             return false;
-        if (!mappedOnly)
-            return true;
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(display_, window, &attributes) && attributes.map_state == IsViewable;
+        if (mappedOnly) {
+            XWindowAttributes attributes{};
+            if (!XGetWindowAttributes(display_, window, &attributes) || attributes.map_state != IsViewable)
+                return false;
+        }
+        if (found)
+            *found = window;
+        return true;
     };
     return anyWindow(XDefaultRootWindow(display_), visit, 0);
+}
+
+quint32 XSession::serverTime() {
+    // A property change is stamped with the server's time; the event that
+    // reports it carries the stamp back.
+    const Window root = XDefaultRootWindow(display_);
+    const Window window = XCreateWindow(display_, root, -10, -10, 1, 1, 0, 0, InputOnly, nullptr, 0, nullptr);
+    XSelectInput(display_, window, PropertyChangeMask);
+    const Atom atom = XInternAtom(display_, "LUMO_E2E_TIME", False);
+    static const unsigned char nothing = 0;
+    XChangeProperty(display_, window, atom, XA_STRING, 8, PropModeAppend, &nothing, 0);
+    XEvent event{};
+    XWindowEvent(display_, window, PropertyChangeMask, &event);
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+    return static_cast<quint32>(event.xproperty.time);
+}
+
+unsigned long XSession::mappedWindowNamed(const QString &name) {
+    unsigned long window = 0;
+    findWindow(name, true, &window);
+    return window;
+}
+
+void XSession::requestClose(unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    XSync(display_, False);
 }
 
 bool XSession::windowExists(const QString &name) {

@@ -46,6 +46,12 @@ class XSession {
     bool waitForMappedWindow(const QString &name, int timeoutMs);
     // The names of every viewable named window, for failure messages.
     QStringList mappedWindowNames();
+    // A viewable window with that name; 0 when there is none.
+    unsigned long mappedWindowNamed(const QString &name);
+    // What a window manager's close box sends the window.
+    void requestClose(unsigned long window);
+    // The X server's time now, the clock of Click::serverMs.
+    quint32 serverTime();
 
     // The largest viewable window whose WM_CLASS (instance or class) is
     // className: a window title may change while the test runs, its class
@@ -81,7 +87,7 @@ class XSession {
     unsigned keycodeOf(const QString &key);
     unsigned modifierState();
     template <typename Visit> bool anyWindow(unsigned long window, Visit &visit, int depth);
-    bool findWindow(const QString &name, bool mappedOnly);
+    bool findWindow(const QString &name, bool mappedOnly, unsigned long *found = nullptr);
     QString windowName(unsigned long window);
     bool hasClass(unsigned long window, const QString &className);
 
