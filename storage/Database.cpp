@@ -179,6 +179,8 @@ QString databaseSetupText(DatabaseSetup setup, const DataLocation &location) {
 QString settingsFolderProblemText(const DataLocation &location) {
     if (!location.installed() || location.homeMissing())
         return {};
+    // Made here as at start-up, so that a folder that cannot be made says so.
+    QDir().mkpath(location.settingsFolder());
     const QFileInfo folder(location.settingsFolder());
     if (folder.isDir() && folder.isWritable())
         return {};
@@ -208,9 +210,10 @@ void Database::setUpConnection() {
         // Installed, each user's database is made from the template on
         // first start, once the template proved a usable database.
         const DatabaseSetup setup = location_.prepareDatabase(isUsableDatabase);
-        // Without a folder there is nothing to read: the lists stay empty
-        // after the one message below, rather than failing each on its own.
-        if (setup == DatabaseSetup::NoHome)
+        // Without a database of the user's own there is nothing to read: the
+        // lists stay empty after the one message below, rather than failing
+        // each on its own.
+        if (setup != DatabaseSetup::Ready)
             unreadableTables_ = {QStringLiteral("mplist"), QStringLiteral("tplist")};
         QString problem = databaseSetupText(setup, location_);
         if (problem.isEmpty() && location_.installed() && !QFileInfo(location_.dataFolder()).isWritable())

@@ -108,8 +108,8 @@ bool isUsableDatabase(const QString &path);
 // The true message for a database that could not be made ready; empty for
 // DatabaseSetup::Ready.
 QString databaseSetupText(DatabaseSetup setup, const DataLocation &location);
-// For the settings folder of an installation that cannot be created or
-// written to; empty when it is fine (or there is none to have).
+// Makes the settings folder of an installation; the message when it cannot
+// be made or written to, empty when it is fine (or there is none to have).
 QString settingsFolderProblemText(const DataLocation &location);
 
 // A row a list leaves out because a cell it reads holds no value; the rows
