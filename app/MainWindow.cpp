@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/HelpPage.h"
 #include "app/Tray.h"
+#include "core/Conversion.h"
 #include "core/HotkeyIds.h"
 #include "core/Texts.h"
 #include "core/UiLanguage.h"
@@ -12,6 +13,7 @@
 #include "singlepoint/SingleClicker.h"
 #include "singlepoint/SinglePointPanel.h"
 #include "steps/StepRecording.h"
+#include "storage/Database.h"
 #include "timed/TimedList.h"
 #include "timed/TimedScheduler.h"
 #include "update/UpdateCheck.h"
@@ -258,23 +260,44 @@ void MainWindow::closeEvent(QCloseEvent *event) {
 }
 
 void MainWindow::runStartupSequence() {
-    context_.guarded([this] {
-        homePageLinkLabel->setText(texts::kHomePage);
-        statusBar->setPanelText(0, shownText(kApplicationTitle));
-        scriptList_->reload();
-        timedList_->reload();
-        if (arguments_.value(1) == QLatin1String("autotime")) {
-            timedList_->enableAll();
-            hideToTray();
+    // Each step stands on its own: one that fails is reported and the others
+    // still run, so a damaged database or settings file never costs the
+    // hotkeys, the settings or the other list. Each failure's text is shown
+    // once, after the last step.
+    QStringList failures;
+    const auto step = [&failures](const std::function<void()> &work) {
+        try {
+            work();
+        } catch (const HandlerError &error) {
+            if (!failures.contains(error.message()))
+                failures << error.message();
         }
-        helpPage_->load(HelpPage::defaultAddress(context_.location));
-        if (kUpdateCheck)
-            updatePage_->load(UpdatePage::address());
-        moveLinkIntoStatusBar();
-        singlePoint_->loadSettings();
-        singlePoint_->registerStartHotkey();
-        registerStopHotkey(context_);
+    };
+    homePageLinkLabel->setText(texts::kHomePage);
+    statusBar->setPanelText(0, shownText(kApplicationTitle));
+    step([this] {
+        const QString problem = settingsFolderProblemText(context_.location);
+        if (!problem.isEmpty())
+            context_.notice(this, problem, platform::Icon::Warning);
     });
+    step([this] { scriptList_->reload(); });
+    step([this] { timedList_->reload(); });
+    if (arguments_.value(1) == QLatin1String("autotime")) {
+        step([this] { timedList_->enableAll(); });
+        step([this] { hideToTray(); });
+    }
+    step([this] { helpPage_->load(HelpPage::defaultAddress(context_.location)); });
+    if (kUpdateCheck)
+        step([this] { updatePage_->load(UpdatePage::address()); });
+    step([this] { moveLinkIntoStatusBar(); });
+    step([this] { singlePoint_->loadSettings(); });
+    step([this] { singlePoint_->registerStartHotkey(); });
+    step([this] { registerStopHotkey(context_); });
+    const QList<SkippedRow> skipped = scriptList_->skippedRows() + timedList_->skippedRows();
+    if (!skipped.isEmpty())
+        context_.notice(this, skippedRowsText(skipped), platform::Icon::Warning);
+    for (const QString &failure : failures)
+        context_.showErrorBox(failure);
 }
 
 void MainWindow::onUpdatePageLoaded() {

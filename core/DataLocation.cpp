@@ -15,7 +15,11 @@ QString xdgFolder(const char *variable, const QString &fallback) {
     const QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && !QDir::isRelativePath(value))
         return QDir::cleanPath(value);
-    return QDir::homePath() + QLatin1Char('/') + fallback;
+    // Not QDir::homePath(): without HOME it answers the root folder.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || QDir::isRelativePath(home))
+        return {};
+    return QDir::cleanPath(home) + QLatin1Char('/') + fallback;
 }
 
 } // namespace
@@ -39,16 +43,29 @@ DataLocation DataLocation::decide(const QString &exeDir) {
         return location;
     location.layout_ = Layout::Installed;
     location.shareFolder_ = share;
-    location.settingsFolder_ = xdgConfigHome() + QStringLiteral("/lumoclick");
-    location.dataFolder_ = xdgDataHome() + QStringLiteral("/lumoclick");
+    const QString config = xdgConfigHome();
+    const QString data = xdgDataHome();
+    if (config.isEmpty() || data.isEmpty()) {
+        location.homeMissing_ = true;
+        location.settingsFolder_.clear();
+        location.dataFolder_.clear();
+        return location;
+    }
+    location.settingsFolder_ = config + QStringLiteral("/lumoclick");
+    location.dataFolder_ = data + QStringLiteral("/lumoclick");
     return location;
 }
 
 QString DataLocation::settingsPath() const {
+    // No folder is no file, rather than one in the working folder.
+    if (homeMissing_)
+        return {};
     return QDir(settingsFolder_).filePath(QStringLiteral("setting.ini"));
 }
 
 QString DataLocation::databasePath() const {
+    if (homeMissing_)
+        return {};
     return QDir(dataFolder_).filePath(kDatabaseName);
 }
 
@@ -61,30 +78,42 @@ QString DataLocation::helpPagePath() const {
 }
 
 bool DataLocation::prepareDatabase() const {
-    if (!installed() || QFileInfo::exists(databasePath()))
-        return true;
-    if (!QDir().mkpath(dataFolder_))
-        return false;
+    return prepareDatabase({}) == DatabaseSetup::Ready;
+}
+
+DatabaseSetup
+DataLocation::prepareDatabase(const std::function<bool(const QString &)> &templateUsable) const {
+    if (!installed())
+        return DatabaseSetup::Ready;
+    if (homeMissing_)
+        return DatabaseSetup::NoHome;
+    if (QFileInfo::exists(databasePath()))
+        return DatabaseSetup::Ready;
+    if (!QDir().mkpath(dataFolder_) || !QFileInfo(dataFolder_).isWritable())
+        return DatabaseSetup::FolderNotWritable;
+    // Only a regular file: a pipe would block the read below.
     QFile source(databaseTemplatePath());
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
+    if (!QFileInfo(databaseTemplatePath()).isFile() || !source.open(QIODevice::ReadOnly))
+        return DatabaseSetup::TemplateMissing;
+    if (templateUsable && !templateUsable(databaseTemplatePath()))
+        return DatabaseSetup::TemplateUnusable;
     QTemporaryFile copy(dataFolder_ + QStringLiteral("/.acdb.mdb.XXXXXX"));
     if (!copy.open())
-        return false;
+        return DatabaseSetup::FolderNotWritable;
     const QByteArray bytes = source.readAll();
     if (copy.write(bytes) != bytes.size() || !copy.flush())
-        return false;
+        return DatabaseSetup::CopyFailed;
     // The template is read-only in the package; the user's copy is not.
     copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     copy.close();
     // rename(2) replaces nothing here: another start that won the race has
     // already put a complete database in place, and that one stays.
     if (QFileInfo::exists(databasePath()))
-        return true;
+        return DatabaseSetup::Ready;
     if (!QFile::rename(copy.fileName(), databasePath()))
-        return QFileInfo::exists(databasePath());
+        return QFileInfo::exists(databasePath()) ? DatabaseSetup::Ready : DatabaseSetup::CopyFailed;
     copy.setAutoRemove(false);
-    return true;
+    return DatabaseSetup::Ready;
 }
 
 } // namespace lumo

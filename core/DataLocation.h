@@ -7,7 +7,23 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace lumo {
+
+// Why the user's database could not be made ready.
+enum class DatabaseSetup {
+    Ready,
+    // Installed without HOME (nor both XDG folders): there is no folder to use.
+    NoHome,
+    // The data folder cannot be created or written to.
+    FolderNotWritable,
+    // The template is gone, or the check found it no usable database.
+    TemplateMissing,
+    TemplateUnusable,
+    // Reading the template or writing the copy failed half way.
+    CopyFailed,
+};
 
 class DataLocation {
   public:
@@ -22,6 +38,11 @@ class DataLocation {
 
     Layout layout() const { return layout_; }
     bool installed() const { return layout_ == Layout::Installed; }
+    // Installed, yet neither HOME nor the XDG variables name the user's
+    // folders: settingsFolder() and dataFolder() are empty and nothing is
+    // created anywhere (without HOME the root folder would be used).
+    bool homeMissing() const { return homeMissing_; }
+    const QString &dataFolder() const { return dataFolder_; }
     const QString &exeDir() const { return exeDir_; }
     // The folder of setting.ini (and of the single-instance lock).
     const QString &settingsFolder() const { return settingsFolder_; }
@@ -36,9 +57,13 @@ class DataLocation {
     // is renamed into place, so a crash never leaves half a database. False
     // when that failed; portable: true, nothing is touched.
     bool prepareDatabase() const;
+    // The same, with the template handed to templateUsable before it is
+    // copied; a template it refuses is not copied.
+    DatabaseSetup prepareDatabase(const std::function<bool(const QString &)> &templateUsable) const;
 
   private:
     Layout layout_ = Layout::Portable;
+    bool homeMissing_ = false;
     QString exeDir_;
     QString settingsFolder_;
     QString dataFolder_;
@@ -46,7 +71,8 @@ class DataLocation {
 };
 
 // $XDG_CONFIG_HOME or ~/.config, $XDG_DATA_HOME or ~/.local/share; a relative
-// value is ignored as the XDG base directory rules say.
+// value is ignored as the XDG base directory rules say. Empty when the
+// variable is unusable and HOME is unset, empty or relative.
 QString xdgConfigHome();
 QString xdgDataHome();
 

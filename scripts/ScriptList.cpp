@@ -134,7 +134,7 @@ void ScriptList::reload() {
     const QString stopHotkey = storedStopHotkey(context_);
     scriptListView->clear();
     QList<ScriptRow> present;
-    selectAllScripts(context_, [&](const ScriptRow &script) {
+    skipped_ = selectAllScripts(context_, [&](const ScriptRow &script) {
         auto *item = new QTreeWidgetItem(scriptListView);
         item->setText(kColId, script.id);
         item->setText(kColName, script.name);

@@ -8,6 +8,7 @@
 // beyond what the system accepts as an identifier still work.
 
 #include "core/MainContext.h"
+#include "storage/Database.h"
 #include "storage/ScriptRow.h"
 
 #include <QGroupBox>
@@ -36,7 +37,9 @@ class ScriptList final : public QGroupBox {
 
     // Refills the list from mplist. Rows whose script hotkey is held read
     // "已启用"; a held hotkey whose stored text changed is registered anew.
+    // Rows with a NULL cell are left out and kept in skippedRows().
     void reload();
+    const QList<SkippedRow> &skippedRows() const { return skipped_; }
     // Registers the script's hotkey and marks the selected row.
     void enableScript(const QString &hotkeyText, const QString &idText);
 
@@ -89,6 +92,7 @@ class ScriptList final : public QGroupBox {
 
     MainContext &context_;
     QHash<QString, Held> held_;
+    QList<SkippedRow> skipped_;
     QHash<QString, int> identifiers_;
     int nextIdentifier_ = 1;
 

@@ -1,5 +1,6 @@
 #include "scripts/StopHotkeyDialog.h"
 
+#include "core/Conversion.h"
 #include "core/HotkeyText.h"
 #include "scripts/StopHotkey.h"
 #include "storage/IniFile.h"
@@ -7,7 +8,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -26,6 +26,17 @@ QComboBox *editableBox(QWidget *parent, const char *name, const QStringList &ite
     addStoredItems(box, items);
     setStoredText(box, text);
     return box;
+}
+
+// A text every later start can register: a known modifier set and a key
+// word that gives a key number. An empty key word ("Ctrl+") gives none.
+bool isUsableStopHotkey(const QString &text) {
+    try {
+        const RegistrationParse parse = parseForRegistration(text);
+        return parse.modifiers.has_value() && !parse.keyWord.isEmpty();
+    } catch (const HandlerError &) {
+        return false;
+    }
 }
 
 } // namespace
@@ -85,20 +96,9 @@ void StopHotkeyDialog::showEvent(QShowEvent *event) {
     context_.guarded([this] { loadStoredHotkey(); });
 }
 
-// Esc is an ordinary key here: only the buttons and the close box close it.
-void StopHotkeyDialog::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void StopHotkeyDialog::loadStoredHotkey() {
     okButton->setFocus();
-    const QString stored =
-        IniFile::settings(context_.location)
-            .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QString());
+    const QString stored = storedStopHotkey(context_);
     const SelectorParse parse = parseForSelectors(stored);
     if (parse.modifierWord)
         setStoredText(modifierComboBox, *parse.modifierWord);
@@ -107,6 +107,12 @@ void StopHotkeyDialog::loadStoredHotkey() {
 
 void StopHotkeyDialog::onOkClicked() {
     const QString text = composeHotkeyText(storedText(modifierComboBox), keyComboBox->currentText());
+    if (!isUsableStopHotkey(text)) {
+        context_.notice(this,
+                        tr("停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 中的一个按键.").arg(text),
+                        platform::Icon::Warning);
+        return;
+    }
     IniFile::settings(context_.location)
         .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
     context_.notice(this, tr("热键设置成功,所有点击的记录都是这个热键停止."), platform::Icon::Information);

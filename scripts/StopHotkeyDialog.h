@@ -22,15 +22,16 @@ class StopHotkeyDialog final : public QDialog {
     // hotkey column shows a newly saved text.
     StopHotkeyDialog(MainContext &context, QWidget *owner, std::function<void()> refillScriptList);
 
-    // Fills the two boxes from the stored text.
+    // Fills the two boxes with the stop hotkey in force: the stored text,
+    // "无" + "F6" when none is stored.
     void loadStoredHotkey();
-    // Stores, announces, refills the list and registers the new text.
+    // Stores, announces, refills the list and registers the new text; a
+    // text that names no usable key is refused and nothing is stored.
     void onOkClicked();
     void onCancelClicked();
 
   protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     MainContext &context_;

@@ -3,6 +3,7 @@
 #include "core/HotkeyIds.h"
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
+#include "core/SettingLimits.h"
 #include "core/SpeedText.h"
 #include "core/UiLanguage.h"
 #include "storage/ClickTiming.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,8 +24,22 @@ using namespace platform;
 
 namespace {
 
-constexpr int kMillisecondsLimit = 5;
 const QString kSection = QStringLiteral("setting");
+const QString kSpeedKey = QStringLiteral("time");
+const QString kHoldKey = QStringLiteral("hold");
+const QString kJitterKey = QStringLiteral("jitter");
+
+QString speedLimitText() {
+    return SinglePointPanel::tr("速度为 0 到 %1 秒一次").arg(kSpeedLimitSeconds);
+}
+
+QString holdLimitText() {
+    return SinglePointPanel::tr("按住最多 %1 毫秒").arg(kHoldLimitMs);
+}
+
+QString jitterLimitText() {
+    return SinglePointPanel::tr("随机最多 %1 毫秒").arg(kJitterLimitMs);
+}
 
 QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
     auto *box = new QComboBox(parent);
@@ -80,10 +96,10 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     jitterEdit->setToolTip(tr("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
     holdEdit->setObjectName(QStringLiteral("holdEdit"));
     jitterEdit->setObjectName(QStringLiteral("jitterEdit"));
-    for (QLineEdit *edit : {holdEdit, jitterEdit}) {
-        edit->setMaxLength(kMillisecondsLimit);
+    // No length limit: a longer number is refused with its limit when saved,
+    // never cut short without a word.
+    for (QLineEdit *edit : {holdEdit, jitterEdit})
         edit->setText(QStringLiteral("0"));
-    }
 
     labelAt(this, tr("点击数:"), 12, 62);
     clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
@@ -136,7 +152,7 @@ void SinglePointPanel::loadSettings() {
     const IniFile ini = IniFile::settings(context_.location);
     const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
     const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
-    const QString speed = ini.readString(kSection, QStringLiteral("time"), QStringLiteral("1"));
+    const QString speed = ini.readString(kSection, kSpeedKey, QStringLiteral("1"));
     const QString modifier = ini.readString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
     const QString key = ini.readString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
     const QString limit = ini.readString(kSection, QStringLiteral("click"), QStringLiteral("100"));
@@ -144,14 +160,42 @@ void SinglePointPanel::loadSettings() {
     fixedYEdit->setText(ini.readString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
     setStoredText(mouseButtonComboBox, button);
     setStoredText(clickKindComboBox, kind);
-    speedComboBox->setCurrentText(speed);
     setStoredText(hotkeyModifierComboBox, modifier);
     hotkeyKeyComboBox->setCurrentText(key);
     clickLimitEdit->setText(limit);
-    const ClickTiming timing = readClickTiming(ini);
-    holdEdit->setText(QString::number(timing.holdMs));
-    jitterEdit->setText(QString::number(timing.jitterMs));
+    loadTimingFields(ini, speed);
+    settingsLoaded_ = !ini.unreadable();
+    if (!settingsLoaded_)
+        context_.notice(context_.mainWindow, tr("无法读取设置文件 %1,现在显示的是默认设置.").arg(ini.path()),
+                        platform::Icon::Warning);
     applySpeedText();
+}
+
+void SinglePointPanel::loadTimingFields(const IniFile &ini, QString speed) {
+    QString hold = storedHoldText(ini);
+    QString jitter = storedJitterText(ini);
+    adjustedOnLoad_.clear();
+    QStringList adjusted;
+    const auto keepInRange = [&](const QString &key, QString &text, const std::optional<QString> &nearest,
+                                 const QString &limitText) {
+        if (!nearest)
+            return;
+        adjusted << QStringLiteral("%1=%2 → %3 (%4)").arg(key, text, *nearest, limitText);
+        text = *nearest;
+        adjustedOnLoad_.insert(key, text);
+    };
+    keepInRange(kSpeedKey, speed, clampedSpeedText(speed), speedLimitText());
+    keepInRange(kHoldKey, hold, clampedMillisecondsText(hold, kHoldLimitMs), holdLimitText());
+    keepInRange(kJitterKey, jitter, clampedMillisecondsText(jitter, kJitterLimitMs), jitterLimitText());
+    speedComboBox->setCurrentText(speed);
+    holdEdit->setText(QString::number(boundedMilliseconds(hold, kHoldLimitMs)));
+    jitterEdit->setText(QString::number(boundedMilliseconds(jitter, kJitterLimitMs)));
+    if (!adjusted.isEmpty())
+        context_.notice(context_.mainWindow,
+                        tr("设置文件中有超出范围的值,已改用最接近的允许值:") + QLatin1Char('\n') +
+                            adjusted.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                            tr("不改动这些值时,保存设置不会改写文件中原来的值."),
+                        platform::Icon::Warning);
 }
 
 SinglePointPanel::Reading SinglePointPanel::reading() const {
@@ -164,11 +208,11 @@ SinglePointPanel::Reading SinglePointPanel::reading() const {
 }
 
 int SinglePointPanel::holdMs() const {
-    return millisecondsOf(holdEdit->text());
+    return boundedMilliseconds(holdEdit->text(), kHoldLimitMs);
 }
 
 int SinglePointPanel::jitterMs() const {
-    return millisecondsOf(jitterEdit->text());
+    return boundedMilliseconds(jitterEdit->text(), kJitterLimitMs);
 }
 
 void SinglePointPanel::registerStartHotkey() {
@@ -187,22 +231,63 @@ void SinglePointPanel::registerStartHotkey() {
     context_.state.startHotkeyRegistered = true;
 }
 
+std::optional<QString> SinglePointPanel::outOfRangeText() const {
+    const auto refused = [](const QString &limitText) { return tr("设置没有保存:%1.").arg(limitText); };
+    if (clampedSpeedText(speedComboBox->currentText()))
+        return refused(speedLimitText());
+    if (clampedMillisecondsText(holdEdit->text(), kHoldLimitMs))
+        return refused(holdLimitText());
+    if (clampedMillisecondsText(jitterEdit->text(), kJitterLimitMs))
+        return refused(jitterLimitText());
+    return std::nullopt;
+}
+
+bool SinglePointPanel::mayReplaceSettings(const IniFile &ini) const {
+    if (settingsLoaded_ || !QFileInfo::exists(ini.path()))
+        return true;
+    return context_.confirm(
+        context_.mainWindow,
+        tr("设置文件 %1 没有读取成功,现在显示的不是其中保存的设置.保存会替换其中的设置,是否继续?")
+            .arg(ini.path()),
+        platform::Icon::Warning);
+}
+
 void SinglePointPanel::saveSettings() {
+    if (const std::optional<QString> refusal = outOfRangeText()) {
+        context_.notice(context_.mainWindow, *refusal, platform::Icon::Warning);
+        return;
+    }
+    const IniFile ini = IniFile::settings(context_.location);
+    if (!mayReplaceSettings(ini))
+        return;
     registerStartHotkey();
     if (!context_.state.startHotkeyRegistered)
         return;
-    const IniFile ini = IniFile::settings(context_.location);
-    const std::pair<const char *, QString> values[] = {{"btn1", storedText(mouseButtonComboBox)},
-                                                       {"btn_type", storedText(clickKindComboBox)},
-                                                       {"time", speedComboBox->currentText()},
-                                                       {"hotkey1", storedText(hotkeyModifierComboBox)},
-                                                       {"hotkey2", hotkeyKeyComboBox->currentText()},
-                                                       {"click", clickLimitEdit->text()},
-                                                       {"xpos", fixedXEdit->text()},
-                                                       {"ypos", fixedYEdit->text()}};
+    const std::pair<QString, QString> values[] = {
+        {QStringLiteral("btn1"), storedText(mouseButtonComboBox)},
+        {QStringLiteral("btn_type"), storedText(clickKindComboBox)},
+        {kSpeedKey, speedComboBox->currentText()},
+        {QStringLiteral("hotkey1"), storedText(hotkeyModifierComboBox)},
+        {QStringLiteral("hotkey2"), hotkeyKeyComboBox->currentText()},
+        {QStringLiteral("click"), clickLimitEdit->text()},
+        {QStringLiteral("xpos"), fixedXEdit->text()},
+        {QStringLiteral("ypos"), fixedYEdit->text()}};
+    // A value brought into range on loading and not touched since stays in
+    // the file as it was written there.
+    QStringList untouched;
+    const QList<std::pair<QString, QString>> shown = {{kSpeedKey, speedComboBox->currentText()},
+                                                      {kHoldKey, holdEdit->text()},
+                                                      {kJitterKey, jitterEdit->text()}};
+    for (const auto &[key, text] : shown)
+        if (adjustedOnLoad_.contains(key) && adjustedOnLoad_.value(key) == text)
+            untouched << key;
     for (const auto &[key, value] : values)
-        ini.writeString(kSection, QLatin1String(key), value);
-    writeClickTiming(ini, holdEdit->text(), jitterEdit->text());
+        if (!untouched.contains(key))
+            ini.writeString(kSection, key, value);
+    writeClickTiming(ini, holdEdit->text(), jitterEdit->text(), untouched);
+    for (auto it = adjustedOnLoad_.begin(); it != adjustedOnLoad_.end();)
+        it = untouched.contains(it.key()) ? std::next(it) : adjustedOnLoad_.erase(it);
+    settingsLoaded_ = true;
     applySpeedText();
     context_.state.clickCount = 0;
     const QChar cr(13);

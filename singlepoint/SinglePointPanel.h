@@ -5,6 +5,9 @@
 #include "core/MainContext.h"
 
 #include <QGroupBox>
+#include <QHash>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -12,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace lumo {
+
+class IniFile;
 
 class SinglePointPanel final : public QGroupBox {
     Q_OBJECT
@@ -44,8 +49,20 @@ class SinglePointPanel final : public QGroupBox {
 
   private:
     void applySpeedText();
+    // Speed, hold and jitter as loaded, each brought into its range; the
+    // ones that had to be are named in one notice.
+    void loadTimingFields(const IniFile &ini, QString speed);
+    // The message for a typed speed, hold or jitter beyond its limit.
+    std::optional<QString> outOfRangeText() const;
+    // Loaded settings replace the file freely; otherwise the user is asked.
+    bool mayReplaceSettings(const IniFile &ini) const;
 
     MainContext &context_;
+    // Whether the panel shows what the settings file holds.
+    bool settingsLoaded_ = false;
+    // Keys read beyond their range, with the nearest allowed text shown
+    // instead: a save leaves them alone in the file unless that changed.
+    QHash<QString, QString> adjustedOnLoad_;
 
   private:
     QComboBox *mouseButtonComboBox;    // button

@@ -27,10 +27,21 @@ ClickTiming readClickTiming(const IniFile &ini) {
             millisecondsOf(ini.readString(kSection, kJitterKey, QStringLiteral("0")))};
 }
 
-void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText) {
+QString storedHoldText(const IniFile &ini) {
+    return ini.readString(kSection, kHoldKey, QStringLiteral("0"));
+}
+
+QString storedJitterText(const IniFile &ini) {
+    return ini.readString(kSection, kJitterKey, QStringLiteral("0"));
+}
+
+void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText,
+                      const QStringList &leaveAlone) {
     // No value is a line break: it stands for a missing key.
     const QString missing = QStringLiteral("\n");
     for (const auto &[key, text] : {std::pair{kHoldKey, holdText}, std::pair{kJitterKey, jitterText}}) {
+        if (leaveAlone.contains(key))
+            continue;
         // Off and never set: the file stays as the settings always wrote it.
         if (millisecondsOf(text) == 0 && ini.readString(kSection, key, missing) == missing)
             continue;

@@ -5,6 +5,8 @@
 
 #include "storage/IniFile.h"
 
+#include <QStringList>
+
 namespace lumo {
 
 struct ClickTiming {
@@ -17,7 +19,13 @@ int millisecondsOf(const QString &text);
 
 // Files written before the keys existed lack them: they read 0.
 ClickTiming readClickTiming(const IniFile &ini);
-// A key that is off is written only over a value the file already has.
-void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText);
+// A key that is off is written only over a value the file already has;
+// keys named in leaveAlone are not written at all.
+void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText,
+                      const QStringList &leaveAlone = {});
+
+// The texts of the two keys as the file has them, "0" when missing.
+QString storedHoldText(const IniFile &ini);
+QString storedJitterText(const IniFile &ini);
 
 } // namespace lumo

@@ -102,9 +102,91 @@ QString missingSchemaText(const QList<MissingSchemaPart> &missing) {
     return text;
 }
 
+QString skippedRowsText(const QList<SkippedRow> &rows) {
+    QString text =
+        QCoreApplication::translate("lumo", "数据文件 acdb.mdb 中有空值的行没有载入,其他行照常使用:");
+    for (const SkippedRow &row : rows) {
+        text += QLatin1Char('\n') + listName(row.table) + QStringLiteral(": id ") + row.id;
+        if (!row.name.isEmpty())
+            text += QStringLiteral(" (") + row.name + QLatin1Char(')');
+    }
+    text += QLatin1Char('\n') +
+            QCoreApplication::translate("lumo", "可以删除这些行后重新添加,或从备份中恢复 acdb.mdb.");
+    return text;
+}
+
 QString missingDatabaseText() {
     return QCoreApplication::translate("lumo", "软件出错,没有找到所需的数据文件，请到%1重新下载过软件.")
         .arg(texts::kDownloadSite);
+}
+
+bool isUsableDatabase(const QString &path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString name = nextConnectionName();
+    bool usable = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=ro"));
+        if (db.open()) {
+            QSqlQuery check(db);
+            usable = check.exec(QStringLiteral("pragma quick_check")) && check.next() &&
+                     check.value(0).toString() == QLatin1String("ok");
+            check.finish();
+            usable = usable && missingSchemaParts(db).isEmpty();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return usable;
+}
+
+QString databaseSetupText(DatabaseSetup setup, const DataLocation &location) {
+    const QString folder = QDir::toNativeSeparators(location.dataFolder());
+    const QString source = QDir::toNativeSeparators(location.databaseTemplatePath());
+    switch (setup) {
+    case DatabaseSetup::Ready:
+        return {};
+    case DatabaseSetup::NoHome:
+        return QCoreApplication::translate(
+            "lumo", "没有设置 HOME 环境变量,找不到保存设置和数据的文件夹.单点点击和停止热键照常使用,"
+                    "设置、脚本和定时任务不能读取和保存.请设置 HOME 后重新启动软件.");
+    case DatabaseSetup::FolderNotWritable:
+        return QCoreApplication::translate(
+                   "lumo", "无法创建数据文件夹 %1 "
+                           "或没有写入它的权限,脚本和定时任务不能读取和保存.请检查这个文件夹的权限.")
+            .arg(folder);
+    case DatabaseSetup::TemplateMissing:
+        return QCoreApplication::translate("lumo",
+                                           "没有找到数据文件模板 %1,脚本和定时任务不能使用.请重新安装软件.")
+            .arg(source);
+    case DatabaseSetup::TemplateUnusable:
+        return QCoreApplication::translate("lumo", "数据文件模板 %1 已损坏或不完整(不是可用的 SQLite "
+                                                   "数据库,或缺少数据表 mplist、tplist 及其列),"
+                                                   "没有复制.脚本和定时任务不能使用.请重新安装软件.")
+            .arg(source);
+    case DatabaseSetup::CopyFailed:
+        return QCoreApplication::translate("lumo",
+                                           "无法把数据文件模板 %1 复制到文件夹 "
+                                           "%2,脚本和定时任务不能使用.请检查磁盘空间和这个文件夹的权限.")
+            .arg(source, folder);
+    }
+    return {};
+}
+
+QString settingsFolderProblemText(const DataLocation &location) {
+    if (!location.installed() || location.homeMissing())
+        return {};
+    // Made here as at start-up, so that a folder that cannot be made says so.
+    QDir().mkpath(location.settingsFolder());
+    const QFileInfo folder(location.settingsFolder());
+    if (folder.isDir() && folder.isWritable())
+        return {};
+    return QCoreApplication::translate(
+               "lumo", "无法创建设置文件夹 %1 或没有写入它的权限,设置不能保存.请检查这个文件夹的权限.")
+        .arg(QDir::toNativeSeparators(location.settingsFolder()));
 }
 
 Database::Database(platform::Services &os, DataLocation location, QObject *parent)
@@ -125,11 +207,23 @@ QString Database::databasePath() const {
 
 void Database::setUpConnection() {
     try {
-        // Installed, each user's database is made from the template on first start.
-        location_.prepareDatabase();
-        if (!QFileInfo::exists(databasePath()))
-            os_.messageBoxes.notice(nullptr, missingDatabaseText(), shownText(kNotice),
-                                    platform::Icon::Information);
+        // Installed, each user's database is made from the template on
+        // first start, once the template proved a usable database.
+        const DatabaseSetup setup = location_.prepareDatabase(isUsableDatabase);
+        // Without a database of the user's own there is nothing to read: the
+        // lists stay empty after the one message below, rather than failing
+        // each on its own.
+        if (setup != DatabaseSetup::Ready)
+            unreadableTables_ = {QStringLiteral("mplist"), QStringLiteral("tplist")};
+        QString problem = databaseSetupText(setup, location_);
+        if (problem.isEmpty() && location_.installed() && !QFileInfo(location_.dataFolder()).isWritable())
+            problem = databaseSetupText(DatabaseSetup::FolderNotWritable, location_);
+        // Beside the executable the file comes with the program: fetching the
+        // program again is the way to get it back.
+        if (problem.isEmpty() && !QFileInfo::exists(databasePath()))
+            problem = missingDatabaseText();
+        if (!problem.isEmpty())
+            os_.messageBoxes.notice(nullptr, problem, shownText(kNotice), platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.
@@ -157,7 +251,7 @@ void Database::checkSchema() {
 }
 
 QSqlDatabase Database::connection() {
-    if (!QSqlDatabase::contains(connectionName_))
+    if (!QSqlDatabase::contains(connectionName_) || databasePath().isEmpty())
         throw HandlerError(QStringLiteral("No database connection"));
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     if (db.isOpen())
@@ -228,6 +322,22 @@ QString DbQuery::text(int row, const QString &column) const {
         if (columns_[at].compare(column, Qt::CaseInsensitive) == 0)
             return text(row, static_cast<int>(at));
     throw HandlerError(QStringLiteral("no such column: %1").arg(column));
+}
+
+bool DbQuery::anyNull(int row, const QStringList &columns) const {
+    for (const QString &column : columns) {
+        qsizetype at = columns_.size() - 1;
+        while (at >= 0 && columns_[at].compare(column, Qt::CaseInsensitive) != 0)
+            --at;
+        if (at < 0 || row < 0 || row >= rows_.size() || at >= rows_.at(row).size() ||
+            rows_.at(row).at(at).isNull())
+            return true;
+    }
+    return false;
+}
+
+QString DbQuery::textOr(int row, const QString &column, const QString &fallback) const {
+    return anyNull(row, {column}) ? fallback : text(row, column);
 }
 
 QString DbQuery::text(int row, int column) const {

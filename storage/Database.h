@@ -83,6 +83,10 @@ class DbQuery {
     QString text(int row, const QString &column) const;
     // The same by position, for statements that name their columns.
     QString text(int row, int column) const;
+    // Whether any of these columns of a row holds NULL (or is not given).
+    bool anyNull(int row, const QStringList &columns) const;
+    // A column as text, or fallback for NULL or a column not given.
+    QString textOr(int row, const QString &column, const QString &fallback) const;
 
   private:
     void run(bool select);
@@ -95,5 +99,30 @@ class DbQuery {
 };
 
 QString missingDatabaseText();
+
+// Whether the file at path opens as an SQLite database, passes its quick
+// check and has both tables with every column the program reads. Opened
+// read-only; the file is never changed.
+bool isUsableDatabase(const QString &path);
+
+// The true message for a database that could not be made ready; empty for
+// DatabaseSetup::Ready.
+QString databaseSetupText(DatabaseSetup setup, const DataLocation &location);
+// Makes the settings folder of an installation; the message when it cannot
+// be made or written to, empty when it is fine (or there is none to have).
+QString settingsFolderProblemText(const DataLocation &location);
+
+// A row a list leaves out because a cell it reads holds no value; the rows
+// around it load as usual.
+struct SkippedRow {
+    QString table;
+    QString id;
+    // The script's name or the task's time, empty when that cell is the NULL one.
+    QString name;
+    bool operator==(const SkippedRow &) const = default;
+};
+
+// The one message that names every skipped row.
+QString skippedRowsText(const QList<SkippedRow> &rows);
 
 } // namespace lumo

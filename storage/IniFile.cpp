@@ -118,6 +118,13 @@ IniFile IniFile::settings(const DataLocation &location) {
     return IniFile(location.settingsPath());
 }
 
+bool IniFile::unreadable() const {
+    const QFileInfo info(path_);
+    if (!info.exists() && !info.isSymLink())
+        return false;
+    return !readContents(path_).opened;
+}
+
 QString IniFile::readString(const QString &section, const QString &key, const QString &def) const {
     const Contents contents = readContents(path_);
     const Location where = locate(contents.lines, section, key);

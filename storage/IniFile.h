@@ -26,6 +26,10 @@ class IniFile {
     // the system refuses.
     void writeString(const QString &section, const QString &key, const QString &value) const;
 
+    // Something is at the path, yet it cannot be read as the settings file
+    // (a folder, a pipe, no permission): every read gives its default.
+    bool unreadable() const;
+
     const QString &path() const { return path_; }
 
   private:

@@ -5,19 +5,31 @@
 
 namespace lumo {
 
-void selectAllScripts(const MainContext &context, const std::function<void(const ScriptRow &)> &visit) {
+QList<SkippedRow> selectAllScripts(const MainContext &context,
+                                   const std::function<void(const ScriptRow &)> &visit) {
+    const QString table = QStringLiteral("mplist");
     // A table found lacking at start-up was reported then; its list stays
     // empty rather than failing on every row.
-    if (context.database && !context.database->tableReadable(QStringLiteral("mplist")))
-        return;
+    if (context.database && !context.database->tableReadable(table))
+        return {};
     DbQuery query(context);
     query.setStatement(QStringLiteral("select * from [mplist]"));
     query.open();
+    static const QStringList columns = {QStringLiteral("id"), QStringLiteral("mpname"),
+                                        QStringLiteral("hotkey"), QStringLiteral("mpoint"),
+                                        QStringLiteral("clicknum")};
+    QList<SkippedRow> skipped;
     for (int row = 0; row < query.recordCount(); ++row) {
+        if (query.anyNull(row, columns)) {
+            skipped.append({table, query.textOr(row, QStringLiteral("id"), QStringLiteral("?")),
+                            query.textOr(row, QStringLiteral("mpname"), QString())});
+            continue;
+        }
         visit(ScriptRow{query.text(row, QStringLiteral("id")), query.text(row, QStringLiteral("mpname")),
                         query.text(row, QStringLiteral("hotkey")), query.text(row, QStringLiteral("mpoint")),
                         query.text(row, QStringLiteral("clicknum")), QString()});
     }
+    return skipped;
 }
 
 bool scriptNameTaken(const MainContext &context, const QString &name) {

@@ -3,16 +3,18 @@
 // read by column position: id, mpname, hotkey, mpoint, clicknum.
 
 #include "core/MainContext.h"
+#include "storage/Database.h"
 #include "storage/ScriptRow.h"
 
 #include <functional>
 
 namespace lumo {
 
-// Hands every row to the visitor in the order the database returns them;
-// a NULL column raises the conversion error at that row, after the rows
-// before it were handed over. The status of each row is left empty.
-void selectAllScripts(const MainContext &context, const std::function<void(const ScriptRow &)> &visit);
+// Hands every row to the visitor in the order the database returns them,
+// the status of each left empty. A row with a NULL cell is not handed over
+// but returned, so the rows after it still load.
+QList<SkippedRow> selectAllScripts(const MainContext &context,
+                                   const std::function<void(const ScriptRow &)> &visit);
 
 // Whether a script already has this name, by the database's comparison.
 bool scriptNameTaken(const MainContext &context, const QString &name);

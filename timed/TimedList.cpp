@@ -69,16 +69,23 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
 
 void TimedList::reload() {
     taskListView->clear();
+    skipped_.clear();
+    const QString table = QStringLiteral("tplist");
     // A table found lacking at start-up was reported then; the list stays
     // empty rather than failing on every row.
-    if (context_.database && !context_.database->tableReadable(QStringLiteral("tplist")))
+    if (context_.database && !context_.database->tableReadable(table))
         return;
     DbQuery query(context_);
     query.setStatement(kTimedLoadStatement);
     query.open();
+    static const QStringList columns = {QStringLiteral("id"), QStringLiteral("tpname"),
+                                        QStringLiteral("nums"), QStringLiteral("mpoint")};
     for (int record = 0; record < query.recordCount(); ++record) {
-        // The row goes in first and is filled cell by cell, so a NULL keeps
-        // what came before it, this row's first cells included.
+        if (query.anyNull(record, columns)) {
+            skipped_.append({table, query.textOr(record, QStringLiteral("id"), QStringLiteral("?")),
+                             query.textOr(record, QStringLiteral("tpname"), QString())});
+            continue;
+        }
         auto *item = new QTreeWidgetItem(taskListView);
         item->setText(IdColumn, query.text(record, QStringLiteral("id")));
         item->setText(TimeColumn, query.text(record, QStringLiteral("tpname")));

@@ -4,6 +4,7 @@
 // and start-with-the-session buttons.
 
 #include "core/MainContext.h"
+#include "storage/Database.h"
 #include "timed/TimedScheduler.h"
 
 #include <QGroupBox>
@@ -24,8 +25,10 @@ class TimedList final : public QGroupBox, public TimedRows {
 
     TimedList(MainContext &context, QWidget *parent);
 
-    // Refills the task list from tplist; every task starts "未启用", nothing selected.
+    // Refills the task list from tplist; every task starts "未启用", nothing
+    // selected. Rows with a NULL cell are left out and kept in skippedRows().
     void reload();
+    const QList<SkippedRow> &skippedRows() const { return skipped_; }
     void onAddClicked();              // add
     void onModifyClicked();           // modify
     void onDeleteClicked();           // delete
@@ -57,6 +60,7 @@ class TimedList final : public QGroupBox, public TimedRows {
     static TimedRow rowOf(const QTreeWidgetItem &item);
 
     MainContext &context_;
+    QList<SkippedRow> skipped_;
 
   private:
     QTreeWidget *taskListView;

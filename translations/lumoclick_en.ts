@@ -235,6 +235,38 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>正在录制,按F11结束</source>
         <translation>Recording, press F11 to end</translation>
     </message>
+    <message>
+        <source>数据文件 acdb.mdb 中有空值的行没有载入,其他行照常使用:</source>
+        <translation>Rows of the data file acdb.mdb with empty values were not loaded; the other rows work as usual:</translation>
+    </message>
+    <message>
+        <source>可以删除这些行后重新添加,或从备份中恢复 acdb.mdb.</source>
+        <translation>Delete these rows and add them again, or restore acdb.mdb from a backup.</translation>
+    </message>
+    <message>
+        <source>没有设置 HOME 环境变量,找不到保存设置和数据的文件夹.单点点击和停止热键照常使用,设置、脚本和定时任务不能读取和保存.请设置 HOME 后重新启动软件.</source>
+        <translation>The HOME environment variable is not set, so there is no folder for the settings and data. Single-point clicking and the stop hotkey work as usual; settings, scripts and timed tasks cannot be read or saved. Please set HOME and start the program again.</translation>
+    </message>
+    <message>
+        <source>无法创建数据文件夹 %1 或没有写入它的权限,脚本和定时任务不能读取和保存.请检查这个文件夹的权限.</source>
+        <translation>The data folder %1 cannot be created or is not writable; scripts and timed tasks cannot be read or saved. Please check the folder&apos;s permissions.</translation>
+    </message>
+    <message>
+        <source>没有找到数据文件模板 %1,脚本和定时任务不能使用.请重新安装软件.</source>
+        <translation>The data file template %1 was not found; scripts and timed tasks cannot be used. Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>数据文件模板 %1 已损坏或不完整(不是可用的 SQLite 数据库,或缺少数据表 mplist、tplist 及其列),没有复制.脚本和定时任务不能使用.请重新安装软件.</source>
+        <translation>The data file template %1 is damaged or incomplete (not a usable SQLite database, or the tables mplist and tplist or their columns are missing) and was not copied. Scripts and timed tasks cannot be used. Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>无法把数据文件模板 %1 复制到文件夹 %2,脚本和定时任务不能使用.请检查磁盘空间和这个文件夹的权限.</source>
+        <translation>The data file template %1 could not be copied to the folder %2; scripts and timed tasks cannot be used. Please check the free disk space and the folder&apos;s permissions.</translation>
+    </message>
+    <message>
+        <source>无法创建设置文件夹 %1 或没有写入它的权限,设置不能保存.请检查这个文件夹的权限.</source>
+        <translation>The settings folder %1 cannot be created or is not writable; settings cannot be saved. Please check the folder&apos;s permissions.</translation>
+    </message>
 </context>
 <context>
     <name>lumo::AboutDialog</name>
@@ -601,6 +633,38 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)</source>
         <translation>Milliseconds each interval is randomly lengthened or shortened by, 0 for none (at 0.1 s per click and slower)</translation>
     </message>
+    <message>
+        <source>速度为 0 到 %1 秒一次</source>
+        <translation>the speed is 0 to %1 seconds per click</translation>
+    </message>
+    <message>
+        <source>按住最多 %1 毫秒</source>
+        <translation>a click is held at most %1 ms</translation>
+    </message>
+    <message>
+        <source>随机最多 %1 毫秒</source>
+        <translation>the random variation is at most %1 ms</translation>
+    </message>
+    <message>
+        <source>无法读取设置文件 %1,现在显示的是默认设置.</source>
+        <translation>The settings file %1 cannot be read; the default settings are shown.</translation>
+    </message>
+    <message>
+        <source>设置文件中有超出范围的值,已改用最接近的允许值:</source>
+        <translation>The settings file holds values out of range; the nearest allowed values are used:</translation>
+    </message>
+    <message>
+        <source>不改动这些值时,保存设置不会改写文件中原来的值.</source>
+        <translation>As long as you leave these values unchanged, saving the settings keeps the original values in the file.</translation>
+    </message>
+    <message>
+        <source>设置没有保存:%1.</source>
+        <translation>Settings not saved: %1.</translation>
+    </message>
+    <message>
+        <source>设置文件 %1 没有读取成功,现在显示的不是其中保存的设置.保存会替换其中的设置,是否继续?</source>
+        <translation>The settings file %1 could not be read, so the settings shown are not the ones stored in it. Saving will replace its settings. Continue?</translation>
+    </message>
 </context>
 <context>
     <name>lumo::StepEditor</name>
@@ -702,6 +766,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>热键设置成功,所有点击的记录都是这个热键停止.</source>
         <translation>Hotkey saved. It stops every click run.</translation>
+    </message>
+    <message>
+        <source>停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 中的一个按键.</source>
+        <translation>The stop hotkey “%1” cannot be used and was not saved. Please choose a modifier and one of the keys F1 to F12.</translation>
     </message>
 </context>
 <context>

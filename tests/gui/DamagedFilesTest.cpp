@@ -137,13 +137,19 @@ class DamagedFilesTest : public QObject {
             else
                 QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f.settingsPath()));
             f.start();
-            QVERIFY(f.fake.messageBoxes.shown().empty());
-            QCOMPARE(f.fake.hotkeys.registrations().size(), std::size_t(2));
-            f.main().findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
+            // Named once at start as a file that could not be read.
             QCOMPARE(f.fake.messageBoxes.texts().size(), 1);
-            QVERIFY2(f.fake.messageBoxes.texts()[0].contains(QStringLiteral("Unable to write to ") +
+            QVERIFY(f.fake.messageBoxes.texts()[0].contains(f.settingsPath()));
+            QCOMPARE(f.fake.hotkeys.registrations().size(), std::size_t(2));
+            // A save asks first; told Yes, the write is refused.
+            f.fake.messageBoxes.clear();
+            f.fake.messageBoxes.answer(IDYES);
+            f.main().findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
+            QCOMPARE(f.fake.messageBoxes.texts().size(), 2);
+            QCOMPARE(f.fake.messageBoxes.shown()[0].flags, MB_YESNO | MB_ICONWARNING);
+            QVERIFY2(f.fake.messageBoxes.texts()[1].contains(QStringLiteral("Unable to write to ") +
                                                              QDir::toNativeSeparators(f.settingsPath())),
-                     qPrintable(f.fake.messageBoxes.texts()[0]));
+                     qPrintable(f.fake.messageBoxes.texts()[1]));
             if (pipe)
                 QVERIFY(isFifo(f.settingsPath()));
             else

@@ -380,7 +380,8 @@ class ScriptListTest : public QObject {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("modifier");
         QTest::addColumn<QString>("key");
-        QTest::newRow("absent") << QString() << QStringLiteral("Ctrl") << QString();
+        // Nothing stored: the key in force, F6 alone.
+        QTest::newRow("absent") << QString() << QStringLiteral("无") << QStringLiteral("F6");
         QTest::newRow("ctrl+alt") << QStringLiteral("Ctrl+Alt+F9") << QStringLiteral("Ctrl+Alt")
                                   << QStringLiteral("F9");
         QTest::newRow("alone") << QStringLiteral("F10") << QStringLiteral("无") << QStringLiteral("F10");
@@ -444,17 +445,28 @@ class ScriptListTest : public QObject {
         QVERIFY(t.scriptHeld(kCtrl, vkF(2)));
     }
 
-    void stopHotkeyDialogWithoutANumberStaysOpenAndKeepsTheOldKey() {
+    void stopHotkeyDialogRefusesAKeyThatCannotBeUsedAndStoresNothing_data() {
+        QTest::addColumn<QString>("modifier");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("no key") << QStringLiteral("无") << QString();
+        QTest::newRow("modifier alone") << QStringLiteral("Ctrl") << QString();
+        QTest::newRow("no number") << QStringLiteral("Alt") << QStringLiteral("Fx");
+        QTest::newRow("unknown modifier") << QStringLiteral("Shift") << QStringLiteral("F5");
+    }
+    void stopHotkeyDialogRefusesAKeyThatCannotBeUsedAndStoresNothing() {
+        QFETCH(QString, modifier);
+        QFETCH(QString, key);
         Tab t;
         StopHotkeyDialog &d = t.dialog();
         d.show();
-        ui<QComboBox>(&d, "modifierComboBox")->setCurrentText(QStringLiteral("无"));
-        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QString());
+        ui<QComboBox>(&d, "modifierComboBox")->setCurrentText(modifier);
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(key);
         ui<QPushButton>(&d, "okButton")->click();
         QVERIFY(d.isVisible());
-        QVERIFY(t.f.settingsBytes().contains("stophotkey=\r\n"));
-        QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止."),
-                                            QStringLiteral("'' is not a valid integer value.")}));
+        QVERIFY(!t.f.settingsExist());
+        QCOMPARE(t.boxTexts().size(), 1);
+        QVERIFY2(t.boxTexts()[0].contains(QStringLiteral("没有保存")), qPrintable(t.boxTexts()[0]));
+        QVERIFY(!t.boxTexts()[0].contains(QStringLiteral("热键设置成功")));
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
         ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
@@ -467,11 +479,26 @@ class ScriptListTest : public QObject {
         d.show();
         ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QStringLiteral("F1"));
         QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(d.isVisible());
+        QVERIFY(!d.isVisible());
+        d.show();
+        QCOMPARE(ui<QComboBox>(&d, "keyComboBox")->currentText(), QStringLiteral("F6"));
+        ui<QComboBox>(&d, "keyComboBox")->setCurrentText(QStringLiteral("F1"));
         ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(t.f.settingsBytes(), before);
         QVERIFY(t.boxTexts().isEmpty());
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+    }
+
+    // Opened on a fresh profile and confirmed as it stands, the dialog
+    // stores the key in force, and the next start holds it.
+    void stopHotkeyDialogConfirmedAsOpenedStoresTheKeyInForce() {
+        Tab t;
+        StopHotkeyDialog &d = t.dialog();
+        d.show();
+        ui<QPushButton>(&d, "okButton")->click();
+        QVERIFY(!d.isVisible());
+        QVERIFY(t.f.settingsBytes().contains("stophotkey=F6\r\n"));
         QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
     }
 

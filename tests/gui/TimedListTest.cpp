@@ -162,18 +162,24 @@ class TimedListTest : public QObject {
         QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     }
 
-    void aNullStopsTheLoadKeepingTheRowsFilledSoFar() {
+    void aNullSkipsItsRowOnlyAndIsNamedOnce() {
         Timed t({{QStringLiteral("9:00:05"), QStringLiteral("1,1,左键单击,1|"), QStringLiteral("1")},
                  {QStringLiteral("9:00:06"), QStringLiteral("2,2,左键单击,1|"), QVariant()},
                  {QStringLiteral("9:00:07"), QStringLiteral("3,3,左键单击,1|"), QStringLiteral("1")}});
-        QCOMPARE(t.taskListView().topLevelItemCount(), 2);
-        QCOMPARE(t.taskListView().topLevelItem(1)->text(TimedList::TimeColumn), QStringLiteral("9:00:06"));
-        QCOMPARE(t.taskListView().topLevelItem(1)->text(TimedList::StatusColumn), QString());
+        QCOMPARE(column(t.taskListView(), TimedList::TimeColumn),
+                 (QStringList{QStringLiteral("9:00:05"), QStringLiteral("9:00:07")}));
+        QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
+        QCOMPARE(t.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
-        QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
-        // Start-up ended there: no hotkey was registered.
-        QVERIFY(t.f.fake.hotkeys.registrations().empty());
+        QCOMPARE(box.caption, QStringLiteral("提示"));
+        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QVERIFY2(box.text.contains(QStringLiteral("定时任务列表: id 2 (9:00:06)")), qPrintable(box.text));
+        // Start-up went on: both hotkeys are held.
+        QCOMPARE(t.f.fake.hotkeys.registrations().size(), std::size_t(2));
+        // A later refill skips it again without a second message.
+        t.main->timedList()->reload();
+        QCOMPARE(t.taskListView().topLevelItemCount(), 2);
+        QCOMPARE(t.f.fake.messageBoxes.shown().size(), std::size_t(1));
     }
 
     void theTickDressesTheWindowAtTheStartOfEachSecond() {

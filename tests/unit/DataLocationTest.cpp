@@ -132,3 +132,56 @@ TEST_F(InstalledLayout, AnUnreadableTemplateFailsWithoutLeavingADatabase) {
     EXPECT_FALSE(location.prepareDatabase());
     EXPECT_FALSE(QFile::exists(location.databasePath()));
 }
+
+TEST_F(InstalledLayout, WithoutHomeNoFolderIsUsedAndNothingIsPrepared) {
+    for (const char *unusable : {"", "relative/home"}) {
+        ScopedEnvironment local;
+        local.set("HOME", QString::fromLatin1(unusable));
+        const DataLocation location = DataLocation::decide(binDir());
+        ASSERT_TRUE(location.installed());
+        EXPECT_TRUE(location.homeMissing()) << unusable;
+        // Never the root folder, nor a file in the working folder.
+        EXPECT_TRUE(location.settingsFolder().isEmpty());
+        EXPECT_TRUE(location.settingsPath().isEmpty());
+        EXPECT_TRUE(location.databasePath().isEmpty());
+        EXPECT_EQ(location.prepareDatabase([](const QString &) { return true; }),
+                  lumo::DatabaseSetup::NoHome);
+    }
+    // HOME unset altogether, the XDG variables still name usable folders.
+    ScopedEnvironment local;
+    qunsetenv("HOME");
+    local.set("XDG_CONFIG_HOME", root.filePath(QStringLiteral("cfg")));
+    local.set("XDG_DATA_HOME", root.filePath(QStringLiteral("data")));
+    const DataLocation location = DataLocation::decide(binDir());
+    EXPECT_FALSE(location.homeMissing());
+    EXPECT_EQ(location.databasePath(), root.filePath(QStringLiteral("data/lumoclick/acdb.mdb")));
+}
+
+TEST_F(InstalledLayout, ADataFolderThatCannotBeMadeSaysSoInsteadOfCopying) {
+    // A file where the folder should go: mkpath fails even for root.
+    ASSERT_TRUE(writeFile(root.filePath(QStringLiteral("blocked")), "a file"));
+    env.set("XDG_DATA_HOME", root.filePath(QStringLiteral("blocked")));
+    const DataLocation location = DataLocation::decide(binDir());
+    EXPECT_EQ(location.prepareDatabase([](const QString &) { return true; }),
+              lumo::DatabaseSetup::FolderNotWritable);
+}
+
+TEST_F(InstalledLayout, ATemplateTheCheckRefusesIsNeverCopied) {
+    const DataLocation location = DataLocation::decide(binDir());
+    QString checked;
+    const auto refuse = [&checked](const QString &path) {
+        checked = path;
+        return false;
+    };
+    EXPECT_EQ(location.prepareDatabase(refuse), lumo::DatabaseSetup::TemplateUnusable);
+    EXPECT_EQ(checked, templatePath());
+    EXPECT_FALSE(QFile::exists(location.databasePath()));
+    const QDir data(QFileInfo(location.databasePath()).absolutePath());
+    EXPECT_TRUE(data.entryList(QDir::Files | QDir::Hidden).isEmpty());
+    // A user's own database is never checked against nor replaced by it.
+    ASSERT_TRUE(writeFile(location.databasePath(), "the user's scripts"));
+    checked.clear();
+    EXPECT_EQ(location.prepareDatabase(refuse), lumo::DatabaseSetup::Ready);
+    EXPECT_TRUE(checked.isEmpty());
+    EXPECT_EQ(readFile(location.databasePath()), QByteArray("the user's scripts"));
+}

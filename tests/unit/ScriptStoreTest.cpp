@@ -98,7 +98,7 @@ TEST_F(ScriptStoreTest, DeleteByIdTextRemovesThatRowOnly) {
     EXPECT_EQ(rows[1].id, QStringLiteral("3"));
 }
 
-TEST_F(ScriptStoreTest, NullColumnStopsTheReadAtItsRow) {
+TEST_F(ScriptStoreTest, ARowWithANullCellIsSkippedAndNamedAndTheRowsAfterItLoad) {
     insertScript(context, QStringLiteral("good"), QStringLiteral("F2"), QString(), QStringLiteral("1"));
     DbQuery partial(context);
     partial.setStatement(QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint) values (:a,:b,:c)"));
@@ -106,14 +106,33 @@ TEST_F(ScriptStoreTest, NullColumnStopsTheReadAtItsRow) {
     partial.setParam(QStringLiteral("b"), QStringLiteral("F3"));
     partial.setParam(QStringLiteral("c"), QString());
     partial.execute();
+    insertScript(context, QStringLiteral("after"), QStringLiteral("F4"), QString(), QStringLiteral("2"));
 
     QStringList visited;
-    try {
+    const QList<SkippedRow> skipped =
         selectAllScripts(context, [&](const ScriptRow &row) { visited << row.name; });
-        FAIL() << "a NULL cycle count must not read as text";
-    } catch (const HandlerError &error) {
-        EXPECT_EQ(error.message(),
-                  QStringLiteral("Could not convert variant of type (Null) into type (String)"));
-    }
-    EXPECT_EQ(visited, QStringList{QStringLiteral("good")});
+    EXPECT_EQ(visited, (QStringList{QStringLiteral("good"), QStringLiteral("after")}));
+    ASSERT_EQ(skipped.size(), 1);
+    EXPECT_EQ(skipped[0],
+              (SkippedRow{QStringLiteral("mplist"), QStringLiteral("2"), QStringLiteral("no cycles")}));
+}
+
+TEST_F(ScriptStoreTest, ANullNameOrIdStillNamesTheSkippedRow) {
+    DbQuery query(context);
+    query.setStatement(
+        QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
+    query.setParam(QStringLiteral("a"), QStringLiteral("x"));
+    query.setParam(QStringLiteral("b"), QStringLiteral("F2"));
+    query.setParam(QStringLiteral("c"), QString());
+    query.setParam(QStringLiteral("d"), QStringLiteral("1"));
+    query.execute();
+    query.setStatement(QStringLiteral("update [mplist] set mpname=NULL, hotkey=NULL"));
+    query.execute();
+    const QList<SkippedRow> skipped = selectAllScripts(context, [](const ScriptRow &) { FAIL(); });
+    ASSERT_EQ(skipped.size(), 1);
+    EXPECT_EQ(skipped[0].id, QStringLiteral("1"));
+    EXPECT_TRUE(skipped[0].name.isEmpty());
+    const QString text = skippedRowsText(skipped);
+    EXPECT_TRUE(text.contains(QStringLiteral("id 1"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("多点脚本列表"))) << qPrintable(text);
 }

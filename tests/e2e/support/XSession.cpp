@@ -228,6 +228,8 @@ unsigned XSession::keycodeOf(const QString &key) {
         symbol = XK_Num_Lock;
     else if (key == QLatin1String("capslock"))
         symbol = XK_Caps_Lock;
+    else if (key == QLatin1String("Return"))
+        symbol = XK_Return;
     else if (key.startsWith(QLatin1Char('F')))
         symbol = XK_F1 + static_cast<KeySym>(key.mid(1).toInt() - 1);
     return symbol == NoSymbol ? 0u : XKeysymToKeycode(display_, symbol);

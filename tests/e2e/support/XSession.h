@@ -64,7 +64,8 @@ class XSession {
     void raise(unsigned long window);
 
     // Presses the keys in order and releases them in reverse, through XTest.
-    // Key names: "ctrl", "alt", "shift", "numlock", "capslock", "F1".."F12".
+    // Key names: "ctrl", "alt", "shift", "numlock", "capslock", "Return",
+    // "F1".."F12".
     void pressKeys(const QStringList &keys);
     // Only down or only up, for holding a key.
     void keyDown(const QString &key);
