@@ -20,9 +20,19 @@ struct Budget {
 // keep the count exact.
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
+// Past the deadline nothing more is allocated: native work of the engine (a
+// collection of a nearly full heap after every step, a join of millions of
+// elements) runs between its time checks, but none of it goes far without
+// memory.
+bool outOfTime(Budget &budget) {
+    if (!budget.timedOut && std::chrono::steady_clock::now() >= budget.deadline)
+        budget.timedOut = true;
+    return budget.timedOut;
+}
+
 void *allocate(void *udata, duk_size_t size) {
     auto *budget = static_cast<Budget *>(udata);
-    if (size == 0 || size > budget->limit - budget->used)
+    if (size == 0 || size > budget->limit - budget->used || outOfTime(*budget))
         return nullptr;
     auto *block = static_cast<unsigned char *>(std::malloc(size + kHeader));
     if (!block)
@@ -54,7 +64,7 @@ void *reallocate(void *udata, void *pointer, duk_size_t size) {
     }
     auto *budget = static_cast<Budget *>(udata);
     const std::size_t old = sizeOf(pointer);
-    if (size > old && size - old > budget->limit - budget->used)
+    if (size > old && (size - old > budget->limit - budget->used || outOfTime(*budget)))
         return nullptr;
     auto *block = static_cast<unsigned char *>(
         std::realloc(static_cast<unsigned char *>(pointer) - kHeader, size + kHeader));
@@ -113,10 +123,7 @@ duk_ret_t readGlobals(duk_context *context, void *udata) {
 } // namespace
 
 extern "C" int lumo_duktape_timed_out(void *udata) {
-    auto *budget = static_cast<Budget *>(udata);
-    if (!budget->timedOut && std::chrono::steady_clock::now() >= budget->deadline)
-        budget->timedOut = true;
-    return budget->timedOut ? 1 : 0;
+    return outOfTime(*static_cast<Budget *>(udata)) ? 1 : 0;
 }
 
 namespace lumo {
