@@ -26,7 +26,18 @@ TARGET_TITLE = "lumo click target"
 TABS = {"single": (56, 103), "scripts": (164, 103), "timed": (273, 103), "help": (388, 103)}
 FIXED_POSITION_BOX = (53, 262)
 FIRST_SCRIPT_ROW = (80, 172)
+ADD_SCRIPT_BUTTON = (57, 344)
 ENABLE_BUTTON = (409, 345)
+# The add script dialog: name, hotkey key, cycle count, the step list's add
+# button and OK; the step editor: interval, apply and close.
+SCRIPT_NAME = (8 + 96 + 60, 4 + 18 + 10)
+SCRIPT_KEY = (8 + 202 + 25, 4 + 44 + 10)
+SCRIPT_CYCLES = (8 + 96 + 40, 4 + 70 + 10)
+ADD_STEP_BUTTON = (8 + 250 + 40, 128 + 20 + 12)
+SCRIPT_OK = (180 + 40, 376 + 12)
+STEP_INTERVAL = (8 + 80 + 50, 6 + 94 + 10)
+STEP_APPLY = (296 + 39, 12 + 12)
+STEP_CLOSE = (296 + 39, 44 + 12)
 
 
 def windows_path(path: Path) -> str:
@@ -57,14 +68,19 @@ class Tier:
 
     # --- X and Wine ---------------------------------------------------------
     def xdotool(self, *args: str, timeout: float = 20) -> subprocess.CompletedProcess:
-        return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=timeout)
+        # A UTF-8 locale, or Chinese window names never match.
+        return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=timeout,
+                              env=dict(os.environ, LC_ALL="C.UTF-8"))
 
     def wait_window(self, name: str, timeout: float = 60) -> str | None:
+        """The visible window titled name. Wine writes titles outside Latin-1
+        as question marks into WM_NAME, which xdotool searches; the UTF-8
+        _NET_WM_NAME that getwindowname reads is compared instead."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            found = self.xdotool("search", "--onlyvisible", "--name", f"^{name}$")
-            if found.returncode == 0 and found.stdout.split():
-                return found.stdout.split()[0]
+            for window in self.xdotool("search", "--onlyvisible", "--name", ".").stdout.split():
+                if self.xdotool("getwindowname", window).stdout.strip() == name:
+                    return window
             time.sleep(0.25)
         return None
 
@@ -255,6 +271,68 @@ class Tier:
                    f"{settled} of 30 steps")
         self.stop_program()
 
+    def replace_text(self, window: str, place: tuple[int, int], text: str, combo: bool = False) -> None:
+        # Under Wine, Ctrl+A selects a combo box's text but not a line
+        # edit's, and End does not reach a combo box's.
+        self.click_in(window, place)
+        if combo:
+            self.xdotool("key", "ctrl+a")
+        else:
+            self.xdotool("key", "End", *["BackSpace"] * 8)
+        self.xdotool("type", "--delay", "50", text)
+
+    def script_through_the_add_dialog(self, folder: Path, page: str) -> None:
+        self.start_program(folder, page)
+        window = self.main_window()
+        if not self.check("the program starts for the add dialog", window is not None):
+            return
+        time.sleep(1)
+        self.click_in(window, TABS["scripts"])
+        self.click_in(window, ADD_SCRIPT_BUTTON)
+        dialog = self.wait_window("添加多坐标点击", 20)
+        if not self.check("添加(&A) opens the add script dialog", dialog is not None):
+            return
+        self.replace_text(dialog, SCRIPT_NAME, "picked")
+        self.replace_text(dialog, SCRIPT_KEY, "F9", combo=True)
+        self.replace_text(dialog, SCRIPT_CYCLES, "1")
+        self.click_in(dialog, ADD_STEP_BUTTON)
+        editor = self.wait_window("添加坐标", 20)
+        if not self.check("the step list's add button opens the step editor", editor is not None):
+            return
+        points = [(250, 350), (450, 380)]
+        for x, y in points:
+            # F11 takes the pointer's position, wherever it rests.
+            self.xdotool("windowfocus", "--sync", editor)
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+            self.xdotool("key", "F11")
+            time.sleep(0.5)
+            self.replace_text(editor, STEP_INTERVAL, "120", combo=True)  # no list item starts so: no completion
+            self.click_in(editor, STEP_APPLY)
+        self.screenshot("add-dialog")
+        self.click_in(editor, STEP_CLOSE)
+        self.click_in(dialog, SCRIPT_OK)
+        rows = ""
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline and not rows:
+            time.sleep(0.5)
+            rows = subprocess.run(["sqlite3", str(folder / "acdb.mdb"), "select mpname, hotkey, mpoint from mplist"],
+                                  capture_output=True, text=True).stdout.strip()
+        self.check("OK stores the typed and captured steps",
+                   rows == "picked|Ctrl+F9|250,350,左键单击,120|450,380,左键单击,120|", rows)
+        # The first click only brings the main window back to the front.
+        for place in (TABS["scripts"], TABS["scripts"], FIRST_SCRIPT_ROW, ENABLE_BUTTON):
+            self.click_in(window, place)
+        self.screenshot("added-enabled")
+        log = self.out / "added.log"
+        if not self.check("the click target starts for the added script", self.start_target(log) is not None):
+            return
+        self.xdotool("key", "ctrl+F9")
+        time.sleep(2)
+        clicks = self.presses(log)
+        self.check("the added script plays by its hotkey at the captured places",
+                   [c[:3] for c in clicks] == [(1, x, y) for x, y in points], str(clicks))
+        self.stop_program()
+
     def update(self, page_folder: Path, server_port: int) -> None:
         stub = (self.tools / "win32_setup_stub.exe").read_bytes()
         digest = hashlib.sha256(stub).hexdigest()
@@ -323,6 +401,7 @@ def main() -> int:
         tier.main_window_and_tabs(tier.unpack("app"), no_update)
         tier.single_point(tier.unpack("app-single"), no_update)
         tier.script_and_timed_task(tier.unpack("app-script"), no_update)
+        tier.script_through_the_add_dialog(tier.unpack("app-add"), no_update)
         tier.update(pages, port)
     finally:
         tier.stop_program()
