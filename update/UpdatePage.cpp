@@ -30,6 +30,9 @@ void UpdatePage::load(const QUrl &url) {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kTransferTimeoutMs);
     QNetworkReply *reply = network_->get(request);
+    // The network thread stops reading once this much waits unread, so a
+    // flood cannot outrun the check below.
+    reply->setReadBufferSize(kMaxPageBytes + 1);
     // An update page is a few kilobytes; a larger answer is no update page,
     // and an endless one must not fill the memory.
     auto tooLarge = [reply] {
