@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -20,21 +18,6 @@ using namespace platform;
 using lumo::test::GuiFixture;
 
 namespace {
-
-// Runs the statements on the fixture's database before the program starts.
-void alterDatabase(GuiFixture &f, const QStringList &statements) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("alter"));
-        db.setDatabaseName(f.databasePath());
-        QVERIFY(db.open());
-        for (const QString &statement : statements) {
-            QSqlQuery query(db);
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("alter"));
-}
 
 int rowCount(GuiFixture &f, const char *listName) {
     auto *view = f.main().findChild<QTreeWidget *>(QString::fromLatin1(listName));
@@ -98,7 +81,7 @@ class DamagedFilesTest : public QObject {
         };
         for (const auto &c : cases) {
             GuiFixture f;
-            alterDatabase(f, c.statements);
+            QVERIFY(f.alterDatabase(c.statements));
             f.start();
             const std::vector<fake::ShownBox> &boxes = f.fake.messageBoxes.shown();
             QCOMPARE(boxes.size(), std::size_t(1));
@@ -116,7 +99,7 @@ class DamagedFilesTest : public QObject {
 
     void aMissingTableIsNamedToo() {
         GuiFixture f;
-        alterDatabase(f, {QStringLiteral("drop table mplist"), QStringLiteral("drop table tplist")});
+        QVERIFY(f.alterDatabase({QStringLiteral("drop table mplist"), QStringLiteral("drop table tplist")}));
         f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         const QString text = f.fake.messageBoxes.shown()[0].text;

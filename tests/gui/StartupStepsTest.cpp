@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -22,21 +20,6 @@ using namespace platform;
 using lumo::test::GuiFixture;
 
 namespace {
-
-// Runs the statements on the fixture's database before the program starts.
-void alterDatabase(GuiFixture &f, const QStringList &statements) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("alter"));
-        db.setDatabaseName(f.databasePath());
-        QVERIFY(db.open());
-        for (const QString &statement : statements) {
-            QSqlQuery query(db);
-            QVERIFY2(query.exec(statement), qPrintable(statement));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("alter"));
-}
 
 QStringList column(GuiFixture &f, const char *listName, int column) {
     QStringList texts;
@@ -70,16 +53,16 @@ class StartupStepsTest : public QObject {
     void aNullCellSkipsOnlyItsRowAndEveryOtherStepRuns() {
         GuiFixture f;
         f.writeSettings(kOwnSettings);
-        alterDatabase(f,
-                      {QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
-                                      "values ('first','F2','1,2,左键单击,20|','1')"),
-                       QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
-                                      "values ('broken',NULL,'1,2,左键单击,20|','1')"),
-                       QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
-                                      "values ('third','F4','1,2,左键单击,20|','1')"),
-                       QStringLiteral("insert into tplist (tpname,mpoint,nums) values ('9:00:00',NULL,'1')"),
-                       QStringLiteral("insert into tplist (tpname,mpoint,nums) "
-                                      "values ('9:30:00','1,2,左键单击,20|','2')")});
+        QVERIFY(f.alterDatabase(
+            {QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
+                            "values ('first','F2','1,2,左键单击,20|','1')"),
+             QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
+                            "values ('broken',NULL,'1,2,左键单击,20|','1')"),
+             QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
+                            "values ('third','F4','1,2,左键单击,20|','1')"),
+             QStringLiteral("insert into tplist (tpname,mpoint,nums) values ('9:00:00',NULL,'1')"),
+             QStringLiteral("insert into tplist (tpname,mpoint,nums) "
+                            "values ('9:30:00','1,2,左键单击,20|','2')")}));
         const QByteArray before = f.settingsBytes();
         MainWindow &main = f.start();
 

@@ -1,6 +1,8 @@
 #include "tests/gui/support/GuiFixture.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace lumo::test {
@@ -42,6 +44,31 @@ MainWindow &GuiFixture::start(const QStringList &arguments) {
     forms = createAppWindows(fake.services(), dir.path(), arguments);
     forms->mainWindow->show();
     return *forms->mainWindow;
+}
+
+} // namespace lumo::test
+
+namespace lumo::test {
+
+bool GuiFixture::alterDatabase(const QStringList &statements) const {
+    const QString connection = QStringLiteral("alter");
+    bool done = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(databasePath());
+        done = db.open();
+        for (const QString &statement : statements) {
+            QSqlQuery query(db);
+            if (!done || !query.exec(statement)) {
+                qWarning("cannot run: %s", qPrintable(statement));
+                done = false;
+                break;
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return done;
 }
 
 } // namespace lumo::test

@@ -22,6 +22,9 @@ class GuiFixture {
     QByteArray settingsBytes() const;
     bool settingsExist() const;
     QString databasePath() const;
+    // Runs the statements on the folder's database, before start(); false
+    // (with the failing statement in the log) when one could not run.
+    bool alterDatabase(const QStringList &statements) const;
 
     // Creates every window and shows the main window, which runs start-up.
     MainWindow &start(const QStringList &arguments = {QStringLiteral("lumoclick")});
