@@ -1,7 +1,8 @@
 // A 200-step script with 20 ms intervals played by the real program into
 // the click target, beside xdotool clicking 200 times 20 ms apart in the same
 // X session. Per step: the error of the gap between two presses against the
-// schedule, which is the click before (press to release) plus the interval.
+// schedule, which is the click before (press to release) plus the interval,
+// all on the X server's timestamps (whole milliseconds).
 // Run under tools/with-xvfb.
 
 #include "tests/e2e/support/Helper.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 namespace {
@@ -26,6 +28,7 @@ constexpr int kSteps = 200;
 constexpr int kIntervalMs = 20;
 
 struct Figures {
+    std::map<qint64, int> histogram; // error in whole ms -> gaps
     size_t clicks = 0;
     double meanMs = 0;
     double p99Ms = 0;
@@ -36,21 +39,23 @@ struct Figures {
 // Errors of every gap between consecutive presses, in ms (late is positive).
 Figures measure(const std::vector<e2e::Click> &log) {
     std::vector<const e2e::Click *> presses;
-    std::vector<qint64> releaseMs;
+    std::vector<const e2e::Click *> releases;
     for (const e2e::Click &click : log) {
         if (click.press)
             presses.push_back(&click);
-        else if (releaseMs.size() < presses.size())
-            releaseMs.push_back(click.ms);
+        else if (releases.size() < presses.size())
+            releases.push_back(&click);
     }
     Figures figures;
     figures.clicks = presses.size();
-    if (presses.size() < 2 || releaseMs.size() < presses.size() - 1)
+    if (presses.size() < 2 || releases.size() < presses.size() - 1)
         return figures;
     std::vector<double> errors;
     for (size_t i = 1; i < presses.size(); ++i) {
-        const qint64 scheduled = (releaseMs[i - 1] - presses[i - 1]->ms) + kIntervalMs;
-        errors.push_back(static_cast<double>(presses[i]->ms - presses[i - 1]->ms - scheduled));
+        const qint64 scheduled = e2e::serverGapMs(*presses[i - 1], *releases[i - 1]) + kIntervalMs;
+        const qint64 error = e2e::serverGapMs(*presses[i - 1], *presses[i]) - scheduled;
+        ++figures.histogram[error];
+        errors.push_back(static_cast<double>(error));
     }
     double sum = 0;
     for (double error : errors)
@@ -60,7 +65,7 @@ Figures measure(const std::vector<e2e::Click> &log) {
     const auto p99 = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(errors.size()))) - 1;
     figures.p99Ms = errors[std::min(p99, errors.size() - 1)];
     figures.maxMs = errors.back();
-    figures.totalMs = presses.back()->ms - presses.front()->ms;
+    figures.totalMs = e2e::serverGapMs(*presses.front(), *presses.back());
     return figures;
 }
 
@@ -69,6 +74,10 @@ void print(const char *who, const Figures &figures) {
         "%-10s clicks %3zu  error mean %6.2f ms  p99 %6.2f ms  max %6.2f ms  first to last press %lld ms\n",
         who, figures.clicks, figures.meanMs, figures.p99Ms, figures.maxMs,
         static_cast<long long>(figures.totalMs));
+    std::printf("%-10s gaps by error:", "");
+    for (const auto &[error, gaps] : figures.histogram)
+        std::printf(" %+lld ms: %d", static_cast<long long>(error), gaps);
+    std::printf("\n");
 }
 
 int fail(const char *why) {

@@ -2,8 +2,11 @@
 # single_point.sh [BUILD_DIR] [SECONDS]: the single-point clicker at speed
 # "0.001" against `xdotool click --repeat N --delay 0`, both clicking into
 # the same click_target on the same private Xvfb in one run. Prints the
-# clicks per second each delivered, their ratio, and the program's CPU time
-# per 1,000 clicks. Not a test: it judges nothing, it measures.
+# clicks per second each delivered, their ratio, the program's resident
+# memory while idle, and its CPU time per 1,000 clicks: over the whole run
+# (start and stop included) and in the steady state between the first and
+# the last second. With SINGLE_POINT_PERF=FILE, perf records the steady
+# state into FILE. Not a test: it judges nothing, it measures.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -77,9 +80,22 @@ rate() {
 }
 
 : >"$log"
+sleep 1
+idle_rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$program_pid/status")
 cpu_before=$(cpu_ticks)
 xdotool key ctrl+F3
-sleep "$seconds"
+sleep 1
+steady_cpu_before=$(cpu_ticks)
+steady_presses_before=$(presses)
+steady_seconds=$((seconds > 2 ? seconds - 2 : 1))
+if [ -n "${SINGLE_POINT_PERF:-}" ]; then
+    perf record -q -g -o "$SINGLE_POINT_PERF" -p "$program_pid" -- sleep "$steady_seconds" 2>/dev/null
+else
+    sleep "$steady_seconds"
+fi
+steady_cpu_after=$(cpu_ticks)
+steady_presses_after=$(presses)
+sleep 1
 xdotool key ctrl+F3
 echo "stopping the program's clicks..." >&2
 settle
@@ -106,3 +122,9 @@ awk -v p="$program_rate" -v x="$xdotool_rate" \
     'BEGIN { if (x > 0) printf "ratio program/xdotool: %.2f\n", p / x; else print "ratio: xdotool delivered nothing" }'
 awk -v c="$cpu_seconds" -v n="$program_clicks" \
     'BEGIN { if (n > 0) printf "program CPU: %s s, %.1f ms per 1,000 clicks\n", c, c * 1e6 / n; else print "program CPU: " c " s, no clicks" }'
+# The clicks the target logged meanwhile stand for those the program made:
+# the server passes them on as they come.
+awk -v t=$((steady_cpu_after - steady_cpu_before)) -v hz="$clock_ticks" \
+    -v n=$((steady_presses_after - steady_presses_before)) -v s="$steady_seconds" \
+    'BEGIN { if (n > 0) printf "steady state, %d s: %d clicks, CPU %.3f s, %.1f ms per 1,000 clicks\n", s, n, t / hz, t / hz * 1e6 / n; else print "steady state: no clicks" }'
+echo "idle resident memory: $((idle_rss_kb / 1024)) MB (${idle_rss_kb} kB)"

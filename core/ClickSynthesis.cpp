@@ -10,7 +10,6 @@ namespace {
 
 constexpr unsigned LeftClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 constexpr unsigned RightClick = MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
-constexpr unsigned MiddleClick = MOUSEEVENTF_MIDDLEDOWN | MOUSEEVENTF_MIDDLEUP;
 
 struct ButtonFlags {
     unsigned down;
@@ -34,59 +33,43 @@ QList<ButtonFlags> singlePointButtons(const QString &button) {
     return {};
 }
 
-void single(Mouse &mouse, unsigned down, unsigned up) {
-    mouse.sendButtons(down);
-    mouse.sendButtons(up);
-}
-
-void twice(Mouse &mouse, unsigned combined) {
-    mouse.sendButtons(combined);
-    mouse.sendButtons(combined);
+// A single click is a down then an up; a double click is two combined
+// flags, as the two calls of a double click have always been.
+std::vector<unsigned> clicksOf(ButtonFlags flags, bool singleClick) {
+    if (singleClick)
+        return {flags.down, flags.up};
+    return {flags.down | flags.up, flags.down | flags.up};
 }
 
 } // namespace
 
 void clickStepEvent(Mouse &mouse, const QString &stepEvent) {
-    if (stepEvent == QStringLiteral("左键单击"))
-        single(mouse, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-    else if (stepEvent == QStringLiteral("左键双击"))
-        twice(mouse, LeftClick);
-    else if (stepEvent == QStringLiteral("右键单击"))
-        single(mouse, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-    else if (stepEvent == QStringLiteral("右键双击"))
-        twice(mouse, RightClick);
-    else if (stepEvent == QStringLiteral("中键单击"))
-        single(mouse, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
-    else if (stepEvent == QStringLiteral("中键双击"))
-        twice(mouse, MiddleClick);
+    static const struct {
+        const char16_t *event;
+        ButtonFlags flags;
+        bool singleClick;
+    } kEvents[] = {{u"左键单击", kLeft, true},   {u"左键双击", kLeft, false},  {u"右键单击", kRight, true},
+                   {u"右键双击", kRight, false}, {u"中键单击", kMiddle, true}, {u"中键双击", kMiddle, false}};
+    for (const auto &event : kEvents)
+        if (stepEvent == QStringView(event.event)) {
+            mouse.sendButtonSequence(clicksOf(event.flags, event.singleClick));
+            return;
+        }
+}
+
+std::vector<unsigned> singlePointSequence(const QString &button, const QString &kind) {
+    const bool singleClick = kind == QStringLiteral("单击");
+    if (button == QStringLiteral("左右键"))
+        return singleClick ? std::vector<unsigned>{LeftClick, RightClick}
+                           : std::vector<unsigned>{LeftClick, LeftClick, RightClick, RightClick};
+    const QList<ButtonFlags> buttons = singlePointButtons(button);
+    if (buttons.isEmpty())
+        return {};
+    return clicksOf(buttons.front(), singleClick);
 }
 
 void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) {
-    const bool singleClick = kind == QStringLiteral("单击");
-    if (button == QStringLiteral("左键")) {
-        if (singleClick)
-            single(mouse, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-        else
-            twice(mouse, LeftClick);
-    } else if (button == QStringLiteral("右键")) {
-        if (singleClick)
-            single(mouse, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        else
-            twice(mouse, RightClick);
-    } else if (button == QStringLiteral("中键")) {
-        if (singleClick)
-            single(mouse, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
-        else
-            twice(mouse, MiddleClick);
-    } else if (button == QStringLiteral("左右键")) {
-        if (singleClick) {
-            mouse.sendButtons(LeftClick);
-            mouse.sendButtons(RightClick);
-        } else {
-            twice(mouse, LeftClick);
-            twice(mouse, RightClick);
-        }
-    }
+    mouse.sendButtonSequence(singlePointSequence(button, kind));
 }
 
 void clickSinglePointHeld(Mouse &mouse, const QString &button, const QString &kind, int holdMs,
@@ -95,6 +78,8 @@ void clickSinglePointHeld(Mouse &mouse, const QString &button, const QString &ki
     for (const ButtonFlags &flags : singlePointButtons(button))
         for (int i = 0; i < clicks; ++i) {
             mouse.sendButtons(flags.down);
+            // The hold counts from when the press is in, not from when it left.
+            mouse.awaitDelivery();
             const bool held = wait(holdMs);
             mouse.sendButtons(flags.up);
             if (!held)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace lumo {
 
@@ -16,6 +17,9 @@ void clickStepEvent(platform::Mouse &mouse, const QString &stepEvent);
 // The single-point button ("左键", "右键", "左右键", "中键") and kind ("单击"
 // or a double click for any other text).
 void clickSinglePoint(platform::Mouse &mouse, const QString &button, const QString &kind);
+// The button flags that clickSinglePoint sends, in order; none for an
+// unknown button.
+std::vector<unsigned> singlePointSequence(const QString &button, const QString &kind);
 
 // The same clicks, each a press, wait(holdMs) and a release. A wait that
 // returns false was cut short: its button is released and no click follows.

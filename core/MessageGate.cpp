@@ -48,6 +48,14 @@ void MessageGate::pump() {
 }
 
 bool MessageGate::wait(int ms) {
+    return holdWhile([this, ms] { clock_.wait(ms); });
+}
+
+bool MessageGate::waitUntilNear(qint64 deadlineNs) {
+    return holdWhile([this, deadlineNs] { clock_.waitUntilNear(deadlineNs); });
+}
+
+bool MessageGate::holdWhile(const std::function<void()> &waiting) {
     const std::uint64_t before = interruptions_;
     ++holdDepth_;
     struct Release {
@@ -57,7 +65,7 @@ bool MessageGate::wait(int ms) {
                 gate.scheduleFlush();
         }
     } release{*this};
-    clock_.wait(ms);
+    waiting();
     return interruptions_ == before;
 }
 

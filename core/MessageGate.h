@@ -34,6 +34,8 @@ class MessageGate {
     // Waits ms milliseconds, holding what arrives meanwhile. False when the
     // wait was cut short by interruptWaits().
     bool wait(int ms);
+    // The same until shortly before deadlineNs (Clock::waitUntilNear).
+    bool waitUntilNear(qint64 deadlineNs);
     // Ends every wait under way at once.
     void interruptWaits();
     // Forgets every held message of Kind::Play.
@@ -50,6 +52,7 @@ class MessageGate {
         Message message;
         Kind kind = Kind::Keep;
     };
+    bool holdWhile(const std::function<void()> &waiting);
     void deliverNow(const Message &message);
     void deliverHeld();
     void scheduleFlush();

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -81,6 +82,14 @@ class Mouse : public Service {
     virtual Point position() = 0;
     // Button input at the pointer; a combined flag is a down then an up.
     virtual void sendButtons(unsigned flags) = 0;
+    // The same for each flags value in order, handed over at once.
+    virtual void sendButtonSequence(const std::vector<unsigned> &sequence) {
+        for (unsigned flags : sequence)
+            sendButtons(flags);
+    }
+    // Returns once everything sent so far has reached the system's input
+    // queue, so that a wait starting now starts after the input.
+    virtual void awaitDelivery() {}
 };
 
 // A press of a mouse button that the user made somewhere on the screen.
@@ -180,8 +189,17 @@ class Clock : public Service {
     virtual QDateTime now() = 0;
     // Milliseconds since an arbitrary start, never going back.
     virtual qint64 monotonicMs() = 0;
-    // Returns after ms milliseconds; the event loop keeps running meanwhile.
+    // Nanoseconds on the same clock, for deadlines.
+    virtual qint64 monotonicNs() = 0;
+    // Returns ms milliseconds after the call, to a fraction of a millisecond
+    // where the system allows; the event loop keeps running meanwhile.
     virtual void wait(int ms) = 0;
+    // The two halves of a wait until deadlineNs (monotonicNs's clock), for a
+    // caller with work to do just before the deadline: the event loop runs
+    // until shortly before it (false when interruptWaits() cut that short),
+    // then sleepUntil() blocks, without events, until the deadline itself.
+    virtual bool waitUntilNear(qint64 deadlineNs) = 0;
+    virtual void sleepUntil(qint64 deadlineNs) = 0;
     // Cuts every wait under way short: each returns as soon as control is
     // back in it. Waits begun afterwards last their full time.
     virtual void interruptWaits() = 0;

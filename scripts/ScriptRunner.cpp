@@ -5,6 +5,8 @@
 #include "core/UiLanguage.h"
 #include "steps/StepListText.h"
 
+#include <algorithm>
+
 namespace lumo {
 
 using namespace platform;
@@ -37,8 +39,9 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
         explicit Playing(MainState &s) : state(s) { ++state.runsPlaying; }
         ~Playing() { --state.runsPlaying; }
     } playing{context_.state};
+    qint64 dueNs = 0; // when this run's next click is due
     for (int cycle = 0; cycle < cycles; ++cycle) {
-        switch (playCycle(steps)) {
+        switch (playCycle(steps, dueNs)) {
         case Outcome::Finished:
             break;
         case Outcome::Stopped:
@@ -50,15 +53,15 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
     }
 }
 
-ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps) {
+ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps, qint64 &dueNs) {
     for (const QStringList &fields : stepEntries(steps)) {
         context_.gate.pump();
         if (honourStopRequest())
             return Outcome::Stopped;
-        if (!playStep(fields))
+        if (!playStep(fields, dueNs))
             return Outcome::Failed;
     }
-    pause(kCyclePauseMs);
+    pause(kCyclePauseMs, dueNs);
     return Outcome::Finished;
 }
 
@@ -91,12 +94,19 @@ bool ScriptRunner::honourStopRequest() {
     return true;
 }
 
-void ScriptRunner::pause(int ms) {
-    if (!stopping_ && !ending_)
-        context_.gate.wait(ms);
+void ScriptRunner::pause(int ms, qint64 &dueNs) {
+    if (stopping_ || ending_) {
+        dueNs = 0;
+        return;
+    }
+    // Counted from the click just made, or from the deadline of the pause
+    // before when that is still ahead: its last fraction is not over yet.
+    dueNs = std::max(dueNs, context_.os.clock.monotonicNs()) + qint64(ms) * 1'000'000;
+    if (!context_.gate.waitUntilNear(dueNs))
+        dueNs = 0;
 }
 
-bool ScriptRunner::playStep(const QStringList &fields) {
+bool ScriptRunner::playStep(const QStringList &fields, qint64 &dueNs) {
     // The reads go y, x, event, interval: whatever comes before a bad field
     // has already happened when the step fails.
     int x = 0;
@@ -108,12 +118,18 @@ bool ScriptRunner::playStep(const QStringList &fields) {
     context_.os.mouse.moveTo(x, y);
     if (fields.size() < 3)
         return false;
+    // The pause before ended just short of its deadline, so that the pump and
+    // the move are done when the click is due: it goes out at that instant.
+    context_.os.clock.sleepUntil(dueNs);
     clickStepEvent(context_.os.mouse, fields[2]);
+    // The interval counts from the click's arrival, so the next click can
+    // never come sooner than the interval after it.
+    context_.os.mouse.awaitDelivery();
     int interval = 0;
     // A negative interval would be an endless sleep; it fails the step.
     if (fields.size() < 4 || !tryParseInt32(fields[3], interval) || interval < 0)
         return false;
-    pause(interval);
+    pause(interval, dueNs);
     return true;
 }
 

@@ -54,11 +54,14 @@ class ScriptRunner {
 
   private:
     enum class Outcome { Finished, Stopped, Failed };
-    Outcome playCycle(const QString &steps);
-    bool playStep(const QStringList &fields);
+    // dueNs is the run's schedule: when its next click is due, on the
+    // clock's monotonicNs(); zero or past when it may come at once.
+    Outcome playCycle(const QString &steps, qint64 &dueNs);
+    bool playStep(const QStringList &fields, qint64 &dueNs);
     bool honourStopRequest();
-    // Waits, unless the runs are being stopped.
-    void pause(int ms);
+    // Moves dueNs ms on and waits until shortly before it, unless the runs
+    // are being stopped.
+    void pause(int ms, qint64 &dueNs);
     bool refusesRuns() const { return depth_ >= kMaxNestedRuns || stopping_ || ending_; }
 
     MainContext &context_;

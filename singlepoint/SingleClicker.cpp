@@ -88,6 +88,20 @@ bool SingleClicker::armNextTick() {
     return armTimer(timerPeriodOf(dueMs_ - now));
 }
 
+const std::vector<unsigned> &SingleClicker::burstOf(const QString &button, const QString &kind) {
+    // Built when the button or the kind changes, not at every tick.
+    if (button != burstButton_ || kind != burstKind_ || burst_.empty()) {
+        burstButton_ = button;
+        burstKind_ = kind;
+        const std::vector<unsigned> click = singlePointSequence(button, kind);
+        burst_.clear();
+        burst_.reserve(click.size() * kClicksPerBurst);
+        for (int i = 0; i < kClicksPerBurst; ++i)
+            burst_.insert(burst_.end(), click.begin(), click.end());
+    }
+    return burst_;
+}
+
 void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
@@ -105,9 +119,8 @@ void SingleClicker::onTick() {
     const QString &kind = panel.kind;
     const int hold = panel_.holdMs();
     if (state.clickIntervalMs < kTimedClicksFromMs)
-        for (int i = 0; i < 151; ++i)
-            clickSinglePoint(mouse, button, kind);
-    if (state.clickIntervalMs >= kTimedClicksFromMs && hold > 0)
+        mouse.sendButtonSequence(burstOf(button, kind));
+    else if (hold > 0)
         clickSinglePointHeld(mouse, button, kind, hold, [this](int ms) { return context_.gate.wait(ms); });
     else
         clickSinglePoint(mouse, button, kind);

@@ -6,6 +6,8 @@
 
 #include "core/MainContext.h"
 
+#include <vector>
+
 namespace lumo {
 
 class SinglePointPanel;
@@ -26,6 +28,8 @@ class SingleClicker {
     // Slower ticks than this are free to hold clicks and vary their period;
     // faster ones burst as they always have.
     static constexpr int kTimedClicksFromMs = 100;
+    // Faster ticks click this many times each.
+    static constexpr int kClicksPerBurst = 152;
 
   private:
     void stopTimer();
@@ -33,6 +37,7 @@ class SingleClicker {
     // Arms the next tick: at the set period, or a fresh random one counted
     // from the last tick's due time, so that late ticks do not add up.
     bool armNextTick();
+    const std::vector<unsigned> &burstOf(const QString &button, const QString &kind);
 
     MainContext &context_;
     SinglePointPanel &panel_;
@@ -40,6 +45,9 @@ class SingleClicker {
     int startPeriodMs_ = 0; // the set period when the clicker started
     qint64 dueMs_ = 0;      // when the tick armed last is due
     int armedPeriodMs_ = 0; // the period the timer runs at now
+    QString burstButton_;   // what burst_ clicks
+    QString burstKind_;
+    std::vector<unsigned> burst_;
 };
 
 } // namespace lumo

@@ -127,10 +127,31 @@ QStringList FakeMessageBoxes::texts() const {
 
 void FakeClock::wait(int ms) {
     waits.push_back(ms);
+    advanceUnlessInterrupted(time_.nowMs() + std::max(ms, 0));
+}
+
+bool FakeClock::waitUntilNear(qint64 deadlineNs) {
+    const qint64 atMs = std::max(ceilMs(deadlineNs), time_.nowMs());
+    waits.push_back(static_cast<int>(atMs - time_.nowMs()));
+    return advanceUnlessInterrupted(atMs);
+}
+
+void FakeClock::sleepUntil(qint64 deadlineNs) {
+    // A blocking sleep: nothing that falls due meanwhile can cut it short.
+    const qint64 atMs = ceilMs(deadlineNs);
+    if (atMs > time_.nowMs())
+        time_.advanceTo(atMs);
+}
+
+qint64 FakeClock::ceilMs(qint64 ns) {
+    return ns / 1'000'000 + (ns % 1'000'000 > 0 ? 1 : 0);
+}
+
+bool FakeClock::advanceUnlessInterrupted(qint64 atMs) {
     // Cut short where an action interrupted it, at that action's moment.
     const std::uint64_t before = interruptions_;
-    time_.advanceToUnless(time_.nowMs() + std::max(ms, 0),
-                          [this, before] { return interruptions_ != before; });
+    time_.advanceToUnless(atMs, [this, before] { return interruptions_ != before; });
+    return interruptions_ == before;
 }
 
 bool FakeTimers::setTimer(WindowHandle owner, int id, int periodMs, Tick tick) {

@@ -142,13 +142,21 @@ class FakeClock final : public Clock {
     explicit FakeClock(VirtualTime &time) : time_(time) {}
     QDateTime now() override { return time_.now(); }
     qint64 monotonicMs() override { return time_.nowMs(); }
+    qint64 monotonicNs() override { return time_.nowMs() * 1'000'000; }
     void wait(int ms) override;
+    // Waits to the deadline's millisecond (rounded up) and counts as a wait
+    // of the milliseconds from now; sleepUntil moves the time on likewise.
+    bool waitUntilNear(qint64 deadlineNs) override;
+    void sleepUntil(qint64 deadlineNs) override;
     void interruptWaits() override { ++interruptions_; }
 
     // Every wait, in order, as asked.
     std::vector<int> waits;
 
   private:
+    static qint64 ceilMs(qint64 ns);
+    bool advanceUnlessInterrupted(qint64 atMs);
+
     VirtualTime &time_;
     std::uint64_t interruptions_ = 0;
 };

@@ -50,7 +50,12 @@ int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &cap
     return IDOK;
 }
 
-QtClock::QtClock() {
+struct QtClock::Wait {
+    QEventLoop loop;
+    bool interrupted = false;
+};
+
+QtClock::QtClock(PreciseSleep preciseSleep) : preciseSleep_(preciseSleep) {
     elapsed_.start();
 }
 
@@ -62,24 +67,50 @@ qint64 QtClock::monotonicMs() {
     return elapsed_.elapsed();
 }
 
+qint64 QtClock::monotonicNs() {
+    // steady_clock is the clock of the precise sleeps and of Qt's own timers.
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 void QtClock::wait(int ms) {
     if (ms <= 0)
         return;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(ms);
-    waits_.push_back(&loop);
-    loop.exec();
-    waits_.erase(std::find(waits_.begin(), waits_.end(), &loop));
+    const qint64 deadline = monotonicNs() + qint64(ms) * 1'000'000;
+    if (waitUntilNear(deadline))
+        sleepUntil(deadline);
+}
+
+bool QtClock::waitUntilNear(qint64 deadlineNs) {
+    const auto loopMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::nanoseconds(deadlineNs - monotonicNs()) - kPreciseTail);
+    if (loopMs.count() <= 0)
+        return true;
+    Wait wait;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake, &QTimer::timeout, &wait.loop, &QEventLoop::quit);
+    wake.start(loopMs);
+    waits_.push_back(&wait);
+    wait.loop.exec();
+    waits_.erase(std::find(waits_.begin(), waits_.end(), &wait));
+    return !wait.interrupted;
+}
+
+void QtClock::sleepUntil(qint64 deadlineNs) {
+    preciseSleep_(
+        std::chrono::steady_clock::time_point(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            std::chrono::nanoseconds(deadlineNs))));
 }
 
 void QtClock::interruptWaits() {
     // An outer loop told to quit returns once the inner ones have.
-    for (QEventLoop *loop : waits_)
-        loop->quit();
+    for (Wait *wait : waits_) {
+        wait->interrupted = true;
+        wait->loop.quit();
+    }
 }
 
 QtTimers::QtTimers() = default;

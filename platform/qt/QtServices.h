@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPair>
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -21,18 +22,30 @@ class QtMessageBoxes final : public MessageBoxes {
     int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
 };
 
-// The wall clock; wait() runs a local event loop until the deadline.
+// The wall clock. wait() runs a local event loop until just before its
+// deadline on the monotonic clock, then sleeps the last fraction with the
+// system's precise sleep: a timer of whole milliseconds wakes the thread
+// late by its rounding and the scheduler's delay.
 class QtClock final : public Clock {
   public:
-    QtClock();
+    using PreciseSleep = void (*)(std::chrono::steady_clock::time_point deadline);
+    explicit QtClock(PreciseSleep preciseSleep);
     QDateTime now() override;
     qint64 monotonicMs() override;
+    qint64 monotonicNs() override;
     void wait(int ms) override;
+    bool waitUntilNear(qint64 deadlineNs) override;
+    void sleepUntil(qint64 deadlineNs) override;
     void interruptWaits() override;
 
+    // How long before the deadline the event loop hands over to the sleep.
+    static constexpr std::chrono::microseconds kPreciseTail{1500};
+
   private:
+    struct Wait;
+    PreciseSleep preciseSleep_;
     QElapsedTimer elapsed_;
-    std::vector<QEventLoop *> waits_; // innermost last
+    std::vector<Wait *> waits_; // innermost last
 };
 
 // Window timers on QTimer, at least MinimumPeriodMs apart.

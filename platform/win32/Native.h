@@ -6,6 +6,7 @@
 // declares, so the Qt side of the backend includes this header and never
 // <windows.h>, and the sources behind it never include Platform.h.
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,6 +40,11 @@ CursorPos getCursorPos();
 // One input event with the mouse_event flags as given: Windows makes a
 // combined flag a down then an up, in the order of the flag bits.
 bool sendMouseFlags(unsigned flags);
+
+// Returns at deadline (at once when it has passed): a high-resolution
+// waitable timer where Windows has one (10, version 1803 on), and a yielding
+// spin where it has not, for the ordinary timers are a tick (1-16 ms) coarse.
+void sleepUntil(std::chrono::steady_clock::time_point deadline);
 
 // A left or right button press anywhere on the screen.
 struct HookedPress {

@@ -4,4 +4,5 @@ set(LUMO_WIN32_NATIVE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/NativeHook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NativeInput.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NativeShell.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/NativeText.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/NativeText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NativeTime.cpp)

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Backend.h"
 
 #include "platform/qt/QtServices.h"
+#include "platform/win32/Native.h"
 #include "platform/win32/Win32Services.h"
 
 namespace platform {
@@ -22,7 +23,7 @@ class Win32Backend final : public Backend {
     RunKeyStart sessionStart_;
     Win32Locale locale_;
     QtMessageBoxes messageBoxes_;
-    QtClock clock_;
+    QtClock clock_{win32::sleepUntil};
     QtTimers timers_;
     Win32Windows windows_;
     Win32Recorder recorder_;

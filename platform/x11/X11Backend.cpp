@@ -1,5 +1,6 @@
 #include "platform/x11/X11Backend.h"
 
+#include "platform/posix/PreciseSleep.h"
 #include "platform/qt/QtServices.h"
 #include "platform/x11/X11Hotkeys.h"
 #include "platform/x11/X11Locale.h"
@@ -36,7 +37,7 @@ class X11Backend final : public Backend {
     XdgAutostart sessionStart_;
     SystemLocale locale_;
     QtMessageBoxes messageBoxes_;
-    QtClock clock_;
+    QtClock clock_{posix::sleepUntil};
     QtTimers timers_;
     QtWindows windows_;
     x11::X11Recorder recorder_;

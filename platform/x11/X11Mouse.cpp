@@ -58,8 +58,29 @@ Point X11Mouse::position() {
 }
 
 void X11Mouse::sendButtons(unsigned flags) {
+    if (queueButtons(flags))
+        flushButtons();
+}
+
+void X11Mouse::sendButtonSequence(const std::vector<unsigned> &sequence) {
+    // One write for the whole burst instead of one per click.
+    bool sent = false;
+    for (unsigned flags : sequence)
+        sent = queueButtons(flags) || sent;
+    if (sent)
+        flushButtons();
+}
+
+void X11Mouse::awaitDelivery() {
+    // The server handles requests in order: once it has answered, the
+    // buttons sent before are in its input queue with their timestamps.
+    XSync(connection_.display(), False);
+    connection_.eventsMayBeQueued();
+}
+
+bool X11Mouse::queueButtons(unsigned flags) {
     if (!hasXTest_)
-        return;
+        return false;
     // One call with several flags is handled in bit order, as Windows does:
     // a combined flag is a down then an up, the left button before the right and the
     // right before the middle.
@@ -78,8 +99,10 @@ void X11Mouse::sendButtons(unsigned flags) {
                                  CurrentTime);
             sent = true;
         }
-    if (!sent)
-        return;
+    return sent;
+}
+
+void X11Mouse::flushButtons() {
     XFlush(connection_.display());
     // When the server falls behind a burst of clicks, Xlib reads the
     // waiting events (the hotkey that stops the burst among them) into its

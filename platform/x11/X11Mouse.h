@@ -13,8 +13,14 @@ class X11Mouse final : public Mouse {
     void moveTo(int x, int y) override;
     Point position() override;
     void sendButtons(unsigned flags) override;
+    void sendButtonSequence(const std::vector<unsigned> &sequence) override;
+    void awaitDelivery() override;
 
   private:
+    // Puts the requests for flags into Xlib's buffer; true when there were any.
+    bool queueButtons(unsigned flags);
+    void flushButtons();
+
     Connection &connection_;
     bool hasXTest_ = false;
 };

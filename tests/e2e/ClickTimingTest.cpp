@@ -7,6 +7,7 @@
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
 #include "tests/e2e/support/ScriptSetup.h"
+#include "tests/e2e/support/Timing.h"
 #include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
@@ -22,14 +23,6 @@
 namespace {
 
 const QString kWindowClass = QStringLiteral("lumoclick");
-#ifdef LUMO_E2E_SANITIZED
-// The sanitizer build paints several times slower, and a repaint that falls
-// into a hold or a period stretches it; the bounds are the release build's,
-// with room for that.
-constexpr qint64 kSanitizerSlackMs = 8;
-#else
-constexpr qint64 kSanitizerSlackMs = 0;
-#endif
 constexpr int kStartTimeoutMs = 30000;
 const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
 
@@ -100,8 +93,13 @@ TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
     for (size_t i = 0; i < clicks.size(); i += 2) {
         ASSERT_TRUE(clicks[i].press && !clicks[i + 1].press) << i;
         const qint64 held = e2e::serverGapMs(clicks[i], clicks[i + 1]);
-        EXPECT_NEAR(held, 80, 3 + kSanitizerSlackMs) << "click " << i / 2;
         std::printf("held %lld ms\n", static_cast<long long>(held));
+        if (!e2e::kTimingChecked)
+            continue;
+        // The hold counts from the press's arrival, so it is never short; the
+        // server's millisecond clock may read one less. Under load: 80-82.
+        EXPECT_GE(held, 79) << "click " << i / 2;
+        EXPECT_LE(held, 80 + 5) << "click " << i / 2;
     }
 }
 
@@ -110,8 +108,8 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     // 0.9 ms (one standard deviation), so 3 ms is a real bound, not luck.
     constexpr size_t kPeriods = 400;
     // What the program's tick and the X server's reading of its request may
-    // add or take away on a busy machine (and in the sanitizer build).
-    constexpr qint64 kDeliveryMs = 4 + kSanitizerSlackMs;
+    // add or take away on a busy machine. Under load: 70-130 exactly.
+    constexpr qint64 kDeliveryMs = 4;
     ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\njitter=30\r\n")));
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);
@@ -129,6 +127,8 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     const double mean = sum / double(periods.size());
     std::printf("%zu periods: lowest %lld, highest %lld, mean %.2f ms\n", kPeriods,
                 static_cast<long long>(*lowest), static_cast<long long>(*highest), mean);
+    if (!e2e::kTimingChecked)
+        return;
     // Within 70..130, and reaching out to both ends rather than sitting at 100.
     EXPECT_GE(*lowest, 70 - kDeliveryMs);
     EXPECT_LE(*highest, 130 + kDeliveryMs);

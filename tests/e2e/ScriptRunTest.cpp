@@ -7,6 +7,7 @@
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
 #include "tests/e2e/support/ScriptSetup.h"
+#include "tests/e2e/support/Timing.h"
 #include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
@@ -16,6 +17,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 // After gtest: Xlib's macros (None, Bool) clash with its names.
 #include <X11/Xlib.h>
@@ -99,13 +102,21 @@ TEST_F(ScriptRunTest, EveryStepClicksAtItsPositionAfterTheIntervalOfTheStepBefor
         EXPECT_EQ(clicks[i].x, expected[i].x) << i;
         EXPECT_EQ(clicks[i].y, expected[i].y) << i;
     }
-    // A step takes its click plus its interval; the machine may add a little.
+    // A step takes its click plus its interval, counted from the click's
+    // arrival; the server's millisecond clock may read one less, and a busy
+    // machine may add a little. Under load: 300-301.
     for (size_t i = 1; i < 3; ++i) {
-        const qint64 gap = clicks[i].ms - clicks[i - 1].ms;
+        const qint64 gap = e2e::serverGapMs(clicks[i - 1], clicks[i]);
+        std::printf("step %zu: %lld ms after the one before\n", i, static_cast<long long>(gap));
+        if (!e2e::kTimingChecked)
+            continue;
         EXPECT_GE(gap, 299) << i;
-        EXPECT_LE(gap, 600) << i;
+        EXPECT_LE(gap, 300 + 20) << i;
     }
-    EXPECT_LE(clicks[3].ms - clicks[2].ms, 100) << "the double click's two clicks belong together";
+    if (e2e::kTimingChecked) {
+        EXPECT_LE(e2e::serverGapMs(clicks[2], clicks[3]), 10)
+            << "the double click's two clicks belong together";
+    }
 }
 
 TEST_F(ScriptRunTest, TheStopKeyShowsTheStopMessageAndNoFurtherStepClicks) {

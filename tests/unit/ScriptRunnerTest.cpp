@@ -50,9 +50,21 @@ class TracingClock final : public Clock {
     TracingClock(fake::FakeBackend &fake, QStringList &trace) : fake_(fake), trace_(trace) {}
     QDateTime now() override { return fake_.clock.now(); }
     qint64 monotonicMs() override { return fake_.clock.monotonicMs(); }
+    qint64 monotonicNs() override { return fake_.clock.monotonicNs(); }
     void wait(int ms) override {
         trace_ << QStringLiteral("wait %1").arg(ms);
         fake_.clock.wait(ms);
+    }
+    bool waitUntilNear(qint64 deadlineNs) override {
+        trace_ << QStringLiteral("wait %1").arg(double(deadlineNs - monotonicNs()) / 1e6);
+        return fake_.clock.waitUntilNear(deadlineNs);
+    }
+    // Traced only when it has time left to sleep: a wait ends short of its
+    // deadline only on a real clock.
+    void sleepUntil(qint64 deadlineNs) override {
+        if (deadlineNs > monotonicNs())
+            trace_ << QStringLiteral("sleep %1").arg(double(deadlineNs - monotonicNs()) / 1e6);
+        fake_.clock.sleepUntil(deadlineNs);
     }
     void interruptWaits() override { fake_.clock.interruptWaits(); }
 
