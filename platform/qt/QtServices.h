@@ -39,7 +39,7 @@ class QtClock final : public Clock {
     void interruptWaits() override;
 
     // How long before the deadline the event loop hands over to the sleep.
-    static constexpr std::chrono::microseconds kPreciseTail{1500};
+    static constexpr std::chrono::microseconds kPreciseTail{3000};
 
   private:
     struct Wait;

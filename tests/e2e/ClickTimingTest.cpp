@@ -97,9 +97,9 @@ TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
         if (!e2e::kTimingChecked)
             continue;
         // The hold counts from the press's arrival, so it is never short; the
-        // server's millisecond clock may read one less. Under load: 80-82.
+        // server's millisecond clock may read one less. Seen under load: 80-84.
         EXPECT_GE(held, 79) << "click " << i / 2;
-        EXPECT_LE(held, 80 + 5) << "click " << i / 2;
+        EXPECT_LE(held, 80 + 10) << "click " << i / 2;
     }
 }
 
@@ -107,9 +107,9 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     // 400 periods: the mean of uniform draws over 70..130 strays from 100 by
     // 0.9 ms (one standard deviation), so 3 ms is a real bound, not luck.
     constexpr size_t kPeriods = 400;
-    // What the program's tick and the X server's reading of its request may
-    // add or take away on a busy machine. Under load: 70-130 exactly.
-    constexpr qint64 kDeliveryMs = 4;
+    // What a late tick and the X server's reading of the request may add or
+    // take away on a busy machine. Seen under load: 66-139, mean 99.5-101.4.
+    constexpr qint64 kDeliveryMs = 15;
     ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\njitter=30\r\n")));
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);

@@ -33,9 +33,11 @@ constexpr int kStartTimeoutMs = 15000;
 // The add dialog (356x409) sits centred over the main window.
 constexpr int kDialogX = 462;
 constexpr int kDialogY = 307;
-// A recorded interval against the gap the target saw, and a played gap
-// against the made one. Under load: within 0-2 ms.
-constexpr int kToleranceMs = 5;
+// A recorded interval against the gap the target saw (both the server's
+// timestamps; seen under load: equal), and a played gap against the made
+// one (a busy machine makes a step late; seen under load: 0-3 ms late).
+constexpr int kRecordedToleranceMs = 5;
+constexpr int kPlayedToleranceMs = 10;
 
 std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
     std::vector<e2e::Click> presses;
@@ -178,7 +180,7 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         if (i < 3) {
             const qint64 gap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
             if (e2e::kTimingChecked) {
-                EXPECT_NEAR(intervals.back(), gap, kToleranceMs) << "step " << i;
+                EXPECT_NEAR(intervals.back(), gap, kRecordedToleranceMs) << "step " << i;
             }
             std::printf("step %d: gap %lld ms, recorded %d ms\n", i, static_cast<long long>(gap),
                         intervals.back());
@@ -204,7 +206,7 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         const qint64 madeGap = e2e::serverGapMs(made[startOf[i]], made[startOf[i + 1]]);
         const qint64 playedGap = e2e::serverGapMs(played[startOf[i]], played[startOf[i + 1]]);
         if (e2e::kTimingChecked) {
-            EXPECT_NEAR(playedGap, madeGap, kToleranceMs) << "step " << i;
+            EXPECT_NEAR(playedGap, madeGap, kPlayedToleranceMs) << "step " << i;
         }
         std::printf("step %d: made %lld ms, played %lld ms\n", i, static_cast<long long>(madeGap),
                     static_cast<long long>(playedGap));
