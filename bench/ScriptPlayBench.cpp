@@ -5,6 +5,7 @@
 // all on the X server's timestamps (whole milliseconds).
 // Run under tools/with-xvfb.
 
+#include "bench/ClickErrors.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
@@ -16,10 +17,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <map>
 #include <vector>
 
 namespace {
@@ -27,57 +25,10 @@ namespace {
 constexpr int kSteps = 200;
 constexpr int kIntervalMs = 20;
 
-struct Figures {
-    std::map<qint64, int> histogram; // error in whole ms -> gaps
-    size_t clicks = 0;
-    double meanMs = 0;
-    double p99Ms = 0;
-    double maxMs = 0;
-    qint64 totalMs = 0;
-};
-
-// Errors of every gap between consecutive presses, in ms (late is positive).
-Figures measure(const std::vector<e2e::Click> &log) {
-    std::vector<const e2e::Click *> presses;
-    std::vector<const e2e::Click *> releases;
-    for (const e2e::Click &click : log) {
-        if (click.press)
-            presses.push_back(&click);
-        else if (releases.size() < presses.size())
-            releases.push_back(&click);
-    }
-    Figures figures;
-    figures.clicks = presses.size();
-    if (presses.size() < 2 || releases.size() < presses.size() - 1)
-        return figures;
-    std::vector<double> errors;
-    for (size_t i = 1; i < presses.size(); ++i) {
-        const qint64 scheduled = e2e::serverGapMs(*presses[i - 1], *releases[i - 1]) + kIntervalMs;
-        const qint64 error = e2e::serverGapMs(*presses[i - 1], *presses[i]) - scheduled;
-        ++figures.histogram[error];
-        errors.push_back(static_cast<double>(error));
-    }
-    double sum = 0;
-    for (double error : errors)
-        sum += error;
-    figures.meanMs = sum / static_cast<double>(errors.size());
-    std::sort(errors.begin(), errors.end());
-    const auto p99 = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(errors.size()))) - 1;
-    figures.p99Ms = errors[std::min(p99, errors.size() - 1)];
-    figures.maxMs = errors.back();
-    figures.totalMs = e2e::serverGapMs(*presses.front(), *presses.back());
-    return figures;
-}
-
-void print(const char *who, const Figures &figures) {
-    std::printf(
-        "%-10s clicks %3zu  error mean %6.2f ms  p99 %6.2f ms  max %6.2f ms  first to last press %lld ms\n",
-        who, figures.clicks, figures.meanMs, figures.p99Ms, figures.maxMs,
-        static_cast<long long>(figures.totalMs));
-    std::printf("%-10s gaps by error:", "");
-    for (const auto &[error, gaps] : figures.histogram)
-        std::printf(" %+lld ms: %d", static_cast<long long>(error), gaps);
-    std::printf("\n");
+// The first to the last press, in ms.
+qint64 totalMs(const std::vector<e2e::Click> &log) {
+    const std::vector<e2e::Click> presses = e2e::pressesOf(log);
+    return presses.size() < 2 ? 0 : e2e::serverGapMs(presses.front(), presses.back());
 }
 
 int fail(const char *why) {
@@ -138,12 +89,17 @@ int main(int argc, char *argv[]) {
 
     std::printf("%d steps, %d ms interval; error = press-to-press gap - (click before + interval)\n", kSteps,
                 kIntervalMs);
-    const Figures program = measure(e2e::readClickLog(programLog));
-    const Figures peer = measure(e2e::readClickLog(peerLog));
-    print("lumoclick", program);
-    print("xdotool", peer);
-    if (peer.totalMs > 0)
+    const std::vector<e2e::Click> programClicks = e2e::readClickLog(programLog);
+    const std::vector<e2e::Click> peerClicks = e2e::readClickLog(peerLog);
+    bench::print("lumoclick", bench::summarize(bench::errorsAfterEachClick(programClicks, kIntervalMs)));
+    bench::print("xdotool", bench::summarize(bench::errorsAfterEachClick(peerClicks, kIntervalMs)));
+    const qint64 programMs = totalMs(programClicks);
+    const qint64 peerMs = totalMs(peerClicks);
+    std::printf("first to last press: lumoclick %lld ms, xdotool %lld ms\n",
+                static_cast<long long>(programMs), static_cast<long long>(peerMs));
+    if (peerMs > 0)
         std::printf("ratio of total times lumoclick/xdotool: %.3f\n",
-                    static_cast<double>(program.totalMs) / static_cast<double>(peer.totalMs));
-    return program.clicks == kSteps && peer.clicks == kSteps ? 0 : 1;
+                    static_cast<double>(programMs) / static_cast<double>(peerMs));
+    return e2e::pressesOf(programClicks).size() == kSteps && e2e::pressesOf(peerClicks).size() == kSteps ? 0
+                                                                                                         : 1;
 }

@@ -6,6 +6,7 @@
 // schedule is its delay after each click, so its error is counted against
 // the click before plus the delay. Run under tools/with-xvfb.
 
+#include "bench/ClickErrors.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramFolder.h"
@@ -17,7 +18,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -26,67 +26,13 @@ namespace {
 constexpr size_t kTicks = 100;
 constexpr size_t kBurst = 152;
 
-struct Figures {
-    size_t ticks = 0;
-    double meanMs = 0;
-    double p99Ms = 0;
-    double maxMs = 0;
-};
-
-Figures summarize(std::vector<double> errors) {
-    Figures figures;
-    figures.ticks = errors.size();
-    if (errors.empty())
-        return figures;
-    double sum = 0;
-    for (double error : errors)
-        sum += error;
-    figures.meanMs = sum / static_cast<double>(errors.size());
-    std::sort(errors.begin(), errors.end());
-    const auto p99 = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(errors.size()))) - 1;
-    figures.p99Ms = errors[std::min(p99, errors.size() - 1)];
-    figures.maxMs = errors.back();
-    return figures;
-}
-
-std::vector<e2e::Click> presses(const std::vector<e2e::Click> &log) {
-    std::vector<e2e::Click> result;
-    for (const e2e::Click &click : log)
-        if (click.press)
-            result.push_back(click);
-    return result;
-}
-
 // Every clicksPerTick-th press starts a tick.
-Figures tickErrors(const std::vector<e2e::Click> &log, size_t clicksPerTick, int periodMs) {
-    const std::vector<e2e::Click> all = presses(log);
-    std::vector<double> errors;
-    for (size_t i = clicksPerTick; i < all.size() && errors.size() < kTicks; i += clicksPerTick)
-        errors.push_back(static_cast<double>(e2e::serverGapMs(all[i - clicksPerTick], all[i]) - periodMs));
-    return summarize(errors);
-}
-
-Figures peerErrors(const std::vector<e2e::Click> &log, int delayMs) {
-    std::vector<double> errors;
-    const e2e::Click *press = nullptr;
-    const e2e::Click *release = nullptr;
-    for (const e2e::Click &click : log) {
-        if (!click.press) {
-            release = &click;
-            continue;
-        }
-        if (press && release)
-            errors.push_back(static_cast<double>(e2e::serverGapMs(*press, click) -
-                                                 e2e::serverGapMs(*press, *release) - delayMs));
-        press = &click;
-        release = nullptr;
-    }
-    return summarize(errors);
-}
-
-void print(const char *who, const Figures &figures) {
-    std::printf("%-28s ticks %3zu  error mean %6.2f ms  p99 %6.2f ms  max %6.2f ms\n", who, figures.ticks,
-                figures.meanMs, figures.p99Ms, figures.maxMs);
+std::vector<qint64> tickErrors(const std::vector<e2e::Click> &log, size_t clicksPerTick, int periodMs) {
+    const std::vector<e2e::Click> presses = e2e::pressesOf(log);
+    std::vector<qint64> errors;
+    for (size_t i = clicksPerTick; i < presses.size() && errors.size() < kTicks; i += clicksPerTick)
+        errors.push_back(e2e::serverGapMs(presses[i - clicksPerTick], presses[i]) - periodMs);
+    return errors;
 }
 
 int fail(const char *why) {
@@ -149,14 +95,14 @@ int main(int argc, char *argv[]) {
         const QString peerLog = logs.filePath(QStringLiteral("xdotool-%1.log").arg(run.periodMs));
         if (!runProgram(session, QString::fromLatin1(run.speed), run.clicksPerTick, programLog))
             return fail("the program did not run");
-        std::printf("speed %s: %zu presses recorded\n", run.speed,
-                    presses(e2e::readClickLog(programLog)).size());
         if (!runXdotool(session, run.periodMs, peerLog))
             return fail("xdotool did not run");
         const QByteArray who = QByteArrayLiteral("lumoclick speed ") + run.speed;
         const QByteArray peer = "xdotool --delay " + QByteArray::number(run.periodMs);
-        print(who.constData(), tickErrors(e2e::readClickLog(programLog), run.clicksPerTick, run.periodMs));
-        print(peer.constData(), peerErrors(e2e::readClickLog(peerLog), run.periodMs));
+        bench::print(who.constData(), bench::summarize(tickErrors(e2e::readClickLog(programLog),
+                                                                  run.clicksPerTick, run.periodMs)));
+        bench::print(peer.constData(),
+                     bench::summarize(bench::errorsAfterEachClick(e2e::readClickLog(peerLog), run.periodMs)));
     }
     return 0;
 }

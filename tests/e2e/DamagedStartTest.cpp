@@ -55,14 +55,6 @@ bool runStatements(const QString &database, const QStringList &statements) {
     return done;
 }
 
-std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
-    std::vector<e2e::Click> presses;
-    for (const e2e::Click &click : clicks)
-        if (click.press)
-            presses.push_back(click);
-    return presses;
-}
-
 class DamagedStartTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -98,7 +90,7 @@ class DamagedStartTest : public testing::Test {
         ASSERT_EQ(target_->readLine(), QStringLiteral("ready"));
     }
 
-    size_t presses() { return pressesOnly(e2e::readClickLog(logPath())).size(); }
+    size_t presses() { return e2e::pressesOf(e2e::readClickLog(logPath())).size(); }
 
     e2e::XSession session_;
     e2e::ProgramFolder folder_;
@@ -142,7 +134,7 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
     startClickTarget();
     session_.movePointer(200, 150);
     session_.pressKeys({QStringLiteral("F8")});
-    const size_t played = pressesOnly(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t played = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
     ASSERT_EQ(played, 2u) << "the good script did not play";
     session_.pressKeys({QStringLiteral("alt"), QStringLiteral("F10")});
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000));
@@ -154,7 +146,7 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
     // (the tick that finds the limit reached clicks too).
     session_.movePointer(200, 150);
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F9")});
-    const size_t single = pressesOnly(e2e::waitForClicks(logPath(), 2 * (played + 4), 5000)).size();
+    const size_t single = e2e::pressesOf(e2e::waitForClicks(logPath(), 2 * (played + 4), 5000)).size();
     EXPECT_EQ(single, played + 4) << "the single-point key did not click";
     QThread::msleep(1000);
     EXPECT_EQ(presses(), played + 4) << "the stored click limit was not used";

@@ -18,14 +18,6 @@ namespace {
 const QString kWindowClass = QStringLiteral("lumoclick");
 constexpr int kStartTimeoutMs = 15000;
 
-std::vector<e2e::Click> presses(const std::vector<e2e::Click> &clicks) {
-    std::vector<e2e::Click> result;
-    for (const e2e::Click &click : clicks)
-        if (click.press)
-            result.push_back(click);
-    return result;
-}
-
 TEST(EnglishTest, AScriptStoredInChinesePlaysByItsHotkeyUnderAnEnglishLocale) {
     e2e::XSession session;
     ASSERT_TRUE(session.isOpen()) << "no X display; run under tools/with-xvfb";
@@ -50,7 +42,7 @@ TEST(EnglishTest, AScriptStoredInChinesePlaysByItsHotkeyUnderAnEnglishLocale) {
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
     session.pressKeys({QStringLiteral("F8")});
 
-    const std::vector<e2e::Click> clicks = presses(e2e::waitForClicks(log, 8, 5000));
+    const std::vector<e2e::Click> clicks = e2e::pressesOf(e2e::waitForClicks(log, 8, 5000));
     ASSERT_EQ(clicks.size(), 4U) << folder.output().toStdString();
     const struct {
         unsigned button;

@@ -39,14 +39,6 @@ constexpr int kDialogY = 307;
 constexpr int kRecordedToleranceMs = 5;
 constexpr int kPlayedToleranceMs = 10;
 
-std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
-    std::vector<e2e::Click> presses;
-    for (const e2e::Click &click : clicks)
-        if (click.press)
-            presses.push_back(click);
-    return presses;
-}
-
 // The steps column of the script called name.
 QString storedSteps(const QString &database, const QString &name) {
     const QString connection = QStringLiteral("e2e-record");
@@ -144,7 +136,7 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         userClick(1, 200, 800);
         e2e::waitForClicks(logPath("recorded.log"), 10, 5000);
     }
-    const std::vector<e2e::Click> made = pressesOnly(e2e::readClickLog(logPath("recorded.log")));
+    const std::vector<e2e::Click> made = e2e::pressesOf(e2e::readClickLog(logPath("recorded.log")));
     // The clicks went on to the window they were made on.
     ASSERT_EQ(made.size(), 5u);
     const unsigned madeButtons[] = {1, 3, 1, 1, 1};
@@ -193,7 +185,8 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
     e2e::Helper target(e2e::clickTargetPath(), QStringList{logPath("played.log")});
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F6")});
-    const std::vector<e2e::Click> played = pressesOnly(e2e::waitForClicks(logPath("played.log"), 10, 5000));
+    const std::vector<e2e::Click> played =
+        e2e::pressesOf(e2e::waitForClicks(logPath("played.log"), 10, 5000));
     ASSERT_EQ(played.size(), 5u) << folder_.output().toStdString();
     const int playedX[] = {300, 700, 900, 900, 200};
     const int playedY[] = {400, 300, 700, 700, 800};

@@ -43,14 +43,6 @@ void requestClose(Display *display, unsigned long window) {
     XSync(display, False);
 }
 
-std::vector<e2e::Click> presses(const std::vector<e2e::Click> &clicks) {
-    std::vector<e2e::Click> result;
-    for (const e2e::Click &click : clicks)
-        if (click.press)
-            result.push_back(click);
-    return result;
-}
-
 class ScriptRunTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -90,7 +82,7 @@ TEST_F(ScriptRunTest, EveryStepClicksAtItsPositionAfterTheIntervalOfTheStepBefor
     auto target = startClickTarget();
     session_.pressKeys({QStringLiteral("F8")});
 
-    const std::vector<e2e::Click> clicks = presses(e2e::waitForClicks(logPath(), 8, 5000));
+    const std::vector<e2e::Click> clicks = e2e::pressesOf(e2e::waitForClicks(logPath(), 8, 5000));
     ASSERT_EQ(clicks.size(), 4U) << folder_.output().toStdString();
     const struct {
         unsigned button;
@@ -127,13 +119,13 @@ TEST_F(ScriptRunTest, TheStopKeyShowsTheStopMessageAndNoFurtherStepClicks) {
     auto target = startClickTarget();
     session_.pressKeys({QStringLiteral("F8")});
 
-    const size_t before = presses(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t before = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
     ASSERT_EQ(before, 2U);
     session_.pressKeys({QStringLiteral("F6")});
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     QThread::msleep(1500);
-    EXPECT_EQ(presses(e2e::readClickLog(logPath())).size(), before);
+    EXPECT_EQ(e2e::pressesOf(e2e::readClickLog(logPath())).size(), before);
 }
 
 TEST_F(ScriptRunTest, ClosingTheWindowMidRunEndsTheProgramWithoutPlayingTheRest) {
@@ -146,12 +138,12 @@ TEST_F(ScriptRunTest, ClosingTheWindowMidRunEndsTheProgramWithoutPlayingTheRest)
     ASSERT_NE(window.window, 0UL);
     session_.pressKeys({QStringLiteral("F8")});
 
-    const size_t before = presses(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t before = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
     ASSERT_EQ(before, 2U);
     requestClose(session_.display(), window.window);
     EXPECT_EQ(folder_.waitForExit(3000), std::optional<int>(0)) << folder_.output().toStdString();
     QThread::msleep(500);
-    EXPECT_EQ(presses(e2e::readClickLog(logPath())).size(), before);
+    EXPECT_EQ(e2e::pressesOf(e2e::readClickLog(logPath())).size(), before);
 }
 
 TEST_F(ScriptRunTest, TheWindowRepaintsDuringAThreeSecondInterval) {

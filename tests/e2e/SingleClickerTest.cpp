@@ -31,14 +31,6 @@ constexpr int kSingleTabY = 90 + 12;
 constexpr int kFixedBoxX = 3 + 2 + 6 + 12 + 30;
 constexpr int kFixedBoxY = 90 + 27 + 6 + 129 + 10;
 
-std::vector<e2e::Click> pressesOnly(const std::vector<e2e::Click> &clicks) {
-    std::vector<e2e::Click> presses;
-    for (const e2e::Click &click : clicks)
-        if (click.press)
-            presses.push_back(click);
-    return presses;
-}
-
 class SingleClickerTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -68,10 +60,10 @@ class SingleClickerTest : public testing::Test {
     }
 
     QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
-    std::vector<e2e::Click> presses() { return pressesOnly(e2e::readClickLog(logPath())); }
+    std::vector<e2e::Click> presses() { return e2e::pressesOf(e2e::readClickLog(logPath())); }
     std::vector<e2e::Click> waitForPresses(size_t count, int timeoutMs) {
         // Every press is followed by its release.
-        return pressesOnly(e2e::waitForClicks(logPath(), 2 * count, timeoutMs));
+        return e2e::pressesOf(e2e::waitForClicks(logPath(), 2 * count, timeoutMs));
     }
 
     e2e::XSession session_;

@@ -350,6 +350,14 @@ std::vector<Click> readClickLog(const QString &path) {
     return clicks;
 }
 
+std::vector<Click> pressesOf(const std::vector<Click> &clicks) {
+    std::vector<Click> presses;
+    for (const Click &click : clicks)
+        if (click.press)
+            presses.push_back(click);
+    return presses;
+}
+
 std::vector<Click> waitForClicks(const QString &path, size_t count, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     std::vector<Click> clicks = readClickLog(path);

@@ -111,6 +111,8 @@ inline qint64 serverGapMs(const Click &a, const Click &b) {
 }
 
 std::vector<Click> readClickLog(const QString &path);
+// The presses of a record, in order; releases left out.
+std::vector<Click> pressesOf(const std::vector<Click> &clicks);
 // Polls the record until it holds at least count lines or timeoutMs passed.
 std::vector<Click> waitForClicks(const QString &path, size_t count, int timeoutMs);
 
