@@ -35,7 +35,7 @@ constexpr int kDialogX = 462;
 constexpr int kDialogY = 307;
 // A recorded interval against the gap the target saw (both the server's
 // timestamps; seen under load: equal), and a played gap against the made
-// one (a busy machine makes a step late; seen under load: 0-3 ms late).
+// one (a busy machine makes a step late; seen under load: 0-4 ms late).
 constexpr int kRecordedToleranceMs = 5;
 constexpr int kPlayedToleranceMs = 10;
 

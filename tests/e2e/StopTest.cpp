@@ -147,7 +147,7 @@ TEST_F(StopTest, AOneMinuteHoldIsReleasedWithinTenMillisecondsOfTheStopKey) {
     const qint64 delay = static_cast<qint32>(clicks[1].serverMs - beforeTheKey);
     std::printf("released %lld ms after the stop key\n", static_cast<long long>(delay));
     EXPECT_GE(delay, 0);
-    // Seen under load: 0-1 ms.
+    // Seen under load: 0-2 ms.
     if (e2e::kTimingChecked) {
         EXPECT_LE(delay, 10);
     }
