@@ -14,7 +14,9 @@ QStringList inlineScripts(QString html) {
                                            QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression type(QStringLiteral("\\btype\\s*=\\s*[\"']?([^\"'\\s>]*)"),
                                          QRegularExpression::CaseInsensitiveOption);
-    html.remove(comment);
+    // A comment ends what comes before it: removed outright, "<S<!-- -->CRIPT>"
+    // would join into a script tag that no browser sees.
+    html.replace(comment, QStringLiteral(" "));
     QStringList scripts;
     for (const QRegularExpressionMatch &match : script.globalMatch(html)) {
         const QString attributes = match.captured(1);

@@ -97,9 +97,10 @@ TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
         if (!e2e::kTimingChecked)
             continue;
         // The hold counts from the press's arrival, so it is never short; the
-        // server's millisecond clock may read one less. Seen under load: 80-85.
+        // server's millisecond clock may read one less. Seen under load: 80-85
+        // in ten runs beside a parallel build, 96 once beside Wine.
         EXPECT_GE(held, 79) << "click " << i / 2;
-        EXPECT_LE(held, 80 + 10) << "click " << i / 2;
+        EXPECT_LE(held, 80 + 25) << "click " << i / 2;
     }
 }
 
@@ -109,7 +110,7 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     constexpr size_t kPeriods = 400;
     // What a late tick and the X server's reading of the request may add or
     // take away on a busy machine. Seen under load: 66-139, mean 98.3-101.6.
-    constexpr qint64 kDeliveryMs = 15;
+    constexpr qint64 kDeliveryMs = 20;
     ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\njitter=30\r\n")));
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);

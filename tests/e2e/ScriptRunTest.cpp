@@ -103,7 +103,7 @@ TEST_F(ScriptRunTest, EveryStepClicksAtItsPositionAfterTheIntervalOfTheStepBefor
         if (!e2e::kTimingChecked)
             continue;
         EXPECT_GE(gap, 299) << i;
-        EXPECT_LE(gap, 300 + 20) << i;
+        EXPECT_LE(gap, 300 + 40) << i;
     }
     if (e2e::kTimingChecked) {
         EXPECT_LE(e2e::serverGapMs(clicks[2], clicks[3]), 10)

@@ -128,7 +128,7 @@ TEST_F(StopTest, AFloodOfPressesThenOneStopLeavesNoMoveAfterTheStopMessage) {
 
 // A click held for a minute: the stop key releases it at once, measured
 // on the X server's clock from a moment just before the key went down.
-TEST_F(StopTest, AOneMinuteHoldIsReleasedWithinTenMillisecondsOfTheStopKey) {
+TEST_F(StopTest, AOneMinuteHoldIsReleasedAtOnceByTheStopKey) {
     ASSERT_TRUE(
         folder_.writeSettingsText(QStringLiteral("[setting]\r\ntime=1\r\nclick=0\r\nhold=60000\r\n")));
     ASSERT_TRUE(startProgram()) << folder_.output().toStdString();
@@ -147,9 +147,9 @@ TEST_F(StopTest, AOneMinuteHoldIsReleasedWithinTenMillisecondsOfTheStopKey) {
     const qint64 delay = static_cast<qint32>(clicks[1].serverMs - beforeTheKey);
     std::printf("released %lld ms after the stop key\n", static_cast<long long>(delay));
     EXPECT_GE(delay, 0);
-    // Seen under load: 0-2 ms.
+    // Seen under load: 0-2 ms; the bound leaves room for a busy machine.
     if (e2e::kTimingChecked) {
-        EXPECT_LE(delay, 10);
+        EXPECT_LE(delay, 30);
     }
     EXPECT_EQ(buttonsDown(), 0U);
     // The clicker stopped with the hold.

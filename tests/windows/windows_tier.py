@@ -154,14 +154,21 @@ class Tier:
         time.sleep(1)
 
     def start_target(self, log: Path) -> str | None:
-        log.unlink(missing_ok=True)
-        self.target = subprocess.Popen([WINE, str(self.tools / "win32_click_target.exe"), windows_path(log)], env=self.env,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        window = self.wait_window(TARGET_TITLE)
-        if window:
-            # Wine hears keys only while one of its windows has the X focus.
-            self.xdotool("windowfocus", "--sync", window)
-        return window
+        # The helper is started a second time when its window does not show:
+        # seen once in many runs, with the program idle behind it.
+        for _ in range(2):
+            log.unlink(missing_ok=True)
+            self.target = subprocess.Popen([WINE, str(self.tools / "win32_click_target.exe"), windows_path(log)],
+                                           env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            window = self.wait_window(TARGET_TITLE, timeout=45)
+            if window:
+                # Wine hears keys only while one of its windows has the X focus.
+                self.xdotool("windowfocus", "--sync", window)
+                return window
+            print("windows tier: the click target showed no window; starting it again", flush=True)
+            self.target.kill()
+            self.target.wait()
+        return None
 
     @staticmethod
     def presses(log: Path) -> list[tuple[int, int, int, int]]:
@@ -397,14 +404,22 @@ def main() -> int:
     if not tier.check("a fresh Wine prefix", keep or tier.make_prefix()):
         print(f"0 passed, {tier.failed} failed")
         return 1
+    sections = [
+        lambda: tier.main_window_and_tabs(tier.unpack("app"), no_update),
+        lambda: tier.single_point(tier.unpack("app-single"), no_update),
+        lambda: tier.script_and_timed_task(tier.unpack("app-script"), no_update),
+        lambda: tier.script_through_the_add_dialog(tier.unpack("app-add"), no_update),
+        lambda: tier.update(pages, port),
+    ]
     try:
-        tier.main_window_and_tabs(tier.unpack("app"), no_update)
-        tier.single_point(tier.unpack("app-single"), no_update)
-        tier.script_and_timed_task(tier.unpack("app-script"), no_update)
-        tier.script_through_the_add_dialog(tier.unpack("app-add"), no_update)
-        tier.update(pages, port)
+        for section in sections:
+            try:
+                section()
+            finally:
+                # A section that ended early at a failed check leaves nothing
+                # running into the next one.
+                tier.stop_program()
     finally:
-        tier.stop_program()
         server.shutdown()
     print(f"windows tier: {time.monotonic() - started:.0f} s; screenshots in {out}")
     print(f"{tier.passed} passed, {tier.failed} failed")
