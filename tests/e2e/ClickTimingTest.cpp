@@ -98,9 +98,10 @@ TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
             continue;
         // The hold counts from the press's arrival, so it is never short; the
         // server's millisecond clock may read one less. Seen under load: 80-85
-        // in ten runs beside a parallel build, 96 once beside Wine.
+        // in ten runs beside a parallel build, 96 beside Wine, 126 once on a
+        // shared machine; the upper bound only catches a hold that never ends.
         EXPECT_GE(held, 79) << "click " << i / 2;
-        EXPECT_LE(held, 80 + 25) << "click " << i / 2;
+        EXPECT_LE(held, 80 + 100) << "click " << i / 2;
     }
 }
 
