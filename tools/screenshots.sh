@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# screenshots.sh PROGRAM OUTDIR: starts PROGRAM (a lumoclick executable with
+# screenshots.sh PROGRAM OUTDIR [en]: starts PROGRAM (a lumoclick executable with
 # its acdb.mdb and help.html beside it) on a private Xvfb server
 # (1280x1024x24) under icewm, drives it with real clicks and keys, and saves
 # one PNG per window into OUTDIR, with windows.txt listing each window's
@@ -11,7 +11,8 @@
 #     compare -metric AE shots/old/main-single.png shots/new/main-single.png diff.png
 #
 # The program runs from a fresh copy of its folder (its data lives there),
-# with LANG unset (the Chinese interface), a database holding one script and
+# with LANG unset (the Chinese interface; "en" as the third argument gives
+# LANG=en_US.UTF-8 and the English one), a database holding one script and
 # one timed task, and an xdg-open that only writes a log. Everything waits
 # for fixed times, so that two runs show the same moments; the clock (the
 # timed task dialogs show the current time) and a blinking text cursor are
@@ -21,10 +22,11 @@
 # (its http.server serves the update page).
 set -u
 
-if [ $# -ne 2 ]; then
-    echo "usage: screenshots.sh PROGRAM OUTDIR" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ] || { [ $# -eq 3 ] && [ "$3" != en ]; }; then
+    echo "usage: screenshots.sh PROGRAM OUTDIR [en]" >&2
     exit 2
 fi
+language=${3:-zh}
 program=$(readlink -f "$1")
 outdir=$2
 if [ ! -x "$program" ]; then
@@ -127,6 +129,34 @@ export XDG_DATA_HOME=$workdir/home/.local/share
 export XDG_RUNTIME_DIR=$workdir/runtime
 export PATH=$workdir/bin:$PATH
 export QT_QPA_PLATFORM=xcb
+[ "$language" = en ] && export LANG=en_US.UTF-8
+
+# The window titles the run waits for, in the interface's language.
+if [ "$language" = en ]; then
+    title_about="About"
+    title_script_add="Add multi-point clicks"
+    title_script_modify="Modify multi-point clicks"
+    title_step_add="Add position"
+    title_step_modify="Modify position"
+    title_stop_hotkey="Stop hotkey"
+    title_timed_add="Add timed clicks"
+    title_timed_modify="Modify timed clicks"
+    title_download="*is updating*"
+    title_download_failed="Download failed"
+    title_notice="Notice"
+else
+    title_about="关于"
+    title_script_add="添加多坐标点击"
+    title_script_modify="修改坐标"
+    title_step_add="添加坐标"
+    title_step_modify="修改坐标"
+    title_stop_hotkey="停止热键设置"
+    title_timed_add="添加定时点击"
+    title_timed_modify="修改定时点击"
+    title_download="*升级中*"
+    title_download_failed="下载失败"
+    title_notice="提示"
+fi
 unset DBUS_SESSION_BUS_ADDRESS
 
 # icewm frames the windows and hosts the tray icon.
@@ -254,7 +284,7 @@ fi
 
 before=$(our_windows)
 click "$main" 115 325 # 关于软件(&A)
-if box=$(wait_new_window "$before" "关于"); then
+if box=$(wait_new_window "$before" "$title_about"); then
     shot about "$box"
     key Return
     wait_gone "$box"
@@ -276,12 +306,12 @@ shot main-help "$main"
 click "$main" 168 103
 before=$(our_windows)
 click "$main" 58 344 # 添加(&A)
-if dialog=$(wait_new_window "$before" "添加多坐标点击"); then
+if dialog=$(wait_new_window "$before" "$title_script_add"); then
     shot script-add "$dialog"
 
     before=$(our_windows)
     click "$dialog" 298 160 # 添加坐标
-    if editor=$(wait_new_window "$before" "添加坐标"); then
+    if editor=$(wait_new_window "$before" "$title_step_add"); then
         shot script-add-step "$editor"
         key Escape
         wait_gone "$editor"
@@ -309,13 +339,13 @@ fi
 click "$main" 80 172 # the script's row
 before=$(our_windows)
 click "$main" 137 344 # 修改(&M)
-if dialog=$(wait_new_window "$before" "修改坐标"); then
+if dialog=$(wait_new_window "$before" "$title_script_modify"); then
     shot script-modify "$dialog"
 
     click "$dialog" 80 178 # the first step
     before=$(our_windows)
     click "$dialog" 298 194 # 修改坐标
-    if editor=$(wait_new_window "$before" "修改坐标"); then
+    if editor=$(wait_new_window "$before" "$title_step_modify"); then
         shot script-modify-step "$editor"
         key Escape
         wait_gone "$editor"
@@ -331,7 +361,7 @@ fi
 
 before=$(our_windows)
 click "$main" 312 344 # 停止热键设置(&P)
-if dialog=$(wait_new_window "$before" "停止热键设置"); then
+if dialog=$(wait_new_window "$before" "$title_stop_hotkey"); then
     shot stop-hotkey "$dialog"
     click "$dialog" 230 183 # 取消(&C)
     wait_gone "$dialog"
@@ -354,12 +384,12 @@ fi
 click "$main" 275 103
 before=$(our_windows)
 click "$main" 47 344 # 添加(&A)
-if dialog=$(wait_new_window "$before" "添加定时点击"); then
+if dialog=$(wait_new_window "$before" "$title_timed_add"); then
     shot timed-add "$dialog"
 
     before=$(our_windows)
     click "$dialog" 277 144 # 添加(&A)
-    if editor=$(wait_new_window "$before" "添加坐标"); then
+    if editor=$(wait_new_window "$before" "$title_step_add"); then
         shot timed-add-step "$editor"
         key Escape
         wait_gone "$editor"
@@ -376,13 +406,13 @@ fi
 click "$main" 80 172 # the timed task's row
 before=$(our_windows)
 click "$main" 125 344 # 修改(&M)
-if dialog=$(wait_new_window "$before" "修改定时点击"); then
+if dialog=$(wait_new_window "$before" "$title_timed_modify"); then
     shot timed-modify "$dialog"
 
     click "$dialog" 58 160 # the first step
     before=$(our_windows)
     click "$dialog" 277 179 # 修改(&M)
-    if editor=$(wait_new_window "$before" "修改坐标"); then
+    if editor=$(wait_new_window "$before" "$title_step_modify"); then
         shot timed-modify-step "$editor"
         key Escape
         wait_gone "$editor"
@@ -418,7 +448,7 @@ if [ -n "$tray_icon" ]; then
         log "captured tray-menu"
         before=$(our_windows)
         key a
-        if box=$(wait_new_window "$before" "关于"); then
+        if box=$(wait_new_window "$before" "$title_about"); then
             shot about-from-tray "$box"
             key Return
             wait_gone "$box"
@@ -477,10 +507,11 @@ download=""
 failure=""
 notice=""
 for window in $(comm -13 <(printf '%s\n' "$before") <(our_windows)); do
+    # shellcheck disable=SC2254 # the download title is a pattern
     case "$(xdotool getwindowname "$window")" in
-    *升级中*) download=$window ;;
-    下载失败) failure=$window ;;
-    提示) notice=$window ;;
+    $title_download) download=$window ;;
+    "$title_download_failed") failure=$window ;;
+    "$title_notice") notice=$window ;;
     esac
 done
 if [ -n "$notice" ]; then
