@@ -2,13 +2,11 @@
 // real program, measured in the click target; and the middle button of a
 // script step.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
 #include "tests/e2e/support/Timing.h"
-#include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
@@ -22,8 +20,6 @@
 
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
-constexpr int kStartTimeoutMs = 30000;
 const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
 
 std::vector<e2e::Click> only(bool press, const std::vector<e2e::Click> &clicks) {
@@ -34,53 +30,25 @@ std::vector<e2e::Click> only(bool press, const std::vector<e2e::Click> &clicks) 
     return result;
 }
 
-class ClickTimingTest : public testing::Test {
+class ClickTimingTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(logFolder_.isValid());
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        target_.reset();
-        folder_.stop();
-    }
-
     // The program with these settings, and the click target above it.
     bool startWith(const QString &settings) {
-        if (!folder_.writeSettingsText(settings) || !folder_.start())
-            return false;
-        if (session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window == 0)
-            return false;
-        QThread::msleep(500);
-        return startTarget();
-    }
-    bool startTarget() {
-        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
-        return target_->readLine() == QLatin1String("ready");
+        return startProgramWith(settings).window != 0 && startClickTarget();
     }
 
     // Waits until the record stops growing.
     std::vector<e2e::Click> settledClicks(int quietMs) {
         size_t before = 0;
-        std::vector<e2e::Click> clicks = e2e::readClickLog(logPath());
+        std::vector<e2e::Click> clicks = e2e::readClickLog(clickLogPath());
         const QDeadlineTimer deadline(30000);
         while ((clicks.empty() || clicks.size() != before) && !deadline.hasExpired()) {
             before = clicks.size();
             QThread::msleep(quietMs);
-            clicks = e2e::readClickLog(logPath());
+            clicks = e2e::readClickLog(clickLogPath());
         }
         return clicks;
     }
-
-    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logFolder_;
-    std::unique_ptr<e2e::Helper> target_;
 };
 
 TEST_F(ClickTimingTest, AHeldClickIsReleasedAfterTheHoldTime) {
@@ -116,7 +84,7 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);
     const std::vector<e2e::Click> presses =
-        only(true, e2e::waitForClicks(logPath(), 2 * (kPeriods + 1), 70000));
+        only(true, e2e::waitForClicks(clickLogPath(), 2 * (kPeriods + 1), 70000));
     session_.pressKeys(kStartHotkey);
     ASSERT_GE(presses.size(), kPeriods + 1);
     std::vector<qint64> periods;
@@ -152,13 +120,11 @@ TEST_F(ClickTimingTest, TheBurstIgnoresHoldAndRandom) {
 TEST_F(ClickTimingTest, TheMiddleButtonClicksWithButtonTwo) {
     ASSERT_TRUE(e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
                                  QStringLiteral("640,500,中键单击,20|"), QStringLiteral("1")));
-    ASSERT_TRUE(
-        folder_.writeSettingsText(QStringLiteral("[setting]\r\nbtn1=中键\r\ntime=0.2\r\nclick=1\r\n")));
-    ASSERT_TRUE(folder_.start());
-    ASSERT_NE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window, 0u);
-    QThread::msleep(500);
+    ASSERT_NE(startProgramWith(QStringLiteral("[setting]\r\nbtn1=中键\r\ntime=0.2\r\nclick=1\r\n")).window,
+              0u)
+        << folder_.output().toStdString();
     e2e::enableFirstScript(session_);
-    ASSERT_TRUE(startTarget());
+    ASSERT_TRUE(startClickTarget());
 
     session_.movePointer(300, 200);
     session_.pressKeys(kStartHotkey); // two ticks at limit 1

@@ -1,11 +1,9 @@
 // The real program's command line and start conditions: --help and
 // --version, no X display, a second start, and the update notice on Linux.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
-#include "tests/e2e/support/XSession.h"
+#include "tests/e2e/support/ProgramTest.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,24 +22,9 @@
 namespace {
 
 const QString kMainTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
-const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kNoticeTitle = QStringLiteral("提示");
-constexpr int kStartTimeoutMs = 30000;
 
-class CommandLineTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-    }
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        folder_.stop();
-    }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-};
+using CommandLineTest = e2e::ProgramTest;
 
 TEST_F(CommandLineTest, HelpAndVersionPrintAndEndWithoutAWindow) {
     const e2e::ProgramFolder::Run help = folder_.runAgain({QStringLiteral("--help")}, 10000);
@@ -73,8 +56,7 @@ TEST_F(CommandLineTest, WithoutADisplayItSaysItNeedsX11AndEndsWithOne) {
 }
 
 TEST_F(CommandLineTest, ASecondStartEndsWithZeroAndLeavesTheFirstRunning) {
-    ASSERT_TRUE(folder_.start());
-    ASSERT_TRUE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0);
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
     const e2e::ProgramFolder::Run second = folder_.runAgain({}, 10000);
     ASSERT_TRUE(second.exitCode.has_value()) << second.output.toStdString();
     ASSERT_EQ(*second.exitCode, 0) << second.output.toStdString();
@@ -182,7 +164,7 @@ TEST_F(CommandLineTest, AnotherVersionIsAnnouncedAndTheTimedTaskStillPlays) {
     const bool started = folder_.start({QStringLiteral("autotime")});
     qunsetenv("LUMOCLICK_UPDATE_PAGE");
     ASSERT_TRUE(started);
-    EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, kStartTimeoutMs))
+    EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, e2e::kProgramStartTimeoutMs))
         << folder_.output().toStdString();
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/update-notice.png"));
 

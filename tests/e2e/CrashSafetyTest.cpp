@@ -6,8 +6,7 @@
 
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
-#include "tests/e2e/support/XSession.h"
+#include "tests/e2e/support/ProgramTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,23 +42,13 @@ QStringList filesIn(const QString &folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
-class CrashSafetyTest : public testing::Test {
+class CrashSafetyTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-    }
-
     // The program still comes up in the folder after the kills.
     void expectTheProgramStarts() {
-        ASSERT_TRUE(folder_.start());
-        EXPECT_NE(session_.waitForWindowOfClass(QStringLiteral("lumoclick"), 15000).window, 0UL)
-            << folder_.output().toStdString();
+        EXPECT_NE(startProgram().window, 0UL) << folder_.output().toStdString();
         folder_.stop();
     }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
 };
 
 } // namespace

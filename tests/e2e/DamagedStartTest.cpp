@@ -2,12 +2,10 @@
 // listed, the settings are read, the single-point key and the stop key both
 // work when pressed, and saving the settings leaves setting.ini as it was.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
-#include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -22,9 +20,7 @@
 
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kNoticeTitle = QStringLiteral("提示");
-constexpr int kStartTimeoutMs = 30000;
 
 // Every key away from its default, in the form the program writes.
 const QString kSettings = QStringLiteral("[setting]\r\nbtn1=左键\r\nbtn_type=单击\r\ntime=0.1\r\n"
@@ -55,25 +51,12 @@ bool runStatements(const QString &database, const QStringList &statements) {
     return done;
 }
 
-class DamagedStartTest : public testing::Test {
+class DamagedStartTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid()) << "cannot prepare " << e2e::programPath().toStdString();
-        ASSERT_TRUE(logFolder_.isValid());
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        target_.reset();
-        folder_.stop();
-    }
-
     QByteArray settingsBytes() const {
         QFile file(folder_.path() + QStringLiteral("/setting.ini"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
 
     // Return on the box that has the focus, until no notice is mapped.
     bool closeNotice() {
@@ -84,18 +67,6 @@ class DamagedStartTest : public testing::Test {
         }
         return !session_.windowMapped(kNoticeTitle);
     }
-
-    void startClickTarget() {
-        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
-        ASSERT_EQ(target_->readLine(), QStringLiteral("ready"));
-    }
-
-    size_t presses() { return e2e::pressesOf(e2e::readClickLog(logPath())).size(); }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logFolder_;
-    std::unique_ptr<e2e::Helper> target_;
 };
 
 TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings) {
@@ -112,9 +83,7 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
              "insert into tplist (tpname,mpoint,nums) values ('9:00:00','1,1,左键单击,100|',NULL)")}));
     ASSERT_TRUE(folder_.writeSettingsText(kSettings));
     const QByteArray before = settingsBytes();
-    ASSERT_TRUE(folder_.start());
-    ASSERT_NE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window, 0u)
-        << folder_.output().toStdString();
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
 
     // One notice names the skipped rows.
     ASSERT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 10000))
@@ -122,7 +91,7 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/damaged-start-notice.png"));
     ASSERT_TRUE(closeNotice());
     // Found once the notice is gone: until then it may be the only window.
-    const e2e::WindowFrame window = session_.largestWindowOfClass(kWindowClass);
+    const e2e::WindowFrame window = session_.largestWindowOfClass(e2e::kProgramWindowClass);
     ASSERT_NE(window.window, 0u);
 
     // Both keys from the settings file are held by the program.
@@ -131,25 +100,25 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
 
     // The good script is listed first: enabled, it plays and the stop key ends it.
     e2e::enableFirstScript(session_);
-    startClickTarget();
+    ASSERT_TRUE(startClickTarget());
     session_.movePointer(200, 150);
     session_.pressKeys({QStringLiteral("F8")});
-    const size_t played = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t played = waitForPresses(2, 5000).size();
     ASSERT_EQ(played, 2u) << "the good script did not play";
     session_.pressKeys({QStringLiteral("alt"), QStringLiteral("F10")});
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000));
     QThread::msleep(1500);
-    EXPECT_EQ(presses(), played) << "the stop key did not stop the script";
+    EXPECT_EQ(presses().size(), played) << "the stop key did not stop the script";
     ASSERT_TRUE(closeNotice());
 
     // The single-point key clicks until the stored limit of 3 stops it
     // (the tick that finds the limit reached clicks too).
     session_.movePointer(200, 150);
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F9")});
-    const size_t single = e2e::pressesOf(e2e::waitForClicks(logPath(), 2 * (played + 4), 5000)).size();
+    const size_t single = waitForPresses(played + 4, 5000).size();
     EXPECT_EQ(single, played + 4) << "the single-point key did not click";
     QThread::msleep(1000);
-    EXPECT_EQ(presses(), played + 4) << "the stored click limit was not used";
+    EXPECT_EQ(presses().size(), played + 4) << "the stored click limit was not used";
 
     // Saved as loaded: the file is the same, byte for byte.
     QThread::msleep(300);
@@ -157,7 +126,7 @@ TEST_F(DamagedStartTest, NullCellsCostNeitherTheKeysNorTheGoodRowsNorTheSettings
     session_.leftClickAt(window.x + kSingleTabX, window.y + kSingleTabY);
     QThread::msleep(300);
     session_.leftClickAt(window.x + kSaveButtonX, window.y + kSaveButtonY);
-    EXPECT_EQ(presses(), played + 4) << "a click meant for the window reached the target";
+    EXPECT_EQ(presses().size(), played + 4) << "a click meant for the window reached the target";
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000)) << "no save confirmation";
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/damaged-start-saved.png"));
     EXPECT_EQ(settingsBytes(), before);

@@ -4,46 +4,33 @@
 
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
-#include "tests/e2e/support/XSession.h"
 
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
-constexpr int kStartTimeoutMs = 15000;
+using EnglishTest = e2e::ProgramTest;
 
-TEST(EnglishTest, AScriptStoredInChinesePlaysByItsHotkeyUnderAnEnglishLocale) {
-    e2e::XSession session;
-    ASSERT_TRUE(session.isOpen()) << "no X display; run under tools/with-xvfb";
-    e2e::ProgramFolder folder;
-    QTemporaryDir logDir;
-    ASSERT_TRUE(folder.isValid() && logDir.isValid());
+TEST_F(EnglishTest, AScriptStoredInChinesePlaysByItsHotkeyUnderAnEnglishLocale) {
     ASSERT_TRUE(
-        e2e::storeScript(folder.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
+        e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
                          QStringLiteral("400,300,左键单击,300|600,500,右键单击,300|800,200,左键双击,300|"
                                         "900,100,无点击,3000|1000,100,左键单击,300|"),
                          QStringLiteral("1")));
-    folder.setLanguage(QStringLiteral("en_US.UTF-8"));
-    ASSERT_TRUE(folder.start());
-    ASSERT_TRUE(session.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0)
-        << folder.output().toStdString();
-    QThread::msleep(500);
-    e2e::enableFirstScript(session);
-    session.screenshot(e2e::artifactsFolder() + QStringLiteral("/english-script-enabled.png"));
+    folder_.setLanguage(QStringLiteral("en_US.UTF-8"));
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
+    e2e::enableFirstScript(session_);
+    session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/english-script-enabled.png"));
 
-    const QString log = logDir.path() + QStringLiteral("/clicks.log");
-    e2e::Helper target(e2e::clickTargetPath(), QStringList{log});
-    ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
-    session.pressKeys({QStringLiteral("F8")});
+    ASSERT_TRUE(startClickTarget());
+    session_.pressKeys({QStringLiteral("F8")});
 
-    const std::vector<e2e::Click> clicks = e2e::pressesOf(e2e::waitForClicks(log, 8, 5000));
-    ASSERT_EQ(clicks.size(), 4U) << folder.output().toStdString();
+    const std::vector<e2e::Click> clicks = waitForPresses(4, 5000);
+    ASSERT_EQ(clicks.size(), 4U) << folder_.output().toStdString();
     const struct {
         unsigned button;
         int x;
@@ -55,10 +42,10 @@ TEST(EnglishTest, AScriptStoredInChinesePlaysByItsHotkeyUnderAnEnglishLocale) {
         EXPECT_EQ(clicks[i].y, expected[i].y) << i;
     }
     // Stopped in the long pause of the last step: the stop notice is English.
-    session.pressKeys({QStringLiteral("F6")});
-    EXPECT_TRUE(session.waitForMappedWindow(QStringLiteral("Notice"), 6000))
-        << session.mappedWindowNames().join(u',').toStdString();
-    EXPECT_FALSE(session.windowMapped(QStringLiteral("提示")));
+    session_.pressKeys({QStringLiteral("F6")});
+    EXPECT_TRUE(session_.waitForMappedWindow(QStringLiteral("Notice"), 6000))
+        << session_.mappedWindowNames().join(u',').toStdString();
+    EXPECT_FALSE(session_.windowMapped(QStringLiteral("提示")));
 }
 
 } // namespace

@@ -5,10 +5,9 @@
 
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
 #include "tests/e2e/support/Timing.h"
-#include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -25,10 +24,7 @@
 
 namespace {
 
-// Found by class: the scheduler tick changes the window title every second.
-const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kNoticeTitle = QStringLiteral("提示");
-constexpr int kStartTimeoutMs = 15000;
 
 // What the close box does: the window manager's close request.
 void requestClose(Display *display, unsigned long window) {
@@ -43,46 +39,25 @@ void requestClose(Display *display, unsigned long window) {
     XSync(display, False);
 }
 
-class ScriptRunTest : public testing::Test {
+class ScriptRunTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(logDir_.isValid());
-    }
-
     // Stores the script, starts the program and enables the script's row.
     void startWithScript(const QString &steps, const QString &cycles) {
         ASSERT_TRUE(e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
                                      steps, cycles));
-        ASSERT_TRUE(folder_.start());
-        ASSERT_TRUE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0)
-            << folder_.output().toStdString();
-        QThread::msleep(500);
+        ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
         e2e::enableFirstScript(session_);
         session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-enabled.png"));
     }
-
-    std::unique_ptr<e2e::Helper> startClickTarget() {
-        auto target = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
-        EXPECT_EQ(target->readLine(), QStringLiteral("ready"));
-        return target;
-    }
-
-    QString logPath() const { return logDir_.path() + QStringLiteral("/clicks.log"); }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logDir_;
 };
 
 TEST_F(ScriptRunTest, EveryStepClicksAtItsPositionAfterTheIntervalOfTheStepBefore) {
     startWithScript(QStringLiteral("400,300,左键单击,300|600,500,右键单击,300|800,200,左键双击,300|"),
                     QStringLiteral("1"));
-    auto target = startClickTarget();
+    ASSERT_TRUE(startClickTarget());
     session_.pressKeys({QStringLiteral("F8")});
 
-    const std::vector<e2e::Click> clicks = e2e::pressesOf(e2e::waitForClicks(logPath(), 8, 5000));
+    const std::vector<e2e::Click> clicks = waitForPresses(4, 5000);
     ASSERT_EQ(clicks.size(), 4U) << folder_.output().toStdString();
     const struct {
         unsigned button;
@@ -116,16 +91,16 @@ TEST_F(ScriptRunTest, TheStopKeyShowsTheStopMessageAndNoFurtherStepClicks) {
     for (int i = 0; i < 8; ++i)
         steps += QStringLiteral("%1,400,左键单击,400|").arg(100 + 100 * i);
     startWithScript(steps, QStringLiteral("1"));
-    auto target = startClickTarget();
+    ASSERT_TRUE(startClickTarget());
     session_.pressKeys({QStringLiteral("F8")});
 
-    const size_t before = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t before = waitForPresses(2, 5000).size();
     ASSERT_EQ(before, 2U);
     session_.pressKeys({QStringLiteral("F6")});
     EXPECT_TRUE(session_.waitForMappedWindow(kNoticeTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     QThread::msleep(1500);
-    EXPECT_EQ(e2e::pressesOf(e2e::readClickLog(logPath())).size(), before);
+    EXPECT_EQ(presses().size(), before);
 }
 
 TEST_F(ScriptRunTest, ClosingTheWindowMidRunEndsTheProgramWithoutPlayingTheRest) {
@@ -133,22 +108,22 @@ TEST_F(ScriptRunTest, ClosingTheWindowMidRunEndsTheProgramWithoutPlayingTheRest)
     for (int i = 0; i < 8; ++i)
         steps += QStringLiteral("%1,400,左键单击,400|").arg(100 + 100 * i);
     startWithScript(steps, QStringLiteral("1"));
-    auto target = startClickTarget();
-    const e2e::WindowFrame window = session_.waitForWindowOfClass(kWindowClass, 3000);
+    ASSERT_TRUE(startClickTarget());
+    const e2e::WindowFrame window = session_.waitForWindowOfClass(e2e::kProgramWindowClass, 3000);
     ASSERT_NE(window.window, 0UL);
     session_.pressKeys({QStringLiteral("F8")});
 
-    const size_t before = e2e::pressesOf(e2e::waitForClicks(logPath(), 4, 5000)).size();
+    const size_t before = waitForPresses(2, 5000).size();
     ASSERT_EQ(before, 2U);
     requestClose(session_.display(), window.window);
     EXPECT_EQ(folder_.waitForExit(3000), std::optional<int>(0)) << folder_.output().toStdString();
     QThread::msleep(500);
-    EXPECT_EQ(e2e::pressesOf(e2e::readClickLog(logPath())).size(), before);
+    EXPECT_EQ(presses().size(), before);
 }
 
 TEST_F(ScriptRunTest, TheWindowRepaintsDuringAThreeSecondInterval) {
     startWithScript(QStringLiteral("10,10,无点击,3000|"), QStringLiteral("1"));
-    const QString beforePath = logDir_.path() + QStringLiteral("/before.png");
+    const QString beforePath = logFolder_.filePath(QStringLiteral("before.png"));
     ASSERT_TRUE(session_.screenshot(beforePath));
     session_.pressKeys({QStringLiteral("F8")});
     QDeadlineTimer moved(3000);
@@ -159,7 +134,8 @@ TEST_F(ScriptRunTest, TheWindowRepaintsDuringAThreeSecondInterval) {
     inInterval.start();
 
     // Cover the window and uncover it: only a live program draws it again.
-    startClickTarget()->stop();
+    ASSERT_TRUE(startClickTarget());
+    target_->stop();
     QThread::msleep(400);
     const QString duringPath = e2e::artifactsFolder() + QStringLiteral("/repaint-during-interval.png");
     ASSERT_TRUE(session_.screenshot(duringPath));

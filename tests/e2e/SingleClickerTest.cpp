@@ -3,11 +3,9 @@
 // fixed coordinates ticked in its window, and ending by itself at the count
 // limit.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
-#include "tests/e2e/support/XSession.h"
+#include "tests/e2e/support/ProgramTest.h"
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
@@ -19,8 +17,6 @@
 
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
-constexpr int kStartTimeoutMs = 30000;
 const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
 
 // Where the controls sit inside the main window: the first tab of the page
@@ -31,45 +27,16 @@ constexpr int kSingleTabY = 90 + 12;
 constexpr int kFixedBoxX = 3 + 2 + 6 + 12 + 30;
 constexpr int kFixedBoxY = 90 + 27 + 6 + 129 + 10;
 
-class SingleClickerTest : public testing::Test {
+class SingleClickerTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid()) << "cannot prepare " << e2e::programPath().toStdString();
-        ASSERT_TRUE(logFolder_.isValid());
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        target_.reset();
-        folder_.stop();
-    }
-
     // Starts the program with these settings and, above it, the click
     // target covering the screen; the program's window is the returned one.
     e2e::WindowFrame startWith(const QString &settings) {
-        if (!folder_.writeSettingsText(settings) || !folder_.start())
-            return {};
-        const e2e::WindowFrame window = session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs);
-        if (window.window == 0)
-            return {};
-        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
-        if (target_->readLine() != QLatin1String("ready"))
+        const e2e::WindowFrame window = startProgramWith(settings);
+        if (window.window == 0 || !startClickTarget())
             return {};
         return window;
     }
-
-    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
-    std::vector<e2e::Click> presses() { return e2e::pressesOf(e2e::readClickLog(logPath())); }
-    std::vector<e2e::Click> waitForPresses(size_t count, int timeoutMs) {
-        // Every press is followed by its release.
-        return e2e::pressesOf(e2e::waitForClicks(logPath(), 2 * count, timeoutMs));
-    }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logFolder_;
-    std::unique_ptr<e2e::Helper> target_;
 };
 
 TEST_F(SingleClickerTest, CtrlF3ClicksWhereThePointerRestsUntilPressedAgain) {

@@ -3,13 +3,11 @@
 // SIGTERM, SIGINT or SIGHUP during a held click release the button and
 // leave no socket behind.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
 #include "tests/e2e/support/Timing.h"
-#include "tests/e2e/support/XSession.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -29,38 +27,11 @@
 
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kNoticeTitle = QStringLiteral("提示");
 const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
-constexpr int kStartTimeoutMs = 30000;
 
-class StopTest : public testing::Test {
+class StopTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(logFolder_.isValid());
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        target_.reset();
-        folder_.stop();
-    }
-
-    bool startProgram(const QList<QPair<QString, QString>> &changes = {}) {
-        if (!folder_.start({}, changes))
-            return false;
-        if (session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window == 0)
-            return false;
-        QThread::msleep(500);
-        return true;
-    }
-    bool startTarget() {
-        target_ = std::make_unique<e2e::Helper>(e2e::clickTargetPath(), QStringList{logPath()});
-        return target_->readLine() == QLatin1String("ready");
-    }
-    QString logPath() const { return logFolder_.filePath(QStringLiteral("clicks.log")); }
     // The pointer's buttons as the server has them.
     unsigned buttonsDown() {
         Window root = 0;
@@ -74,11 +45,6 @@ class StopTest : public testing::Test {
                       &wy, &mask);
         return mask & (Button1Mask | Button2Mask | Button3Mask);
     }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logFolder_;
-    std::unique_ptr<e2e::Helper> target_;
 };
 
 // Every press of the script's key held behind a run's wait nests a run
@@ -88,7 +54,7 @@ class StopTest : public testing::Test {
 TEST_F(StopTest, AFloodOfPressesThenOneStopLeavesNoMoveAfterTheStopMessage) {
     ASSERT_TRUE(e2e::storeScript(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"),
                                  QStringLiteral("200,200,左键单击,1000|"), QStringLiteral("100")));
-    ASSERT_TRUE(startProgram()) << folder_.output().toStdString();
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
     e2e::enableFirstScript(session_);
     session_.movePointer(900, 800);
     session_.pressKeys({QStringLiteral("F8")});
@@ -131,17 +97,17 @@ TEST_F(StopTest, AFloodOfPressesThenOneStopLeavesNoMoveAfterTheStopMessage) {
 TEST_F(StopTest, AOneMinuteHoldIsReleasedAtOnceByTheStopKey) {
     ASSERT_TRUE(
         folder_.writeSettingsText(QStringLiteral("[setting]\r\ntime=1\r\nclick=0\r\nhold=60000\r\n")));
-    ASSERT_TRUE(startProgram()) << folder_.output().toStdString();
-    ASSERT_TRUE(startTarget());
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
+    ASSERT_TRUE(startClickTarget());
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);
-    ASSERT_EQ(e2e::waitForClicks(logPath(), 1, 5000).size(), 1U);
+    ASSERT_EQ(e2e::waitForClicks(clickLogPath(), 1, 5000).size(), 1U);
     QThread::msleep(1000);
-    ASSERT_EQ(e2e::readClickLog(logPath()).size(), 1U) << "released before the stop key";
+    ASSERT_EQ(e2e::readClickLog(clickLogPath()).size(), 1U) << "released before the stop key";
 
     const quint32 beforeTheKey = session_.serverTime();
     session_.pressKeys({QStringLiteral("F6")});
-    const std::vector<e2e::Click> clicks = e2e::waitForClicks(logPath(), 2, 3000);
+    const std::vector<e2e::Click> clicks = e2e::waitForClicks(clickLogPath(), 2, 3000);
     ASSERT_EQ(clicks.size(), 2U);
     ASSERT_FALSE(clicks[1].press);
     const qint64 delay = static_cast<qint32>(clicks[1].serverMs - beforeTheKey);
@@ -154,7 +120,7 @@ TEST_F(StopTest, AOneMinuteHoldIsReleasedAtOnceByTheStopKey) {
     EXPECT_EQ(buttonsDown(), 0U);
     // The clicker stopped with the hold.
     QThread::msleep(2500);
-    EXPECT_EQ(e2e::readClickLog(logPath()).size(), 2U);
+    EXPECT_EQ(e2e::readClickLog(clickLogPath()).size(), 2U);
 }
 
 // Each of the three signals during a held click: the button goes up, the
@@ -170,21 +136,21 @@ TEST_F(StopTest, ATerminationSignalDuringAHeldClickReleasesTheButtonAndLeavesNoS
         SCOPED_TRACE(signal);
         QTemporaryDir runtime; // owner-only, as a session's runtime folder is
         ASSERT_TRUE(runtime.isValid());
-        QFile::remove(logPath());
-        ASSERT_TRUE(startProgram({{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()}}))
+        QFile::remove(clickLogPath());
+        ASSERT_NE(startProgram({}, {{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()}}).window, 0u)
             << folder_.output().toStdString();
         EXPECT_FALSE(
             QDir(runtime.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).isEmpty())
             << "the socket is not in the runtime folder";
-        ASSERT_TRUE(startTarget());
+        ASSERT_TRUE(startClickTarget());
         session_.movePointer(300, 300);
         session_.pressKeys(kStartHotkey);
-        ASSERT_EQ(e2e::waitForClicks(logPath(), 1, 5000).size(), 1U);
+        ASSERT_EQ(e2e::waitForClicks(clickLogPath(), 1, 5000).size(), 1U);
         ASSERT_EQ(buttonsDown(), unsigned(Button1Mask));
 
         ASSERT_EQ(::kill(pid_t(folder_.pid()), signal), 0);
         EXPECT_EQ(folder_.waitForExit(5000), std::optional<int>(0)) << folder_.output().toStdString();
-        const std::vector<e2e::Click> clicks = e2e::waitForClicks(logPath(), 2, 2000);
+        const std::vector<e2e::Click> clicks = e2e::waitForClicks(clickLogPath(), 2, 2000);
         ASSERT_EQ(clicks.size(), 2U);
         EXPECT_FALSE(clicks[1].press);
         EXPECT_EQ(buttonsDown(), 0U);

@@ -58,6 +58,8 @@ class ProgramFolder {
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // The running program's process id, 0 when none runs.
     qint64 pid() const { return process_.processId(); }
+    // Its resident memory (VmRSS) in kB; -1 when it cannot be read.
+    qint64 residentKb() const;
     // The exit code once it ended normally within timeoutMs.
     std::optional<int> waitForExit(int timeoutMs);
     // Ends it: SIGTERM, then SIGKILL after a grace period.
