@@ -78,8 +78,13 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     // 0.9 ms (one standard deviation), so 3 ms is a real bound, not luck.
     constexpr size_t kPeriods = 400;
     // What a late tick and the X server's reading of the request may add or
-    // take away on a busy machine. Seen under load: 66-139, mean 98.3-101.6.
+    // take away on a busy machine. Seen under load: 66-139, mean 98.3-101.6;
+    // with a load of 17 on two cores one tick came 34 ms late, and the next
+    // period, its schedule kept, was as much short (164, then 44).
     constexpr qint64 kDeliveryMs = 20;
+    // A draw from a wrong range (40..160, say) puts a quarter of the periods
+    // outside the bounds; a hiccup of the machine puts a pair there.
+    constexpr size_t kStrayPeriods = 8;
     ASSERT_TRUE(startWith(QStringLiteral("[setting]\r\ntime=0.1\r\nclick=0\r\njitter=30\r\n")));
     session_.movePointer(300, 300);
     session_.pressKeys(kStartHotkey);
@@ -91,17 +96,20 @@ TEST_F(ClickTimingTest, ARandomPeriodSpreadsAroundTheSetPeriod) {
     for (size_t i = 1; i <= kPeriods; ++i)
         periods.push_back(e2e::serverGapMs(presses[i - 1], presses[i]));
     const auto [lowest, highest] = std::minmax_element(periods.begin(), periods.end());
+    const auto strays = std::count_if(periods.begin(), periods.end(), [](qint64 period) {
+        return period < 70 - kDeliveryMs || period > 130 + kDeliveryMs;
+    });
     double sum = 0;
     for (const qint64 period : periods)
         sum += double(period);
     const double mean = sum / double(periods.size());
-    std::printf("%zu periods: lowest %lld, highest %lld, mean %.2f ms\n", kPeriods,
-                static_cast<long long>(*lowest), static_cast<long long>(*highest), mean);
+    std::printf("%zu periods: lowest %lld, highest %lld, mean %.2f ms, %lld outside %lld..%lld\n", kPeriods,
+                static_cast<long long>(*lowest), static_cast<long long>(*highest), mean,
+                static_cast<long long>(strays), 70 - kDeliveryMs, 130 + kDeliveryMs);
     if (!e2e::kTimingChecked)
         return;
     // Within 70..130, and reaching out to both ends rather than sitting at 100.
-    EXPECT_GE(*lowest, 70 - kDeliveryMs);
-    EXPECT_LE(*highest, 130 + kDeliveryMs);
+    EXPECT_LE(static_cast<size_t>(strays), kStrayPeriods);
     EXPECT_LE(*lowest, 75);
     EXPECT_GE(*highest, 125);
     EXPECT_NEAR(mean, 100.0, 3.0);
