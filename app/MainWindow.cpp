@@ -67,7 +67,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), {}, nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), nullptr},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
@@ -118,7 +118,6 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     statusBar = new StatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
     statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
-    context_.setStatusText = [this](int panel, const QString &text) { statusBar->setPanelText(panel, text); };
 
     homePageLinkLabel = new QLabel(this);
     homePageLinkLabel->setObjectName(QStringLiteral("homePageLinkLabel"));
@@ -144,6 +143,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     runner_ = std::make_unique<ScriptRunner>(context_);
     connect(scriptList_, &ScriptList::playRequested, this,
             [this](const ScriptRow &row) { context_.guarded([this, &row] { runner_->runScript(row); }); });
+    connect(clicker_.get(), &SingleClicker::statusChanged, statusBar, &StatusBar::setPanelText);
     // Hidden to the tray before the page came, the window must not come
     // back from it once the update has taken over.
     connect(updateCheck_, &UpdateCheck::downloadStarted, tray_, &Tray::keepHidden);
