@@ -157,9 +157,9 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
             onStopKeyPressed();
             return;
         }
-        gate_.post([this, owner, id] { router_.deliver(owner, id); }, owner == scriptList_->hotkeys().owner()
-                                                                          ? MessageGate::Kind::Play
-                                                                          : MessageGate::Kind::Keep);
+        const bool playsScript = owner == scriptList_->hotkeys().owner();
+        gate_.post([this, owner, id] { router_.deliver(owner, id); },
+                   playsScript ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
     });
     armSchedulerTimer();
 }
@@ -294,7 +294,7 @@ void MainWindow::runStartupSequence() {
     step([this] { helpPage_->load(HelpPage::defaultAddress(context_.location)); });
     if (kUpdateCheck)
         step([this] { updatePage_->load(UpdatePage::address()); });
-    // The click count panel after it keeps room for its text.
+    // The link goes on the middle panel; the click count's keeps 110 pixels.
     step([this] { statusBar->placeLink(homePageLinkLabel, 1, 190, 110); });
     step([this] { singlePoint_->loadSettings(); });
     step([this] { singlePoint_->registerStartHotkey(); });

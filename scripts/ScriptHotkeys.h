@@ -26,7 +26,7 @@ class ScriptHotkeys final : public QObject {
     ~ScriptHotkeys() override;
 
     enum class Outcome { Held, Conflict, NothingRegistered };
-    // Registers the row's hotkey text in place of what the script held; a
+    // Registers hotkeyText for the script in place of what it held; a
     // taken key shows the conflict message and holds nothing. A key word
     // without a number raises HandlerError and leaves everything as it was.
     Outcome hold(const QString &id, const QString &hotkeyText);

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QList>
 
-#include <functional>
 #include <optional>
 
 class QAction;
