@@ -130,8 +130,13 @@ void ScriptList::reload() {
         item->setText(kColStopHotkey, stopHotkey);
         item->setText(kColSteps, script.steps);
         item->setText(kColCycles, script.cycles);
+        // Written here rather than by setStatus(), which finds the item's row
+        // by a search through the list.
+        const qsizetype row = rows_.size();
         rows_ << script;
-        setStatus(*item, hotkeys_.refresh(script.id, script.hotkey) ? kStatusEnabled : kStatusDisabled);
+        const QString &status = hotkeys_.refresh(script.id, script.hotkey) ? kStatusEnabled : kStatusDisabled;
+        rows_[row].status = status;
+        item->setText(kColStatus, status);
     });
     hotkeys_.releaseAllBut(rows_);
     scriptListView->clearSelection();
