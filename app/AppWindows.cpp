@@ -3,6 +3,7 @@
 #include "scripts/ScriptList.h"
 #include "scripts/StopHotkeyDialog.h"
 #include "timed/TimedList.h"
+#include "update/UpdateCheck.h"
 
 namespace lumo {
 
@@ -13,12 +14,20 @@ template <typename Window> Window *named(Window *window, const QString &name) {
     return window;
 }
 
+// An editor saves into its list and records clicks with the main window out
+// of the way.
+template <typename Editor, typename List>
+void wireEditor(Editor *editor, List *list, MainWindow *mainWindow) {
+    QObject::connect(editor, &Editor::saved, list, &List::reload);
+    QObject::connect(editor, &Editor::recordingChanged, mainWindow, &MainWindow::showRecording);
+}
+
 void wireScriptEditors(AppWindows &forms) {
     ScriptList *list = forms.mainWindow->scriptList();
     AddScriptDialog *add = forms.addScriptDialog;
     ModifyScriptDialog *modify = forms.modifyScriptDialog;
     for (ScriptEditor *editor : {static_cast<ScriptEditor *>(add), static_cast<ScriptEditor *>(modify)})
-        QObject::connect(editor, &ScriptEditor::saved, list, &ScriptList::reload);
+        wireEditor(editor, list, forms.mainWindow.get());
     QObject::connect(list, &ScriptList::addRequested, add, &AddScriptDialog::openForNewScript);
     QObject::connect(list, &ScriptList::modifyRequested, modify, [list, modify] {
         const std::optional<ScriptRow> row = list->selectedRow();
@@ -31,7 +40,7 @@ void wireTimedEditors(AppWindows &forms) {
     AddTimedTaskDialog *add = forms.addTimedTaskDialog;
     ModifyTimedTaskDialog *modify = forms.modifyTimedTaskDialog;
     for (TimedEditor *editor : {static_cast<TimedEditor *>(add), static_cast<TimedEditor *>(modify)})
-        QObject::connect(editor, &TimedEditor::saved, list, &TimedList::reload);
+        wireEditor(editor, list, forms.mainWindow.get());
     QObject::connect(list, &TimedList::addRequested, add, &AddTimedTaskDialog::openForNewTask);
     QObject::connect(list, &TimedList::modifyRequested, modify,
                      [list, modify] { modify->openForTask(list->selectedRow()); });
@@ -112,15 +121,18 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataL
               QStringLiteral("modifyTimedTaskModifyStepEditor"));
     MainWindow *mainWindow = forms->mainWindow.get();
     ScriptList *scriptList = mainWindow->scriptList();
-    auto *stopHotkeyDialog = new StopHotkeyDialog(context, main, [scriptList] { scriptList->reload(); });
+    auto *stopHotkeyDialog = new StopHotkeyDialog(context, main);
     forms->stopHotkeyDialog = stopHotkeyDialog;
     QObject::connect(scriptList, &ScriptList::stopHotkeyDialogRequested, stopHotkeyDialog, &QDialog::exec);
+    QObject::connect(stopHotkeyDialog, &StopHotkeyDialog::saved, scriptList, &ScriptList::reload);
     forms->modifyScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kModifyScriptAdd),
                                              QStringLiteral("modifyScriptAddStepEditor"));
     forms->updateDownloadWindow = std::make_unique<UpdateDownloadWindow>(os);
-    mainWindow->setUpdateDownloadWindow(forms->updateDownloadWindow.get());
+    mainWindow->updateCheck()->setDownloadWindow(forms->updateDownloadWindow.get());
+    QObject::connect(mainWindow, &MainWindow::endRequested, mainWindow, &MainWindow::endNow);
     // The update ends the program the main window's way, safe below a run.
-    forms->updateDownloadWindow->endProgram = [mainWindow] { mainWindow->endProgram(); };
+    QObject::connect(forms->updateDownloadWindow.get(), &UpdateDownloadWindow::endRequested, mainWindow,
+                     &MainWindow::endRequested);
     forms->addScriptDialog->setStepEditors(forms->addScriptAddStepEditor, forms->addScriptModifyStepEditor);
     forms->modifyScriptDialog->setStepEditors(forms->modifyScriptAddStepEditor,
                                               forms->modifyScriptModifyStepEditor);
@@ -129,12 +141,6 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataL
                                               forms->addTimedTaskModifyStepEditor);
     forms->modifyTimedTaskDialog->setStepEditors(forms->modifyTimedTaskAddStepEditor,
                                                  forms->modifyTimedTaskModifyStepEditor);
-    // The editors record clicks with the main window out of the way.
-    const auto showRecording = [mainWindow](bool recording) { mainWindow->showRecording(recording); };
-    QObject::connect(forms->addScriptDialog, &ScriptEditor::recordingChanged, mainWindow, showRecording);
-    QObject::connect(forms->modifyScriptDialog, &ScriptEditor::recordingChanged, mainWindow, showRecording);
-    QObject::connect(forms->addTimedTaskDialog, &TimedEditor::recordingChanged, mainWindow, showRecording);
-    QObject::connect(forms->modifyTimedTaskDialog, &TimedEditor::recordingChanged, mainWindow, showRecording);
     wireTimedEditors(*forms);
     return forms;
 }

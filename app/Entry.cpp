@@ -33,7 +33,8 @@ int runProgram(platform::Backend &backend, const DataLocation &location, const Q
                SingleInstance *instance) {
     const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), location, arguments);
     if (instance != nullptr)
-        instance->onActivationRequested = [window = forms->mainWindow.get()] { window->restoreFromTray(); };
+        QObject::connect(instance, &SingleInstance::activationRequested, forms->mainWindow.get(),
+                         &MainWindow::restoreFromTray);
 #ifndef Q_OS_WIN
     const TerminationSignals ending([window = forms->mainWindow.get()] { window->endCleanly(); });
 #endif

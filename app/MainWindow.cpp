@@ -25,7 +25,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +36,7 @@
 #include <QTextBrowser>
 #include <QThread>
 
-#include <algorithm>
+#include <functional>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,7 +67,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), {}, nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), nullptr},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
@@ -119,7 +118,6 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     statusBar = new StatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
     statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
-    context_.setStatusText = [this](int panel, const QString &text) { statusBar->setPanelText(panel, text); };
 
     homePageLinkLabel = new QLabel(this);
     homePageLinkLabel->setObjectName(QStringLiteral("homePageLinkLabel"));
@@ -133,15 +131,22 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     updatePage_ = new UpdatePage(this);
     updatePage_->setObjectName(QStringLiteral("updatePage"));
     updatePage_->setGeometry(9, 433, 541, 24);
-    connect(updatePage_, &UpdatePage::loaded, this, &MainWindow::onUpdatePageLoaded);
+    updateCheck_ = new UpdateCheck(context_.os, *updatePage_, this);
 
     buildFirstTab();
     buildSecondTab();
     buildThirdTab();
     buildShell();
 
-    runner_ = std::make_unique<ScriptRunner>(context_,
-                                             [this](const QString &id) { return scriptList_->rowById(id); });
+    // A script key plays the row the list shows; a cycle count that is no
+    // number ends that play in the error box.
+    runner_ = std::make_unique<ScriptRunner>(context_);
+    connect(scriptList_, &ScriptList::playRequested, this,
+            [this](const ScriptRow &row) { context_.guarded([this, &row] { runner_->runScript(row); }); });
+    connect(clicker_.get(), &SingleClicker::statusChanged, statusBar, &StatusBar::setPanelText);
+    // Hidden to the tray before the page came, the window must not come
+    // back from it once the update has taken over.
+    connect(updateCheck_, &UpdateCheck::downloadStarted, tray_, &Tray::keepHidden);
 
     // A failure in a hotkey handler ends that handler only; a run it
     // interrupted carries on.
@@ -152,8 +157,9 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
             onStopKeyPressed();
             return;
         }
+        const bool playsScript = owner == scriptList_->hotkeys().owner();
         gate_.post([this, owner, id] { router_.deliver(owner, id); },
-                   owner == scriptList_ ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
+                   playsScript ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
     });
     armSchedulerTimer();
 }
@@ -193,8 +199,6 @@ void MainWindow::buildSecondTab() {
     scriptList_ = new ScriptList(context_, scriptsTab);
     scriptList_->setObjectName(QStringLiteral("scriptList"));
     scriptList_->setGeometry(6, 4, 525, 248);
-    connect(scriptList_, &ScriptList::playRequested, this,
-            [this](const QString &id) { context_.guarded([this, &id] { runner_->runScriptById(id); }); });
 }
 
 void MainWindow::buildThirdTab() {
@@ -214,17 +218,6 @@ void MainWindow::armSchedulerTimer() {
 }
 
 void MainWindow::buildShell() {
-    endProgram = [this] {
-        // Below a run's wait or a dialog, leaving the event loops would let
-        // the run play its remaining steps without their pauses: end the
-        // process right here instead.
-        if (QThread::currentThread()->loopLevel() > 1) {
-            tray_->hideIcon();
-            std::fflush(nullptr);
-            std::_Exit(0);
-        }
-        QCoreApplication::exit(0);
-    };
     tray_ = new Tray(this, windowIcon(), shownText(kApplicationTitle));
     connect(tray_, &Tray::aboutRequested, this, &MainWindow::onTrayAboutTriggered);
     connect(tray_, &Tray::restoreRequested, this, &MainWindow::onTrayRestoreTriggered);
@@ -256,7 +249,19 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     // Ended like the tray's exit: left to the quit on the last window, a
     // close during a run would unwind the run's waits and play its
     // remaining steps without their pauses.
-    endProgram();
+    emit endRequested();
+}
+
+void MainWindow::endNow() {
+    // Below a run's wait or a dialog, leaving the event loops would let the
+    // run play its remaining steps without their pauses: end the process
+    // right here instead.
+    if (QThread::currentThread()->loopLevel() > 1) {
+        tray_->hideIcon();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::runStartupSequence() {
@@ -289,7 +294,8 @@ void MainWindow::runStartupSequence() {
     step([this] { helpPage_->load(HelpPage::defaultAddress(context_.location)); });
     if (kUpdateCheck)
         step([this] { updatePage_->load(UpdatePage::address()); });
-    step([this] { moveLinkIntoStatusBar(); });
+    // The link goes on the middle panel; the click count's keeps 110 pixels.
+    step([this] { statusBar->placeLink(homePageLinkLabel, 1, 190, 110); });
     step([this] { singlePoint_->loadSettings(); });
     step([this] { singlePoint_->registerStartHotkey(); });
     step([this] { registerStopHotkey(context_); });
@@ -300,51 +306,16 @@ void MainWindow::runStartupSequence() {
         context_.showErrorBox(failure);
 }
 
-void MainWindow::onUpdatePageLoaded() {
-    if (!context_.os.shell.runsInstallers()) {
-        // Announced once per start, whatever the page does afterwards.
-        if (updateAnnounced_)
-            return;
-        if (const std::optional<UpdateOffer> offer = readUpdateOffer(*updatePage_)) {
-            updateAnnounced_ = true;
-            announceUpdate(context_.os, *offer);
-        }
-        return;
-    }
-    // Hidden to the tray before the page came, the window must not come
-    // back from it once the update has taken over.
-    if (updateDownloadWindow_ && runUpdateCheck(*updatePage_, *updateDownloadWindow_, this))
-        tray_->keepHidden();
-}
-
-void MainWindow::moveLinkIntoStatusBar() {
-    // Where the window's fonts are missing, the Latin letters of the
-    // fallback can be wider than the panel was made for (DejaVu under a
-    // non-Chinese locale): the panel then takes the room the address needs
-    // from the last one, which holds no more than the click count.
-    constexpr int kLinkWidth = 190;
-    constexpr int kClickCountWidth = 110;
-    homePageLinkLabel->setParent(statusBar);
-    homePageLinkLabel->ensurePolished();
-    const int needed = homePageLinkLabel->fontMetrics().horizontalAdvance(homePageLinkLabel->text());
-    statusBar->widenPanel(1, needed + 6, kClickCountWidth);
-    const QRect panel = statusBar->panelRect(1);
-    homePageLinkLabel->setGeometry(panel.left(), panel.top() + 2, std::max(kLinkWidth, needed), 13);
-    homePageLinkLabel->show();
-}
-
 void MainWindow::onHotkeyPressed(int id) {
     if (id == kSinglePointHotkeyId) {
         clicker_->toggle();
         return;
     }
-    if (id == kStopHotkeyId) {
-        // Script hotkeys arrive through the script list, so this press is
-        // the stop key's alone and must not play a script whose id is 1108.
+    // Script hotkeys are registered on the script list and arrive there, so
+    // this press is the stop key's alone and must not play a script whose id
+    // is 1108.
+    if (id == kStopHotkeyId)
         onStopKeyPressed();
-        return;
-    }
-    runner_->runScriptById(QString::number(id));
 }
 
 void MainWindow::onStopKeyPressed() {
@@ -404,7 +375,7 @@ void MainWindow::onTrayRestoreTriggered() {
 
 void MainWindow::onTrayExitTriggered() {
     if (context_.confirm(this, tr("是否确定要退出Tarvik鼠标点击器?"), platform::Icon::Information))
-        endProgram();
+        emit endRequested();
 }
 
 void MainWindow::onTrayMoreSoftwareTriggered() {

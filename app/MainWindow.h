@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -28,7 +27,7 @@ class SinglePointPanel;
 class StatusBar;
 class TimedList;
 class TimedScheduler;
-class UpdateDownloadWindow;
+class UpdateCheck;
 class Tray;
 class UpdatePage;
 
@@ -49,10 +48,6 @@ class MainWindow final : public QWidget {
     void endCleanly();
     // The one-second timer.
     void onSchedulerTick();
-
-    // Operations later parts of the program fill in.
-    // The update page has loaded: the update check.
-    void onUpdatePageLoaded();
 
     // The tray icon's two operations; the autotime start hides to the tray.
     void hideToTray();
@@ -75,8 +70,9 @@ class MainWindow final : public QWidget {
     void onBannerClicked();
     void onHomePageLinkClicked();
 
-    // Ends the program at once, skipping the close handling; tests replace it.
-    std::function<void()> endProgram;
+    // Ends the program at once, skipping the close handling: the process
+    // ends at once below a run's wait or a dialog, else the event loop does.
+    void endNow();
 
     MainContext &context() { return context_; }
     MainState &state() { return state_; }
@@ -90,10 +86,14 @@ class MainWindow final : public QWidget {
     HelpPage *helpPage() const { return helpPage_; }
     UpdatePage *updatePage() const { return updatePage_; }
     ScriptRunner *runner() const { return runner_.get(); }
-    // The update window, which the update check opens.
-    void setUpdateDownloadWindow(UpdateDownloadWindow *window) { updateDownloadWindow_ = window; }
+    UpdateCheck *updateCheck() const { return updateCheck_; }
 
     static constexpr int kSchedulerTimerId = 3;
+
+  signals:
+    // The window was closed or the tray's exit confirmed: the program ends
+    // (the composition root connects endNow(); tests count instead).
+    void endRequested();
 
   protected:
     void showEvent(QShowEvent *event) override;
@@ -105,7 +105,6 @@ class MainWindow final : public QWidget {
     void buildThirdTab();
     // The scheduler ticks at the start of every second, however late the last came.
     void armSchedulerTimer();
-    void moveLinkIntoStatusBar();
     void buildShell();
 
     MainState state_;
@@ -121,14 +120,13 @@ class MainWindow final : public QWidget {
     bool shown_ = false;
 
   private:
-    bool updateAnnounced_ = false;
     SinglePointPanel *singlePoint_;
     ScriptList *scriptList_;
     TimedList *timedList_;
     Tray *tray_;
     HelpPage *helpPage_;
     UpdatePage *updatePage_;
-    UpdateDownloadWindow *updateDownloadWindow_ = nullptr;
+    UpdateCheck *updateCheck_;
     QLabel *bannerLabel;
     QTabWidget *tabWidget;
     QWidget *singlePointTab;

@@ -120,8 +120,7 @@ void SingleInstance::acceptConnections() {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->readAll().contains('\n'))
                 return;
-            if (onActivationRequested)
-                onActivationRequested();
+            emit activationRequested();
         });
     }
 }

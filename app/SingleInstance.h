@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -26,15 +25,16 @@ class SingleInstance final : public QObject {
     // window (or it was still starting and will show it by itself).
     bool claim();
 
-    // Called for every later start, on the UI thread.
-    std::function<void()> onActivationRequested;
-
     // Names derived from the settings folder, for tests. On Unix the
     // server name is the socket's full path, in the user's runtime folder
     // (XDG_RUNTIME_DIR) or else in an owner-only folder of its own; both
     // are empty when neither can be had, and the program runs unguarded.
     const QString &serverName() const { return serverName_; }
     const QString &lockPath() const { return lockPath_; }
+
+  signals:
+    // A later start asks this one to show its window.
+    void activationRequested();
 
   private:
     void acceptConnections();

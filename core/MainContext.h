@@ -29,8 +29,6 @@ struct MainContext {
     QWidget *mainWindow;
     // Where setting.ini, acdb.mdb and the help page are.
     DataLocation location;
-    // Writes a panel of the main window's status bar.
-    std::function<void(int panel, const QString &text)> setStatusText;
     // The data module with the database connection; set once it exists.
     Database *database = nullptr;
 

@@ -107,7 +107,7 @@ void ScriptEditor::buildControls(const QString &hint) {
         *stepButtons[i] = buttonAt(captions[i], stepsGroupBox, QRect(250, 20 + i * 34, 80, 25));
     recordButton = buttonAt(tr("录制坐标"), stepsGroupBox, QRect(250, 20 + 5 * 34, 80, 25));
     recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
-    recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
+    connect(recording_.get(), &StepRecording::recordingChanged, this, &ScriptEditor::recordingChanged);
     okButton = buttonAt(tr("确定(&O)"), this, QRect(180, 376, 80, 25));
     cancelButton = buttonAt(tr("取消(&C)"), this, QRect(268, 376, 80, 25));
 

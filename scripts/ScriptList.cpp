@@ -1,8 +1,6 @@
 #include "scripts/ScriptList.h"
 
 #include "core/Conversion.h"
-#include "core/HotkeyRegistration.h"
-#include "core/HotkeyText.h"
 #include "core/Texts.h"
 #include "core/UiLanguage.h"
 #include "scripts/StopHotkey.h"
@@ -15,7 +13,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSet>
 #include <QTreeWidget>
 
 #include <iterator>
@@ -39,15 +36,10 @@ const ColumnLayout kColumns[] = {{QT_TRANSLATE_NOOP("lumo::ScriptList", "行号"
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "点击次数"), 100},
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "状态"), 100}};
 
-ScriptRow rowOf(const QTreeWidgetItem &item) {
-    return ScriptRow{item.text(kColId),    item.text(kColName),   item.text(kColHotkey),
-                     item.text(kColSteps), item.text(kColCycles), item.text(kColStatus)};
-}
-
 } // namespace
 
 ScriptList::ScriptList(MainContext &context, QWidget *parent)
-    : QGroupBox(tr("多坐标点击"), parent), context_(context) {
+    : QGroupBox(tr("多坐标点击"), parent), context_(context), hotkeys_(context, this) {
     scriptListView = new QTreeWidget(this);
     scriptListView->setObjectName(QStringLiteral("scriptListView"));
     scriptListView->setGeometry(10, 18, 505, 186);
@@ -82,14 +74,10 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
 
     buildButtons();
 
-    context_.hotkeyRouter.addReceiver(this, [this](int identifier) { onPress(identifier); });
+    connect(&hotkeys_, &ScriptHotkeys::pressed, this, &ScriptList::onScriptKeyPressed);
 }
 
-ScriptList::~ScriptList() {
-    context_.hotkeyRouter.removeReceiver(this);
-    for (const Held &held : std::as_const(held_))
-        context_.os.hotkeys.unregisterHotkey(this, held.identifier);
-}
+ScriptList::~ScriptList() = default;
 
 void ScriptList::buildButtons() {
     struct ButtonLayout {
@@ -133,7 +121,7 @@ bool ScriptList::eventFilter(QObject *watched, QEvent *event) {
 void ScriptList::reload() {
     const QString stopHotkey = storedStopHotkey(context_);
     scriptListView->clear();
-    QList<ScriptRow> present;
+    rows_.clear();
     skipped_ = selectAllScripts(context_, [&](const ScriptRow &script) {
         auto *item = new QTreeWidgetItem(scriptListView);
         item->setText(kColId, script.id);
@@ -142,95 +130,24 @@ void ScriptList::reload() {
         item->setText(kColStopHotkey, stopHotkey);
         item->setText(kColSteps, script.steps);
         item->setText(kColCycles, script.cycles);
-        setStatus(*item, reconcileStatus(script.id, script.hotkey));
-        present << script;
+        // Written here rather than by setStatus(), which finds the item's row
+        // by a search through the list.
+        const qsizetype row = rows_.size();
+        rows_ << script;
+        const QString &status = hotkeys_.refresh(script.id, script.hotkey) ? kStatusEnabled : kStatusDisabled;
+        rows_[row].status = status;
+        item->setText(kColStatus, status);
     });
-    releaseVanished(present);
+    hotkeys_.releaseAllBut(rows_);
     scriptListView->clearSelection();
     scriptListView->setCurrentItem(nullptr);
 }
 
-// A fill must not claim a row is enabled unless its key is held, nor keep
-// the old key of a script whose hotkey was changed in the meantime.
-QString ScriptList::reconcileStatus(const QString &id, const QString &hotkeyText) {
-    const auto held = held_.constFind(id);
-    if (held == held_.cend())
-        return kStatusDisabled;
-    if (held->hotkeyText == hotkeyText)
-        return kStatusEnabled;
-    Outcome outcome = Outcome::NothingRegistered;
-    try {
-        outcome = registerScriptHotkey(id, hotkeyText);
-    } catch (const HandlerError &) {
-        // A key word without a number: the old key is released, nothing more.
-        release(id);
-    }
-    return outcome == Outcome::Held ? kStatusEnabled : kStatusDisabled;
-}
-
-// Scripts gone from the table (deleted here or by another copy of the
-// program) must not keep a key that now plays nothing.
-void ScriptList::releaseVanished(const QList<ScriptRow> &present) {
-    QSet<QString> ids;
-    for (const ScriptRow &row : present)
-        ids.insert(row.id);
-    const QStringList heldIds = held_.keys();
-    for (const QString &id : heldIds) {
-        if (!ids.contains(id))
-            release(id);
-    }
-}
-
-void ScriptList::enableScript(const QString &hotkeyText, const QString &idText) {
-    const Outcome outcome = registerScriptHotkey(idText, hotkeyText);
-    QTreeWidgetItem *item = selectedItem();
-    if (!item)
-        return;
-    // After a conflict the earlier key is released too, so the row must not
-    // keep reading "已启用".
-    if (outcome == Outcome::Conflict)
-        setStatus(*item, kStatusDisabled);
-    else
-        setStatus(*item, kStatusEnabled);
-}
-
-ScriptList::Outcome ScriptList::registerScriptHotkey(const QString &id, const QString &hotkeyText) {
-    const RegistrationParse parse = parseForRegistration(hotkeyText);
-    const int identifier = identifierFor(id);
-    held_.remove(id);
-    if (!parse.modifiers) {
-        context_.os.hotkeys.unregisterHotkey(this, identifier);
-        return Outcome::NothingRegistered;
-    }
-    const QString conflict = tr("您设置的%1热键与其他程序的热键冲突,请选择过热键.").arg(hotkeyText);
-    if (registerOrWarn(context_, this, identifier, *parse.modifiers, parse.virtualKey, context_.mainWindow,
-                       conflict, conflictIcon(parse.modifierWord))) {
-        held_.insert(id, Held{identifier, hotkeyText});
-        return Outcome::Held;
-    }
-    context_.state.startHotkeyRegistered = false;
-    return Outcome::Conflict;
-}
-
-void ScriptList::release(const QString &id) {
-    const auto held = held_.constFind(id);
-    if (held == held_.cend())
-        return;
-    context_.os.hotkeys.unregisterHotkey(this, held->identifier);
-    held_.erase(held);
-}
-
-int ScriptList::identifierFor(const QString &id) {
-    auto it = identifiers_.find(id);
-    if (it == identifiers_.end())
-        it = identifiers_.insert(id, nextIdentifier_++);
-    return it.value();
-}
-
-void ScriptList::onPress(int identifier) {
-    for (auto it = identifiers_.cbegin(); it != identifiers_.cend(); ++it) {
-        if (it.value() == identifier) {
-            emit playRequested(it.key());
+void ScriptList::onScriptKeyPressed(const QString &id) {
+    for (const ScriptRow &row : std::as_const(rows_)) {
+        if (row.id == id) {
+            // A copy: a reload while the run plays must not pull it away.
+            emit playRequested(ScriptRow(row));
             return;
         }
     }
@@ -262,7 +179,7 @@ void ScriptList::onDeleteClicked() {
         const QString id = item->text(kColId);
         deleteScript(context_, id);
         // A deleted script's key would otherwise stay taken and play nothing.
-        release(id);
+        hotkeys_.release(id);
         reload();
     } catch (const HandlerError &) {
         context_.notice(context_.mainWindow, selectFirst, platform::Icon::Information);
@@ -276,7 +193,15 @@ void ScriptList::onEnableClicked() {
         QTreeWidgetItem *item = selectedItem();
         if (!item)
             return;
-        enableScript(item->text(kColHotkey), item->text(kColId));
+        const ScriptRow row = rowOf(*item);
+        const ScriptHotkeys::Outcome outcome = hotkeys_.hold(row.id, row.hotkey);
+        // The conflict message may have let the selection change.
+        item = selectedItem();
+        if (!item)
+            return;
+        // After a conflict the earlier key is released too, so the row must
+        // not keep reading "已启用".
+        setStatus(*item, outcome == ScriptHotkeys::Outcome::Conflict ? kStatusDisabled : kStatusEnabled);
         scriptListView->viewport()->update();
     } catch (const HandlerError &) {
         // An unusable hotkey text enables nothing, without a word.
@@ -290,7 +215,7 @@ void ScriptList::onDisableClicked() {
     if (!item)
         return;
     setStatus(*item, kStatusDisabled);
-    release(item->text(kColId));
+    hotkeys_.release(rowOf(*item).id);
     scriptListView->viewport()->update();
 }
 
@@ -298,25 +223,9 @@ void ScriptList::onStopHotkeyClicked() {
     emit stopHotkeyDialogRequested();
 }
 
-std::optional<ScriptRow> ScriptList::rowById(const QString &id) const {
-    for (int i = 0; i < scriptListView->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = scriptListView->topLevelItem(i);
-        if (item->text(kColId) == id)
-            return rowOf(*item);
-    }
-    return std::nullopt;
-}
-
-QList<ScriptRow> ScriptList::rows() const {
-    QList<ScriptRow> all;
-    for (int i = 0; i < scriptListView->topLevelItemCount(); ++i)
-        all << rowOf(*scriptListView->topLevelItem(i));
-    return all;
-}
-
 std::optional<ScriptRow> ScriptList::selectedRow() const {
-    if (const QTreeWidgetItem *item = selectedItem())
-        return rowOf(*item);
+    if (QTreeWidgetItem *item = selectedItem())
+        return rows_.at(scriptListView->indexOfTopLevelItem(item));
     return std::nullopt;
 }
 
@@ -325,7 +234,12 @@ QTreeWidgetItem *ScriptList::selectedItem() const {
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
+ScriptRow &ScriptList::rowOf(QTreeWidgetItem &item) {
+    return rows_[scriptListView->indexOfTopLevelItem(&item)];
+}
+
 void ScriptList::setStatus(QTreeWidgetItem &item, const QString &status) {
+    rowOf(item).status = status;
     item.setText(kColStatus, status);
 }
 

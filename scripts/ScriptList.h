@@ -1,21 +1,16 @@
 #pragma once
-// The multi-point tab: every script of mplist in one list, the buttons that
-// add, modify, delete, enable and disable them, and the script hotkeys.
-//
-// Script hotkeys are registered on this widget rather than on the main
-// window, under identifiers of their own, so that no script id can ever
-// take the single-point (1008) or stop (1108) registration's place, and ids
-// beyond what the system accepts as an identifier still work.
+// The multi-point tab: every script of mplist in one list and the buttons
+// that add, modify, delete, enable and disable them. The list keeps the rows
+// the store returned; a script's hotkey plays the row it shows.
 
 #include "core/MainContext.h"
+#include "scripts/ScriptHotkeys.h"
 #include "storage/Database.h"
 #include "storage/ScriptRow.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QList>
 
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -40,8 +35,6 @@ class ScriptList final : public QGroupBox {
     // Rows with a NULL cell are left out and kept in skippedRows().
     void reload();
     const QList<SkippedRow> &skippedRows() const { return skipped_; }
-    // Registers the script's hotkey and marks the selected row.
-    void enableScript(const QString &hotkeyText, const QString &idText);
 
     void onAddClicked();
     void onModifyClicked();
@@ -52,49 +45,37 @@ class ScriptList final : public QGroupBox {
     void onDisableClicked();
     void onStopHotkeyClicked();
 
-    // The first row whose id column is that text.
-    std::optional<ScriptRow> rowById(const QString &id) const;
-    QList<ScriptRow> rows() const;
+    const QList<ScriptRow> &rows() const { return rows_; }
     std::optional<ScriptRow> selectedRow() const;
-    // Whether the script with that id holds its hotkey now.
-    bool isHotkeyHeld(const QString &id) const { return held_.contains(id); }
+    const ScriptHotkeys &hotkeys() const { return hotkeys_; }
 
   signals:
     // The buttons ask whoever owns the dialogs to open them.
     void addRequested();
     void modifyRequested();
     void stopHotkeyDialogRequested();
-    // A script hotkey was pressed: the script's id text.
-    void playRequested(const QString &id);
+    // A script's hotkey was pressed: the row the list shows for it.
+    void playRequested(const ScriptRow &row);
 
   protected:
     // A double click anywhere on the list, on a row or not.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    struct Held {
-        int identifier = 0;
-        QString hotkeyText;
-    };
-
     QTreeWidgetItem *selectedItem() const;
+    // The row of the list that item shows.
+    ScriptRow &rowOf(QTreeWidgetItem &item);
     void setStatus(QTreeWidgetItem &item, const QString &status);
-    int identifierFor(const QString &id);
-    void onPress(int identifier);
-    enum class Outcome { Held, Conflict, NothingRegistered };
-    // Registers the text under the script's identifier in place of what it
-    // held; a taken key shows the conflict message and holds nothing.
-    Outcome registerScriptHotkey(const QString &id, const QString &hotkeyText);
-    void release(const QString &id);
-    QString reconcileStatus(const QString &id, const QString &hotkeyText);
-    void releaseVanished(const QList<ScriptRow> &present);
+    void onScriptKeyPressed(const QString &id);
     void buildButtons();
 
     MainContext &context_;
-    QHash<QString, Held> held_;
+    ScriptHotkeys hotkeys_;
+    // What the store returned, in list order: item i of the view shows
+    // rows_[i]. A reload fills both row by row, as a press may come
+    // meanwhile (under a conflict message).
+    QList<ScriptRow> rows_;
     QList<SkippedRow> skipped_;
-    QHash<QString, int> identifiers_;
-    int nextIdentifier_ = 1;
 
   private:
     QTreeWidget *scriptListView;

@@ -11,14 +11,11 @@ namespace lumo {
 
 using namespace platform;
 
-void ScriptRunner::runScriptById(const QString &id) {
+void ScriptRunner::runScript(const ScriptRow &row) {
     if (refusesRuns())
         return;
-    const std::optional<ScriptRow> row = findScript_(id);
-    if (!row)
-        return;
-    const int cycles = parseInt32OrThrow(row->cycles);
-    playSteps(row->steps, cycles);
+    const int cycles = parseInt32OrThrow(row.cycles);
+    playSteps(row.steps, cycles);
 }
 
 void ScriptRunner::playSteps(QString steps, int cycles) {

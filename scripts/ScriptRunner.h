@@ -9,9 +9,6 @@
 #include "core/MainContext.h"
 #include "storage/ScriptRow.h"
 
-#include <functional>
-#include <optional>
-
 namespace lumo {
 
 inline const QString kStopMessage =
@@ -25,17 +22,13 @@ inline constexpr int kMaxNestedRuns = 64;
 
 class ScriptRunner {
   public:
-    // The first row of the script list whose id is the text, if any.
-    using FindScript = std::function<std::optional<ScriptRow>(const QString &id)>;
-
-    ScriptRunner(MainContext &context, FindScript findScript)
-        : context_(context), findScript_(std::move(findScript)) {}
+    explicit ScriptRunner(MainContext &context) : context_(context) {}
     ScriptRunner(const ScriptRunner &) = delete;
     ScriptRunner &operator=(const ScriptRunner &) = delete;
 
-    // Plays the script whose id is the text. A cycle count that is not an
-    // integer raises HandlerError before anything plays.
-    void runScriptById(const QString &id);
+    // Plays the script of that row. A cycle count that is not an integer
+    // raises HandlerError before anything plays.
+    void runScript(const ScriptRow &row);
     // Plays the steps cycles times; failures end the run with the play error.
     // With kMaxNestedRuns runs under way, both do nothing at all.
     void playSteps(QString steps, int cycles);
@@ -65,7 +58,6 @@ class ScriptRunner {
     bool refusesRuns() const { return depth_ >= kMaxNestedRuns || stopping_ || ending_; }
 
     MainContext &context_;
-    FindScript findScript_;
     int depth_ = 0;
     bool stopping_ = false; // a stop is ending the runs under way
     bool ending_ = false;

@@ -41,10 +41,9 @@ bool isUsableStopHotkey(const QString &text) {
 
 } // namespace
 
-StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner,
-                                   std::function<void()> refillScriptList)
+StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      context_(context), refillScriptList_(std::move(refillScriptList)) {
+      context_(context) {
     setObjectName(QStringLiteral("stopHotkeyDialog"));
     setWindowTitle(tr("停止热键设置"));
     setModal(true);
@@ -116,8 +115,7 @@ void StopHotkeyDialog::onOkClicked() {
     IniFile::settings(context_.location)
         .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
     context_.notice(this, tr("热键设置成功,所有点击的记录都是这个热键停止."), platform::Icon::Information);
-    if (refillScriptList_)
-        refillScriptList_();
+    emit saved();
     registerStopHotkey(context_);
     accept();
 }

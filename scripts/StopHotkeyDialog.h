@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -18,9 +16,7 @@ namespace lumo {
 class StopHotkeyDialog final : public QDialog {
     Q_OBJECT
   public:
-    // refillScriptList: the main window's LoadScriptList, so the list's stop
-    // hotkey column shows a newly saved text.
-    StopHotkeyDialog(MainContext &context, QWidget *owner, std::function<void()> refillScriptList);
+    StopHotkeyDialog(MainContext &context, QWidget *owner);
 
     // Fills the two boxes with the stop hotkey in force: the stored text,
     // "无" + "F6" when none is stored.
@@ -30,12 +26,16 @@ class StopHotkeyDialog final : public QDialog {
     void onOkClicked();
     void onCancelClicked();
 
+  signals:
+    // A new text is stored, before it is registered: the script list's stop
+    // hotkey column is to show it.
+    void saved();
+
   protected:
     void showEvent(QShowEvent *event) override;
 
   private:
     MainContext &context_;
-    std::function<void()> refillScriptList_;
 
   private:
     QGroupBox *hotkeyGroupBox;

@@ -36,7 +36,7 @@ void SingleClicker::toggle() {
         dueMs_ = 0;
         if (armNextTick()) {
             state.clickerRunning = true;
-            context_.setStatusText(0, QCoreApplication::translate("lumo", kStarted));
+            emit statusChanged(0, QCoreApplication::translate("lumo", kStarted));
         }
         return;
     }
@@ -47,7 +47,7 @@ void SingleClicker::stop() {
     if (!context_.state.clickerRunning)
         return;
     stopTimer();
-    context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
+    emit statusChanged(0, QCoreApplication::translate("lumo", kStopped));
 }
 
 void SingleClicker::stopNow() {
@@ -126,8 +126,8 @@ void SingleClicker::onTick() {
         clickSinglePoint(mouse, button, kind);
 
     ++state.clickCount;
-    context_.setStatusText(2, QCoreApplication::translate("lumo", "点击次数:") +
-                                  QString::number(state.clickCount - 1));
+    emit statusChanged(2, QCoreApplication::translate("lumo", "点击次数:") +
+                              QString::number(state.clickCount - 1));
 
     const QString &limitText = panel.limit;
     if (limitText == QLatin1String("0"))
@@ -138,7 +138,7 @@ void SingleClicker::onTick() {
         return;
     if (limit < state.clickCount) {
         stopTimer();
-        context_.setStatusText(0, QCoreApplication::translate("lumo", kStopped));
+        emit statusChanged(0, QCoreApplication::translate("lumo", kStopped));
         state.clickCount = 0;
     }
 }

@@ -6,13 +6,16 @@
 
 #include "core/MainContext.h"
 
+#include <QObject>
+
 #include <vector>
 
 namespace lumo {
 
 class SinglePointPanel;
 
-class SingleClicker {
+class SingleClicker final : public QObject {
+    Q_OBJECT
   public:
     SingleClicker(MainContext &context, SinglePointPanel &panel);
 
@@ -30,6 +33,11 @@ class SingleClicker {
     static constexpr int kTimedClicksFromMs = 100;
     // Faster ticks click this many times each.
     static constexpr int kClicksPerBurst = 152;
+
+  signals:
+    // A panel of the main window's status bar is to read text: 0 the
+    // clicker's state, 2 the click count.
+    void statusChanged(int panel, const QString &text);
 
   private:
     void stopTimer();

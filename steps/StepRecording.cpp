@@ -61,8 +61,7 @@ void StepRecording::start() {
     }
     recording_ = true;
     dialog_->hide();
-    if (recordingChanged)
-        recordingChanged(true);
+    emit recordingChanged(true);
 }
 
 void StepRecording::takePress(const platform::RecordedPress &press) {
@@ -82,8 +81,7 @@ void StepRecording::finish() {
     for (const RecordedStep &step : recordedSteps(presses_, rule))
         appendStepRow(*view_, positionText(step.at), step.event, step.interval);
     presses_.clear();
-    if (recordingChanged)
-        recordingChanged(false);
+    emit recordingChanged(false);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

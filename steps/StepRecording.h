@@ -5,7 +5,8 @@
 
 #include "core/MainContext.h"
 
-#include <functional>
+#include <QObject>
+
 #include <vector>
 
 class QTreeWidget;
@@ -13,10 +14,11 @@ class QWidget;
 
 namespace lumo {
 
-class StepRecording {
+class StepRecording final : public QObject {
+    Q_OBJECT
   public:
     StepRecording(MainContext &context, QWidget *dialog, QTreeWidget *view);
-    ~StepRecording();
+    ~StepRecording() override;
     StepRecording(const StepRecording &) = delete;
     StepRecording &operator=(const StepRecording &) = delete;
 
@@ -27,10 +29,11 @@ class StepRecording {
     void finish();
     bool recording() const { return recording_; }
 
-    // Told true as a recording starts and false once it has ended.
-    std::function<void(bool recording)> recordingChanged;
-
     static constexpr int kHotkeyId = 1090;
+
+  signals:
+    // True as a recording starts and false once it has ended.
+    void recordingChanged(bool recording);
 
   private:
     void takePress(const platform::RecordedPress &press);

@@ -138,7 +138,7 @@ void TimedEditor::buildStepGroup() {
     recordButton =
         button(stepsGroupBox, QStringLiteral("recordButton"), tr("录制坐标"), QRect(232, 195, 75, 25));
     recording_ = std::make_unique<StepRecording>(context_, this, stepListView);
-    recording_->recordingChanged = [this](bool recording) { emit recordingChanged(recording); };
+    connect(recording_.get(), &StepRecording::recordingChanged, this, &TimedEditor::recordingChanged);
     connect(addStepButton, &QPushButton::clicked, this, &TimedEditor::onAddStepClicked);
     connect(modifyStepButton, &QPushButton::clicked, this, &TimedEditor::onModifyStepClicked);
     connect(deleteStepButton, &QPushButton::clicked, this, &TimedEditor::onDeleteStepClicked);

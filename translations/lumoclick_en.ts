@@ -485,6 +485,13 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     </message>
 </context>
 <context>
+    <name>lumo::ScriptHotkeys</name>
+    <message>
+        <source>您设置的%1热键与其他程序的热键冲突,请选择过热键.</source>
+        <translation>The hotkey %1 you chose is taken by another program. Please choose another hotkey.</translation>
+    </message>
+</context>
+<context>
     <name>lumo::ScriptList</name>
     <message>
         <source>行号</source>
@@ -541,10 +548,6 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>停用(&amp;T)</source>
         <translation>Disa&amp;ble</translation>
-    </message>
-    <message>
-        <source>您设置的%1热键与其他程序的热键冲突,请选择过热键.</source>
-        <translation>The hotkey %1 you chose is taken by another program. Please choose another hotkey.</translation>
     </message>
     <message>
         <source>请选择您要删除的记录</source>

@@ -67,4 +67,24 @@ void announceUpdate(platform::Services &os, const UpdateOffer &offer) {
         os.shell.openUrl(isWebAddress(offer.url) ? offer.url.trimmed() : texts::kDownloadSite);
 }
 
+UpdateCheck::UpdateCheck(platform::Services &os, const UpdatePage &page, QWidget *mainWindow)
+    : QObject(mainWindow), os_(os), page_(page), mainWindow_(mainWindow) {
+    connect(&page_, &UpdatePage::loaded, this, &UpdateCheck::onPageLoaded);
+}
+
+void UpdateCheck::onPageLoaded() {
+    if (!os_.shell.runsInstallers()) {
+        // Announced once per start, whatever the page does afterwards.
+        if (announced_)
+            return;
+        if (const std::optional<UpdateOffer> offer = readUpdateOffer(page_)) {
+            announced_ = true;
+            announceUpdate(os_, *offer);
+        }
+        return;
+    }
+    if (downloadWindow_ && runUpdateCheck(page_, *downloadWindow_, mainWindow_))
+        emit downloadStarted();
+}
+
 } // namespace lumo

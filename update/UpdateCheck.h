@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -39,5 +40,32 @@ bool isWebAddress(const QString &address);
 // asks whether to open its download page (the page's web address, or the
 // download site when it gives none or another kind of address). Nothing is downloaded or ended.
 void announceUpdate(platform::Services &os, const UpdateOffer &offer);
+
+// What the program does once the update page has loaded: where setup.exe
+// can run, the download of another version takes over and the main window
+// hides; elsewhere the new version is announced, once per start.
+class UpdateCheck final : public QObject {
+    Q_OBJECT
+  public:
+    // mainWindow: hidden when the download starts; it owns the check.
+    UpdateCheck(platform::Services &os, const UpdatePage &page, QWidget *mainWindow);
+
+    // The update window, which the check opens; nothing downloads without it.
+    void setDownloadWindow(UpdateDownloadWindow *window) { downloadWindow_ = window; }
+
+  signals:
+    // The download has taken over: the main window must not come back,
+    // even from the tray it was hidden to before the page came.
+    void downloadStarted();
+
+  private:
+    void onPageLoaded();
+
+    platform::Services &os_;
+    const UpdatePage &page_;
+    QWidget *mainWindow_;
+    UpdateDownloadWindow *downloadWindow_ = nullptr;
+    bool announced_ = false;
+};
 
 } // namespace lumo

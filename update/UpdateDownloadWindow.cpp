@@ -4,7 +4,6 @@
 #include "widgets/StatusBar.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -30,8 +29,7 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      endProgram([] { QCoreApplication::exit(0); }), os_(os),
-      cancelled_(std::make_shared<std::atomic_bool>(false)),
+      os_(os), cancelled_(std::make_shared<std::atomic_bool>(false)),
       quitTimer_(os.timers, this, kQuitTimerId, [this] { onQuitTimer(); }) {
     setObjectName(QStringLiteral("updateDownloadWindow"));
     setWindowTitle(tr("Lumo鼠标自动点击器升级中..."));
@@ -117,18 +115,18 @@ void UpdateDownloadWindow::startQuitTimer() {
 
 void UpdateDownloadWindow::onQuitTimer() {
     quitTimer_.stop();
-    endProgram();
+    emit endRequested();
 }
 
 void UpdateDownloadWindow::onCancelClicked() {
     cancelWorker();
-    endProgram();
+    emit endRequested();
 }
 
 void UpdateDownloadWindow::closeEvent(QCloseEvent *event) {
     cancelWorker();
     QWidget::closeEvent(event);
-    endProgram();
+    emit endRequested();
 }
 
 void UpdateDownloadWindow::cancelWorker() {

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -38,11 +37,13 @@ class UpdateDownloadWindow final : public QWidget {
     DownloadWorker *worker() const { return worker_; }
     bool isQuitTimerActive() const { return quitTimer_.isActive(); }
 
-    // Ends the program at once: the message loop stops and the process exits.
-    std::function<void()> endProgram;
-
     static constexpr int kQuitTimerId = 1;
     static constexpr int kQuitDelayMs = 1000;
+
+  signals:
+    // The window is done, whatever the outcome: the program is to end at
+    // once (the composition root connects the main window's end).
+    void endRequested();
 
   protected:
     void closeEvent(QCloseEvent *event) override;

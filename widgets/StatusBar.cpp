@@ -24,6 +24,20 @@ void StatusBar::layOut() {
     }
 }
 
+void StatusBar::placeLink(QLabel *link, int panel, int width, int minimumRest) {
+    // Where the window's fonts are missing, the Latin letters of the
+    // fallback can be wider than the panel was made for (DejaVu under a
+    // non-Chinese locale): the panel then takes the room the text needs from
+    // the next one.
+    link->setParent(this);
+    link->ensurePolished();
+    const int needed = link->fontMetrics().horizontalAdvance(link->text());
+    widenPanel(panel, needed + 6, minimumRest);
+    const QRect area = panelRect(panel);
+    link->setGeometry(area.left(), area.top() + 2, std::max(width, needed), 13);
+    link->show();
+}
+
 void StatusBar::widenPanel(int panel, int width, int minimumRest) {
     if (panel < 0 || panel + 1 >= panelCount())
         return;

@@ -24,6 +24,9 @@ class StatusBar final : public QFrame {
     // panel after it, so that the bar keeps its width; the next panel keeps
     // at least minimumRest pixels.
     void widenPanel(int panel, int width, int minimumRest);
+    // Moves a link label (one line, 13 pixels high) onto a panel, widened for the
+    // label's text as widenPanel() does; the label is at least width wide.
+    void placeLink(QLabel *link, int panel, int width, int minimumRest);
 
     static constexpr int kHeight = 19;
 

@@ -30,7 +30,7 @@ class DesktopTest : public QObject {
         QTemporaryDir folder;
         SingleInstance first(folder.path());
         int activations = 0;
-        first.onActivationRequested = [&activations] { ++activations; };
+        QObject::connect(&first, &SingleInstance::activationRequested, [&activations] { ++activations; });
         QVERIFY(first.claim());
 
         SingleInstance second(folder.path());
@@ -66,7 +66,7 @@ class DesktopTest : public QObject {
 
         QVERIFY(instance.claim());
         int activations = 0;
-        instance.onActivationRequested = [&activations] { ++activations; };
+        QObject::connect(&instance, &SingleInstance::activationRequested, [&activations] { ++activations; });
         SingleInstance later(folder.path());
         QVERIFY(!later.claim());
         QTRY_COMPARE(activations, 1);

@@ -157,7 +157,7 @@ class ScriptEditorTest : public QObject {
         s.addScript(QStringLiteral("a"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         s.selectScript(0);
         s.list().onEnableClicked(); // enable: Ctrl+F6
-        QVERIFY(s.list().isHotkeyHeld(QStringLiteral("1")));
+        QVERIFY(s.list().hotkeys().isHeld(QStringLiteral("1")));
         s.list().onListDoubleClicked();
         QVERIFY(s.modify()->isVisible());
         ui<QPushButton>(s.modify(), "modifyStepButton")->click();

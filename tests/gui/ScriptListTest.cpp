@@ -45,7 +45,7 @@ struct Tab {
     GuiFixture f;
     MainWindow *main = nullptr;
     ScriptList *list = nullptr;
-    QStringList played;
+    QList<ScriptRow> played;
 
     explicit Tab(const QString &settings = {}) {
         if (!settings.isEmpty())
@@ -54,7 +54,7 @@ struct Tab {
         list = main->scriptList();
         // The presses are recorded here instead of played.
         QObject::disconnect(list, &ScriptList::playRequested, nullptr, nullptr);
-        QObject::connect(list, &ScriptList::playRequested, [this](const QString &id) { played << id; });
+        QObject::connect(list, &ScriptList::playRequested, [this](const ScriptRow &row) { played << row; });
     }
     MainContext &context() { return main->context(); }
     void add(const QString &name, const QString &hotkey,
@@ -84,6 +84,12 @@ struct Tab {
     void disable(int i) {
         select(i);
         ui<QPushButton>(list, "disableButton")->click();
+    }
+    QStringList playedIds() const {
+        QStringList ids;
+        for (const ScriptRow &row : played)
+            ids << row.id;
+        return ids;
     }
     QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
     bool scriptHeld(unsigned modifiers, unsigned vk) {
@@ -141,10 +147,8 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.row(1)->text(kColSteps), QString());
         QVERIFY(view.selectedItems().isEmpty());
 
-        // The runner's lookup: the first row with that id text, exactly.
-        QCOMPARE(t.list->rowById(QStringLiteral("2"))->name, QStringLiteral("乙"));
-        QVERIFY(!t.list->rowById(QStringLiteral("02")));
         QCOMPARE(t.list->rows().size(), 2);
+        QCOMPARE(t.list->rows()[1].name, QStringLiteral("乙"));
 
         t.f.writeSettings(QStringLiteral("[setting]\nstophotkey=Ctrl+Alt+F9\n"));
         t.main->scriptList()->reload();
@@ -163,7 +167,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.main->windowTitle(), QStringLiteral("Lumo鼠标自动点击器"));
         QVERIFY(t.f.fake.hotkeys.press(kCtrl, vkF(2)));
-        QCOMPARE(t.played, QStringList{QStringLiteral("1")});
+        QCOMPARE(t.playedIds(), QStringList{QStringLiteral("1")});
 
         // Enabling again replaces the earlier registration instead of failing.
         t.enable(0);
@@ -236,7 +240,7 @@ class ScriptListTest : public QObject {
         t.enable(0);
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F2"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QVERIFY(!t.list->isHotkeyHeld(QStringLiteral("1")));
+        QVERIFY(!t.list->hotkeys().isHeld(QStringLiteral("1")));
     }
 
     void deleteAsksThenRemovesTheRowAndItsHotkey() {
@@ -297,7 +301,7 @@ class ScriptListTest : public QObject {
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(10)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(11)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(12)));
-        QCOMPARE(t.played, (QStringList{single, stop, QStringLiteral("900000")}));
+        QCOMPARE(t.playedIds(), (QStringList{single, stop, QStringLiteral("900000")}));
         QVERIFY(!t.main->state().stopRequested);
 
         // The stop key raises the request and plays no script, even one
@@ -332,7 +336,10 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
         QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(8)));
-        QCOMPARE(t.played, (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+        QCOMPARE(t.playedIds(), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+        // A press plays the row as the list shows it now, steps included.
+        QCOMPARE(t.played[0].steps, QStringLiteral("1,2,左键单击,20|"));
+        QCOMPARE(t.played[1].steps, QString());
         QVERIFY(t.boxTexts().isEmpty());
 
         // A modified hotkey that is taken: the message, released, not enabled.
@@ -343,7 +350,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QVERIFY(!t.f.fake.hotkeys.press(kAlt, vkF(8)));
-        QVERIFY(!t.list->isHotkeyHeld(QStringLiteral("1")));
+        QVERIFY(!t.list->hotkeys().isHeld(QStringLiteral("1")));
     }
 
     void editorHooksAndDoubleClick() {

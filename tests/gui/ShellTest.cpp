@@ -29,6 +29,12 @@ const QString kHome = QStringLiteral("https://www.lumoclick.example/");
 const QString kTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
 const QString kProductTitle = QStringLiteral("Lumo鼠标自动点击器");
 
+// The program's endings are counted in endings instead of ending the test.
+void countEndings(MainWindow &main, int &endings) {
+    QObject::disconnect(&main, &MainWindow::endRequested, nullptr, nullptr);
+    QObject::connect(&main, &MainWindow::endRequested, [&endings] { ++endings; });
+}
+
 // Opens the about box with open(), lets inspect() look at it while it is
 // shown, then presses its OK button; returns the box as it was.
 QPointer<AboutDialog> openAbout(const std::function<void()> &open,
@@ -99,7 +105,7 @@ class ShellTest : public QObject {
         GuiFixture f;
         MainWindow &main = f.start();
         int endings = 0;
-        main.endProgram = [&] { ++endings; };
+        countEndings(main, endings);
 
         f.fake.messageBoxes.answer(IDNO);
         ui<QAction>(main.tray(), "exitAction")->trigger();
@@ -122,7 +128,7 @@ class ShellTest : public QObject {
         GuiFixture f;
         MainWindow &main = f.start();
         int endings = 0;
-        main.endProgram = [&] { ++endings; };
+        countEndings(main, endings);
         QTest::mouseClick(ui<QPushButton>(&main, "exitButton"), Qt::LeftButton);
         QVERIFY(!main.isVisible());
         QCOMPARE(endings, 1);
@@ -139,7 +145,7 @@ class ShellTest : public QObject {
         GuiFixture f;
         MainWindow &main = f.start();
         int endings = 0;
-        main.endProgram = [&] { ++endings; };
+        countEndings(main, endings);
         UpdateDownloadWindow &download = *f.forms->updateDownloadWindow;
         download.onCancelClicked();
         download.onQuitTimer();

@@ -79,9 +79,14 @@ struct UpdateRig {
     void startAndLoad() {
         f.start();
         download = f.forms->updateDownloadWindow.get();
-        download->endProgram = [this] { ++ends; };
+        countEnds();
         QSignalSpy complete(f.main().updatePage(), &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));
+    }
+    // The update window's ends are counted instead of ending the test.
+    void countEnds() {
+        QObject::disconnect(download, &UpdateDownloadWindow::endRequested, nullptr, nullptr);
+        QObject::connect(download, &UpdateDownloadWindow::endRequested, [this] { ++ends; });
     }
     // Waits until the worker has ended (it frees itself).
     void waitForWorker() { QTRY_VERIFY(download->worker() == nullptr); }
@@ -374,7 +379,7 @@ class UpdateTest : public QObject {
         rig.servePage(updatePage(QStringLiteral("3.6"), QString::fromLatin1(rig.server.url("/setup.exe"))));
         MainWindow &main = rig.f.start();
         rig.download = rig.f.forms->updateDownloadWindow.get();
-        rig.download->endProgram = [&rig] { ++rig.ends; };
+        rig.countEnds();
         main.hideToTray();
         QSignalSpy complete(main.updatePage(), &UpdatePage::loaded);
         QVERIFY(complete.wait(5000));

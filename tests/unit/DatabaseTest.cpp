@@ -45,7 +45,7 @@ class DatabaseTest : public testing::Test {
     MainState state;
     MessageGate gate{fake.clock};
     HotkeyRouter router;
-    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), {}, nullptr};
+    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), nullptr};
     std::unique_ptr<Database> dm;
 };
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace lumo;
@@ -94,12 +96,17 @@ class ScriptRunnerTest : public ::testing::Test {
                 gate.post([this, id] { dispatch(id); }, MessageGate::Kind::Play);
         });
     }
+    // The script list hands the runner the row of the script whose key it is.
     void dispatch(int id) {
         context.guarded([this, id] {
-            if (id == kStopId)
+            if (id == kStopId) {
                 runner.stopAll();
-            else
-                runner.runScriptById(QString::number(id));
+                return;
+            }
+            const auto row = std::find_if(scripts.begin(), scripts.end(),
+                                          [id](const ScriptRow &script) { return script.id.toInt() == id; });
+            ASSERT_NE(row, scripts.end());
+            runner.runScript(*row);
         });
     }
     const fake::ShownBox &onlyBox() {
@@ -121,14 +128,9 @@ class ScriptRunnerTest : public ::testing::Test {
     MainState state;
     MessageGate gate{clock};
     HotkeyRouter router;
-    MainContext context{services, state, gate, router, &window, {}, {}, nullptr};
+    MainContext context{services, state, gate, router, &window, {}, nullptr};
     std::vector<ScriptRow> scripts;
-    ScriptRunner runner{context, [this](const QString &id) -> std::optional<ScriptRow> {
-                            for (const ScriptRow &row : scripts)
-                                if (row.id == id)
-                                    return row;
-                            return std::nullopt;
-                        }};
+    ScriptRunner runner{context};
 };
 
 } // namespace
@@ -155,11 +157,11 @@ TEST_F(ScriptRunnerTest, AnEmptyListPausesEveryCycleAndNeverPollsTheStopRequest)
     EXPECT_TRUE(state.stopRequested);
 }
 
-TEST_F(ScriptRunnerTest, CycleCountsOfZeroOrLessAndUnknownIdsPlayNothing) {
+TEST_F(ScriptRunnerTest, CycleCountsOfZeroOrLessPlayNothing) {
     addScript(7, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("0"));
     addScript(8, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("00"));
     addScript(9, QStringLiteral("1,2,左键单击,5|"), QStringLiteral("-3"));
-    for (int id : {7, 8, 9, 10})
+    for (int id : {7, 8, 9})
         dispatch(id);
     runner.playSteps(QStringLiteral("1,2,左键单击,5|"), 0);
     EXPECT_TRUE(trace.isEmpty()) << trace.join(QStringLiteral("; ")).toStdString();
@@ -171,13 +173,6 @@ TEST_F(ScriptRunnerTest, ANonIntegerCycleCountFailsInTheErrorBoxBeforeAnythingPl
     dispatch(7);
     EXPECT_EQ(trace, lines({"box '3x' is not a valid integer value."}));
     EXPECT_EQ(onlyBox().caption, kApplicationTitle);
-}
-
-TEST_F(ScriptRunnerTest, TheFirstRowWithTheIdPlays) {
-    addScript(7, QStringLiteral("1,1,无点击,5|"), QStringLiteral("1"));
-    addScript(7, QStringLiteral("2,2,无点击,5|"), QStringLiteral("1"));
-    dispatch(7);
-    EXPECT_EQ(trace, lines({"move 1,1 @0", "wait 5", "wait 800"}));
 }
 
 // A malformed entry: what the step did before the bad read stays done, then

@@ -37,7 +37,7 @@ class ScriptStoreTest : public testing::Test {
     MainState state;
     MessageGate gate{fake.clock};
     HotkeyRouter router;
-    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), {}, nullptr};
+    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), nullptr};
     std::unique_ptr<Database> dm;
 };
 

@@ -53,7 +53,7 @@ int main(int argc, char **argv) {
     lumo::HotkeyRouter router;
     lumo::Database database(fake.services(), folder, nullptr);
     database.setUpConnection();
-    lumo::MainContext context{fake.services(), state, gate, router, nullptr, folder, {}, &database};
+    lumo::MainContext context{fake.services(), state, gate, router, nullptr, folder, &database};
     for (int n = 0;; ++n)
         lumo::insertScript(context, QStringLiteral("script%1").arg(n), QStringLiteral("F8"), stepsOf(n),
                            QStringLiteral("1"));
