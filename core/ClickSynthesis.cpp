@@ -4,24 +4,23 @@
 
 namespace lumo {
 
-using namespace platform;
+using platform::ButtonEvent;
+using platform::Mouse;
 
 namespace {
 
-constexpr unsigned LeftClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
-constexpr unsigned RightClick = MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
-
-struct ButtonFlags {
-    unsigned down;
-    unsigned up;
+struct Button {
+    ButtonEvent down;
+    ButtonEvent up;
+    ButtonEvent click;
 };
-constexpr ButtonFlags kLeft{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-constexpr ButtonFlags kRight{MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP};
-constexpr ButtonFlags kMiddle{MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP};
+constexpr Button kLeft{ButtonEvent::LeftDown, ButtonEvent::LeftUp, ButtonEvent::LeftClick};
+constexpr Button kRight{ButtonEvent::RightDown, ButtonEvent::RightUp, ButtonEvent::RightClick};
+constexpr Button kMiddle{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp, ButtonEvent::MiddleClick};
 
 // The buttons of a single-point button word, in click order; none for an
 // unknown word.
-QList<ButtonFlags> singlePointButtons(const QString &button) {
+QList<Button> singlePointButtons(const QString &button) {
     if (button == QStringLiteral("左键"))
         return {kLeft};
     if (button == QStringLiteral("右键"))
@@ -33,36 +32,62 @@ QList<ButtonFlags> singlePointButtons(const QString &button) {
     return {};
 }
 
-// A single click is a down then an up; a double click is two combined
-// flags, as the two calls of a double click have always been.
-std::vector<unsigned> clicksOf(ButtonFlags flags, bool singleClick) {
+// A single click is a down then an up; a double click is two clicks of one
+// call each, as the two calls of a double click have always been.
+std::vector<ButtonEvent> clicksOf(Button button, bool singleClick) {
     if (singleClick)
-        return {flags.down, flags.up};
-    return {flags.down | flags.up, flags.down | flags.up};
+        return {button.down, button.up};
+    return {button.click, button.click};
 }
+
+const struct {
+    const char16_t *event;
+    StepClick click;
+} kStepEvents[] = {{u"左键单击", StepClick::LeftSingle},   {u"左键双击", StepClick::LeftDouble},
+                   {u"右键单击", StepClick::RightSingle},  {u"右键双击", StepClick::RightDouble},
+                   {u"中键单击", StepClick::MiddleSingle}, {u"中键双击", StepClick::MiddleDouble}};
 
 } // namespace
 
-void clickStepEvent(Mouse &mouse, const QString &stepEvent) {
-    static const struct {
-        const char16_t *event;
-        ButtonFlags flags;
-        bool singleClick;
-    } kEvents[] = {{u"左键单击", kLeft, true},   {u"左键双击", kLeft, false},  {u"右键单击", kRight, true},
-                   {u"右键双击", kRight, false}, {u"中键单击", kMiddle, true}, {u"中键双击", kMiddle, false}};
-    for (const auto &event : kEvents)
-        if (stepEvent == QStringView(event.event)) {
-            mouse.sendButtonSequence(clicksOf(event.flags, event.singleClick));
-            return;
-        }
+StepClick stepClickOfEvent(const QString &stepEvent) {
+    for (const auto &event : kStepEvents)
+        if (stepEvent == QStringView(event.event))
+            return event.click;
+    return StepClick::None;
 }
 
-std::vector<unsigned> singlePointSequence(const QString &button, const QString &kind) {
+QString stepEventOf(StepClick click) {
+    for (const auto &event : kStepEvents)
+        if (event.click == click)
+            return QString::fromUtf16(event.event);
+    return QStringLiteral("无点击");
+}
+
+void clickStep(Mouse &mouse, StepClick click) {
+    switch (click) {
+    case StepClick::None:
+        return;
+    case StepClick::LeftSingle:
+    case StepClick::LeftDouble:
+        mouse.sendButtonSequence(clicksOf(kLeft, click == StepClick::LeftSingle));
+        return;
+    case StepClick::RightSingle:
+    case StepClick::RightDouble:
+        mouse.sendButtonSequence(clicksOf(kRight, click == StepClick::RightSingle));
+        return;
+    case StepClick::MiddleSingle:
+    case StepClick::MiddleDouble:
+        mouse.sendButtonSequence(clicksOf(kMiddle, click == StepClick::MiddleSingle));
+        return;
+    }
+}
+
+std::vector<ButtonEvent> singlePointSequence(const QString &button, const QString &kind) {
     const bool singleClick = kind == QStringLiteral("单击");
     if (button == QStringLiteral("左右键"))
-        return singleClick ? std::vector<unsigned>{LeftClick, RightClick}
-                           : std::vector<unsigned>{LeftClick, LeftClick, RightClick, RightClick};
-    const QList<ButtonFlags> buttons = singlePointButtons(button);
+        return singleClick ? std::vector<ButtonEvent>{kLeft.click, kRight.click}
+                           : std::vector<ButtonEvent>{kLeft.click, kLeft.click, kRight.click, kRight.click};
+    const QList<Button> buttons = singlePointButtons(button);
     if (buttons.isEmpty())
         return {};
     return clicksOf(buttons.front(), singleClick);
@@ -75,13 +100,13 @@ void clickSinglePoint(Mouse &mouse, const QString &button, const QString &kind) 
 void clickSinglePointHeld(Mouse &mouse, const QString &button, const QString &kind, int holdMs,
                           const std::function<bool(int ms)> &wait) {
     const int clicks = kind == QStringLiteral("单击") ? 1 : 2;
-    for (const ButtonFlags &flags : singlePointButtons(button))
+    for (const Button &each : singlePointButtons(button))
         for (int i = 0; i < clicks; ++i) {
-            mouse.sendButtons(flags.down);
+            mouse.sendButtons(each.down);
             // The hold counts from when the press is in, not from when it left.
             mouse.awaitDelivery();
             const bool held = wait(holdMs);
-            mouse.sendButtons(flags.up);
+            mouse.sendButtons(each.up);
             if (!held)
                 return;
         }

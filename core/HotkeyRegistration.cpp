@@ -6,11 +6,12 @@ platform::Icon conflictIcon(const QString &modifierWord) {
     return modifierWord == QLatin1String("Alt") ? platform::Icon::Information : platform::Icon::Warning;
 }
 
-bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id, unsigned modifiers,
-                    unsigned vk, QWidget *boxOwner, const QString &conflictText, platform::Icon icon) {
+bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id,
+                    platform::Modifiers modifiers, platform::FunctionKey key, QWidget *boxOwner,
+                    const QString &conflictText, platform::Icon icon) {
     platform::Hotkeys &hotkeys = context.os.hotkeys;
     hotkeys.unregisterHotkey(owner, id);
-    if (hotkeys.registerHotkey(owner, id, modifiers, vk))
+    if (hotkeys.registerHotkey(owner, id, modifiers, key))
         return true;
     context.notice(boxOwner, conflictText, icon);
     hotkeys.unregisterHotkey(owner, id);

@@ -17,10 +17,11 @@ inline const QString kHotkeyConflictText =
 // warning for every other modifier word.
 platform::Icon conflictIcon(const QString &modifierWord);
 
-// Registers modifiers + vk for (owner, id) in place of what it held. When the
+// Registers modifiers + key for (owner, id) in place of what it held. When the
 // combination is taken, shows conflictText over boxOwner with icon, leaves
 // (owner, id) holding nothing and returns false.
-bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id, unsigned modifiers,
-                    unsigned vk, QWidget *boxOwner, const QString &conflictText, platform::Icon icon);
+bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id,
+                    platform::Modifiers modifiers, platform::FunctionKey key, QWidget *boxOwner,
+                    const QString &conflictText, platform::Icon icon);
 
 } // namespace lumo

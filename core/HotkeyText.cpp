@@ -1,26 +1,25 @@
 #include "core/HotkeyText.h"
 
 #include "core/Conversion.h"
-#include "platform/Platform.h"
 
 namespace lumo {
 
-std::optional<unsigned> modifiersOfWord(const QString &word) {
+using platform::Modifiers;
+
+std::optional<Modifiers> modifiersOfWord(const QString &word) {
     if (word == kModifierNone)
-        return 0u;
+        return Modifiers{};
     if (word == QLatin1String("Ctrl"))
-        return platform::MOD_CONTROL;
+        return Modifiers::Control;
     if (word == QLatin1String("Alt"))
-        return platform::MOD_ALT;
+        return Modifiers::Alt;
     if (word == QLatin1String("Ctrl+Alt"))
-        return platform::MOD_CONTROL | platform::MOD_ALT;
+        return Modifiers::Control | Modifiers::Alt;
     return std::nullopt;
 }
 
-unsigned virtualKeyOfKeyWord(const QString &keyWord) {
-    // Added in 32-bit unsigned arithmetic: a number near the top of the int
-    // range wraps to a virtual key no backend accepts instead of overflowing.
-    return static_cast<unsigned>(parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F')))) + 111u;
+platform::FunctionKey functionKeyOfKeyWord(const QString &keyWord) {
+    return {parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F')))};
 }
 
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord) {
@@ -33,9 +32,9 @@ RegistrationParse parseForRegistration(const QString &hotkeyText) {
     RegistrationParse parse;
     parse.keyWord = QString(hotkeyText).remove(QLatin1String("Ctrl+")).remove(QLatin1String("Alt+"));
     parse.modifierWord = QString(hotkeyText).remove(QLatin1Char('+') + parse.keyWord);
-    parse.virtualKey = virtualKeyOfKeyWord(parse.keyWord);
+    parse.key = functionKeyOfKeyWord(parse.keyWord);
     if (!hotkeyText.contains(QLatin1Char('+')))
-        parse.modifiers = 0u;
+        parse.modifiers = Modifiers{};
     else if (parse.modifierWord != kModifierNone)
         parse.modifiers = modifiersOfWord(parse.modifierWord);
     return parse;

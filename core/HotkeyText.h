@@ -1,5 +1,7 @@
 #pragma once
-// The hotkey text ("Ctrl+F9", "F5") and the values RegisterHotKey takes.
+// The hotkey text ("Ctrl+F9", "F5") and the modifiers and key it registers.
+
+#include "platform/Platform.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,12 +12,12 @@ namespace lumo {
 
 inline const QString kModifierNone = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无"));
 
-// MOD_* value of a modifier word; nullopt for a word that is none of the four.
-std::optional<unsigned> modifiersOfWord(const QString &word);
+// The modifiers of a modifier word; nullopt for a word that is none of the four.
+std::optional<platform::Modifiers> modifiersOfWord(const QString &word);
 
-// Every "F" removed, read as decimal, plus 111, modulo 2^32. Raises the
-// conversion error.
-unsigned virtualKeyOfKeyWord(const QString &keyWord);
+// The function key of a key word: every "F" removed, read as decimal. Raises
+// the conversion error.
+platform::FunctionKey functionKeyOfKeyWord(const QString &keyWord);
 
 // The key words the hotkey drop-down lists offer: "F1" to "F12".
 QStringList functionKeyWords();
@@ -26,9 +28,9 @@ QString composeHotkeyText(const QString &modifierWord, const QString &keyWord);
 struct RegistrationParse {
     QString keyWord;
     QString modifierWord;
-    unsigned virtualKey = 0;
+    platform::FunctionKey key;
     // Nothing is registered when the text names no known modifier set.
-    std::optional<unsigned> modifiers;
+    std::optional<platform::Modifiers> modifiers;
 };
 
 // Splits a stored hotkey text for registering it; raises the conversion

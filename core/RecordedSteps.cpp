@@ -17,10 +17,10 @@ bool secondOfDouble(const RecordedPress &first, const RecordedPress &second, Dou
            std::abs(second.at.y - first.at.y) <= rule.distancePx;
 }
 
-QString eventText(RecordedPress::Button button, bool twice) {
+StepClick clickOf(RecordedPress::Button button, bool twice) {
     if (button == RecordedPress::Button::Left)
-        return twice ? QStringLiteral("左键双击") : QStringLiteral("左键单击");
-    return twice ? QStringLiteral("右键双击") : QStringLiteral("右键单击");
+        return twice ? StepClick::LeftDouble : StepClick::LeftSingle;
+    return twice ? StepClick::RightDouble : StepClick::RightSingle;
 }
 
 } // namespace
@@ -32,7 +32,7 @@ QList<RecordedStep> recordedSteps(const std::vector<RecordedPress> &presses, Dou
         const RecordedPress &press = presses[i];
         // A third quick press begins a step of its own, as on the desktop.
         const bool twice = i + 1 < presses.size() && secondOfDouble(press, presses[i + 1], rule);
-        steps.append({press.at, eventText(press.button, twice), kLastInterval});
+        steps.append({press.at, clickOf(press.button, twice), kLastInterval});
         startedMs.append(press.timeMs);
         if (twice)
             ++i;

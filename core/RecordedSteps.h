@@ -4,6 +4,7 @@
 // of a step runs to the next step's press, and the last step waits the
 // step editors' default interval.
 
+#include "core/ClickSynthesis.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -15,7 +16,7 @@ namespace lumo {
 
 struct RecordedStep {
     platform::Point at;
-    QString event;    // "左键单击", "左键双击", "右键单击" or "右键双击"
+    StepClick click;  // a single or double click of the left or right button
     QString interval; // milliseconds
 };
 

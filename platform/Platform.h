@@ -1,7 +1,6 @@
 #pragma once
 // What the operating system gives the program: one small interface per
-// service. Values keep their Win32 meaning on every backend so that the
-// program's logic is the same everywhere.
+// service, on typed values; each backend translates them into its own.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,32 +14,26 @@ class QWidget;
 
 namespace platform {
 
-// Hotkey modifiers (RegisterHotKey).
-inline constexpr unsigned MOD_ALT = 0x0001;
-inline constexpr unsigned MOD_CONTROL = 0x0002;
-// Virtual keys of the function keys.
-inline constexpr unsigned VK_F1 = 0x70;
-inline constexpr unsigned VK_F11 = 0x7A;
-inline constexpr unsigned VK_F12 = 0x7B;
-// mouse_event flags.
-inline constexpr unsigned MOUSEEVENTF_LEFTDOWN = 0x0002;
-inline constexpr unsigned MOUSEEVENTF_LEFTUP = 0x0004;
-inline constexpr unsigned MOUSEEVENTF_RIGHTDOWN = 0x0008;
-inline constexpr unsigned MOUSEEVENTF_RIGHTUP = 0x0010;
-inline constexpr unsigned MOUSEEVENTF_MIDDLEDOWN = 0x0020;
-inline constexpr unsigned MOUSEEVENTF_MIDDLEUP = 0x0040;
-// MessageBox flags and results.
-inline constexpr unsigned MB_OK = 0x0000;
-inline constexpr unsigned MB_YESNO = 0x0004;
-inline constexpr unsigned MB_ICONERROR = 0x0010;
-inline constexpr unsigned MB_ICONQUESTION = 0x0020;
-inline constexpr unsigned MB_ICONWARNING = 0x0030;
-inline constexpr unsigned MB_ICONINFORMATION = 0x0040;
-inline constexpr unsigned MB_BUTTONMASK = 0x000F;
-inline constexpr unsigned MB_ICONMASK = 0x00F0;
-inline constexpr int IDOK = 1;
-inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;
+// Modifier keys of a hotkey, combined with |; Modifiers{} is none.
+enum class Modifiers : unsigned { Control = 1u << 0, Alt = 1u << 1 };
+constexpr Modifiers operator|(Modifiers a, Modifiers b) {
+    return Modifiers(unsigned(a) | unsigned(b));
+}
+// Whether set holds every key of keys.
+constexpr bool holds(Modifiers set, Modifiers keys) {
+    return (unsigned(set) & unsigned(keys)) == unsigned(keys);
+}
+
+// The key of a hotkey: the function key F<number>. Only F1 to F12 are
+// offered; a number a hand-edited file gives otherwise is handed on as read.
+struct FunctionKey {
+    int number = 0;
+    friend auto operator<=>(const FunctionKey &, const FunctionKey &) = default;
+};
+
+// A synthetic mouse button event: a button going down, coming up, or both
+// in one call (a click: the down, then the up).
+enum class ButtonEvent { LeftDown, LeftUp, LeftClick, RightDown, RightUp, RightClick, MiddleDown, MiddleUp, MiddleClick };
 
 // The identity of a window that owns hotkey registrations and timers.
 using WindowHandle = const void *;
@@ -59,9 +52,9 @@ class Hotkeys : public Service {
   public:
     using PressHandler = std::function<void(WindowHandle owner, int id)>;
 
-    // Grabs modifiers + vk for (owner, id). False when the combination is
+    // Grabs modifiers + key for (owner, id). False when the combination is
     // held by another program or by another registration of this one.
-    virtual bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) = 0;
+    virtual bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) = 0;
     // Releases whatever (owner, id) holds; harmless when it holds nothing.
     virtual void unregisterHotkey(WindowHandle owner, int id) = 0;
     // Every press (key repeat included) is handed to this on the UI thread.
@@ -80,12 +73,12 @@ class Mouse : public Service {
     // Moves the pointer to screen pixels (x, y).
     virtual void moveTo(int x, int y) = 0;
     virtual Point position() = 0;
-    // Button input at the pointer; a combined flag is a down then an up.
-    virtual void sendButtons(unsigned flags) = 0;
-    // The same for each flags value in order, handed over at once.
-    virtual void sendButtonSequence(const std::vector<unsigned> &sequence) {
-        for (unsigned flags : sequence)
-            sendButtons(flags);
+    // Button input at the pointer.
+    virtual void sendButtons(ButtonEvent event) = 0;
+    // The same for each event in order, handed over at once.
+    virtual void sendButtonSequence(const std::vector<ButtonEvent> &sequence) {
+        for (ButtonEvent event : sequence)
+            sendButtons(event);
     }
     // Returns once everything sent so far has reached the system's input
     // queue, so that a wait starting now starts after the input.
@@ -149,37 +142,26 @@ class Locale : public Service {
     virtual LongTimeFormat longTimeFormat() = 0;
 };
 
-// Modal message boxes with MessageBox flags and results.
+// Modal message boxes.
 // The symbol a message box shows beside its text.
 enum class Icon { Information, Warning, Question, Error };
+// The buttons a message box offers, and the one the user chose.
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
 
 class MessageBoxes : public Service {
   public:
     // owner may be null (a box without owner window).
-    virtual int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) = 0;
+    virtual Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,
+                        Icon icon) = 0;
 
     // A box with one OK button.
     void notice(QWidget *owner, const QString &text, const QString &caption, Icon icon) {
-        show(owner, text, caption, MB_OK | iconFlag(icon));
+        show(owner, text, caption, Buttons::Ok, icon);
     }
     // A box with Yes and No; true when the user answers Yes.
     bool confirm(QWidget *owner, const QString &text, const QString &caption, Icon icon) {
-        return show(owner, text, caption, MB_YESNO | iconFlag(icon)) == IDYES;
-    }
-
-  private:
-    static unsigned iconFlag(Icon icon) {
-        switch (icon) {
-        case Icon::Warning:
-            return MB_ICONWARNING;
-        case Icon::Question:
-            return MB_ICONQUESTION;
-        case Icon::Error:
-            return MB_ICONERROR;
-        case Icon::Information:
-            break;
-        }
-        return MB_ICONINFORMATION;
+        return show(owner, text, caption, Buttons::YesNo, icon) == Answer::Yes;
     }
 };
 

@@ -28,7 +28,7 @@ ScriptHotkeys::Outcome ScriptHotkeys::hold(const QString &id, const QString &hot
         return Outcome::NothingRegistered;
     }
     const QString conflict = tr("您设置的%1热键与其他程序的热键冲突,请选择过热键.").arg(hotkeyText);
-    if (registerOrWarn(context_, owner_, identifier, *parse.modifiers, parse.virtualKey, context_.mainWindow,
+    if (registerOrWarn(context_, owner_, identifier, *parse.modifiers, parse.key, context_.mainWindow,
                        conflict, conflictIcon(parse.modifierWord))) {
         held_.insert(id, Held{identifier, hotkeyText});
         return Outcome::Held;

@@ -118,7 +118,7 @@ bool ScriptRunner::playStep(const QStringList &fields, qint64 &dueNs) {
     // The pause before ended just short of its deadline, so that the pump and
     // the move are done when the click is due: it goes out at that instant.
     context_.os.clock.sleepUntil(dueNs);
-    clickStepEvent(context_.os.mouse, fields[2]);
+    clickStep(context_.os.mouse, stepClickOfEvent(fields[2]));
     // The interval counts from the click's arrival, so the next click can
     // never come sooner than the interval after it.
     context_.os.mouse.awaitDelivery();

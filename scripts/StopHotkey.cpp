@@ -20,7 +20,7 @@ void registerStopHotkey(MainContext &context) {
         context.os.hotkeys.unregisterHotkey(context.mainHandle(), kStopHotkeyId);
         return;
     }
-    if (!registerOrWarn(context, context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.virtualKey,
+    if (!registerOrWarn(context, context.mainHandle(), kStopHotkeyId, *parse.modifiers, parse.key,
                         context.mainWindow, shownText(kHotkeyConflictText), conflictIcon(parse.modifierWord)))
         context.state.startHotkeyRegistered = false;
 }

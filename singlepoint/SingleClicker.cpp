@@ -88,12 +88,12 @@ bool SingleClicker::armNextTick() {
     return armTimer(timerPeriodOf(dueMs_ - now));
 }
 
-const std::vector<unsigned> &SingleClicker::burstOf(const QString &button, const QString &kind) {
+const std::vector<platform::ButtonEvent> &SingleClicker::burstOf(const QString &button, const QString &kind) {
     // Built when the button or the kind changes, not at every tick.
     if (button != burstButton_ || kind != burstKind_ || burst_.empty()) {
         burstButton_ = button;
         burstKind_ = kind;
-        const std::vector<unsigned> click = singlePointSequence(button, kind);
+        const std::vector<platform::ButtonEvent> click = singlePointSequence(button, kind);
         burst_.clear();
         burst_.reserve(click.size() * kClicksPerBurst);
         for (int i = 0; i < kClicksPerBurst; ++i)

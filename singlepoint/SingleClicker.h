@@ -45,7 +45,7 @@ class SingleClicker final : public QObject {
     // Arms the next tick: at the set period, or a fresh random one counted
     // from the last tick's due time, so that late ticks do not add up.
     bool armNextTick();
-    const std::vector<unsigned> &burstOf(const QString &button, const QString &kind);
+    const std::vector<platform::ButtonEvent> &burstOf(const QString &button, const QString &kind);
 
     MainContext &context_;
     SinglePointPanel &panel_;
@@ -55,7 +55,7 @@ class SingleClicker final : public QObject {
     int armedPeriodMs_ = 0; // the period the timer runs at now
     QString burstButton_;   // what burst_ clicks
     QString burstKind_;
-    std::vector<unsigned> burst_;
+    std::vector<platform::ButtonEvent> burst_;
 };
 
 } // namespace lumo

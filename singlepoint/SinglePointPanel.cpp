@@ -216,13 +216,13 @@ int SinglePointPanel::jitterMs() const {
 }
 
 void SinglePointPanel::registerStartHotkey() {
-    const unsigned vk = virtualKeyOfKeyWord(hotkeyKeyComboBox->currentText());
+    const platform::FunctionKey key = functionKeyOfKeyWord(hotkeyKeyComboBox->currentText());
     const QString modifierWord = storedText(hotkeyModifierComboBox);
     // A word that is none of the four registers nothing, yet counts as saved.
-    const std::optional<unsigned> modifiers = modifiersOfWord(modifierWord);
+    const std::optional<platform::Modifiers> modifiers = modifiersOfWord(modifierWord);
     if (!modifiers) {
         context_.os.hotkeys.unregisterHotkey(context_.mainHandle(), kSinglePointHotkeyId);
-    } else if (!registerOrWarn(context_, context_.mainHandle(), kSinglePointHotkeyId, *modifiers, vk,
+    } else if (!registerOrWarn(context_, context_.mainHandle(), kSinglePointHotkeyId, *modifiers, key,
                                context_.mainWindow, shownText(kHotkeyConflictText),
                                conflictIcon(modifierWord))) {
         context_.state.startHotkeyRegistered = false;

@@ -49,7 +49,7 @@ void StepRecording::start() {
         return;
     }
     platform::Hotkeys &hotkeys = context_.os.hotkeys;
-    if (!hotkeys.registerHotkey(this, kHotkeyId, 0, platform::VK_F11)) {
+    if (!hotkeys.registerHotkey(this, kHotkeyId, platform::Modifiers{}, platform::FunctionKey{11})) {
         refuse(kHotkeyTaken);
         return;
     }
@@ -79,7 +79,7 @@ void StepRecording::finish() {
     const QStyleHints *hints = QGuiApplication::styleHints();
     const DoubleClickRule rule{hints->mouseDoubleClickInterval(), hints->mouseDoubleClickDistance()};
     for (const RecordedStep &step : recordedSteps(presses_, rule))
-        appendStepRow(*view_, positionText(step.at), step.event, step.interval);
+        appendStepRow(*view_, positionText(step.at), stepEventOf(step.click), step.interval);
     presses_.clear();
     emit recordingChanged(false);
     dialog_->show();

@@ -2,25 +2,25 @@
 
 namespace platform::fake {
 
-bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
-    const auto key = qMakePair(owner, id);
-    const auto combination = qMakePair(modifiers, vk);
+bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
+    const auto registration = qMakePair(owner, id);
+    const Combination combination = qMakePair(modifiers, key);
     bool free = !elsewhere_.contains(combination);
     for (auto it = held_.cbegin(); free && it != held_.cend(); ++it)
-        free = it.key() == key || it.value() != combination;
+        free = it.key() == registration || it.value() != combination;
     if (free)
-        held_.insert(key, combination);
-    calls_.push_back({HotkeyCall::Register, owner, id, modifiers, vk, free});
+        held_.insert(registration, combination);
+    calls_.push_back({HotkeyCall::Register, owner, id, modifiers, key, free});
     return free;
 }
 
 void FakeHotkeys::unregisterHotkey(WindowHandle owner, int id) {
     held_.remove(qMakePair(owner, id));
-    calls_.push_back({HotkeyCall::Unregister, owner, id, 0, 0, true});
+    calls_.push_back({HotkeyCall::Unregister, owner, id, Modifiers{}, FunctionKey{}, true});
 }
 
-bool FakeHotkeys::press(unsigned modifiers, unsigned vk) {
-    const auto combination = qMakePair(modifiers, vk);
+bool FakeHotkeys::press(Modifiers modifiers, FunctionKey key) {
+    const Combination combination = qMakePair(modifiers, key);
     for (auto it = held_.cbegin(); it != held_.cend(); ++it) {
         if (it.value() == combination) {
             deliver(it.key().first, it.key().second);
@@ -35,7 +35,7 @@ void FakeHotkeys::deliver(WindowHandle owner, int id) {
         handler_(owner, id);
 }
 
-std::optional<QPair<unsigned, unsigned>> FakeHotkeys::keyOf(WindowHandle owner, int id) const {
+std::optional<Combination> FakeHotkeys::keyOf(WindowHandle owner, int id) const {
     const auto it = held_.constFind(qMakePair(owner, id));
     if (it == held_.cend())
         return std::nullopt;
@@ -72,11 +72,11 @@ void FakeRecorder::pressAt(qint64 atMs, Button button, int x, int y) {
 
 void FakeMouse::moveTo(int x, int y) {
     pos_ = {x, y};
-    calls_.push_back({MouseCall::Move, 0, pos_, time_.nowMs()});
+    calls_.push_back({MouseCall::Move, ButtonEvent{}, pos_, time_.nowMs()});
 }
 
-void FakeMouse::sendButtons(unsigned flags) {
-    calls_.push_back({MouseCall::Button, flags, pos_, time_.nowMs()});
+void FakeMouse::sendButtons(ButtonEvent event) {
+    calls_.push_back({MouseCall::Button, event, pos_, time_.nowMs()});
 }
 
 std::vector<MouseCall> FakeMouse::buttonCalls() const {
@@ -87,10 +87,10 @@ std::vector<MouseCall> FakeMouse::buttonCalls() const {
     return result;
 }
 
-std::vector<unsigned> FakeMouse::buttonFlags() const {
-    std::vector<unsigned> result;
+std::vector<ButtonEvent> FakeMouse::buttonEvents() const {
+    std::vector<ButtonEvent> result;
     for (const MouseCall &call : buttonCalls())
-        result.push_back(call.flags);
+        result.push_back(call.event);
     return result;
 }
 
@@ -106,16 +106,17 @@ bool FakeSessionStart::writeStartEntry(const QString &executable, const QString 
     return true;
 }
 
-int FakeMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
-    shown_.push_back({owner, owner != nullptr, text, caption, flags});
+Answer FakeMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,
+                              Icon icon) {
+    shown_.push_back({owner, owner != nullptr, text, caption, buttons, icon});
     if (whileOpen)
         whileOpen(shown_.back());
     if (!answers_.empty()) {
-        const int result = answers_.front();
+        const Answer result = answers_.front();
         answers_.pop_front();
         return result;
     }
-    return (flags & MB_BUTTONMASK) == MB_YESNO ? IDNO : IDOK;
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 
 QStringList FakeMessageBoxes::texts() const {

@@ -18,31 +18,34 @@
 
 namespace platform::fake {
 
+// A key combination of a hotkey.
+using Combination = QPair<Modifiers, FunctionKey>;
+
 struct HotkeyCall {
     enum Kind { Register, Unregister } kind;
     WindowHandle owner;
     int id;
-    unsigned modifiers;
-    unsigned vk;
+    Modifiers modifiers;
+    FunctionKey key;
     bool result;
 };
 
 class FakeHotkeys final : public Hotkeys {
   public:
-    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
     // Another program holds this combination.
-    void holdElsewhere(unsigned modifiers, unsigned vk) { elsewhere_.insert(qMakePair(modifiers, vk), true); }
-    void releaseElsewhere(unsigned modifiers, unsigned vk) { elsewhere_.remove(qMakePair(modifiers, vk)); }
+    void holdElsewhere(Modifiers modifiers, FunctionKey key) { elsewhere_.insert(qMakePair(modifiers, key), true); }
+    void releaseElsewhere(Modifiers modifiers, FunctionKey key) { elsewhere_.remove(qMakePair(modifiers, key)); }
     // The user presses a key combination; false if nobody of ours holds it.
-    bool press(unsigned modifiers, unsigned vk);
+    bool press(Modifiers modifiers, FunctionKey key);
     // Delivers a press for (owner, id) whether or not it is registered.
     void deliver(WindowHandle owner, int id);
 
     bool isRegistered(WindowHandle owner, int id) const { return held_.contains(qMakePair(owner, id)); }
-    std::optional<QPair<unsigned, unsigned>> keyOf(WindowHandle owner, int id) const;
+    std::optional<Combination> keyOf(WindowHandle owner, int id) const;
     // Registration attempts (successful or not) in call order.
     std::vector<HotkeyCall> registrations() const;
     const std::vector<HotkeyCall> &calls() const { return calls_; }
@@ -50,14 +53,14 @@ class FakeHotkeys final : public Hotkeys {
 
   private:
     PressHandler handler_;
-    QMap<QPair<WindowHandle, int>, QPair<unsigned, unsigned>> held_;
-    QHash<QPair<unsigned, unsigned>, bool> elsewhere_;
+    QMap<QPair<WindowHandle, int>, Combination> held_;
+    QMap<Combination, bool> elsewhere_;
     std::vector<HotkeyCall> calls_;
 };
 
 struct MouseCall {
     enum Kind { Move, Button } kind;
-    unsigned flags; // Button
+    ButtonEvent event; // Button
     Point at;       // where the pointer was (Button) or went (Move)
     qint64 timeMs;
 };
@@ -67,13 +70,13 @@ class FakeMouse final : public Mouse {
     explicit FakeMouse(VirtualTime &time) : time_(time) {}
     void moveTo(int x, int y) override;
     Point position() override { return pos_; }
-    void sendButtons(unsigned flags) override;
+    void sendButtons(ButtonEvent event) override;
 
     // The user moves the pointer (not recorded as a call).
     void userMovesTo(int x, int y) { pos_ = {x, y}; }
     const std::vector<MouseCall> &calls() const { return calls_; }
     std::vector<MouseCall> buttonCalls() const;
-    std::vector<unsigned> buttonFlags() const;
+    std::vector<ButtonEvent> buttonEvents() const;
     void clearCalls() { calls_.clear(); }
 
   private:
@@ -115,16 +118,17 @@ struct ShownBox {
     bool hadOwner;
     QString text;
     QString caption;
-    unsigned flags;
+    Buttons buttons;
+    Icon icon;
 };
 
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    int show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) override;
+    Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
 
-    // Answers for the next boxes, in order; without one a box answers IDOK,
-    // or IDNO when it asks Yes or No.
-    void answer(int result) { answers_.push_back(result); }
+    // Answers for the next boxes, in order; without one a box answers OK,
+    // or No when it asks Yes or No.
+    void answer(Answer result) { answers_.push_back(result); }
     // Runs while a box is "open", as the box's own message loop would.
     std::function<void(const ShownBox &)> whileOpen;
 
@@ -133,7 +137,7 @@ class FakeMessageBoxes final : public MessageBoxes {
     void clear() { shown_.clear(); }
 
   private:
-    std::deque<int> answers_;
+    std::deque<Answer> answers_;
     std::vector<ShownBox> shown_;
 };
 

@@ -13,41 +13,41 @@ namespace platform {
 
 namespace {
 
-QMessageBox::Icon iconFor(unsigned flags) {
-    switch (flags & MB_ICONMASK) {
-    case MB_ICONERROR:
+QMessageBox::Icon iconFor(Icon icon) {
+    switch (icon) {
+    case Icon::Error:
         return QMessageBox::Critical;
-    case MB_ICONQUESTION:
+    case Icon::Question:
         return QMessageBox::Question;
-    case MB_ICONWARNING:
+    case Icon::Warning:
         return QMessageBox::Warning;
-    case MB_ICONINFORMATION:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case Icon::Information:
+        break;
     }
+    return QMessageBox::Information;
 }
 
 } // namespace
 
-int QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, unsigned flags) {
-    QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
+Answer QtMessageBoxes::show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,
+                            Icon icon) {
+    QMessageBox box(iconFor(icon), caption, text, QMessageBox::NoButton, owner);
     box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
     // Windows draws a lone carriage return as a line break.
     box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-    if ((flags & MB_BUTTONMASK) == MB_YESNO) {
+    if (buttons == Buttons::YesNo) {
         QPushButton *yes = box.addButton(QCoreApplication::translate("lumo", "是(&Y)"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QCoreApplication::translate("lumo", "否(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes ? IDYES : IDNO;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
     QPushButton *ok = box.addButton(QCoreApplication::translate("lumo", "确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
-    return IDOK;
+    return Answer::Ok;
 }
 
 struct QtClock::Wait {

@@ -2,9 +2,11 @@
 // The Win32 calls behind the Windows services, on plain C++ types.
 //
 // These declarations stay free of <windows.h>: its macros (MessageBox,
-// MB_OK, VK_F1, MOD_ALT...) would rewrite the names that platform/Platform.h
-// declares, so the Qt side of the backend includes this header and never
-// <windows.h>, and the sources behind it never include Platform.h.
+// GetCurrentTime...) would rewrite names of the Qt side, so the Qt side of the
+// backend includes this header and never <windows.h>, and the sources behind
+// it never include Platform.h. The few Win32 numbers the Qt side translates
+// typed values into are named here; NativeInput.cpp checks them against
+// <windows.h>.
 
 #include <chrono>
 #include <functional>
@@ -17,6 +19,11 @@ namespace platform::win32 {
 
 // An HWND.
 using NativeWindow = void *;
+
+// RegisterHotKey's modifier bits and the virtual key of F1.
+inline constexpr unsigned kModifierAlt = 0x0001;
+inline constexpr unsigned kModifierControl = 0x0002;
+inline constexpr unsigned kVirtualKeyF1 = 0x70;
 
 // RegisterHotKey for (window, id), without MOD_NOREPEAT so that key repeat
 // delivers repeated presses. False when the combination is held.
@@ -37,6 +44,14 @@ struct CursorPos {
 };
 bool setCursorPos(int x, int y);
 CursorPos getCursorPos();
+// The mouse_event flags of the buttons.
+inline constexpr unsigned kLeftDownFlag = 0x0002;
+inline constexpr unsigned kLeftUpFlag = 0x0004;
+inline constexpr unsigned kRightDownFlag = 0x0008;
+inline constexpr unsigned kRightUpFlag = 0x0010;
+inline constexpr unsigned kMiddleDownFlag = 0x0020;
+inline constexpr unsigned kMiddleUpFlag = 0x0040;
+
 // One input event with the mouse_event flags as given: Windows makes a
 // combined flag a down then an up, in the order of the flag bits.
 bool sendMouseFlags(unsigned flags);

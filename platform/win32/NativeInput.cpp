@@ -4,6 +4,15 @@
 
 #include <windows.h>
 
+static_assert(platform::win32::kModifierAlt == MOD_ALT && platform::win32::kModifierControl == MOD_CONTROL);
+static_assert(platform::win32::kVirtualKeyF1 == VK_F1);
+static_assert(platform::win32::kLeftDownFlag == MOUSEEVENTF_LEFTDOWN &&
+              platform::win32::kLeftUpFlag == MOUSEEVENTF_LEFTUP);
+static_assert(platform::win32::kRightDownFlag == MOUSEEVENTF_RIGHTDOWN &&
+              platform::win32::kRightUpFlag == MOUSEEVENTF_RIGHTUP);
+static_assert(platform::win32::kMiddleDownFlag == MOUSEEVENTF_MIDDLEDOWN &&
+              platform::win32::kMiddleUpFlag == MOUSEEVENTF_MIDDLEUP);
+
 namespace platform::win32 {
 
 namespace {

@@ -21,6 +21,43 @@ QString fromWide(const std::wstring &text) {
     return QString::fromStdWString(text);
 }
 
+unsigned nativeModifiers(Modifiers modifiers) {
+    return (holds(modifiers, Modifiers::Control) ? win32::kModifierControl : 0u) |
+           (holds(modifiers, Modifiers::Alt) ? win32::kModifierAlt : 0u);
+}
+
+// F<number>'s virtual key, in 32-bit unsigned arithmetic as the key number
+// has always been added: a number a hand-edited file gives outside 1..12
+// names whatever key that makes, and RegisterHotKey decides.
+unsigned virtualKey(FunctionKey key) {
+    return win32::kVirtualKeyF1 - 1u + static_cast<unsigned>(key.number);
+}
+
+// A click is one call with both flags, which Windows makes a down then an up.
+unsigned mouseFlags(ButtonEvent event) {
+    switch (event) {
+    case ButtonEvent::LeftDown:
+        return win32::kLeftDownFlag;
+    case ButtonEvent::LeftUp:
+        return win32::kLeftUpFlag;
+    case ButtonEvent::LeftClick:
+        return win32::kLeftDownFlag | win32::kLeftUpFlag;
+    case ButtonEvent::RightDown:
+        return win32::kRightDownFlag;
+    case ButtonEvent::RightUp:
+        return win32::kRightUpFlag;
+    case ButtonEvent::RightClick:
+        return win32::kRightDownFlag | win32::kRightUpFlag;
+    case ButtonEvent::MiddleDown:
+        return win32::kMiddleDownFlag;
+    case ButtonEvent::MiddleUp:
+        return win32::kMiddleUpFlag;
+    case ButtonEvent::MiddleClick:
+        break;
+    }
+    return win32::kMiddleDownFlag | win32::kMiddleUpFlag;
+}
+
 } // namespace
 
 Win32Hotkeys::Win32Hotkeys() {
@@ -32,10 +69,10 @@ Win32Hotkeys::~Win32Hotkeys() {
         application->removeNativeEventFilter(this);
 }
 
-bool Win32Hotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
+bool Win32Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
     const win32::NativeWindow window = nativeWindow(owner);
     owners_.insert(window, owner);
-    return win32::registerHotKey(window, id, modifiers, vk);
+    return win32::registerHotKey(window, id, nativeModifiers(modifiers), virtualKey(key));
 }
 
 void Win32Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
@@ -67,8 +104,8 @@ Point Win32Mouse::position() {
     return {position.x, position.y};
 }
 
-void Win32Mouse::sendButtons(unsigned flags) {
-    win32::sendMouseFlags(flags);
+void Win32Mouse::sendButtons(ButtonEvent event) {
+    win32::sendMouseFlags(mouseFlags(event));
 }
 
 Win32Recorder::~Win32Recorder() {

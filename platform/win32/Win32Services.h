@@ -17,7 +17,7 @@ class Win32Hotkeys final : public Hotkeys, private QAbstractNativeEventFilter {
     Win32Hotkeys();
     ~Win32Hotkeys() override;
 
-    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
@@ -33,7 +33,7 @@ class Win32Mouse final : public Mouse {
   public:
     void moveTo(int x, int y) override;
     Point position() override;
-    void sendButtons(unsigned flags) override;
+    void sendButtons(ButtonEvent event) override;
 };
 
 // The user's presses through a low-level mouse hook on the UI thread.

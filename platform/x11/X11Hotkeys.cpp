@@ -87,19 +87,19 @@ bool X11Hotkeys::isHeld(unsigned keycode, unsigned modifiers) const {
     return false;
 }
 
-bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) {
-    if (vk < VK_F1 || vk > VK_F12 || (modifiers & ~(MOD_ALT | MOD_CONTROL)) != 0)
+bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
+    if (key.number < 1 || key.number > 12)
         return false;
     Display *display = connection_.display();
-    const KeyCode keycode = XKeysymToKeycode(display, XK_F1 + (vk - VK_F1));
+    const KeyCode keycode = XKeysymToKeycode(display, XK_F1 + unsigned(key.number - 1));
     connection_.eventsMayBeQueued();
     if (keycode == 0)
         return false;
 
     Grab grab;
     grab.keycode = keycode;
-    grab.modifiers = ((modifiers & MOD_CONTROL) ? unsigned{ControlMask} : 0u) |
-                     ((modifiers & MOD_ALT) ? unsigned{Mod1Mask} : 0u);
+    grab.modifiers = (holds(modifiers, Modifiers::Control) ? unsigned{ControlMask} : 0u) |
+                     (holds(modifiers, Modifiers::Alt) ? unsigned{Mod1Mask} : 0u);
     // We may grab the same keys twice without the server objecting, but a
     // combination belongs to one registration only.
     if (isHeld(grab.keycode, grab.modifiers))

@@ -20,7 +20,7 @@ class X11Hotkeys final : public Hotkeys {
     explicit X11Hotkeys(Connection &connection);
     ~X11Hotkeys() override;
 
-    bool registerHotkey(WindowHandle owner, int id, unsigned modifiers, unsigned vk) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 

@@ -57,16 +57,16 @@ Point X11Mouse::position() {
     return Point{rootX, rootY};
 }
 
-void X11Mouse::sendButtons(unsigned flags) {
-    if (queueButtons(flags))
+void X11Mouse::sendButtons(ButtonEvent event) {
+    if (queueButtons(event))
         flushButtons();
 }
 
-void X11Mouse::sendButtonSequence(const std::vector<unsigned> &sequence) {
+void X11Mouse::sendButtonSequence(const std::vector<ButtonEvent> &sequence) {
     // One write for the whole burst instead of one per click.
     bool sent = false;
-    for (unsigned flags : sequence)
-        sent = queueButtons(flags) || sent;
+    for (ButtonEvent event : sequence)
+        sent = queueButtons(event) || sent;
     if (sent)
         flushButtons();
 }
@@ -78,28 +78,43 @@ void X11Mouse::awaitDelivery() {
     connection_.eventsMayBeQueued();
 }
 
-bool X11Mouse::queueButtons(unsigned flags) {
+bool X11Mouse::queueButtons(ButtonEvent event) {
     if (!hasXTest_)
         return false;
-    // One call with several flags is handled in bit order, as Windows does:
-    // a combined flag is a down then an up, the left button before the right and the
-    // right before the middle.
+    // X buttons: 1 left, 2 middle, 3 right. A click is the press, then the release.
     struct Action {
-        unsigned flag;
         unsigned button;
         bool press;
+        bool release;
     };
-    static constexpr Action kOrder[] = {{MOUSEEVENTF_LEFTDOWN, 1, true},   {MOUSEEVENTF_LEFTUP, 1, false},
-                                        {MOUSEEVENTF_RIGHTDOWN, 3, true},  {MOUSEEVENTF_RIGHTUP, 3, false},
-                                        {MOUSEEVENTF_MIDDLEDOWN, 2, true}, {MOUSEEVENTF_MIDDLEUP, 2, false}};
-    bool sent = false;
-    for (const Action &action : kOrder)
-        if ((flags & action.flag) != 0) {
-            XTestFakeButtonEvent(connection_.display(), action.button, action.press ? True : False,
-                                 CurrentTime);
-            sent = true;
+    const Action action = [event]() -> Action {
+        switch (event) {
+        case ButtonEvent::LeftDown:
+            return {1, true, false};
+        case ButtonEvent::LeftUp:
+            return {1, false, true};
+        case ButtonEvent::LeftClick:
+            return {1, true, true};
+        case ButtonEvent::RightDown:
+            return {3, true, false};
+        case ButtonEvent::RightUp:
+            return {3, false, true};
+        case ButtonEvent::RightClick:
+            return {3, true, true};
+        case ButtonEvent::MiddleDown:
+            return {2, true, false};
+        case ButtonEvent::MiddleUp:
+            return {2, false, true};
+        case ButtonEvent::MiddleClick:
+            break;
         }
-    return sent;
+        return {2, true, true};
+    }();
+    if (action.press)
+        XTestFakeButtonEvent(connection_.display(), action.button, True, CurrentTime);
+    if (action.release)
+        XTestFakeButtonEvent(connection_.display(), action.button, False, CurrentTime);
+    return true;
 }
 
 void X11Mouse::flushButtons() {

@@ -12,13 +12,13 @@ class X11Mouse final : public Mouse {
 
     void moveTo(int x, int y) override;
     Point position() override;
-    void sendButtons(unsigned flags) override;
-    void sendButtonSequence(const std::vector<unsigned> &sequence) override;
+    void sendButtons(ButtonEvent event) override;
+    void sendButtonSequence(const std::vector<ButtonEvent> &sequence) override;
     void awaitDelivery() override;
 
   private:
-    // Puts the requests for flags into Xlib's buffer; true when there were any.
-    bool queueButtons(unsigned flags);
+    // Puts the requests for event into Xlib's buffer; true when there were any.
+    bool queueButtons(ButtonEvent event);
     void flushButtons();
 
     Connection &connection_;

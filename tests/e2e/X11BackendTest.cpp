@@ -33,10 +33,6 @@ char windowA;
 char windowB;
 const WindowHandle ownerA = &windowA;
 const WindowHandle ownerB = &windowB;
-constexpr unsigned VK_F3 = 114;
-constexpr unsigned VK_F4 = 115;
-constexpr unsigned VK_F5 = 116;
-constexpr unsigned VK_F7 = 118;
 
 struct Press {
     WindowHandle owner;
@@ -94,43 +90,43 @@ class X11BackendTest : public testing::Test {
 };
 
 TEST_F(X11BackendTest, CombinationBelongsToOneRegistrationOfThisProgram) {
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 1008, MOD_CONTROL, VK_F3));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1009, MOD_CONTROL, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, FunctionKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1009, Modifiers::Control, FunctionKey{3}));
     // Identifiers are per owner: the same one with other keys is fine.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1008, MOD_CONTROL, VK_F4));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, FunctionKey{4}));
     // Other modifiers make another combination.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1010, MOD_ALT, VK_F3));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1011, 0, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1010, Modifiers::Alt, FunctionKey{3}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1011, Modifiers{}, FunctionKey{3}));
 
     hotkeys().unregisterHotkey(ownerA, 1008);
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, MOD_CONTROL, VK_F3));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, Modifiers::Control, FunctionKey{3}));
 }
 
-TEST_F(X11BackendTest, OnlyFunctionKeysAndControlOrAltRegister) {
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, 0, 111));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, 0, 124));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, 0x0004 /* shift */, VK_F5));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, 0, VK_F12));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, MOD_ALT, VK_F1));
+// The modifiers are Control and Alt by their type; the keys are checked.
+TEST_F(X11BackendTest, OnlyFunctionKeysOneToTwelveRegister) {
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers{}, FunctionKey{0}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers{}, FunctionKey{13}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers{}, FunctionKey{12}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, FunctionKey{1}));
 }
 
 // Xvfb's keymap, like most, gives F1..F12 with Ctrl+Alt the level that
 // switches virtual consoles; the server acts on it and passes nothing on.
 TEST_F(X11BackendTest, ConsoleSwitchCombinationsAreRefusedLikeHeldOnes) {
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, MOD_CONTROL | MOD_ALT, VK_F1));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, MOD_CONTROL | MOD_ALT, VK_F3));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, MOD_CONTROL | MOD_ALT, VK_F12));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control | Modifiers::Alt, FunctionKey{1}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers::Control | Modifiers::Alt, FunctionKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers::Control | Modifiers::Alt, FunctionKey{12}));
     // The same keys with one modifier are ordinary hotkeys.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, MOD_CONTROL, VK_F1));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, MOD_ALT, VK_F12));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers::Control, FunctionKey{1}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, FunctionKey{12}));
     // Nothing of the refused ones was grabbed: another client still gets them.
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F1")}),
               QStringLiteral("held"));
 }
 
 TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregistered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
     // Only the exact combination is ours.
     EXPECT_EQ(e2e::holdKey({QStringLiteral("alt"), QStringLiteral("F3")}), QStringLiteral("held"));
@@ -140,22 +136,22 @@ TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregist
 }
 
 TEST_F(X11BackendTest, UnregisteringWhatWasNeverRegisteredIsHarmless) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
     hotkeys().unregisterHotkey(ownerA, 1108);
     hotkeys().unregisterHotkey(ownerB, 1008);
     hotkeys().unregisterHotkey(nullptr, 0);
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 7, MOD_CONTROL, VK_F3));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 7, Modifiers::Control, FunctionKey{3}));
 }
 
 TEST_F(X11BackendTest, CombinationHeldByAnotherClientIsRefused) {
     std::unique_ptr<e2e::Helper> rival;
     ASSERT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F5")}, &rival), QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F5));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{5}));
 
     rival->stop();
-    EXPECT_TRUE(
-        succeedsWithin([this] { return hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F5); }));
+    EXPECT_TRUE(succeedsWithin(
+        [this] { return hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{5}); }));
 }
 
 TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
@@ -165,7 +161,7 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
     ASSERT_EQ(
         e2e::holdKey({QStringLiteral("--plain-only"), QStringLiteral("ctrl"), QStringLiteral("F7")}, &rival),
         QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, MOD_CONTROL, VK_F7));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control, FunctionKey{7}));
     rival->stop();
 
     // Had any variant stayed with us, a full grab would be refused.
@@ -175,8 +171,8 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
 }
 
 TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerB, 1008, MOD_ALT, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Alt, FunctionKey{3}));
 
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     ASSERT_EQ(waitForPresses(1).size(), 1u);
@@ -196,7 +192,7 @@ TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
 }
 
 TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
     session_.pressKeys({QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
@@ -207,8 +203,8 @@ TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
 }
 
 TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1108, MOD_CONTROL, VK_F4));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{4}));
     hotkeys().unregisterHotkey(ownerA, 1008);
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
@@ -217,7 +213,7 @@ TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
 }
 
 TEST_F(X11BackendTest, HeldKeyDeliversEveryRepeatedPress) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, MOD_CONTROL, VK_F3));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
     // Held past the keyboard's repeat delay, the server repeats the press.
     session_.keyDown(QStringLiteral("ctrl"));
     session_.keyDown(QStringLiteral("F3"));
@@ -263,13 +259,12 @@ TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
 
     mouse().moveTo(300, 400);
-    mouse().sendButtons(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
-    mouse().sendButtons(MOUSEEVENTF_RIGHTDOWN);
-    mouse().sendButtons(MOUSEEVENTF_RIGHTUP);
+    mouse().sendButtons(ButtonEvent::LeftClick);
+    mouse().sendButtons(ButtonEvent::RightDown);
+    mouse().sendButtons(ButtonEvent::RightUp);
     mouse().moveTo(17, 1000);
-    // One call with every flag: bit order, whatever the caller meant.
-    mouse().sendButtons(MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_LEFTUP |
-                        MOUSEEVENTF_LEFTDOWN);
+    // A sequence is handed over at once, in its order.
+    mouse().sendButtonSequence({ButtonEvent::LeftClick, ButtonEvent::RightDown, ButtonEvent::RightUp});
 
     const std::vector<e2e::Click> clicks = e2e::waitForClicks(log, 8, 3000);
     ASSERT_EQ(clicks.size(), 8u);

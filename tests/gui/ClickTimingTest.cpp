@@ -19,7 +19,7 @@ using lumo::test::GuiFixture;
 
 namespace {
 
-constexpr unsigned kF3 = 114;
+constexpr FunctionKey kF3{3};
 
 struct Clicker {
     GuiFixture f;
@@ -31,7 +31,7 @@ struct Clicker {
         f.fake.advance(500); // off the scheduler's second
     }
     QLineEdit *field(const char *name) { return main->findChild<QLineEdit *>(QLatin1String(name)); }
-    void press() { QVERIFY(f.fake.hotkeys.press(MOD_CONTROL, kF3)); }
+    void press() { QVERIFY(f.fake.hotkeys.press(Modifiers::Control, kF3)); }
     std::vector<fake::MouseCall> buttons() { return f.fake.mouse.buttonCalls(); }
 };
 
@@ -60,11 +60,11 @@ class ClickTimingTest : public QObject {
         c.f.fake.advance(200);
         const auto calls = c.buttons();
         QCOMPARE(calls.size(), std::size_t(4));
-        const unsigned flags[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                                  MOUSEEVENTF_LEFTUP};
+        const ButtonEvent flags[] = {ButtonEvent::LeftDown, ButtonEvent::LeftUp, ButtonEvent::LeftDown,
+                                     ButtonEvent::LeftUp};
         const qint64 at[] = {0, 80, 80, 160};
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(calls[i].flags, flags[i]);
+            QCOMPARE(calls[i].event, flags[i]);
             QCOMPARE(calls[i].timeMs - calls[0].timeMs, at[i]);
         }
     }
@@ -120,12 +120,12 @@ class ClickTimingTest : public QObject {
         Clicker c(QStringLiteral("[setting]\ntime=1\nclick=0\nhold=60000\nbtn_type=双击\n"));
         c.press();
         const qint64 stopAt = c.f.fake.time.nowMs() + 1000 + 5000;
-        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(0, 117)); });
+        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6})); });
         c.f.fake.advance(120000);
         const auto calls = c.buttons();
         QCOMPARE(calls.size(), std::size_t(2));
-        QCOMPARE(calls[0].flags, MOUSEEVENTF_LEFTDOWN);
-        QCOMPARE(calls[1].flags, MOUSEEVENTF_LEFTUP);
+        QCOMPARE(calls[0].event, ButtonEvent::LeftDown);
+        QCOMPARE(calls[1].event, ButtonEvent::LeftUp);
         QCOMPARE(calls[1].timeMs, stopAt);
         QVERIFY(!c.main->state().clickerRunning);
         QVERIFY(!c.main->state().stopRequested);

@@ -126,10 +126,11 @@ class DamagedFilesTest : public QObject {
             QCOMPARE(f.fake.hotkeys.registrations().size(), std::size_t(2));
             // A save asks first; told Yes, the write is refused.
             f.fake.messageBoxes.clear();
-            f.fake.messageBoxes.answer(IDYES);
+            f.fake.messageBoxes.answer(Answer::Yes);
             f.main().findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
             QCOMPARE(f.fake.messageBoxes.texts().size(), 2);
-            QCOMPARE(f.fake.messageBoxes.shown()[0].flags, MB_YESNO | MB_ICONWARNING);
+            QCOMPARE(f.fake.messageBoxes.shown()[0].buttons, Buttons::YesNo);
+            QCOMPARE(f.fake.messageBoxes.shown()[0].icon, Icon::Warning);
             QVERIFY2(f.fake.messageBoxes.texts()[1].contains(QStringLiteral("Unable to write to ") +
                                                              QDir::toNativeSeparators(f.settingsPath())),
                      qPrintable(f.fake.messageBoxes.texts()[1]));

@@ -290,7 +290,7 @@ QStringList chineseIn(const QStringList &texts) {
     return found;
 }
 
-constexpr unsigned kF5 = 116;
+constexpr FunctionKey kF5{5};
 
 const QString kSettings =
     QStringLiteral("[setting]\nbtn1=右键\nbtn_type=双击\ntime=0.5\nhotkey1=无\nhotkey2=F5\n"
@@ -424,13 +424,12 @@ class LanguageTest : public QObject {
             QCOMPARE(hasChinese(f->fake.messageBoxes.shown().front().text), !english);
             QCOMPARE(hasChinese(f->fake.messageBoxes.shown().front().caption), !english);
             // The stored right button clicks, in either language.
-            QVERIFY(f->fake.hotkeys.press(0, kF5));
+            QVERIFY(f->fake.hotkeys.press(Modifiers{}, kF5));
             f->fake.advance(600);
-            QVERIFY(f->fake.hotkeys.press(0, kF5));
-            const std::vector<unsigned> flags = f->fake.mouse.buttonFlags();
+            QVERIFY(f->fake.hotkeys.press(Modifiers{}, kF5));
+            const std::vector<ButtonEvent> flags = f->fake.mouse.buttonEvents();
             // A double click sends down and up together, twice.
-            QCOMPARE(flags, (std::vector<unsigned>{MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP,
-                                                   MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP}));
+            QCOMPARE(flags, (std::vector<ButtonEvent>{ButtonEvent::RightClick, ButtonEvent::RightClick}));
         }
         QCOMPARE(written[1], written[0]);
         QVERIFY(written[1].contains(toGbk(QStringLiteral("btn1=右键\r\n"))));
@@ -529,11 +528,11 @@ class LanguageTest : public QObject {
         kind->setCurrentIndex(kind->findText(QStringLiteral("Single")));
         ui<QPushButton>(&main, "saveButton")->click();
         QVERIFY(s.f.settingsBytes().contains(toGbk(QStringLiteral("btn1=中键\r\n"))));
-        QVERIFY(s.f.fake.hotkeys.press(0, kF5));
+        QVERIFY(s.f.fake.hotkeys.press(Modifiers{}, kF5));
         s.f.fake.advance(600);
-        QVERIFY(s.f.fake.hotkeys.press(0, kF5));
-        QCOMPARE(s.f.fake.mouse.buttonFlags(),
-                 (std::vector<unsigned>{MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP}));
+        QVERIFY(s.f.fake.hotkeys.press(Modifiers{}, kF5));
+        QCOMPARE(s.f.fake.mouse.buttonEvents(),
+                 (std::vector<ButtonEvent>{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp}));
     }
 
     // Recording speaks English (its refusals and the tray hint) while the
@@ -543,10 +542,10 @@ class LanguageTest : public QObject {
         QWidget *timed = s.f.forms->addTimedTaskDialog;
         s.f.forms->addTimedTaskDialog->openForNewTask();
         auto *record = ui<QPushButton>(timed, "recordButton");
-        s.f.fake.hotkeys.holdElsewhere(0, VK_F11);
+        s.f.fake.hotkeys.holdElsewhere(Modifiers{}, FunctionKey{11});
         record->click();
         s.f.fake.recorder.failsToStart = true;
-        s.f.fake.hotkeys.releaseElsewhere(0, VK_F11);
+        s.f.fake.hotkeys.releaseElsewhere(Modifiers{}, FunctionKey{11});
         record->click();
         const QStringList refusals = s.f.fake.messageBoxes.texts();
         QCOMPARE(refusals.size(), 2);
@@ -562,7 +561,7 @@ class LanguageTest : public QObject {
         QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Right, 7, 8));
         s.f.fake.advance(250);
         QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Left, 9, 10));
-        QVERIFY(s.f.fake.hotkeys.press(0, VK_F11));
+        QVERIFY(s.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
         QVERIFY(timed->isVisible());
         QVERIFY(!hasChinese(ui<QSystemTrayIcon>(&s.f.main(), "trayIcon")->toolTip()));
         const auto *steps = ui<QTreeWidget>(timed, "stepListView");

@@ -93,7 +93,7 @@ class NoticeLanguageTest : public QObject {
                      qPrintable(englishNoticeText(f)));
         }
         GuiFixture f;
-        f.fake.messageBoxes.answer(IDNO);
+        f.fake.messageBoxes.answer(Answer::No);
         announceUpdate(f.fake.services(), {QStringLiteral("3.8"), QString()});
         QCOMPARE(englishNoticeText(f), QStringLiteral("Version 3.8 is available. Open its download page?"));
     }

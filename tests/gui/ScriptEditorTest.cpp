@@ -67,7 +67,7 @@ struct Scripts {
     }
     void captureAt(int x, int y) {
         f.fake.mouse.userMovesTo(x, y);
-        QVERIFY(f.fake.hotkeys.press(0, VK_F11));
+        QVERIFY(f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
     }
     QStringList boxTexts() const { return f.fake.messageBoxes.texts(); }
     // Saves a script through the add dialog with the steps as typed.
@@ -183,9 +183,9 @@ class ScriptEditorTest : public QObject {
         // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
         QCOMPARE(s.list().rows().front().status, QStringLiteral("已启用"));
         const fake::HotkeyCall last = s.f.fake.hotkeys.registrations().back();
-        QCOMPARE(qMakePair(last.modifiers, last.vk), qMakePair(0u, 121u));
+        QCOMPARE(qMakePair(last.modifiers, last.key), qMakePair(Modifiers{}, FunctionKey{10}));
         QVERIFY(last.result);
-        QVERIFY(!s.f.fake.hotkeys.press(MOD_CONTROL, 117));
+        QVERIFY(!s.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{6}));
     }
 
     void okRefusesTheCycleCountFirstThenTheName() {
@@ -202,7 +202,8 @@ class ScriptEditorTest : public QObject {
                               QStringLiteral("请输入多坐标点击的名称.")}));
         for (const fake::ShownBox &box : s.f.fake.messageBoxes.shown()) {
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(s.add()));
-            QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+            QCOMPARE(box.buttons, Buttons::Ok);
+            QCOMPARE(box.icon, Icon::Information);
         }
         QCOMPARE(s.add()->focusWidget(), static_cast<QWidget *>(ui<QLineEdit>(s.add(), "nameEdit")));
         QVERIFY(s.add()->isVisible());
@@ -228,7 +229,8 @@ class ScriptEditorTest : public QObject {
         drop.execute();
         s.addScript(QStringLiteral("y"), QStringLiteral("1"), {});
         QCOMPARE(s.f.fake.messageBoxes.shown().size(), std::size_t(1));
-        QCOMPARE(s.f.fake.messageBoxes.shown().front().flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(s.f.fake.messageBoxes.shown().front().buttons, Buttons::Ok);
+        QCOMPARE(s.f.fake.messageBoxes.shown().front().icon, Icon::Error);
         QVERIFY(s.boxTexts().front().contains(QStringLiteral("mplist")));
         QVERIFY(s.add()->isVisible());
         QCOMPARE(s.reloads, 0);
@@ -316,7 +318,8 @@ class ScriptEditorTest : public QObject {
         QVERIFY(!s.modify()->isVisible());
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("修改项目出错,请联系软件作者.")});
         const fake::ShownBox &box = s.f.fake.messageBoxes.shown().front();
-        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Warning);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&s.f.main()));
     }
 

@@ -27,12 +27,9 @@ using platform::fake::ShownBox;
 
 namespace {
 
-constexpr unsigned kNone = 0;
-constexpr unsigned kAlt = MOD_ALT;
-constexpr unsigned kCtrl = MOD_CONTROL;
-constexpr unsigned vkF(int n) {
-    return 111u + static_cast<unsigned>(n);
-}
+constexpr Modifiers kNone{};
+constexpr Modifiers kAlt = Modifiers::Alt;
+constexpr Modifiers kCtrl = Modifiers::Control;
 constexpr int kSinglePointId = 1008;
 
 const QString kSelectFirst = QStringLiteral("请选择您要删除的记录");
@@ -92,17 +89,17 @@ struct Tab {
         return ids;
     }
     QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
-    bool scriptHeld(unsigned modifiers, unsigned vk) {
+    bool scriptHeld(Modifiers modifiers, FunctionKey key) {
         const auto &hotkeys = f.fake.hotkeys;
         for (const HotkeyCall &call : hotkeys.registrations()) {
             if (call.owner == list && hotkeys.isRegistered(list, call.id) &&
-                hotkeys.keyOf(list, call.id) == qMakePair(modifiers, vk))
+                hotkeys.keyOf(list, call.id) == qMakePair(modifiers, key))
                 return true;
         }
         return false;
     }
-    bool mainHolds(int id, unsigned modifiers, unsigned vk) {
-        return f.fake.hotkeys.keyOf(main, id) == qMakePair(modifiers, vk);
+    bool mainHolds(int id, Modifiers modifiers, FunctionKey key) {
+        return f.fake.hotkeys.keyOf(main, id) == qMakePair(modifiers, key);
     }
     StopHotkeyDialog &dialog() { return *static_cast<StopHotkeyDialog *>(f.forms->stopHotkeyDialog); }
 };
@@ -166,7 +163,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.main->windowTitle(), QStringLiteral("Lumo鼠标自动点击器"));
-        QVERIFY(t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
         QCOMPARE(t.playedIds(), QStringList{QStringLiteral("1")});
 
         // Enabling again replaces the earlier registration instead of failing.
@@ -178,14 +175,14 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QCOMPARE(drawnBackground(t, 0),
                  ui<QTreeWidget>(t.list, "scriptListView")->palette().color(QPalette::Base));
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
         QVERIFY(t.boxTexts().isEmpty());
 
         // Nothing selected: the buttons only set the title.
         ui<QTreeWidget>(t.list, "scriptListView")->clearSelection();
         ui<QPushButton>(t.list, "enableButton")->click();
         ui<QPushButton>(t.list, "disableButton")->click();
-        QVERIFY(!t.scriptHeld(kCtrl, vkF(2)));
+        QVERIFY(!t.scriptHeld(kCtrl, FunctionKey{2}));
         QVERIFY(t.boxTexts().isEmpty());
     }
 
@@ -197,7 +194,7 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("elsewhere"), QStringLiteral("Alt+F5"));
         t.add(QStringLiteral("no number"), QStringLiteral("Ctrl+Fx"));
         t.main->scriptList()->reload();
-        t.f.fake.hotkeys.holdElsewhere(kAlt, vkF(5));
+        t.f.fake.hotkeys.holdElsewhere(kAlt, FunctionKey{5});
         t.main->state().startHotkeyRegistered = true;
 
         t.enable(0);
@@ -205,11 +202,12 @@ class ScriptListTest : public QObject {
         const ShownBox &box = t.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, conflictText(QStringLiteral("F6")));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, unsigned(MB_OK | MB_ICONWARNING));
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Warning);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QVERIFY(!t.main->state().startHotkeyRegistered);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
 
         t.enable(1);
         t.enable(2);
@@ -218,7 +216,8 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts().last(), conflictText(QStringLiteral("Ctrl+F7")));
 
         t.enable(3);
-        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().buttons, Buttons::Ok);
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().icon, Icon::Information);
         QCOMPARE(t.status(3), QStringLiteral("未启用"));
 
         // A key word without a number is swallowed without a word.
@@ -236,7 +235,7 @@ class ScriptListTest : public QObject {
         // The key is taken meanwhile by another program, then enabled again:
         // the old registration is gone, so the row must not read enabled.
         t.f.fake.hotkeys.unregisterHotkey(t.list, t.f.fake.hotkeys.registrations().back().id);
-        t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(2));
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{2});
         t.enable(0);
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F2"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
@@ -251,22 +250,24 @@ class ScriptListTest : public QObject {
 
         ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), QStringList{kSelectFirst});
-        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_OK | MB_ICONINFORMATION));
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().buttons, Buttons::Ok);
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().icon, Icon::Information);
 
         t.enable(0);
         t.f.fake.messageBoxes.clear();
-        t.f.fake.messageBoxes.answer(IDNO);
+        t.f.fake.messageBoxes.answer(Answer::No);
         ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("是否要删除选定的记录")});
-        QCOMPARE(t.f.fake.messageBoxes.shown().back().flags, unsigned(MB_YESNO | MB_ICONQUESTION));
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().buttons, Buttons::YesNo);
+        QCOMPARE(t.f.fake.messageBoxes.shown().back().icon, Icon::Question);
         QCOMPARE(ui<QTreeWidget>(t.list, "scriptListView")->topLevelItemCount(), 2);
 
-        t.f.fake.messageBoxes.answer(IDYES);
+        t.f.fake.messageBoxes.answer(Answer::Yes);
         ui<QAction>(t.list, "deleteAction")->trigger();
         QCOMPARE(ui<QTreeWidget>(t.list, "scriptListView")->topLevelItemCount(), 1);
         QCOMPARE(t.row(0)->text(kColName), QStringLiteral("b"));
         // The deleted script's key is free again.
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
         QVERIFY(t.played.isEmpty());
 
         // A failing statement is reported with the selection message.
@@ -274,7 +275,7 @@ class ScriptListTest : public QObject {
         drop.setStatement(QStringLiteral("drop table [mplist]"));
         drop.execute();
         t.f.fake.messageBoxes.clear();
-        t.f.fake.messageBoxes.answer(IDYES);
+        t.f.fake.messageBoxes.answer(Answer::Yes);
         t.select(0);
         ui<QPushButton>(t.list, "deleteButton")->click();
         QCOMPARE(t.boxTexts(), (QStringList{QStringLiteral("是否要删除选定的记录"), kSelectFirst}));
@@ -290,29 +291,29 @@ class ScriptListTest : public QObject {
         t.main->scriptList()->reload();
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
         QVERIFY(singleKey);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
 
         for (int i = 0; i < 3; ++i)
             t.enable(i);
         QVERIFY(t.boxTexts().isEmpty());
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
 
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(10)));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(11)));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(12)));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{10}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{11}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{12}));
         QCOMPARE(t.playedIds(), (QStringList{single, stop, QStringLiteral("900000")}));
         QVERIFY(!t.main->state().stopRequested);
 
         // The stop key raises the request and plays no script, even one
         // whose id is the stop key's identifier.
-        QVERIFY(t.f.fake.hotkeys.press(kNone, vkF(6)));
+        QVERIFY(t.f.fake.hotkeys.press(kNone, FunctionKey{6}));
         QVERIFY(t.main->state().stopRequested);
         QCOMPARE(t.played.size(), 3);
 
         // Disabling the script 1108 leaves the stop hotkey alone.
         t.disable(1);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
     }
 
@@ -327,15 +328,15 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.status(1), QStringLiteral("未启用"));
-        QVERIFY(t.f.fake.hotkeys.press(kCtrl, vkF(2)));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
 
         // A modified hotkey text takes the old key's place.
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, vkF(2)));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, vkF(8)));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{8}));
         QCOMPARE(t.playedIds(), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
         // A press plays the row as the list shows it now, steps included.
         QCOMPARE(t.played[0].steps, QStringLiteral("1,2,左键单击,20|"));
@@ -343,13 +344,13 @@ class ScriptListTest : public QObject {
         QVERIFY(t.boxTexts().isEmpty());
 
         // A modified hotkey that is taken: the message, released, not enabled.
-        t.f.fake.hotkeys.holdElsewhere(kCtrl, vkF(9));
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{9});
         updateScript(t.context(), QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QVERIFY(!t.f.fake.hotkeys.press(kAlt, vkF(8)));
+        QVERIFY(!t.f.fake.hotkeys.press(kAlt, FunctionKey{8}));
         QVERIFY(!t.list->hotkeys().isHeld(QStringLiteral("1")));
     }
 
@@ -424,11 +425,11 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止.")});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&d));
         QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Alt+F7"));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
-        QVERIFY(!t.f.fake.hotkeys.press(kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, FunctionKey{7}));
+        QVERIFY(!t.f.fake.hotkeys.press(kNone, FunctionKey{6}));
         // Everything else stays held, and the list says so.
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
-        QVERIFY(t.scriptHeld(kCtrl, vkF(2)));
+        QVERIFY(t.scriptHeld(kCtrl, FunctionKey{2}));
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
 
         // Saving unchanged succeeds again.
@@ -436,7 +437,7 @@ class ScriptListTest : public QObject {
         d.show();
         ui<QPushButton>(&d, "okButton")->click();
         QCOMPARE(t.boxTexts().size(), 1);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, vkF(7)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, FunctionKey{7}));
 
         // The key of an enabled script: success, then the conflict; stored anyway.
         t.f.fake.messageBoxes.clear();
@@ -449,7 +450,7 @@ class ScriptListTest : public QObject {
                               QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")}));
         QVERIFY(t.f.settingsBytes().contains("stophotkey=Ctrl+F2"));
         QVERIFY(!t.f.fake.hotkeys.isRegistered(t.main, kStopHotkeyId));
-        QVERIFY(t.scriptHeld(kCtrl, vkF(2)));
+        QVERIFY(t.scriptHeld(kCtrl, FunctionKey{2}));
     }
 
     void stopHotkeyDialogRefusesAKeyThatCannotBeUsedAndStoresNothing_data() {
@@ -474,7 +475,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts().size(), 1);
         QVERIFY2(t.boxTexts()[0].contains(QStringLiteral("没有保存")), qPrintable(t.boxTexts()[0]));
         QVERIFY(!t.boxTexts()[0].contains(QStringLiteral("热键设置成功")));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
         ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
     }
@@ -494,7 +495,7 @@ class ScriptListTest : public QObject {
         QVERIFY(!d.isVisible());
         QCOMPARE(t.f.settingsBytes(), before);
         QVERIFY(t.boxTexts().isEmpty());
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
     }
 
     // Opened on a fresh profile and confirmed as it stands, the dialog
@@ -506,7 +507,7 @@ class ScriptListTest : public QObject {
         ui<QPushButton>(&d, "okButton")->click();
         QVERIFY(!d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=F6\r\n"));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, vkF(6)));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
     }
 
     void btn17OpensTheDialogModally() {

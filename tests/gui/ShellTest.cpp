@@ -107,7 +107,7 @@ class ShellTest : public QObject {
         int endings = 0;
         countEndings(main, endings);
 
-        f.fake.messageBoxes.answer(IDNO);
+        f.fake.messageBoxes.answer(Answer::No);
         ui<QAction>(main.tray(), "exitAction")->trigger();
         QCOMPARE(endings, 0);
         QVERIFY(main.isVisible());
@@ -116,9 +116,10 @@ class ShellTest : public QObject {
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&main));
         QCOMPARE(box.text, QStringLiteral("是否确定要退出Tarvik鼠标点击器?"));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
+        QCOMPARE(box.buttons, Buttons::YesNo);
+        QCOMPARE(box.icon, Icon::Information);
 
-        f.fake.messageBoxes.answer(IDYES);
+        f.fake.messageBoxes.answer(Answer::Yes);
         ui<QAction>(main.tray(), "exitAction")->trigger();
         QCOMPARE(endings, 1);
         QCOMPARE(f.fake.messageBoxes.shown().size(), size_t(2));

@@ -20,14 +20,14 @@ using lumo::test::GuiFixture;
 
 namespace {
 
-constexpr unsigned kCtrl = MOD_CONTROL;
-constexpr unsigned kF3 = 114;
+constexpr Modifiers kCtrl = Modifiers::Control;
+constexpr FunctionKey kF3{3};
 
 // Counts the left single clicks (down then up) among the recorded calls.
 int leftClicks(const fake::FakeMouse &mouse) {
     int downs = 0;
-    for (unsigned flags : mouse.buttonFlags())
-        downs += flags == MOUSEEVENTF_LEFTDOWN;
+    for (ButtonEvent flags : mouse.buttonEvents())
+        downs += flags == ButtonEvent::LeftDown;
     return downs;
 }
 
@@ -165,7 +165,7 @@ class SinglePointTest : public QObject {
 
     void theStopHotkeyRaisesTheStopRequest() {
         Clicker c;
-        QVERIFY(c.f.fake.hotkeys.press(0, 117));
+        QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6}));
         QVERIFY(c.main->state().stopRequested);
         QVERIFY(!c.main->state().clickerRunning);
     }
@@ -207,19 +207,21 @@ class SinglePointTest : public QObject {
         QCOMPARE(c.f.settingsBytes(), expected);
         QCOMPARE(c.main->state().clickIntervalMs, 500);
         QCOMPARE(c.main->state().clickCount, 0);
-        QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008), std::make_optional(qMakePair(0u, 114u)));
+        QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008),
+                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{3})));
         QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("设置保存成功,请记住你设置的 无+F3 启动热键.\r"
                                           "请按你设置的热键启动点击器,停止的热键也是这个.\r"
                                           "就是点击器运行后再按一次热键就停止点击器."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Information);
     }
 
     void aSaveWhoseHotkeyConflictsWritesNothing() {
         Clicker c;
-        c.f.fake.hotkeys.holdElsewhere(kCtrl, 120);
+        c.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{9});
         ui<QComboBox>(&c.panel(), "hotkeyKeyComboBox")->setCurrentText(QStringLiteral("F9"));
         ui<QPushButton>(&c.panel(), "saveButton")->click();
         QVERIFY(!c.f.settingsExist());
@@ -240,7 +242,7 @@ class SinglePointTest : public QObject {
         QVERIFY2(box.text.contains(QStringLiteral("Unable to write to ") +
                                    QDir::toNativeSeparators(c.f.settingsPath())),
                  qPrintable(box.text));
-        QVERIFY(box.flags & MB_ICONERROR);
+        QCOMPARE(box.icon, Icon::Error);
         // The steps after the failed write are not taken.
         QCOMPARE(c.main->state().clickIntervalMs, 1000);
         QCOMPARE(c.main->state().clickCount, 5);

@@ -34,8 +34,8 @@ const QString kOwnSettings = QStringLiteral("[setting]\nbtn1=右键\nbtn_type=�
                                             "hotkey2=F9\nclick=7\nxpos=11\nypos=12\nstophotkey=Alt+F7\n"
                                             "hold=250\njitter=30\n");
 
-constexpr unsigned kF9 = 120;
-constexpr unsigned kF7 = 118;
+constexpr FunctionKey kF9{9};
+constexpr FunctionKey kF7{7};
 
 void save(GuiFixture &f) {
     ui<QPushButton>(f.main().singlePoint(), "saveButton")->click();
@@ -77,8 +77,8 @@ class StartupStepsTest : public QObject {
         QCOMPARE(column(f, "taskListView", 1), QStringList{QStringLiteral("9:30:00")});
 
         // The settings were read and both keys are held as the file says.
-        QVERIFY(f.fake.hotkeys.keyOf(&main, 1008) == qMakePair(unsigned(MOD_CONTROL | MOD_ALT), kF9));
-        QVERIFY(f.fake.hotkeys.keyOf(&main, 1108) == qMakePair(unsigned(MOD_ALT), kF7));
+        QVERIFY(f.fake.hotkeys.keyOf(&main, 1008) == qMakePair(Modifiers::Control | Modifiers::Alt, kF9));
+        QVERIFY(f.fake.hotkeys.keyOf(&main, 1108) == qMakePair(Modifiers::Alt, kF7));
         QCOMPARE(main.state().clickIntervalMs, 5000);
         QCOMPARE(field(f, "clickLimitEdit"), QStringLiteral("7"));
         QCOMPARE(field(f, "holdEdit"), QStringLiteral("250"));
@@ -100,8 +100,8 @@ class StartupStepsTest : public QObject {
         // One error for both lists, shown once.
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         QCOMPARE(f.fake.messageBoxes.shown()[0].caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QVERIFY(f.fake.hotkeys.keyOf(&main, 1008) == qMakePair(unsigned(MOD_CONTROL | MOD_ALT), kF9));
-        QVERIFY(f.fake.hotkeys.keyOf(&main, 1108) == qMakePair(unsigned(MOD_ALT), kF7));
+        QVERIFY(f.fake.hotkeys.keyOf(&main, 1008) == qMakePair(Modifiers::Control | Modifiers::Alt, kF9));
+        QVERIFY(f.fake.hotkeys.keyOf(&main, 1108) == qMakePair(Modifiers::Alt, kF7));
         save(f);
         QCOMPARE(f.settingsBytes(), before);
     }
@@ -117,7 +117,8 @@ class StartupStepsTest : public QObject {
         f.fake.messageBoxes.clear();
         save(f); // answered No
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
-        QCOMPARE(f.fake.messageBoxes.shown()[0].flags, MB_YESNO | MB_ICONWARNING);
+        QCOMPARE(f.fake.messageBoxes.shown()[0].buttons, Buttons::YesNo);
+        QCOMPARE(f.fake.messageBoxes.shown()[0].icon, Icon::Warning);
         QVERIFY(f.fake.messageBoxes.texts()[0].contains(f.settingsPath()));
         QVERIFY(QFileInfo(f.settingsPath()).isDir());
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1008));

@@ -77,11 +77,11 @@ class StartupTest : public QObject {
         QCOMPARE(registered.size(), std::size_t(2));
         QCOMPARE(registered[0].id, 1008);
         QCOMPARE(registered[0].owner, static_cast<WindowHandle>(&main));
-        QCOMPARE(registered[0].modifiers, MOD_CONTROL);
-        QCOMPARE(registered[0].vk, 114u);
+        QCOMPARE(registered[0].modifiers, Modifiers::Control);
+        QCOMPARE(registered[0].key, FunctionKey{3});
         QCOMPARE(registered[1].id, 1108);
-        QCOMPARE(registered[1].modifiers, 0u);
-        QCOMPARE(registered[1].vk, 117u);
+        QCOMPARE(registered[1].modifiers, Modifiers{});
+        QCOMPARE(registered[1].key, FunctionKey{6});
         QVERIFY(main.state().startHotkeyRegistered);
         QVERIFY(f.fake.messageBoxes.shown().empty());
         QVERIFY(!f.settingsExist());
@@ -89,13 +89,14 @@ class StartupTest : public QObject {
 
     void aConflictShowsTheMessageAndLeavesTheHotkeyUnregistered() {
         GuiFixture f;
-        f.fake.hotkeys.holdElsewhere(MOD_CONTROL, 114);
+        f.fake.hotkeys.holdElsewhere(Modifiers::Control, FunctionKey{3});
         MainWindow &main = f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Warning);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&main));
         QVERIFY(!main.state().startHotkeyRegistered);
         QVERIFY(!f.fake.hotkeys.isRegistered(&main, 1008));
@@ -117,10 +118,11 @@ class StartupTest : public QObject {
     void anAltConflictUsesTheInformationIcon() {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\nstophotkey=Alt+F4\n"));
-        f.fake.hotkeys.holdElsewhere(MOD_ALT, 115);
+        f.fake.hotkeys.holdElsewhere(Modifiers::Alt, FunctionKey{4});
         f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
-        QCOMPARE(f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(f.fake.messageBoxes.shown()[0].buttons, Buttons::Ok);
+        QCOMPARE(f.fake.messageBoxes.shown()[0].icon, Icon::Information);
     }
 
     // Each start-up step stands alone: a key word without a number costs
@@ -133,7 +135,8 @@ class StartupTest : public QObject {
         const fake::ShownBox &box = f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("'x' is not a valid integer value."));
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Error);
         QVERIFY(!f.fake.hotkeys.isRegistered(&main, 1008));
         QVERIFY(f.fake.hotkeys.isRegistered(&main, 1108));
         QVERIFY(!main.state().startHotkeyRegistered);

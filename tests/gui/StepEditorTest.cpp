@@ -47,7 +47,7 @@ struct Editing {
     }
     void captureAt(int x, int y) {
         f.fake.mouse.userMovesTo(x, y);
-        QVERIFY(f.fake.hotkeys.press(0, VK_F11));
+        QVERIFY(f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
     }
 };
 
@@ -131,7 +131,8 @@ class StepEditorTest : public QObject {
 
         e.open(editor);
         QVERIFY(editor->isVisible());
-        QCOMPARE(e.f.fake.hotkeys.keyOf(editor, hotkeyId), std::make_optional(qMakePair(0u, VK_F11)));
+        QCOMPARE(e.f.fake.hotkeys.keyOf(editor, hotkeyId),
+                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
         QCOMPARE(e.f.fake.windows.isTopmost(editor), topmost);
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
 
@@ -176,7 +177,8 @@ class StepEditorTest : public QObject {
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
         QCOMPARE(box.text, QStringLiteral("请输入要点击的鼠标坐标位置"));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Warning);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&editor));
         QVERIFY(editor.isVisible());
     }
@@ -224,17 +226,20 @@ class StepEditorTest : public QObject {
 
     void f11HeldByTheMainWindowGivesTheConflictMessageAndTypingStillWorks() {
         Editing e(QStringLiteral("[setting]\nhotkey1=无\nhotkey2=F11\n"));
-        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
+        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008),
+                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
         StepEditor &editor = e.open(e.f.forms->addScriptAddStepEditor);
         QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
         QCOMPARE(box.text, QStringLiteral("您设置的热键于其他程序的热键冲突,请选择过热键."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Information);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&editor));
         QVERIFY(!e.f.fake.hotkeys.isRegistered(&editor, 1008));
         // F11 still belongs to the main window.
-        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008), std::make_optional(qMakePair(0u, VK_F11)));
+        QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008),
+                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
         addStep(editor, QStringLiteral("3,4"), QStringLiteral("左键单击"), QStringLiteral("20"));
         QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("3,4 左键单击 20")});
     }
@@ -253,7 +258,7 @@ class StepEditorTest : public QObject {
             QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, editor->dress().hotkeyId));
         }
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
-        QVERIFY(!e.f.fake.hotkeys.press(0, VK_F11));
+        QVERIFY(!e.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
     }
 
   private:

@@ -308,7 +308,8 @@ class TimedEditorTest : public QObject {
         // The start-up already reported the missing file; the OK's own box is last.
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Error);
         QVERIFY(!box.text.isEmpty());
     }
 
@@ -319,7 +320,8 @@ class TimedEditorTest : public QObject {
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
         QCOMPARE(box.text, QStringLiteral("请选择要修改的项目."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Information);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(&e.f.main()));
     }
 
@@ -411,7 +413,8 @@ class TimedEditorTest : public QObject {
         QCOMPARE(ui<QComboBox>(&e.mod(), "hourComboBox")->currentText(), QStringLiteral("9"));
         QCOMPARE(ui<QComboBox>(&e.mod(), "minuteComboBox")->currentText(), QStringLiteral("05"));
         QCOMPARE(ui<QComboBox>(&e.mod(), "secondComboBox")->currentText(), QStringLiteral("44"));
-        QCOMPARE(e.f.fake.messageBoxes.shown().back().flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(e.f.fake.messageBoxes.shown().back().buttons, Buttons::Ok);
+        QCOMPARE(e.f.fake.messageBoxes.shown().back().icon, Icon::Error);
         QCOMPARE(e.f.fake.messageBoxes.shown().back().text, QStringLiteral("List index out of bounds (2)"));
 
         const TimedRow shortStep{QStringLiteral("7"),
@@ -473,7 +476,8 @@ class TimedEditorTest : public QObject {
             QVERIFY(!changer->isVisible());
             const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
             QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
-            QCOMPARE(box.flags, MB_OK | MB_ICONINFORMATION);
+            QCOMPARE(box.buttons, Buttons::Ok);
+            QCOMPARE(box.icon, Icon::Information);
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(dialog));
 
             dialog->onAddStepClicked();

@@ -138,22 +138,24 @@ class TimedListTest : public QObject {
         Timed t(kThreeTasks);
         ui<QPushButton>(&t.list(), "deleteButton")->click();
         QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("请选择您要删除的记录")});
-        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].buttons, Buttons::Ok);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].icon, Icon::Information);
         t.f.fake.messageBoxes.clear();
 
         t.select(1);
         ui<QPushButton>(&t.list(), "enableButton")->click();
-        t.f.fake.messageBoxes.answer(IDNO);
+        t.f.fake.messageBoxes.answer(Answer::No);
         ui<QPushButton>(&t.list(), "deleteButton")->click();
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
         QCOMPARE(box.text, QStringLiteral("是否确定要删除选定记录."));
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_YESNO | MB_ICONINFORMATION);
+        QCOMPARE(box.buttons, Buttons::YesNo);
+        QCOMPARE(box.icon, Icon::Information);
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
         QCOMPARE(t.taskListView().topLevelItemCount(), 3);
         QCOMPARE(t.statuses(), (QStringList{kOff, kOn, kOff}));
 
-        t.f.fake.messageBoxes.answer(IDYES);
+        t.f.fake.messageBoxes.answer(Answer::Yes);
         ui<QPushButton>(&t.list(), "deleteButton")->click();
         QCOMPARE(column(t.taskListView(), 0), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
         QCOMPARE(t.statuses(), (QStringList{kOff, kOff}));
@@ -172,7 +174,8 @@ class TimedListTest : public QObject {
         QCOMPARE(t.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = t.f.fake.messageBoxes.shown().at(0);
         QCOMPARE(box.caption, QStringLiteral("提示"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONWARNING);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Warning);
         QVERIFY2(box.text.contains(QStringLiteral("定时任务列表: id 2 (9:00:06)")), qPrintable(box.text));
         // Start-up went on: both hotkeys are held.
         QCOMPARE(t.f.fake.hotkeys.registrations().size(), std::size_t(2));
@@ -204,7 +207,8 @@ class TimedListTest : public QObject {
         t.f.fake.advance(3000);
         const QString text = QStringLiteral("定时点击出错,请联系作者反馈错误信息.QQ:");
         QCOMPARE(t.f.fake.messageBoxes.texts(), QStringList{text});
-        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONINFORMATION);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].buttons, Buttons::Ok);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].icon, Icon::Information);
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("提示"));
         t.f.fake.advance(2000);
         QCOMPARE(t.f.fake.messageBoxes.texts(), (QStringList{text, text}));
@@ -217,12 +221,12 @@ class TimedListTest : public QObject {
         t.select(0);
         ui<QPushButton>(&t.list(), "enableButton")->click();
         // The stop hotkey F6 while the first step waits.
-        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(0, 117)); });
+        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6})); });
         t.f.fake.advance(6000);
         std::vector<qint64> downs;
         std::vector<Point> where;
         for (const fake::MouseCall &call : t.f.fake.mouse.buttonCalls())
-            if (call.flags == MOUSEEVENTF_LEFTDOWN) {
+            if (call.event == ButtonEvent::LeftDown) {
                 downs.push_back(call.timeMs);
                 where.push_back(call.at);
             }
@@ -249,7 +253,8 @@ class TimedListTest : public QObject {
         QCOMPARE(t.f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("Failed to set data for 'lumoclick'")});
         QCOMPARE(t.f.fake.messageBoxes.shown()[0].caption, QStringLiteral("Tarvik鼠标点击器V1.0"));
-        QCOMPARE(t.f.fake.messageBoxes.shown()[0].flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].buttons, Buttons::Ok);
+        QCOMPARE(t.f.fake.messageBoxes.shown()[0].icon, Icon::Error);
     }
 
     void theAutotimeStartEnablesEveryTaskAndMinimises() {

@@ -164,22 +164,22 @@ class UpdateTest : public QObject {
     // once, nothing is fetched but the page, and the program goes on.
     void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn_data() {
         QTest::addColumn<QString>("pageUrl");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("opened");
         const QString page = QStringLiteral("https://www.lumoclick.example/download/v3.8.html");
-        QTest::addRow("yes opens the page's address") << page << IDYES << page;
+        QTest::addRow("yes opens the page's address") << page << Answer::Yes << page;
         QTest::addRow("yes without an address opens the download site")
-            << QString() << IDYES << texts::kDownloadSite;
-        QTest::addRow("no opens nothing") << page << IDNO << QString();
+            << QString() << Answer::Yes << texts::kDownloadSite;
+        QTest::addRow("no opens nothing") << page << Answer::No << QString();
         // Only web addresses: a file or a share opens the download site.
         for (const char *other : {"file:///etc/passwd", "smb://host/share/setup.exe", "javascript:alert(1)",
                                   "C:\\setup.exe", "http://"})
             QTest::addRow("yes with %s opens the download site", other)
-                << QString::fromLatin1(other) << IDYES << texts::kDownloadSite;
+                << QString::fromLatin1(other) << Answer::Yes << texts::kDownloadSite;
     }
     void withoutInstallersAnotherVersionIsAnnouncedOnceAndTheProgramGoesOn() {
         QFETCH(QString, pageUrl);
-        QFETCH(int, answer);
+        QFETCH(Answer, answer);
         QFETCH(QString, opened);
         UpdateRig rig;
         rig.f.fake.shell.installers = false;
@@ -193,7 +193,7 @@ class UpdateTest : public QObject {
         QVERIFY(!box.hadOwner);
         QCOMPARE(box.caption, QStringLiteral("提示"));
         QVERIFY2(box.text.contains(QStringLiteral("3.8")), qPrintable(box.text));
-        QCOMPARE(box.flags & MB_BUTTONMASK, MB_YESNO);
+        QCOMPARE(box.buttons, Buttons::YesNo);
         QCOMPARE(rig.f.fake.shell.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
 
         QCOMPARE(rig.server.seenLines(), QList<QByteArray>{"GET /update.html"});
@@ -331,7 +331,8 @@ class UpdateTest : public QObject {
         QVERIFY(!box.hadOwner);
         QCOMPARE(box.text, QStringLiteral("下载文件自动升级下载失败，请到官网手动下载"));
         QCOMPARE(box.caption, QStringLiteral("下载失败"));
-        QCOMPARE(box.flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(box.buttons, Buttons::Ok);
+        QCOMPARE(box.icon, Icon::Error);
         QCOMPARE(rig.f.fake.shell.opened, QStringList{texts::kDownloadSite});
         QVERIFY(rig.f.fake.shell.started.isEmpty());
         QVERIFY(rig.strayFiles().isEmpty());

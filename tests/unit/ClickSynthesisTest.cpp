@@ -5,61 +5,88 @@
 
 using namespace platform;
 using lumo::clickSinglePoint;
-using lumo::clickStepEvent;
+using lumo::StepClick;
 
 namespace {
 
-std::vector<unsigned> byEvent(const QString &stepEvent) {
-    fake::FakeBackend fake;
-    fake.mouse.userMovesTo(40, 50);
-    clickStepEvent(fake.mouse, stepEvent);
-    for (const fake::MouseCall &call : fake.mouse.calls())
-        EXPECT_EQ(call.at, (Point{40, 50})) << "the pointer moved";
-    return fake.mouse.buttonFlags();
+using Events = std::vector<ButtonEvent>;
+
+std::string nameOf(ButtonEvent event) {
+    static const char *const names[] = {"LeftDown",   "LeftUp",     "LeftClick", "RightDown",  "RightUp",
+                                        "RightClick", "MiddleDown", "MiddleUp",  "MiddleClick"};
+    return names[static_cast<int>(event)];
 }
 
-std::vector<unsigned> byButton(const QString &button, const QString &kind) {
+Events byEvent(const QString &stepEvent) {
+    fake::FakeBackend fake;
+    fake.mouse.userMovesTo(40, 50);
+    lumo::clickStep(fake.mouse, lumo::stepClickOfEvent(stepEvent));
+    for (const fake::MouseCall &call : fake.mouse.calls())
+        EXPECT_EQ(call.at, (Point{40, 50})) << "the pointer moved";
+    return fake.mouse.buttonEvents();
+}
+
+Events byButton(const QString &button, const QString &kind) {
     fake::FakeBackend fake;
     clickSinglePoint(fake.mouse, button, kind);
     EXPECT_EQ(fake.mouse.calls().size(), fake.mouse.buttonCalls().size())
         << "clickSinglePoint moved the pointer";
-    return fake.mouse.buttonFlags();
+    return fake.mouse.buttonEvents();
 }
-
-using Flags = std::vector<unsigned>;
 
 } // namespace
 
-TEST(clickStepEvent, MakesTheInputOfEachStepEvent) {
-    EXPECT_EQ(byEvent(QStringLiteral("左键单击")), (Flags{0x2, 0x4}));
-    EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Flags{0x6, 0x6}));
-    EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Flags{0x8, 0x10}));
-    EXPECT_EQ(byEvent(QStringLiteral("右键双击")), (Flags{0x18, 0x18}));
-    EXPECT_EQ(byEvent(QStringLiteral("中键单击")), (Flags{0x20, 0x40}));
-    EXPECT_EQ(byEvent(QStringLiteral("中键双击")), (Flags{0x60, 0x60}));
+TEST(clickStep, MakesTheInputOfEachStepEvent) {
+    EXPECT_EQ(byEvent(QStringLiteral("左键单击")), (Events{ButtonEvent::LeftDown, ButtonEvent::LeftUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
+    EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Events{ButtonEvent::RightDown, ButtonEvent::RightUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("右键双击")),
+              (Events{ButtonEvent::RightClick, ButtonEvent::RightClick}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键单击")), (Events{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键双击")),
+              (Events{ButtonEvent::MiddleClick, ButtonEvent::MiddleClick}));
 }
 
-TEST(clickStepEvent, AnyOtherTextMakesNoInput) {
+TEST(stepClickOfEvent, EachStoredWordComesBackAsItWasStored) {
+    for (const char *word :
+         {"左键单击", "左键双击", "右键单击", "右键双击", "中键单击", "中键双击", "无点击"})
+        EXPECT_EQ(lumo::stepEventOf(lumo::stepClickOfEvent(QString::fromUtf8(word))),
+                  QString::fromUtf8(word));
+    EXPECT_EQ(lumo::stepClickOfEvent(QStringLiteral("左键")), StepClick::None);
+}
+
+TEST(clickStep, AnyOtherTextMakesNoInput) {
     for (const QString &text :
          {QStringLiteral("无点击"), QString(), QStringLiteral("左键"), QStringLiteral(" 左键单击")})
         EXPECT_TRUE(byEvent(text).empty()) << text.toStdString();
 }
 
 TEST(clickSinglePoint, MakesTheInputOfEachButtonAndKind) {
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("单击")), (Flags{0x2, 0x4}));
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("双击")), (Flags{0x6, 0x6}));
-    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("单击")), (Flags{0x8, 0x10}));
-    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("双击")), (Flags{0x18, 0x18}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("单击")),
+              (Events{ButtonEvent::LeftDown, ButtonEvent::LeftUp}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("双击")),
+              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
+    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("单击")),
+              (Events{ButtonEvent::RightDown, ButtonEvent::RightUp}));
+    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("双击")),
+              (Events{ButtonEvent::RightClick, ButtonEvent::RightClick}));
     // Left before right.
-    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("单击")), (Flags{0x6, 0x18}));
-    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("双击")), (Flags{0x6, 0x6, 0x18, 0x18}));
-    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("单击")), (Flags{0x20, 0x40}));
-    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("双击")), (Flags{0x60, 0x60}));
+    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("单击")),
+              (Events{ButtonEvent::LeftClick, ButtonEvent::RightClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("双击")),
+              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick, ButtonEvent::RightClick,
+                      ButtonEvent::RightClick}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("单击")),
+              (Events{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("双击")),
+              (Events{ButtonEvent::MiddleClick, ButtonEvent::MiddleClick}));
 }
 
 TEST(clickSinglePoint, AnUnknownKindIsADoubleClickAndAnUnknownButtonNothing) {
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QString()), (Flags{0x6, 0x6}));
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")), (Flags{0x6, 0x6}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QString()),
+              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")),
+              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
     EXPECT_TRUE(byButton(QStringLiteral("中间"), QStringLiteral("单击")).empty());
     EXPECT_TRUE(byButton(QString(), QString()).empty());
 }
@@ -74,15 +101,16 @@ TEST(clickSinglePointHeld, HoldsEveryClickDownForTheWaitBetweenItsPressAndReleas
             return true;
         });
         for (const fake::MouseCall &call : fake.mouse.buttonCalls())
-            trace.push_back(std::to_string(call.flags) + "@" + std::to_string(call.timeMs));
+            trace.push_back(nameOf(call.event) + "@" + std::to_string(call.timeMs));
         return trace;
     };
     using Trace = std::vector<std::string>;
-    EXPECT_EQ(held(QStringLiteral("左键"), QStringLiteral("单击")), (Trace{"wait 80", "2@0", "4@80"}));
+    EXPECT_EQ(held(QStringLiteral("左键"), QStringLiteral("单击")),
+              (Trace{"wait 80", "LeftDown@0", "LeftUp@80"}));
     EXPECT_EQ(held(QStringLiteral("中键"), QStringLiteral("双击")),
-              (Trace{"wait 80", "wait 80", "32@0", "64@80", "32@80", "64@160"}));
+              (Trace{"wait 80", "wait 80", "MiddleDown@0", "MiddleUp@80", "MiddleDown@80", "MiddleUp@160"}));
     EXPECT_EQ(held(QStringLiteral("左右键"), QStringLiteral("单击")),
-              (Trace{"wait 80", "wait 80", "2@0", "4@80", "8@80", "16@160"}));
+              (Trace{"wait 80", "wait 80", "LeftDown@0", "LeftUp@80", "RightDown@80", "RightUp@160"}));
     EXPECT_TRUE(held(QStringLiteral("中间"), QStringLiteral("单击")).empty());
 }
 
@@ -97,7 +125,8 @@ TEST(clickSinglePointHeld, AHoldCutShortReleasesItsButtonAndEndsTheClicks) {
                                        return false;
                                    });
         EXPECT_EQ(waits, 1) << kind;
-        EXPECT_EQ(fake.mouse.buttonFlags(), (std::vector<unsigned>{MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}))
+        EXPECT_EQ(fake.mouse.buttonEvents(),
+                  (std::vector<ButtonEvent>{ButtonEvent::LeftDown, ButtonEvent::LeftUp}))
             << kind;
         EXPECT_EQ(fake.mouse.buttonCalls().back().timeMs, 7) << kind;
     }

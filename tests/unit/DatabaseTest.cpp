@@ -110,7 +110,8 @@ TEST_F(DatabaseTest, MissingFileIsReportedAndNeverCreated) {
     const auto &box = fake.messageBoxes.shown().front();
     EXPECT_FALSE(box.hadOwner);
     EXPECT_EQ(box.caption, QStringLiteral("提示"));
-    EXPECT_EQ(box.flags, platform::MB_ICONINFORMATION);
+    EXPECT_EQ(box.buttons, platform::Buttons::Ok);
+    EXPECT_EQ(box.icon, platform::Icon::Information);
     EXPECT_TRUE(box.text.startsWith(QStringLiteral("软件出错,没有找到所需的数据文件，请到")));
     EXPECT_TRUE(box.text.endsWith(QStringLiteral("重新下载过软件.")));
 

@@ -6,25 +6,23 @@
 
 using namespace lumo;
 
-TEST(HotkeyText, VirtualKeyIsTheNumberAfterRemovingEveryFPlus111) {
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F1")), 112u);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F12")), 123u);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("FF3F")), 114u);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("5")), 116u);
-    EXPECT_THROW(virtualKeyOfKeyWord(QStringLiteral("f3")), HandlerError);
-    EXPECT_THROW(virtualKeyOfKeyWord(QString()), HandlerError);
-    EXPECT_THROW(virtualKeyOfKeyWord(QStringLiteral("F")), HandlerError);
+TEST(HotkeyText, TheKeyIsTheNumberLeftAfterRemovingEveryF) {
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F1")), platform::FunctionKey{1});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F12")), platform::FunctionKey{12});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("FF3F")), platform::FunctionKey{3});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("5")), platform::FunctionKey{5});
+    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("f3")), HandlerError);
+    EXPECT_THROW(functionKeyOfKeyWord(QString()), HandlerError);
+    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F")), HandlerError);
 }
 
-TEST(HotkeyText, VirtualKeyOfANumberNearTheIntLimitsWrapsInsteadOfOverflowing) {
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F2147483647")), 0x8000006Eu);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F2147483537")), 0x80000000u);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F-2147483648")), 0x8000006Fu);
-    EXPECT_EQ(virtualKeyOfKeyWord(QStringLiteral("F-111")), 0u);
-    EXPECT_THROW(virtualKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
+TEST(HotkeyText, AKeyNumberAtTheIntLimitsIsReadAndOneBeyondIsAConversionError) {
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F2147483647")), platform::FunctionKey{2147483647});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F-2147483648")), platform::FunctionKey{-2147483647 - 1});
+    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
     const RegistrationParse parse = parseForRegistration(QStringLiteral("Ctrl+F2147483647"));
-    EXPECT_EQ(parse.virtualKey, 0x8000006Eu);
-    EXPECT_EQ(parse.modifiers, std::optional<unsigned>(platform::MOD_CONTROL));
+    EXPECT_EQ(parse.key, platform::FunctionKey{2147483647});
+    EXPECT_EQ(parse.modifiers, std::optional<platform::Modifiers>(platform::Modifiers::Control));
 }
 
 TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
@@ -34,12 +32,15 @@ TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
     EXPECT_EQ(composeHotkeyText(QStringLiteral("无"), QStringLiteral("F5")), QStringLiteral("F5"));
 }
 
+constexpr platform::Modifiers kCtrl = platform::Modifiers::Control;
+constexpr platform::Modifiers kAlt = platform::Modifiers::Alt;
+
 struct RegistrationCase {
     const char *text;
     const char *keyWord;
     const char *modifierWord;
-    unsigned vk;
-    int modifiers; // -1: registers nothing
+    int key;
+    std::optional<platform::Modifiers> modifiers; // nullopt: registers nothing
 };
 
 class RegistrationParseTest : public testing::TestWithParam<RegistrationCase> {};
@@ -49,19 +50,16 @@ TEST_P(RegistrationParseTest, SplitsKeyAndModifiers) {
     const RegistrationParse parse = parseForRegistration(QString::fromUtf8(c.text));
     EXPECT_EQ(parse.keyWord, QString::fromUtf8(c.keyWord));
     EXPECT_EQ(parse.modifierWord, QString::fromUtf8(c.modifierWord));
-    EXPECT_EQ(parse.virtualKey, c.vk);
-    if (c.modifiers < 0)
-        EXPECT_FALSE(parse.modifiers.has_value());
-    else
-        EXPECT_EQ(parse.modifiers, std::optional<unsigned>(unsigned(c.modifiers)));
+    EXPECT_EQ(parse.key, platform::FunctionKey{c.key});
+    EXPECT_EQ(parse.modifiers, c.modifiers);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RegistrationParseTest,
-                         testing::Values(RegistrationCase{"Ctrl+Alt+F3", "F3", "Ctrl+Alt", 114, 3},
-                                         RegistrationCase{"F10", "F10", "F10", 121, 0},
-                                         RegistrationCase{"Ctrl+F9", "F9", "Ctrl", 120, 2},
-                                         RegistrationCase{"Alt+F6", "F6", "Alt", 117, 1},
-                                         RegistrationCase{"Alt+Ctrl+F6", "F6", "Alt+Ctrl", 117, -1}));
+                         testing::Values(RegistrationCase{"Ctrl+Alt+F3", "F3", "Ctrl+Alt", 3, kCtrl | kAlt},
+                                         RegistrationCase{"F10", "F10", "F10", 10, platform::Modifiers{}},
+                                         RegistrationCase{"Ctrl+F9", "F9", "Ctrl", 9, kCtrl},
+                                         RegistrationCase{"Alt+F6", "F6", "Alt", 6, kAlt},
+                                         RegistrationCase{"Alt+Ctrl+F6", "F6", "Alt+Ctrl", 6, std::nullopt}));
 
 TEST(RegistrationParse, AKeyWordThatIsNoNumberFails) {
     EXPECT_THROW(parseForRegistration(QStringLiteral("Ctrl+")), HandlerError);

@@ -37,9 +37,11 @@ class TracingMouse final : public Mouse {
     }
     std::function<void()> onMove;
     Point position() override { return fake_.mouse.position(); }
-    void sendButtons(unsigned flags) override {
-        trace_ << QStringLiteral("button %1").arg(flags, 0, 16);
-        fake_.mouse.sendButtons(flags);
+    void sendButtons(ButtonEvent event) override {
+        static const char *const names[] = {"LeftDown",   "LeftUp",     "LeftClick", "RightDown",  "RightUp",
+                                            "RightClick", "MiddleDown", "MiddleUp",  "MiddleClick"};
+        trace_ << QStringLiteral("button ") + QLatin1String(names[static_cast<int>(event)]);
+        fake_.mouse.sendButtons(event);
     }
 
   private:
@@ -137,16 +139,17 @@ class ScriptRunnerTest : public ::testing::Test {
 
 TEST_F(ScriptRunnerTest, OneStepTwoCyclesPlaysMoveClickIntervalAndPauseTwice) {
     runner.playSteps(QStringLiteral("100,200,左键单击,20|"), 2);
-    EXPECT_EQ(trace, lines({"move 100,200 @0", "button 2", "button 4", "wait 20", "wait 800",
-                            "move 100,200 @820", "button 2", "button 4", "wait 20", "wait 800"}));
+    EXPECT_EQ(trace, lines({"move 100,200 @0", "button LeftDown", "button LeftUp", "wait 20", "wait 800",
+                            "move 100,200 @820", "button LeftDown", "button LeftUp", "wait 20", "wait 800"}));
     EXPECT_EQ(fake.time.nowMs(), 1640);
 }
 
 TEST_F(ScriptRunnerTest, StepsPlayInOrderAndEachEventMakesItsInput) {
     runner.playSteps(QStringLiteral("1,2,左键双击,5|3,4,无点击,7|-5,6,右键单击,0,extra|9,9,右键单击"), 1);
     // Fields after the fourth and the text after the last "|" are ignored.
-    EXPECT_EQ(trace, lines({"move 1,2 @0", "button 6", "button 6", "wait 5", "move 3,4 @5", "wait 7",
-                            "move -5,6 @12", "button 8", "button 10", "wait 0", "wait 800"}));
+    EXPECT_EQ(trace,
+              lines({"move 1,2 @0", "button LeftClick", "button LeftClick", "wait 5", "move 3,4 @5", "wait 7",
+                     "move -5,6 @12", "button RightDown", "button RightUp", "wait 0", "wait 800"}));
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
 }
 
@@ -188,10 +191,10 @@ TEST_F(ScriptRunnerTest, PlayErrorsComeAfterThePartialEffectsOfTheFailingStep) {
         {"x,5,左键单击,10|", {}},
         {"|", {}},
         {"5,6|", {"move 5,6 @10"}},
-        {"5,6,左键单击|", {"move 5,6 @10", "button 2", "button 4"}},
-        {"5,6,左键单击,abc|", {"move 5,6 @10", "button 2", "button 4"}},
+        {"5,6,左键单击|", {"move 5,6 @10", "button LeftDown", "button LeftUp"}},
+        {"5,6,左键单击,abc|", {"move 5,6 @10", "button LeftDown", "button LeftUp"}},
         // A negative interval would sleep for weeks; it fails like a bad one.
-        {"5,6,左键单击,-1|", {"move 5,6 @10", "button 2", "button 4"}},
+        {"5,6,左键单击,-1|", {"move 5,6 @10", "button LeftDown", "button LeftUp"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bad);
@@ -210,7 +213,8 @@ TEST_F(ScriptRunnerTest, PlayErrorsComeAfterThePartialEffectsOfTheFailingStep) {
         const fake::ShownBox &box = onlyBox();
         EXPECT_EQ(box.owner, &window);
         EXPECT_EQ(box.caption, kNotice);
-        EXPECT_EQ(box.flags, MB_OK | MB_ICONINFORMATION);
+        EXPECT_EQ(box.buttons, Buttons::Ok);
+        EXPECT_EQ(box.icon, Icon::Information);
     }
 }
 
@@ -223,7 +227,8 @@ TEST_F(ScriptRunnerTest, AStopPressedWhileNothingPlaysEndsTheNextRunAtItsFirstSt
     const fake::ShownBox &box = onlyBox();
     EXPECT_FALSE(box.hadOwner);
     EXPECT_EQ(box.caption, kNotice);
-    EXPECT_EQ(box.flags, MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
+    EXPECT_EQ(box.icon, Icon::Information);
     EXPECT_FALSE(state.stopRequested);
     // Honoured once: the next run plays in full.
     trace.clear();
@@ -236,8 +241,9 @@ TEST_F(ScriptRunnerTest, AStopDuringAStepIntervalEndsTheRunAtTheNextStep) {
     addScript(7, QStringLiteral("1,2,左键单击,100|3,4,左键单击,100|5,6,左键单击,100|"), QStringLiteral("5"));
     pressAt(150, kStopId);
     dispatch(7);
-    EXPECT_EQ(trace, lines({"move 1,2 @0", "button 2", "button 4", "wait 100", "move 3,4 @100", "button 2",
-                            "button 4", "wait 100", QStringLiteral("box ") + kStopMessage}));
+    EXPECT_EQ(trace,
+              lines({"move 1,2 @0", "button LeftDown", "button LeftUp", "wait 100", "move 3,4 @100",
+                     "button LeftDown", "button LeftUp", "wait 100", QStringLiteral("box ") + kStopMessage}));
     EXPECT_EQ(fake.time.nowMs(), 150);
     EXPECT_FALSE(state.stopRequested);
 }
@@ -296,7 +302,7 @@ TEST_F(ScriptRunnerTest, AStopDropsThePressesWaitingBehindTheRunAndThoseDuringIt
         }
     };
     dispatch(7);
-    EXPECT_EQ(trace, lines({"move 1,1 @0", "button 2", "button 4", "wait 1000",
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "button LeftDown", "button LeftUp", "wait 1000",
                             QStringLiteral("box ") + kStopMessage}));
     EXPECT_EQ(fake.time.nowMs(), 600);
     EXPECT_EQ(gate.held(), 0U);
@@ -305,7 +311,7 @@ TEST_F(ScriptRunnerTest, AStopDropsThePressesWaitingBehindTheRunAndThoseDuringIt
 
     trace.clear();
     dispatch(8);
-    EXPECT_EQ(trace, lines({"move 8,8 @600", "button 2", "button 4", "wait 10", "wait 800"}));
+    EXPECT_EQ(trace, lines({"move 8,8 @600", "button LeftDown", "button LeftUp", "wait 10", "wait 800"}));
 }
 
 // A stop in the last interval of a nested run's cycle ends that interval,
@@ -327,8 +333,8 @@ TEST_F(ScriptRunnerTest, AnEndStopsEveryRunWithoutAMessageAndNoneStartsAgain) {
     pressAt(100, 7);
     fake.time.schedule(1500, [this] { runner.endAll(); });
     dispatch(7);
-    EXPECT_EQ(trace, lines({"move 1,1 @0", "button 2", "button 4", "wait 1000", "move 1,1 @1000", "button 2",
-                            "button 4", "wait 1000"}));
+    EXPECT_EQ(trace, lines({"move 1,1 @0", "button LeftDown", "button LeftUp", "wait 1000", "move 1,1 @1000",
+                            "button LeftDown", "button LeftUp", "wait 1000"}));
     EXPECT_EQ(fake.time.nowMs(), 1500);
     EXPECT_TRUE(fake.messageBoxes.shown().empty());
     trace.clear();
