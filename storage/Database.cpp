@@ -349,4 +349,23 @@ QString DbQuery::text(int row, int column) const {
     return value.toString();
 }
 
+QList<SkippedRow> selectCompleteRows(const MainContext &context, const QString &table, const QString &select,
+                                     const QStringList &columns, const QString &nameColumn,
+                                     const std::function<void(const DbQuery &query, int row)> &visit) {
+    if (context.database && !context.database->tableReadable(table))
+        return {};
+    DbQuery query(context);
+    query.setStatement(select);
+    query.open();
+    QList<SkippedRow> skipped;
+    for (int row = 0; row < query.recordCount(); ++row) {
+        if (query.anyNull(row, columns))
+            skipped.append({table, query.textOr(row, QStringLiteral("id"), QStringLiteral("?")),
+                            query.textOr(row, nameColumn, QString())});
+        else
+            visit(query, row);
+    }
+    return skipped;
+}
+
 } // namespace lumo

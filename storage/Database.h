@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class QSqlDatabase;
 
 namespace lumo {
@@ -69,7 +71,7 @@ class DbQuery {
     explicit DbQuery(const MainContext &context);
 
     void setStatement(const QString &statement);
-    // name without the colon: "a", "b", ...
+    // name without the colon: "name", "steps", ...
     void setParam(const QString &name, const QString &value);
     // insert, update, delete
     void execute();
@@ -124,5 +126,13 @@ struct SkippedRow {
 
 // The one message that names every skipped row.
 QString skippedRowsText(const QList<SkippedRow> &rows);
+
+// Runs the select statement on table and hands each whose columns all hold a value to
+// visit, in the order the database returns them; the others are returned,
+// named by their id and nameColumn. A table found lacking at start-up was
+// reported then: it gives no rows rather than failing on every one.
+QList<SkippedRow> selectCompleteRows(const MainContext &context, const QString &table, const QString &select,
+                                     const QStringList &columns, const QString &nameColumn,
+                                     const std::function<void(const DbQuery &query, int row)> &visit);
 
 } // namespace lumo

@@ -7,35 +7,23 @@ namespace lumo {
 
 QList<SkippedRow> selectAllScripts(const MainContext &context,
                                    const std::function<void(const ScriptRow &)> &visit) {
-    const QString table = QStringLiteral("mplist");
-    // A table found lacking at start-up was reported then; its list stays
-    // empty rather than failing on every row.
-    if (context.database && !context.database->tableReadable(table))
-        return {};
-    DbQuery query(context);
-    query.setStatement(QStringLiteral("select * from [mplist]"));
-    query.open();
     static const QStringList columns = {QStringLiteral("id"), QStringLiteral("mpname"),
                                         QStringLiteral("hotkey"), QStringLiteral("mpoint"),
                                         QStringLiteral("clicknum")};
-    QList<SkippedRow> skipped;
-    for (int row = 0; row < query.recordCount(); ++row) {
-        if (query.anyNull(row, columns)) {
-            skipped.append({table, query.textOr(row, QStringLiteral("id"), QStringLiteral("?")),
-                            query.textOr(row, QStringLiteral("mpname"), QString())});
-            continue;
-        }
-        visit(ScriptRow{query.text(row, QStringLiteral("id")), query.text(row, QStringLiteral("mpname")),
-                        query.text(row, QStringLiteral("hotkey")), query.text(row, QStringLiteral("mpoint")),
-                        query.text(row, QStringLiteral("clicknum")), QString()});
-    }
-    return skipped;
+    return selectCompleteRows(context, QStringLiteral("mplist"), QStringLiteral("select * from [mplist]"),
+                              columns, QStringLiteral("mpname"), [&visit](const DbQuery &query, int row) {
+                                  visit(ScriptRow{query.text(row, QStringLiteral("id")),
+                                                  query.text(row, QStringLiteral("mpname")),
+                                                  query.text(row, QStringLiteral("hotkey")),
+                                                  query.text(row, QStringLiteral("mpoint")),
+                                                  query.text(row, QStringLiteral("clicknum")), QString()});
+                              });
 }
 
 bool scriptNameTaken(const MainContext &context, const QString &name) {
     DbQuery query(context);
-    query.setStatement(QStringLiteral("select * from [mplist] where mpname=:a"));
-    query.setParam(QStringLiteral("a"), name);
+    query.setStatement(QStringLiteral("select * from [mplist] where mpname=:name"));
+    query.setParam(QStringLiteral("name"), name);
     query.open();
     return query.recordCount() > 0;
 }
@@ -43,30 +31,31 @@ bool scriptNameTaken(const MainContext &context, const QString &name) {
 void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
                   const QString &steps, const QString &cycles) {
     DbQuery query(context);
-    query.setStatement(
-        QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
-    query.setParam(QStringLiteral("a"), name);
-    query.setParam(QStringLiteral("b"), hotkey);
-    query.setParam(QStringLiteral("c"), steps);
-    query.setParam(QStringLiteral("d"), cycles);
+    query.setStatement(QStringLiteral(
+        "insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:name,:hotkey,:steps,:cycles)"));
+    query.setParam(QStringLiteral("name"), name);
+    query.setParam(QStringLiteral("hotkey"), hotkey);
+    query.setParam(QStringLiteral("steps"), steps);
+    query.setParam(QStringLiteral("cycles"), cycles);
     query.execute();
 }
 
 void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
                   const QString &steps, const QString &cycles) {
     DbQuery query(context);
-    query.setStatement(QStringLiteral("update [mplist] set hotkey=:a,mpoint=:b,clicknum=:d where mpname=:c"));
-    query.setParam(QStringLiteral("a"), hotkey);
-    query.setParam(QStringLiteral("b"), steps);
-    query.setParam(QStringLiteral("c"), name);
-    query.setParam(QStringLiteral("d"), cycles);
+    query.setStatement(QStringLiteral(
+        "update [mplist] set hotkey=:hotkey,mpoint=:steps,clicknum=:cycles where mpname=:name"));
+    query.setParam(QStringLiteral("hotkey"), hotkey);
+    query.setParam(QStringLiteral("steps"), steps);
+    query.setParam(QStringLiteral("cycles"), cycles);
+    query.setParam(QStringLiteral("name"), name);
     query.execute();
 }
 
 void deleteScript(const MainContext &context, const QString &id) {
     DbQuery query(context);
-    query.setStatement(QStringLiteral("delete from [mplist] where id=:a"));
-    query.setParam(QStringLiteral("a"), id);
+    query.setStatement(QStringLiteral("delete from [mplist] where id=:id"));
+    query.setParam(QStringLiteral("id"), id);
     query.execute();
 }
 

@@ -4,31 +4,46 @@
 
 namespace lumo {
 
+QList<SkippedRow> selectAllTimedTasks(const MainContext &context,
+                                      const std::function<void(const TimedRow &)> &visit) {
+    static const QStringList columns = {QStringLiteral("id"), QStringLiteral("tpname"),
+                                        QStringLiteral("nums"), QStringLiteral("mpoint")};
+    return selectCompleteRows(context, QStringLiteral("tplist"), QStringLiteral("select * from [tplist]"),
+                              columns, QStringLiteral("tpname"), [&visit](const DbQuery &query, int row) {
+                                  visit(TimedRow{query.text(row, QStringLiteral("id")),
+                                                 query.text(row, QStringLiteral("tpname")),
+                                                 query.text(row, QStringLiteral("nums")),
+                                                 query.text(row, QStringLiteral("mpoint")), QString()});
+                              });
+}
+
 void insertTimedTask(const MainContext &context, const QString &time, const QString &steps,
                      const QString &cycles) {
     DbQuery query(context);
-    query.setStatement(kTimedInsertStatement);
-    query.setParam(QStringLiteral("a"), time);
-    query.setParam(QStringLiteral("b"), steps);
-    query.setParam(QStringLiteral("c"), cycles);
+    query.setStatement(
+        QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values (:time,:steps,:cycles)"));
+    query.setParam(QStringLiteral("time"), time);
+    query.setParam(QStringLiteral("steps"), steps);
+    query.setParam(QStringLiteral("cycles"), cycles);
     query.execute();
 }
 
 void updateTimedTask(const MainContext &context, const QString &id, const QString &time, const QString &steps,
                      const QString &cycles) {
     DbQuery query(context);
-    query.setStatement(kTimedUpdateStatement);
-    query.setParam(QStringLiteral("a"), time);
-    query.setParam(QStringLiteral("b"), steps);
-    query.setParam(QStringLiteral("c"), cycles);
-    query.setParam(QStringLiteral("d"), id);
+    query.setStatement(
+        QStringLiteral("update [tplist] set tpname=:time,mpoint=:steps,nums=:cycles where id=:id"));
+    query.setParam(QStringLiteral("time"), time);
+    query.setParam(QStringLiteral("steps"), steps);
+    query.setParam(QStringLiteral("cycles"), cycles);
+    query.setParam(QStringLiteral("id"), id);
     query.execute();
 }
 
 void deleteTimedTask(const MainContext &context, const QString &id) {
     DbQuery query(context);
-    query.setStatement(kTimedDeleteStatement);
-    query.setParam(QStringLiteral("a"), id);
+    query.setStatement(QStringLiteral("delete from [tplist] where id=:id"));
+    query.setParam(QStringLiteral("id"), id);
     query.execute();
 }
 

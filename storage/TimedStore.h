@@ -1,18 +1,24 @@
 #pragma once
-// The table tplist: its four statements, every value bound as text.
+// The statements on tplist. Every value is bound as text by a name that
+// says what it holds; rows are read by column name: id, tpname, mpoint, nums.
 
+#include "storage/Database.h"
+#include "storage/TimedRow.h"
+
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 namespace lumo {
 
 struct MainContext;
 
-inline const QString kTimedLoadStatement = QStringLiteral("select * from [tplist]");
-inline const QString kTimedInsertStatement =
-    QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values(:a,:b,:c)");
-inline const QString kTimedUpdateStatement =
-    QStringLiteral("update [tplist] set tpname=:a,mpoint=:b,nums=:c where id=:d");
-inline const QString kTimedDeleteStatement = QStringLiteral("delete from [tplist] where id=:a");
+// Hands every row to the visitor in the order the database returns them,
+// the status of each left empty. A row with a NULL cell is not handed over
+// but returned, so the rows after it still load.
+QList<SkippedRow> selectAllTimedTasks(const MainContext &context,
+                                      const std::function<void(const TimedRow &)> &visit);
 
 // Each raises HandlerError with the database's text when the statement fails.
 void insertTimedTask(const MainContext &context, const QString &time, const QString &steps,

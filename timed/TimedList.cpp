@@ -70,29 +70,14 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
 void TimedList::reload() {
     taskListView->clear();
     skipped_.clear();
-    const QString table = QStringLiteral("tplist");
-    // A table found lacking at start-up was reported then; the list stays
-    // empty rather than failing on every row.
-    if (context_.database && !context_.database->tableReadable(table))
-        return;
-    DbQuery query(context_);
-    query.setStatement(kTimedLoadStatement);
-    query.open();
-    static const QStringList columns = {QStringLiteral("id"), QStringLiteral("tpname"),
-                                        QStringLiteral("nums"), QStringLiteral("mpoint")};
-    for (int record = 0; record < query.recordCount(); ++record) {
-        if (query.anyNull(record, columns)) {
-            skipped_.append({table, query.textOr(record, QStringLiteral("id"), QStringLiteral("?")),
-                             query.textOr(record, QStringLiteral("tpname"), QString())});
-            continue;
-        }
+    skipped_ = selectAllTimedTasks(context_, [this](const TimedRow &row) {
         auto *item = new QTreeWidgetItem(taskListView);
-        item->setText(IdColumn, query.text(record, QStringLiteral("id")));
-        item->setText(TimeColumn, query.text(record, QStringLiteral("tpname")));
-        item->setText(CyclesColumn, query.text(record, QStringLiteral("nums")));
-        item->setText(StepsColumn, query.text(record, QStringLiteral("mpoint")));
+        item->setText(IdColumn, row.id);
+        item->setText(TimeColumn, row.time);
+        item->setText(CyclesColumn, row.cycles);
+        item->setText(StepsColumn, row.steps);
         item->setText(StatusColumn, kStatusDisabled);
-    }
+    });
 }
 
 void TimedList::onAddClicked() {

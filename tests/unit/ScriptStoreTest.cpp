@@ -1,9 +1,11 @@
-// The mplist statements on a throwaway copy of the program's database.
+// The mplist and tplist statements on a throwaway copy of the program's
+// database.
 
 #include "storage/ScriptStore.h"
 #include "core/Conversion.h"
 #include "platform/fake/FakePlatform.h"
 #include "storage/Database.h"
+#include "storage/TimedStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,4 +137,41 @@ TEST_F(ScriptStoreTest, ANullNameOrIdStillNamesTheSkippedRow) {
     const QString text = skippedRowsText(skipped);
     EXPECT_TRUE(text.contains(QStringLiteral("id 1"))) << qPrintable(text);
     EXPECT_TRUE(text.contains(QStringLiteral("多点脚本列表"))) << qPrintable(text);
+}
+
+using TimedStoreTest = ScriptStoreTest;
+
+// Each value lands in its own column, an update touches only its row, and a
+// row with a NULL cell is named instead of loaded.
+TEST_F(TimedStoreTest, TasksRoundTripColumnByColumnAndANullRowIsSkipped) {
+    insertTimedTask(context, QStringLiteral("9:00:00"), QStringLiteral("1,2,左键单击,20|"),
+                    QStringLiteral("3"));
+    insertTimedTask(context, QStringLiteral("it's 10:00"), QStringLiteral("5,6,右键双击,7|"),
+                    QStringLiteral("4"));
+    updateTimedTask(context, QStringLiteral("2"), QStringLiteral("11:30:00"), QStringLiteral("8,9,无点击,0|"),
+                    QStringLiteral("12"));
+    DbQuery broken(context);
+    broken.setStatement(QStringLiteral(
+        "insert into [tplist] (tpname,mpoint,nums) values ('12:00:00','1,1,左键单击,1|',NULL)"));
+    broken.execute();
+
+    QList<TimedRow> rows;
+    const QList<SkippedRow> skipped = selectAllTimedTasks(context, [&](const TimedRow &row) { rows << row; });
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].id, QStringLiteral("1"));
+    EXPECT_EQ(rows[0].time, QStringLiteral("9:00:00"));
+    EXPECT_EQ(rows[0].steps, QStringLiteral("1,2,左键单击,20|"));
+    EXPECT_EQ(rows[0].cycles, QStringLiteral("3"));
+    EXPECT_EQ(rows[1].id, QStringLiteral("2"));
+    EXPECT_EQ(rows[1].time, QStringLiteral("11:30:00"));
+    EXPECT_EQ(rows[1].steps, QStringLiteral("8,9,无点击,0|"));
+    EXPECT_EQ(rows[1].cycles, QStringLiteral("12"));
+    EXPECT_EQ(skipped, (QList<SkippedRow>{
+                           {QStringLiteral("tplist"), QStringLiteral("3"), QStringLiteral("12:00:00")}}));
+
+    deleteTimedTask(context, QStringLiteral("1"));
+    rows.clear();
+    selectAllTimedTasks(context, [&](const TimedRow &row) { rows << row; });
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].id, QStringLiteral("2"));
 }
