@@ -9,11 +9,6 @@ namespace lumo {
 
 namespace {
 
-template <typename Window> Window *named(Window *window, const QString &name) {
-    window->setObjectName(name);
-    return window;
-}
-
 // An editor saves into its list and records clicks with the main window out
 // of the way.
 template <typename Editor, typename List>
@@ -48,86 +43,60 @@ void wireTimedEditors(AppWindows &forms) {
 
 } // namespace
 
-const QStringList &AppWindows::creationOrder() {
-    static const QStringList order = {QStringLiteral("mainWindow"),
-                                      QStringLiteral("addScriptAddStepEditor"),
-                                      QStringLiteral("addScriptDialog"),
-                                      QStringLiteral("database"),
-                                      QStringLiteral("addTimedTaskDialog"),
-                                      QStringLiteral("addScriptModifyStepEditor"),
-                                      QStringLiteral("modifyScriptDialog"),
-                                      QStringLiteral("addTimedTaskAddStepEditor"),
-                                      QStringLiteral("modifyScriptModifyStepEditor"),
-                                      QStringLiteral("modifyTimedTaskDialog"),
-                                      QStringLiteral("addTimedTaskModifyStepEditor"),
-                                      QStringLiteral("modifyTimedTaskAddStepEditor"),
-                                      QStringLiteral("modifyTimedTaskModifyStepEditor"),
-                                      QStringLiteral("stopHotkeyDialog"),
-                                      QStringLiteral("modifyScriptAddStepEditor"),
-                                      QStringLiteral("updateDownloadWindow")};
-    return order;
-}
-
 QList<QObject *> AppWindows::all() const {
-    return {mainWindow.get(),
-            addScriptAddStepEditor,
-            addScriptDialog,
-            database,
-            addTimedTaskDialog,
-            addScriptModifyStepEditor,
-            modifyScriptDialog,
-            addTimedTaskAddStepEditor,
-            modifyScriptModifyStepEditor,
-            modifyTimedTaskDialog,
-            addTimedTaskModifyStepEditor,
-            modifyTimedTaskAddStepEditor,
-            modifyTimedTaskModifyStepEditor,
-            stopHotkeyDialog,
-            modifyScriptAddStepEditor,
-            updateDownloadWindow.get()};
+    return created_;
 }
 
 std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
                                              const QStringList &arguments) {
     auto forms = std::make_unique<AppWindows>();
+    // Each window is kept in the order it is made, named when given a name.
+    const auto keep = [&forms](auto *window, const QString &name = QString()) {
+        if (!name.isEmpty())
+            window->setObjectName(name);
+        forms->created_.append(window);
+        return window;
+    };
     forms->mainWindow = std::make_unique<MainWindow>(os, location, arguments);
+    keep(forms->mainWindow.get());
     QWidget *main = forms->mainWindow.get();
     MainContext &context = forms->mainWindow->context();
-    forms->addScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptAdd),
-                                          QStringLiteral("addScriptAddStepEditor"));
-    forms->addScriptDialog = named(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
-    forms->database = new Database(os, location, main);
+    forms->addScriptAddStepEditor = keep(new StepEditor(context, main, stepEditors::kAddScriptAdd),
+                                         QStringLiteral("addScriptAddStepEditor"));
+    forms->addScriptDialog = keep(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
+    forms->database = keep(new Database(os, location, main));
     forms->database->setUpConnection();
     forms->mainWindow->context().database = forms->database;
-    forms->addTimedTaskDialog = new AddTimedTaskDialog(context, main);
-    forms->addScriptModifyStepEditor = named(new StepEditor(context, main, stepEditors::kAddScriptModify),
-                                             QStringLiteral("addScriptModifyStepEditor"));
+    forms->addTimedTaskDialog = keep(new AddTimedTaskDialog(context, main));
+    forms->addScriptModifyStepEditor = keep(new StepEditor(context, main, stepEditors::kAddScriptModify),
+                                            QStringLiteral("addScriptModifyStepEditor"));
     forms->modifyScriptDialog =
-        named(new ModifyScriptDialog(context, main), QStringLiteral("modifyScriptDialog"));
-    forms->addTimedTaskAddStepEditor = named(new StepEditor(context, main, stepEditors::kAddTimedTaskAdd),
-                                             QStringLiteral("addTimedTaskAddStepEditor"));
+        keep(new ModifyScriptDialog(context, main), QStringLiteral("modifyScriptDialog"));
+    forms->addTimedTaskAddStepEditor = keep(new StepEditor(context, main, stepEditors::kAddTimedTaskAdd),
+                                            QStringLiteral("addTimedTaskAddStepEditor"));
     forms->modifyScriptModifyStepEditor =
-        named(new StepEditor(context, main, stepEditors::kModifyScriptModify),
-              QStringLiteral("modifyScriptModifyStepEditor"));
-    forms->modifyTimedTaskDialog = new ModifyTimedTaskDialog(context, main);
+        keep(new StepEditor(context, main, stepEditors::kModifyScriptModify),
+             QStringLiteral("modifyScriptModifyStepEditor"));
+    forms->modifyTimedTaskDialog = keep(new ModifyTimedTaskDialog(context, main));
     forms->addTimedTaskModifyStepEditor =
-        named(new StepEditor(context, main, stepEditors::kAddTimedTaskModify),
-              QStringLiteral("addTimedTaskModifyStepEditor"));
+        keep(new StepEditor(context, main, stepEditors::kAddTimedTaskModify),
+             QStringLiteral("addTimedTaskModifyStepEditor"));
     forms->modifyTimedTaskAddStepEditor =
-        named(new StepEditor(context, main, stepEditors::kModifyTimedTaskAdd),
-              QStringLiteral("modifyTimedTaskAddStepEditor"));
+        keep(new StepEditor(context, main, stepEditors::kModifyTimedTaskAdd),
+             QStringLiteral("modifyTimedTaskAddStepEditor"));
     forms->modifyTimedTaskModifyStepEditor =
-        named(new StepEditor(context, main, stepEditors::kModifyTimedTaskModify),
-              QStringLiteral("modifyTimedTaskModifyStepEditor"));
+        keep(new StepEditor(context, main, stepEditors::kModifyTimedTaskModify),
+             QStringLiteral("modifyTimedTaskModifyStepEditor"));
     MainWindow *mainWindow = forms->mainWindow.get();
     ScriptList *scriptList = mainWindow->scriptList();
-    auto *stopHotkeyDialog = new StopHotkeyDialog(context, main);
+    auto *stopHotkeyDialog = keep(new StopHotkeyDialog(context, main));
     forms->stopHotkeyDialog = stopHotkeyDialog;
     QObject::connect(scriptList, &ScriptList::stopHotkeyDialogRequested, stopHotkeyDialog, &QDialog::exec);
     QObject::connect(stopHotkeyDialog, &StopHotkeyDialog::saved, scriptList, &ScriptList::reload);
-    forms->modifyScriptAddStepEditor = named(new StepEditor(context, main, stepEditors::kModifyScriptAdd),
-                                             QStringLiteral("modifyScriptAddStepEditor"));
+    forms->modifyScriptAddStepEditor = keep(new StepEditor(context, main, stepEditors::kModifyScriptAdd),
+                                            QStringLiteral("modifyScriptAddStepEditor"));
     forms->updateDownloadWindow = std::make_unique<UpdateDownloadWindow>(os);
+    keep(forms->updateDownloadWindow.get());
     mainWindow->updateCheck()->setDownloadWindow(forms->updateDownloadWindow.get());
     QObject::connect(mainWindow, &MainWindow::endRequested, mainWindow, &MainWindow::endNow);
     // The update ends the program the main window's way, safe below a run.

@@ -17,6 +17,11 @@
 
 namespace lumo {
 
+struct AppWindows;
+// Creates the sixteen windows in their order; none is shown.
+std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
+                                             const QStringList &arguments);
+
 struct AppWindows {
     std::unique_ptr<MainWindow> mainWindow;
     StepEditor *addScriptAddStepEditor = nullptr;
@@ -37,14 +42,13 @@ struct AppWindows {
     // running once the main window is hidden and a message box closes.
     std::unique_ptr<UpdateDownloadWindow> updateDownloadWindow;
 
-    // Instance names in creation order.
-    static const QStringList &creationOrder();
     // The forms in creation order, the main window first.
     QList<QObject *> all() const;
-};
 
-// Creates the sixteen windows in their order; none is shown.
-std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
-                                             const QStringList &arguments);
+  private:
+    friend std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataLocation &location,
+                                                        const QStringList &arguments);
+    QList<QObject *> created_;
+};
 
 } // namespace lumo
