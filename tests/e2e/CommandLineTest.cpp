@@ -4,13 +4,12 @@
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramTest.h"
+#include "tests/e2e/support/ScriptSetup.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -113,25 +112,6 @@ class PageServer {
     std::unique_ptr<e2e::Helper> helper_;
 };
 
-bool addTask(const QString &database, const QString &time, const QString &steps) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
-        db.setDatabaseName(database);
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral("insert into tplist (tpname,mpoint,nums) values(:a,:b,:c)"));
-            query.bindValue(QStringLiteral(":a"), time);
-            query.bindValue(QStringLiteral(":b"), steps);
-            query.bindValue(QStringLiteral(":c"), QStringLiteral("1"));
-            ok = query.exec();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
-    return ok;
-}
-
 TEST_F(CommandLineTest, AnotherVersionIsAnnouncedAndTheTimedTaskStillPlays) {
 #ifdef LUMO_E2E_NO_UPDATE_CHECK
     GTEST_SKIP() << "built with LUMOCLICK_UPDATE_CHECK=OFF";
@@ -156,9 +136,9 @@ TEST_F(CommandLineTest, AnotherVersionIsAnnouncedAndTheTimedTaskStillPlays) {
     e2e::Helper target(e2e::clickTargetPath(), {log});
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
     const QDateTime due = QDateTime::currentDateTime().addSecs(10);
-    ASSERT_TRUE(addTask(folder_.path() + QStringLiteral("/acdb.mdb"),
-                        due.time().toString(QStringLiteral("H:mm:ss")),
-                        QStringLiteral("100,120,左键单击,50|")));
+    ASSERT_TRUE(e2e::storeTimedTask(folder_.path() + QStringLiteral("/acdb.mdb"),
+                                    due.time().toString(QStringLiteral("H:mm:ss")),
+                                    QStringLiteral("100,120,左键单击,50|"), QStringLiteral("1")));
 
     qputenv("LUMOCLICK_UPDATE_PAGE", server.url(QStringLiteral("/update.html")).toUtf8());
     const bool started = folder_.start({QStringLiteral("autotime")});

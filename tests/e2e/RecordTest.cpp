@@ -3,13 +3,11 @@
 // click target and come back as steps with their gaps; the stored script
 // then plays them back with the same gaps.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
+#include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
 #include "tests/e2e/support/Timing.h"
-#include "tests/e2e/support/XSession.h"
 
 #include <QDeadlineTimer>
 #include <QSqlDatabase>
@@ -21,15 +19,9 @@
 
 #include <memory>
 
-// Last: the X headers define macros (None, Bool) that other headers use as names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
 namespace {
 
-const QString kWindowClass = QStringLiteral("lumoclick");
 const QString kDialogTitle = QStringLiteral("添加多坐标点击");
-constexpr int kStartTimeoutMs = 15000;
 // The add dialog (356x409) sits centred over the main window.
 constexpr int kDialogX = 462;
 constexpr int kDialogY = 307;
@@ -59,38 +51,8 @@ QString storedSteps(const QString &database, const QString &name) {
     return steps;
 }
 
-class RecordTest : public testing::Test {
+class RecordTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(logDir_.isValid());
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        folder_.stop();
-    }
-
-    // A press and release of button at (x, y), as a user makes it.
-    void userClick(unsigned button, int x, int y) {
-        session_.movePointer(x, y);
-        XTestFakeButtonEvent(session_.display(), button, True, 0);
-        XTestFakeButtonEvent(session_.display(), button, False, 0);
-        XFlush(session_.display());
-    }
-
-    void type(const char *letters) {
-        for (const char *c = letters; *c; ++c) {
-            const char name[] = {*c, 0};
-            const unsigned code = XKeysymToKeycode(session_.display(), XStringToKeysym(name));
-            XTestFakeKeyEvent(session_.display(), code, True, CurrentTime);
-            XTestFakeKeyEvent(session_.display(), code, False, CurrentTime);
-        }
-        XFlush(session_.display());
-        QThread::msleep(200);
-    }
-
     bool waitUntilUnmapped(const QString &title, int timeoutMs) {
         const QDeadlineTimer deadline(timeoutMs);
         while (session_.windowMapped(title) && !deadline.hasExpired())
@@ -98,42 +60,36 @@ class RecordTest : public testing::Test {
         return !session_.windowMapped(title);
     }
 
-    QString logPath(const char *name) const { return logDir_.filePath(QLatin1String(name)); }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logDir_;
+    QString logPath(const char *name) const { return logFolder_.filePath(QLatin1String(name)); }
 };
 
 TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
-    ASSERT_TRUE(folder_.start());
-    ASSERT_TRUE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0)
-        << folder_.output().toStdString();
-    QThread::msleep(500);
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
     e2e::clickAt(session_, e2e::kMainWindowX + 58, e2e::kMainWindowY + 345); // add
     ASSERT_TRUE(session_.waitForMappedWindow(kDialogTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     e2e::clickAt(session_, kDialogX + 160, kDialogY + 32); // name
-    type("rec");
+    typeText("rec");
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/record-dialog.png"));
 
     e2e::clickAt(session_, kDialogX + 298, kDialogY + 330); // "录制坐标"
     ASSERT_TRUE(waitUntilUnmapped(kDialogTitle, 3000));
     QThread::msleep(200);
-    EXPECT_EQ(session_.largestWindowOfClass(kWindowClass).window, 0u) << "a window of the program shows";
+    EXPECT_EQ(session_.largestWindowOfClass(e2e::kProgramWindowClass).window, 0u)
+        << "a window of the program shows";
 
     {
         e2e::Helper target(e2e::clickTargetPath(), QStringList{logPath("recorded.log")});
         ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
-        userClick(1, 300, 400);
+        userClick(300, 400, 1);
         QThread::msleep(400);
-        userClick(3, 700, 300);
+        userClick(700, 300, 3);
         QThread::msleep(600);
-        userClick(1, 900, 700);
+        userClick(900, 700, 1);
         QThread::msleep(80);
-        userClick(1, 901, 701);
+        userClick(901, 701, 1);
         QThread::msleep(420);
-        userClick(1, 200, 800);
+        userClick(200, 800, 1);
         e2e::waitForClicks(logPath("recorded.log"), 10, 5000);
     }
     const std::vector<e2e::Click> made = e2e::pressesOf(e2e::readClickLog(logPath("recorded.log")));

@@ -4,23 +4,15 @@
 
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
-#include "tests/e2e/support/XSession.h"
+#include "tests/e2e/support/ProgramTest.h"
 
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
-// Last: the X headers define macros (None, Bool) that other headers use as names.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
 namespace {
 
-// Found by class: the scheduler tick changes the window title every second.
-const QString kWindowClass = QStringLiteral("lumoclick");
-constexpr int kStartTimeoutMs = 15000;
 // Without a window manager the main window sits centred on the 1280x1024
 // screen, and every dialog is centred over it: the add dialog (356x409) at
 // 462,307, the add step editor (384x208) at 448,408.
@@ -31,31 +23,12 @@ constexpr int kDialogY = 307;
 constexpr int kEditorX = 448;
 constexpr int kEditorY = 408;
 
-class ScriptEditTest : public testing::Test {
+class ScriptEditTest : public e2e::ProgramTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid());
-        ASSERT_TRUE(logDir_.isValid());
-    }
-
+    // A click, and time for the window to answer it.
     void click(int x, int y) {
-        session_.movePointer(x, y);
-        XTestFakeButtonEvent(session_.display(), 1, True, 0);
-        XTestFakeButtonEvent(session_.display(), 1, False, 0);
-        XFlush(session_.display());
+        userClick(x, y);
         QThread::msleep(300);
-    }
-
-    void type(const char *letters) {
-        for (const char *c = letters; *c; ++c) {
-            const char name[] = {*c, 0};
-            const unsigned code = XKeysymToKeycode(session_.display(), XStringToKeysym(name));
-            XTestFakeKeyEvent(session_.display(), code, True, CurrentTime);
-            XTestFakeKeyEvent(session_.display(), code, False, CurrentTime);
-        }
-        XFlush(session_.display());
-        QThread::msleep(200);
     }
 
     // The pointer rests at x, y while F11 is pressed; then the step is added.
@@ -66,25 +39,16 @@ class ScriptEditTest : public testing::Test {
         QThread::msleep(300);
         click(kEditorX + 335, kEditorY + 24); // apply "添加(&A)"
     }
-
-    QString logPath() const { return logDir_.path() + QStringLiteral("/clicks.log"); }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-    QTemporaryDir logDir_;
 };
 
 TEST_F(ScriptEditTest, CapturedPositionsAreWhereTheSavedScriptClicks) {
-    ASSERT_TRUE(folder_.start());
-    ASSERT_TRUE(session_.waitForWindowOfClass(kWindowClass, kStartTimeoutMs).window != 0)
-        << folder_.output().toStdString();
-    QThread::msleep(500);
+    ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
 
     click(kMainX + 58, kMainY + 345); // the script list's add button
     ASSERT_TRUE(session_.waitForMappedWindow(QStringLiteral("添加多坐标点击"), 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     click(kDialogX + 160, kDialogY + 32); // name
-    type("demo");
+    typeText("demo");
     click(kDialogX + 298, kDialogY + 160); // add step "添加坐标"
     ASSERT_TRUE(session_.waitForMappedWindow(QStringLiteral("添加坐标"), 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
@@ -99,12 +63,11 @@ TEST_F(ScriptEditTest, CapturedPositionsAreWhereTheSavedScriptClicks) {
     click(kMainX + 409, kMainY + 345); // enable: Ctrl+F6, the dialog's default
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-edit-enabled.png"));
 
-    e2e::Helper target(e2e::clickTargetPath(), QStringList{logPath()});
-    ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
+    ASSERT_TRUE(startClickTarget());
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F6")});
 
     std::vector<e2e::Click> presses;
-    for (const e2e::Click &c : e2e::waitForClicks(logPath(), 4, 5000))
+    for (const e2e::Click &c : e2e::waitForClicks(clickLogPath(), 4, 5000))
         if (c.press)
             presses.push_back(c);
     ASSERT_EQ(presses.size(), 2U) << folder_.output().toStdString();

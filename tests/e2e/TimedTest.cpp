@@ -1,17 +1,14 @@
 // Timed clicking with the real program: an autotime start plays a task at
 // its second, and the start button writes the session's autostart entry.
 
-#include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
-#include "tests/e2e/support/ProgramFolder.h"
-#include "tests/e2e/support/XSession.h"
+#include "tests/e2e/support/ProgramTest.h"
+#include "tests/e2e/support/ScriptSetup.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -19,65 +16,16 @@
 
 #include <iostream>
 
-// Last: Xlib's macros (None, Bool) would break the headers above.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
 namespace {
 
 const QString kMainTitle = QStringLiteral("Tarvik鼠标点击器V1.0");
 const QString kSchedulerTitle = QStringLiteral("Lumo鼠标自动点击器 - 定时点击");
-constexpr int kStartTimeoutMs = 30000;
 
-bool addTask(const QString &database, const QString &time, const QString &steps, const QString &cycles) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
-        db.setDatabaseName(database);
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral("insert into tplist (tpname,mpoint,nums) values(:a,:b,:c)"));
-            query.bindValue(QStringLiteral(":a"), time);
-            query.bindValue(QStringLiteral(":b"), steps);
-            query.bindValue(QStringLiteral(":c"), cycles);
-            ok = query.exec();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
-    return ok;
-}
-
-class TimedTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.isOpen()) << "no X display; run under tools/with-xvfb";
-        ASSERT_TRUE(folder_.isValid()) << "cannot prepare " << e2e::programPath().toStdString();
-    }
-
-    void TearDown() override {
-        e2e::keepFailureEvidence(session_, folder_);
-        folder_.stop();
-    }
-
-    void clickAt(int x, int y) {
-        Display *display = session_.display();
-        session_.movePointer(x, y);
-        XTestFakeButtonEvent(display, 1, True, CurrentTime);
-        XTestFakeButtonEvent(display, 1, False, CurrentTime);
-        XFlush(display);
-    }
-
-    e2e::XSession session_;
-    e2e::ProgramFolder folder_;
-};
+using TimedTest = e2e::ProgramTest;
 
 TEST_F(TimedTest, AnAutotimeStartPlaysADueTaskAtItsSecond) {
-    QTemporaryDir logFolder;
-    ASSERT_TRUE(logFolder.isValid());
-    const QString log = logFolder.filePath(QStringLiteral("clicks.log"));
-    e2e::Helper target(e2e::clickTargetPath(), {log});
-    ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
+    ASSERT_TRUE(startClickTarget());
+    const QString log = clickLogPath();
 
     // Due a few seconds from now, written without a leading zero. The steps
     // stay clear of the program's window, which has no window manager to
@@ -87,9 +35,9 @@ TEST_F(TimedTest, AnAutotimeStartPlaysADueTaskAtItsSecond) {
     monotonic.start();
     const qint64 dueMs =
         monotonic.msecsSinceReference() + QDateTime::currentDateTime().msecsTo(due) - due.time().msec();
-    ASSERT_TRUE(addTask(folder_.path() + QStringLiteral("/acdb.mdb"),
-                        due.time().toString(QStringLiteral("H:mm:ss")),
-                        QStringLiteral("100,120,左键单击,50|1200,900,左键单击,50|"), QStringLiteral("2")));
+    ASSERT_TRUE(e2e::storeTimedTask(
+        folder_.path() + QStringLiteral("/acdb.mdb"), due.time().toString(QStringLiteral("H:mm:ss")),
+        QStringLiteral("100,120,左键单击,50|1200,900,左键单击,50|"), QStringLiteral("2")));
 
     ASSERT_TRUE(folder_.start({QStringLiteral("autotime")}));
     const std::vector<e2e::Click> clicks = e2e::waitForClicks(log, 8, 20000);
@@ -116,7 +64,7 @@ TEST_F(TimedTest, TheStartButtonWritesTheAutostartEntry) {
     ASSERT_TRUE(folder_.start());
     // The first tick renames the window within a second.
     bool shown = false;
-    for (int i = 0; i < kStartTimeoutMs / 50 && !shown; ++i) {
+    for (int i = 0; i < e2e::kProgramStartTimeoutMs / 50 && !shown; ++i) {
         shown = session_.windowMapped(kMainTitle) || session_.windowMapped(kSchedulerTitle);
         QThread::msleep(50);
     }
@@ -125,11 +73,11 @@ TEST_F(TimedTest, TheStartButtonWritesTheAutostartEntry) {
     // No window manager: the window stands centred on the 1280x1024 screen.
     const int left = 640 - 1 - 274;
     const int top = 512 - 1 - 200;
-    clickAt(left + 272, top + 103); // the timed tab
+    userClick(left + 272, top + 103); // the timed tab
     QThread::msleep(300);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/timed-tab.png"));
     // 设置开机启动, right of the list's other buttons.
-    clickAt(left + 3 + 6 + 410 + 53, top + 90 + 28 + 6 + 210 + 12);
+    userClick(left + 3 + 6 + 410 + 53, top + 90 + 28 + 6 + 210 + 12);
 
     const QString entry = folder_.path() + QStringLiteral("/config/autostart/lumoclick.desktop");
     for (int i = 0; i < 100 && !QFile::exists(entry); ++i)

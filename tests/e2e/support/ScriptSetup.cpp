@@ -9,8 +9,11 @@
 
 namespace e2e {
 
-bool storeScript(const QString &database, const QString &hotkey, const QString &steps,
-                 const QString &cycles) {
+namespace {
+
+// Runs one insert with its named values on the database file.
+bool insertRow(const QString &database, const QString &statement,
+               const QList<QPair<QString, QString>> &values) {
     const QString connection = QStringLiteral("e2e-script-setup");
     bool stored = false;
     {
@@ -18,18 +21,37 @@ bool storeScript(const QString &database, const QString &hotkey, const QString &
         db.setDatabaseName(database);
         if (db.open()) {
             QSqlQuery query(db);
-            query.prepare(
-                QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
-            query.bindValue(QStringLiteral(":a"), QStringLiteral("测试"));
-            query.bindValue(QStringLiteral(":b"), hotkey);
-            query.bindValue(QStringLiteral(":c"), steps);
-            query.bindValue(QStringLiteral(":d"), cycles);
+            query.prepare(statement);
+            for (const auto &[name, value] : values)
+                query.bindValue(QLatin1Char(':') + name, value);
             stored = query.exec();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
     return stored;
+}
+
+} // namespace
+
+bool storeScript(const QString &database, const QString &hotkey, const QString &steps,
+                 const QString &cycles) {
+    return insertRow(database,
+                     QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
+                                    "values (:name,:hotkey,:steps,:cycles)"),
+                     {{QStringLiteral("name"), QStringLiteral("测试")},
+                      {QStringLiteral("hotkey"), hotkey},
+                      {QStringLiteral("steps"), steps},
+                      {QStringLiteral("cycles"), cycles}});
+}
+
+bool storeTimedTask(const QString &database, const QString &time, const QString &steps,
+                    const QString &cycles) {
+    return insertRow(database,
+                     QStringLiteral("insert into tplist (tpname,mpoint,nums) values (:time,:steps,:cycles)"),
+                     {{QStringLiteral("time"), time},
+                      {QStringLiteral("steps"), steps},
+                      {QStringLiteral("cycles"), cycles}});
 }
 
 void clickAt(XSession &session, int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
-// A script row stored in a program folder's acdb.mdb and enabled through
-// the real window, for the tests and benchmarks that play scripts.
+// Script and timed task rows stored in a program folder's acdb.mdb, and a
+// script enabled through the real window, for the tests and benchmarks that
+// play them.
 
 #include "tests/e2e/support/XSession.h"
 
@@ -10,6 +11,9 @@ namespace e2e {
 
 // Appends a row to mplist; false when the database refused it.
 bool storeScript(const QString &database, const QString &hotkey, const QString &steps, const QString &cycles);
+// Appends a row to tplist; false when the database refused it.
+bool storeTimedTask(const QString &database, const QString &time, const QString &steps,
+                    const QString &cycles);
 
 // Clicks the first row of the script list and the enable button of the
 // program's main window, which sits centred on the screen with no window
