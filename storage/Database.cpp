@@ -349,6 +349,15 @@ QString DbQuery::text(int row, int column) const {
     return value.toString();
 }
 
+void executeStatement(const MainContext &context, const QString &statement,
+                      const QList<std::pair<QString, QString>> &values) {
+    DbQuery query(context);
+    query.setStatement(statement);
+    for (const auto &[name, value] : values)
+        query.setParam(name, value);
+    query.execute();
+}
+
 QList<SkippedRow> selectCompleteRows(const MainContext &context, const QString &table, const QString &select,
                                      const QStringList &columns, const QString &nameColumn,
                                      const std::function<void(const DbQuery &query, int row)> &visit) {

@@ -127,6 +127,11 @@ struct SkippedRow {
 // The one message that names every skipped row.
 QString skippedRowsText(const QList<SkippedRow> &rows);
 
+// Runs an insert, update or delete with its named values, each bound as
+// text; raises HandlerError with the database's text when it fails.
+void executeStatement(const MainContext &context, const QString &statement,
+                      const QList<std::pair<QString, QString>> &values);
+
 // Runs the select statement on table and hands each whose columns all hold a value to
 // visit, in the order the database returns them; the others are returned,
 // named by their id and nameColumn. A table found lacking at start-up was

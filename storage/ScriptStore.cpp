@@ -30,33 +30,31 @@ bool scriptNameTaken(const MainContext &context, const QString &name) {
 
 void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
                   const QString &steps, const QString &cycles) {
-    DbQuery query(context);
-    query.setStatement(QStringLiteral(
-        "insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:name,:hotkey,:steps,:cycles)"));
-    query.setParam(QStringLiteral("name"), name);
-    query.setParam(QStringLiteral("hotkey"), hotkey);
-    query.setParam(QStringLiteral("steps"), steps);
-    query.setParam(QStringLiteral("cycles"), cycles);
-    query.execute();
+    executeStatement(
+        context,
+        QStringLiteral(
+            "insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:name,:hotkey,:steps,:cycles)"),
+        {{QStringLiteral("name"), name},
+         {QStringLiteral("hotkey"), hotkey},
+         {QStringLiteral("steps"), steps},
+         {QStringLiteral("cycles"), cycles}});
 }
 
 void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
                   const QString &steps, const QString &cycles) {
-    DbQuery query(context);
-    query.setStatement(QStringLiteral(
-        "update [mplist] set hotkey=:hotkey,mpoint=:steps,clicknum=:cycles where mpname=:name"));
-    query.setParam(QStringLiteral("hotkey"), hotkey);
-    query.setParam(QStringLiteral("steps"), steps);
-    query.setParam(QStringLiteral("cycles"), cycles);
-    query.setParam(QStringLiteral("name"), name);
-    query.execute();
+    executeStatement(
+        context,
+        QStringLiteral(
+            "update [mplist] set hotkey=:hotkey,mpoint=:steps,clicknum=:cycles where mpname=:name"),
+        {{QStringLiteral("hotkey"), hotkey},
+         {QStringLiteral("steps"), steps},
+         {QStringLiteral("cycles"), cycles},
+         {QStringLiteral("name"), name}});
 }
 
 void deleteScript(const MainContext &context, const QString &id) {
-    DbQuery query(context);
-    query.setStatement(QStringLiteral("delete from [mplist] where id=:id"));
-    query.setParam(QStringLiteral("id"), id);
-    query.execute();
+    executeStatement(context, QStringLiteral("delete from [mplist] where id=:id"),
+                     {{QStringLiteral("id"), id}});
 }
 
 } // namespace lumo

@@ -19,32 +19,26 @@ QList<SkippedRow> selectAllTimedTasks(const MainContext &context,
 
 void insertTimedTask(const MainContext &context, const QString &time, const QString &steps,
                      const QString &cycles) {
-    DbQuery query(context);
-    query.setStatement(
-        QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values (:time,:steps,:cycles)"));
-    query.setParam(QStringLiteral("time"), time);
-    query.setParam(QStringLiteral("steps"), steps);
-    query.setParam(QStringLiteral("cycles"), cycles);
-    query.execute();
+    executeStatement(
+        context, QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values (:time,:steps,:cycles)"),
+        {{QStringLiteral("time"), time},
+         {QStringLiteral("steps"), steps},
+         {QStringLiteral("cycles"), cycles}});
 }
 
 void updateTimedTask(const MainContext &context, const QString &id, const QString &time, const QString &steps,
                      const QString &cycles) {
-    DbQuery query(context);
-    query.setStatement(
-        QStringLiteral("update [tplist] set tpname=:time,mpoint=:steps,nums=:cycles where id=:id"));
-    query.setParam(QStringLiteral("time"), time);
-    query.setParam(QStringLiteral("steps"), steps);
-    query.setParam(QStringLiteral("cycles"), cycles);
-    query.setParam(QStringLiteral("id"), id);
-    query.execute();
+    executeStatement(
+        context, QStringLiteral("update [tplist] set tpname=:time,mpoint=:steps,nums=:cycles where id=:id"),
+        {{QStringLiteral("time"), time},
+         {QStringLiteral("steps"), steps},
+         {QStringLiteral("cycles"), cycles},
+         {QStringLiteral("id"), id}});
 }
 
 void deleteTimedTask(const MainContext &context, const QString &id) {
-    DbQuery query(context);
-    query.setStatement(QStringLiteral("delete from [tplist] where id=:id"));
-    query.setParam(QStringLiteral("id"), id);
-    query.execute();
+    executeStatement(context, QStringLiteral("delete from [tplist] where id=:id"),
+                     {{QStringLiteral("id"), id}});
 }
 
 } // namespace lumo
