@@ -1,11 +1,8 @@
 #include "app/Tray.h"
 
+#include "platform/Platform.h"
+
 #include <QAction>
-#ifndef Q_OS_WIN
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusInterface>
-#endif
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
@@ -32,17 +29,7 @@ bool isIconWidget(QObject *watched) {
 } // namespace
 
 Tray::HostKind Tray::detectHostKind() {
-#ifdef Q_OS_WIN
-    return HostKind::XEmbed;
-#else
-    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || bus.interface() == nullptr || !bus.interface()->isServiceRegistered(watcher))
-        return HostKind::XEmbed;
-    QDBusInterface watcherObject(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
-    const QVariant hostRegistered = watcherObject.property("IsStatusNotifierHostRegistered");
-    return hostRegistered.toBool() ? HostKind::StatusNotifier : HostKind::XEmbed;
-#endif
+    return platform::trayIsStatusNotifierHost() ? HostKind::StatusNotifier : HostKind::XEmbed;
 }
 
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)

@@ -14,7 +14,8 @@ const QStringList modifierWords{kModifierNone, QStringLiteral("Ctrl"), QStringLi
                                 QStringLiteral("Ctrl+Alt")};
 
 bool isModifierSet(const std::optional<platform::Modifiers> &modifiers) {
-    return !modifiers || (unsigned(*modifiers) & ~unsigned(platform::Modifiers::Control | platform::Modifiers::Alt)) == 0;
+    return !modifiers ||
+           (unsigned(*modifiers) & ~unsigned(platform::Modifiers::Control | platform::Modifiers::Alt)) == 0;
 }
 
 // A text the program writes itself reads back as what it was made of.
@@ -26,7 +27,8 @@ void checkComposed(uint8_t modifierChoice, uint8_t keyChoice) {
 
     const RegistrationParse registration = parseForRegistration(text);
     check(registration.keyWord == keys[keyIndex], "composed key word reads back", text);
-    check(registration.key == platform::FunctionKey{keyIndex + 1}, "composed key reads as its function key", text);
+    check(registration.key == platform::FunctionKey{keyIndex + 1}, "composed key reads as its function key",
+          text);
     check(registration.modifiers == modifiersOfWord(modifier), "composed modifiers read back", text);
 
     const SelectorParse selectors = parseForSelectors(text);

@@ -33,7 +33,17 @@ struct FunctionKey {
 
 // A synthetic mouse button event: a button going down, coming up, or both
 // in one call (a click: the down, then the up).
-enum class ButtonEvent { LeftDown, LeftUp, LeftClick, RightDown, RightUp, RightClick, MiddleDown, MiddleUp, MiddleClick };
+enum class ButtonEvent {
+    LeftDown,
+    LeftUp,
+    LeftClick,
+    RightDown,
+    RightUp,
+    RightClick,
+    MiddleDown,
+    MiddleUp,
+    MiddleClick
+};
 
 // The identity of a window that owns hotkey registrations and timers.
 using WindowHandle = const void *;
@@ -247,6 +257,11 @@ struct Services {
     Windows &windows;
     Recorder &recorder;
 };
+
+// Whether the desktop's tray is a StatusNotifier host, which reports a click
+// on the icon as one activation and never a double click, rather than an
+// XEmbed tray or the Windows notification area.
+bool trayIsStatusNotifierHost();
 
 // Text in code page 936, the encoding of the program's files.
 QByteArray toGbk(const QString &text);

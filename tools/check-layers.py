@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Checks that includes point down the layers and that no form-designer name
-(btn7, lv2, N3Click, TFrm_...) is back in the code.
+"""Checks that includes point down the layers, that no form-designer name
+(btn7, lv2, N3Click, TFrm_..., TMyThread, idhtp1, FormShow) is back in the code
+or its comments, and that Win32 names (MB_OK, MOUSEEVENTF_LEFTDOWN, VK_F1)
+stay in platform/win32/ and the Win32 tier's tests.
 
 Layers, lowest first; a folder may include its own layer and those below it,
 never a folder above. The platform interface, core/ and storage/ include no
@@ -22,11 +24,11 @@ RANK = {
     "steps": 4,
     "update": 4,
     "scripts": 5,
-    "timed": 6,
-    "app": 7,
+    "timed": 5,
+    "app": 6,
 }
 # Folders of one rank that still must not reach each other.
-SIBLINGS_APART = {"singlepoint", "steps", "update"}
+SIBLINGS_APART = [{"singlepoint", "steps", "update"}, {"scripts", "timed"}]
 NO_WIDGETS = {"platform", "core", "storage"}
 WIDGET_HEADER = re.compile(r"#include\s*<(QtWidgets/)?(Q(Widget|Dialog|Label|PushButton|LineEdit|ComboBox|"
                            r"CheckBox|GroupBox|TreeWidget|TabWidget|MessageBox|Menu|Action|Application|"
@@ -36,6 +38,11 @@ INCLUDE = re.compile(r'#include\s+"([a-z]+)/[^"]+"')
 # Designer names: numbered controls and handlers, form classes and units.
 DESIGNER = re.compile(r"\b(T[Ff]rm_\w+|U_[A-Za-z]+|btn\d+(Click)?|lv\d+|N\d+Click|tmr\d+(Timer)?|cbb\d+|edt\d+|"
                       r"chk\d+|grp\d+|lbl\d+)_?\b")
+# Names of the original form units and their components and events.
+LEGACY = re.compile(r"\b(TMyThread|idhtp\w*|Form(Show|Create|Close|Destroy|Activate|Resize|KeyDown|KeyPress)\w*)\b")
+# Win32 spellings; only the Win32 backend and its tests use them.
+WIN32_NAME = re.compile(r"\b(MB_[A-Z_]+|MOUSEEVENTF_[A-Z_]+|VK_[A-Z0-9_]+)\b")
+WIN32_HOMES = (("platform", "win32"), ("tests", "win32"))
 STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
 COMMENT = re.compile(r"//.*$")
 
@@ -61,7 +68,9 @@ def main():
                 if match and match.group(1) in RANK:
                     target = match.group(1)
                     if RANK[target] > RANK[folder] or (
-                        target != folder and RANK[target] == RANK[folder] and {target, folder} <= SIBLINGS_APART
+                        target != folder
+                        and RANK[target] == RANK[folder]
+                        and any({target, folder} <= group for group in SIBLINGS_APART)
                     ):
                         offences.append(f"{where}: {folder}/ includes {target}/, a folder above it")
                 if widget_free and WIDGET_HEADER.search(line):
@@ -74,6 +83,10 @@ def main():
                 offences.append(f"{where}: designer-style name '{DESIGNER.search(code).group(0)}'")
             elif comment and DESIGNER.search(comment.group(0)):
                 offences.append(f"{where}: a comment names a designer-style name")
+            if LEGACY.search(unquoted):
+                offences.append(f"{where}: form-unit name '{LEGACY.search(unquoted).group(0)}'")
+            if rel.parts[:2] not in WIN32_HOMES and WIN32_NAME.search(unquoted):
+                offences.append(f"{where}: Win32 name '{WIN32_NAME.search(unquoted).group(0)}' outside platform/win32/")
     for offence in offences:
         print(offence)
         failed_files.add(offence.split(":")[0])

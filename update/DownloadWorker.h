@@ -1,5 +1,5 @@
 #pragma once
-// TMyThread: the installer download of the update, on a worker thread.
+// The installer download of the update, on a worker thread.
 
 #include <QString>
 #include <QThread>
@@ -37,7 +37,7 @@ class DownloadWorker final : public QThread {
   signals:
     // The size the server announced, before the body is fetched.
     void sizeKnown(qint64 bytes);
-    // idhtp1's progress: bytes transferred so far.
+    // The download's progress: bytes transferred so far.
     void bytesReceived(qint64 bytes);
     // The installer is in place at targetPath.
     void installerReady(const QString &path);

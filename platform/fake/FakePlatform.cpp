@@ -79,6 +79,30 @@ void FakeMouse::sendButtons(ButtonEvent event) {
     calls_.push_back({MouseCall::Button, event, pos_, time_.nowMs()});
 }
 
+const char *nameOf(ButtonEvent event) {
+    switch (event) {
+    case ButtonEvent::LeftDown:
+        return "LeftDown";
+    case ButtonEvent::LeftUp:
+        return "LeftUp";
+    case ButtonEvent::LeftClick:
+        return "LeftClick";
+    case ButtonEvent::RightDown:
+        return "RightDown";
+    case ButtonEvent::RightUp:
+        return "RightUp";
+    case ButtonEvent::RightClick:
+        return "RightClick";
+    case ButtonEvent::MiddleDown:
+        return "MiddleDown";
+    case ButtonEvent::MiddleUp:
+        return "MiddleUp";
+    case ButtonEvent::MiddleClick:
+        break;
+    }
+    return "MiddleClick";
+}
+
 std::vector<MouseCall> FakeMouse::buttonCalls() const {
     std::vector<MouseCall> result;
     for (const MouseCall &call : calls_)

@@ -37,8 +37,12 @@ class FakeHotkeys final : public Hotkeys {
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
     // Another program holds this combination.
-    void holdElsewhere(Modifiers modifiers, FunctionKey key) { elsewhere_.insert(qMakePair(modifiers, key), true); }
-    void releaseElsewhere(Modifiers modifiers, FunctionKey key) { elsewhere_.remove(qMakePair(modifiers, key)); }
+    void holdElsewhere(Modifiers modifiers, FunctionKey key) {
+        elsewhere_.insert(qMakePair(modifiers, key), true);
+    }
+    void releaseElsewhere(Modifiers modifiers, FunctionKey key) {
+        elsewhere_.remove(qMakePair(modifiers, key));
+    }
     // The user presses a key combination; false if nobody of ours holds it.
     bool press(Modifiers modifiers, FunctionKey key);
     // Delivers a press for (owner, id) whether or not it is registered.
@@ -61,9 +65,12 @@ class FakeHotkeys final : public Hotkeys {
 struct MouseCall {
     enum Kind { Move, Button } kind;
     ButtonEvent event; // Button
-    Point at;       // where the pointer was (Button) or went (Move)
+    Point at;          // where the pointer was (Button) or went (Move)
     qint64 timeMs;
 };
+
+// "LeftDown", "RightClick"...: for traces and failure messages.
+const char *nameOf(ButtonEvent event);
 
 class FakeMouse final : public Mouse {
   public:
@@ -124,7 +131,8 @@ struct ShownBox {
 
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
+    Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,
+                Icon icon) override;
 
     // Answers for the next boxes, in order; without one a box answers OK,
     // or No when it asks Yes or No.

@@ -19,7 +19,8 @@ namespace platform {
 // A modal QMessageBox with MessageBox flags and results.
 class QtMessageBoxes final : public MessageBoxes {
   public:
-    Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
+    Answer show(QWidget *owner, const QString &text, const QString &caption, Buttons buttons,
+                Icon icon) override;
 };
 
 // The wall clock. wait() runs a local event loop until just before its

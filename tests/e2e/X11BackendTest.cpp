@@ -103,10 +103,10 @@ TEST_F(X11BackendTest, CombinationBelongsToOneRegistrationOfThisProgram) {
     EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, Modifiers::Control, FunctionKey{3}));
 }
 
-// The modifiers are Control and Alt by their type; the keys are checked.
-TEST_F(X11BackendTest, OnlyFunctionKeysOneToTwelveRegister) {
+TEST_F(X11BackendTest, OnlyTheTwelveFunctionKeysRegister) {
     EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers{}, FunctionKey{0}));
     EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers{}, FunctionKey{13}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers{}, FunctionKey{-2147483647 - 1}));
     EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers{}, FunctionKey{12}));
     EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, FunctionKey{1}));
 }
@@ -259,12 +259,13 @@ TEST_F(X11BackendTest, ButtonsLandAtThePointerInCallOrder) {
     ASSERT_EQ(target.readLine(), QStringLiteral("ready"));
 
     mouse().moveTo(300, 400);
+    // A click is the press, then the release.
     mouse().sendButtons(ButtonEvent::LeftClick);
     mouse().sendButtons(ButtonEvent::RightDown);
     mouse().sendButtons(ButtonEvent::RightUp);
     mouse().moveTo(17, 1000);
-    // A sequence is handed over at once, in its order.
-    mouse().sendButtonSequence({ButtonEvent::LeftClick, ButtonEvent::RightDown, ButtonEvent::RightUp});
+    // A sequence handed over at once keeps its order.
+    mouse().sendButtonSequence({ButtonEvent::LeftDown, ButtonEvent::LeftUp, ButtonEvent::RightClick});
 
     const std::vector<e2e::Click> clicks = e2e::waitForClicks(log, 8, 3000);
     ASSERT_EQ(clicks.size(), 8u);

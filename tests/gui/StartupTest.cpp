@@ -1,4 +1,4 @@
-// Start-up: the windows, the main window's dress, FormShow and its hotkeys.
+// Start-up: the windows, the main window's dress, its first showing and its hotkeys.
 
 #include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"

@@ -10,12 +10,7 @@ using lumo::StepClick;
 namespace {
 
 using Events = std::vector<ButtonEvent>;
-
-std::string nameOf(ButtonEvent event) {
-    static const char *const names[] = {"LeftDown",   "LeftUp",     "LeftClick", "RightDown",  "RightUp",
-                                        "RightClick", "MiddleDown", "MiddleUp",  "MiddleClick"};
-    return names[static_cast<int>(event)];
-}
+using enum ButtonEvent;
 
 Events byEvent(const QString &stepEvent) {
     fake::FakeBackend fake;
@@ -37,22 +32,12 @@ Events byButton(const QString &button, const QString &kind) {
 } // namespace
 
 TEST(clickStep, MakesTheInputOfEachStepEvent) {
-    EXPECT_EQ(byEvent(QStringLiteral("左键单击")), (Events{ButtonEvent::LeftDown, ButtonEvent::LeftUp}));
-    EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
-    EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Events{ButtonEvent::RightDown, ButtonEvent::RightUp}));
-    EXPECT_EQ(byEvent(QStringLiteral("右键双击")),
-              (Events{ButtonEvent::RightClick, ButtonEvent::RightClick}));
-    EXPECT_EQ(byEvent(QStringLiteral("中键单击")), (Events{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp}));
-    EXPECT_EQ(byEvent(QStringLiteral("中键双击")),
-              (Events{ButtonEvent::MiddleClick, ButtonEvent::MiddleClick}));
-}
-
-TEST(stepClickOfEvent, EachStoredWordComesBackAsItWasStored) {
-    for (const char *word :
-         {"左键单击", "左键双击", "右键单击", "右键双击", "中键单击", "中键双击", "无点击"})
-        EXPECT_EQ(lumo::stepEventOf(lumo::stepClickOfEvent(QString::fromUtf8(word))),
-                  QString::fromUtf8(word));
-    EXPECT_EQ(lumo::stepClickOfEvent(QStringLiteral("左键")), StepClick::None);
+    EXPECT_EQ(byEvent(QStringLiteral("左键单击")), (Events{LeftDown, LeftUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("左键双击")), (Events{LeftClick, LeftClick}));
+    EXPECT_EQ(byEvent(QStringLiteral("右键单击")), (Events{RightDown, RightUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("右键双击")), (Events{RightClick, RightClick}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键单击")), (Events{MiddleDown, MiddleUp}));
+    EXPECT_EQ(byEvent(QStringLiteral("中键双击")), (Events{MiddleClick, MiddleClick}));
 }
 
 TEST(clickStep, AnyOtherTextMakesNoInput) {
@@ -61,32 +46,31 @@ TEST(clickStep, AnyOtherTextMakesNoInput) {
         EXPECT_TRUE(byEvent(text).empty()) << text.toStdString();
 }
 
+TEST(stepClickOfEvent, EveryClickReadsBackFromTheWordItIsStoredAs) {
+    for (StepClick click :
+         {StepClick::None, StepClick::LeftSingle, StepClick::LeftDouble, StepClick::RightSingle,
+          StepClick::RightDouble, StepClick::MiddleSingle, StepClick::MiddleDouble})
+        EXPECT_EQ(lumo::stepClickOfEvent(lumo::stepEventOf(click)), click);
+    EXPECT_EQ(lumo::stepEventOf(StepClick::None), QStringLiteral("无点击"));
+    EXPECT_EQ(lumo::stepEventOf(StepClick::RightDouble), QStringLiteral("右键双击"));
+}
+
 TEST(clickSinglePoint, MakesTheInputOfEachButtonAndKind) {
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("单击")),
-              (Events{ButtonEvent::LeftDown, ButtonEvent::LeftUp}));
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("双击")),
-              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
-    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("单击")),
-              (Events{ButtonEvent::RightDown, ButtonEvent::RightUp}));
-    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("双击")),
-              (Events{ButtonEvent::RightClick, ButtonEvent::RightClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("单击")), (Events{LeftDown, LeftUp}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("双击")), (Events{LeftClick, LeftClick}));
+    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("单击")), (Events{RightDown, RightUp}));
+    EXPECT_EQ(byButton(QStringLiteral("右键"), QStringLiteral("双击")), (Events{RightClick, RightClick}));
     // Left before right.
-    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("单击")),
-              (Events{ButtonEvent::LeftClick, ButtonEvent::RightClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("单击")), (Events{LeftClick, RightClick}));
     EXPECT_EQ(byButton(QStringLiteral("左右键"), QStringLiteral("双击")),
-              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick, ButtonEvent::RightClick,
-                      ButtonEvent::RightClick}));
-    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("单击")),
-              (Events{ButtonEvent::MiddleDown, ButtonEvent::MiddleUp}));
-    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("双击")),
-              (Events{ButtonEvent::MiddleClick, ButtonEvent::MiddleClick}));
+              (Events{LeftClick, LeftClick, RightClick, RightClick}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("单击")), (Events{MiddleDown, MiddleUp}));
+    EXPECT_EQ(byButton(QStringLiteral("中键"), QStringLiteral("双击")), (Events{MiddleClick, MiddleClick}));
 }
 
 TEST(clickSinglePoint, AnUnknownKindIsADoubleClickAndAnUnknownButtonNothing) {
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QString()),
-              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
-    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")),
-              (Events{ButtonEvent::LeftClick, ButtonEvent::LeftClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QString()), (Events{LeftClick, LeftClick}));
+    EXPECT_EQ(byButton(QStringLiteral("左键"), QStringLiteral("三击")), (Events{LeftClick, LeftClick}));
     EXPECT_TRUE(byButton(QStringLiteral("中间"), QStringLiteral("单击")).empty());
     EXPECT_TRUE(byButton(QString(), QString()).empty());
 }
@@ -101,7 +85,7 @@ TEST(clickSinglePointHeld, HoldsEveryClickDownForTheWaitBetweenItsPressAndReleas
             return true;
         });
         for (const fake::MouseCall &call : fake.mouse.buttonCalls())
-            trace.push_back(nameOf(call.event) + "@" + std::to_string(call.timeMs));
+            trace.push_back(std::string(fake::nameOf(call.event)) + "@" + std::to_string(call.timeMs));
         return trace;
     };
     using Trace = std::vector<std::string>;

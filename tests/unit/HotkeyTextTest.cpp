@@ -6,23 +6,27 @@
 
 using namespace lumo;
 
-TEST(HotkeyText, TheKeyIsTheNumberLeftAfterRemovingEveryF) {
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F1")), platform::FunctionKey{1});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F12")), platform::FunctionKey{12});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("FF3F")), platform::FunctionKey{3});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("5")), platform::FunctionKey{5});
+using platform::FunctionKey;
+using platform::Modifiers;
+
+TEST(HotkeyText, TheFunctionKeyIsTheNumberAfterRemovingEveryF) {
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F1")), FunctionKey{1});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F12")), FunctionKey{12});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("FF3F")), FunctionKey{3});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("5")), FunctionKey{5});
     EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("f3")), HandlerError);
     EXPECT_THROW(functionKeyOfKeyWord(QString()), HandlerError);
     EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F")), HandlerError);
 }
 
-TEST(HotkeyText, AKeyNumberAtTheIntLimitsIsReadAndOneBeyondIsAConversionError) {
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F2147483647")), platform::FunctionKey{2147483647});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F-2147483648")), platform::FunctionKey{-2147483647 - 1});
+TEST(HotkeyText, AKeyNumberNearTheIntLimitsIsReadAsItIs) {
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F2147483647")), FunctionKey{2147483647});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F-2147483648")), FunctionKey{-2147483647 - 1});
+    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F0")), FunctionKey{0});
     EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
     const RegistrationParse parse = parseForRegistration(QStringLiteral("Ctrl+F2147483647"));
-    EXPECT_EQ(parse.key, platform::FunctionKey{2147483647});
-    EXPECT_EQ(parse.modifiers, std::optional<platform::Modifiers>(platform::Modifiers::Control));
+    EXPECT_EQ(parse.key, FunctionKey{2147483647});
+    EXPECT_EQ(parse.modifiers, std::optional<Modifiers>(Modifiers::Control));
 }
 
 TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
@@ -32,15 +36,12 @@ TEST(HotkeyText, ComposingLeavesOutTheNoneModifier) {
     EXPECT_EQ(composeHotkeyText(QStringLiteral("无"), QStringLiteral("F5")), QStringLiteral("F5"));
 }
 
-constexpr platform::Modifiers kCtrl = platform::Modifiers::Control;
-constexpr platform::Modifiers kAlt = platform::Modifiers::Alt;
-
 struct RegistrationCase {
     const char *text;
     const char *keyWord;
     const char *modifierWord;
-    int key;
-    std::optional<platform::Modifiers> modifiers; // nullopt: registers nothing
+    int functionKey;
+    std::optional<Modifiers> modifiers; // nullopt: registers nothing
 };
 
 class RegistrationParseTest : public testing::TestWithParam<RegistrationCase> {};
@@ -50,15 +51,16 @@ TEST_P(RegistrationParseTest, SplitsKeyAndModifiers) {
     const RegistrationParse parse = parseForRegistration(QString::fromUtf8(c.text));
     EXPECT_EQ(parse.keyWord, QString::fromUtf8(c.keyWord));
     EXPECT_EQ(parse.modifierWord, QString::fromUtf8(c.modifierWord));
-    EXPECT_EQ(parse.key, platform::FunctionKey{c.key});
+    EXPECT_EQ(parse.key, FunctionKey{c.functionKey});
     EXPECT_EQ(parse.modifiers, c.modifiers);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, RegistrationParseTest,
-                         testing::Values(RegistrationCase{"Ctrl+Alt+F3", "F3", "Ctrl+Alt", 3, kCtrl | kAlt},
-                                         RegistrationCase{"F10", "F10", "F10", 10, platform::Modifiers{}},
-                                         RegistrationCase{"Ctrl+F9", "F9", "Ctrl", 9, kCtrl},
-                                         RegistrationCase{"Alt+F6", "F6", "Alt", 6, kAlt},
+                         testing::Values(RegistrationCase{"Ctrl+Alt+F3", "F3", "Ctrl+Alt", 3,
+                                                          Modifiers::Control | Modifiers::Alt},
+                                         RegistrationCase{"F10", "F10", "F10", 10, Modifiers{}},
+                                         RegistrationCase{"Ctrl+F9", "F9", "Ctrl", 9, Modifiers::Control},
+                                         RegistrationCase{"Alt+F6", "F6", "Alt", 6, Modifiers::Alt},
                                          RegistrationCase{"Alt+Ctrl+F6", "F6", "Alt+Ctrl", 6, std::nullopt}));
 
 TEST(RegistrationParse, AKeyWordThatIsNoNumberFails) {

@@ -38,9 +38,7 @@ class TracingMouse final : public Mouse {
     std::function<void()> onMove;
     Point position() override { return fake_.mouse.position(); }
     void sendButtons(ButtonEvent event) override {
-        static const char *const names[] = {"LeftDown",   "LeftUp",     "LeftClick", "RightDown",  "RightUp",
-                                            "RightClick", "MiddleDown", "MiddleUp",  "MiddleClick"};
-        trace_ << QStringLiteral("button ") + QLatin1String(names[static_cast<int>(event)]);
+        trace_ << QStringLiteral("button ") + QLatin1String(fake::nameOf(event));
         fake_.mouse.sendButtons(event);
     }
 

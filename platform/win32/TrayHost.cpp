@@ -1,0 +1,9 @@
+#include "platform/Platform.h"
+
+namespace platform {
+
+bool trayIsStatusNotifierHost() {
+    return false;
+}
+
+} // namespace platform
