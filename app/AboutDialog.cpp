@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "app/AppControls.h"
 #include "core/MainContext.h"
 #include "core/Texts.h"
 #include "core/UiLanguage.h"
@@ -14,17 +15,6 @@
 
 namespace lumo {
 
-namespace {
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, QRect geometry) {
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(name);
-    result->setGeometry(geometry);
-    return result;
-}
-
-} // namespace
-
 AboutDialog::AboutDialog(platform::Shell &shell)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
@@ -37,35 +27,24 @@ AboutDialog::AboutDialog(platform::Shell &shell)
     // only window shown; closing it must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    infoFrame = new QFrame(this);
-    infoFrame->setObjectName(QStringLiteral("infoFrame"));
-    infoFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    infoFrame->setGeometry(8, 8, 400, 161);
+    placeControls(this, kAboutControls, "lumo::AboutDialog");
+    placedControl<QFrame>(this, "infoFrame")->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    programIconLabel = label(infoFrame, QStringLiteral("programIconLabel"), {}, QRect(12, 12, 60, 59));
+    auto *programIconLabel = placedControl<QLabel>(this, "programIconLabel");
     programIconLabel->setPixmap(QPixmap(QStringLiteral(":/app.png")));
     programIconLabel->setScaledContents(true);
     programIconLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(programIconLabel, [this] { onProgramIconClicked(); });
 
-    productNameLabel = label(infoFrame, QStringLiteral("productNameLabel"), shownText(kApplicationTitle),
-                             QRect(88, 16, 300, 16));
-    versionLabel = label(infoFrame, QStringLiteral("versionLabel"), tr("版本:1.0"), QRect(88, 42, 300, 16));
-    contactLabel = label(infoFrame, QStringLiteral("contactLabel"), tr("联系我们：support@lumoclick.example"),
-                         QRect(88, 68, 300, 16));
-    homePageLinkLabel =
-        label(infoFrame, QStringLiteral("homePageLinkLabel"), texts::kHomePage, QRect(88, 94, 300, 40));
+    placedControl<QLabel>(this, "productNameLabel")->setText(shownText(kApplicationTitle));
+    auto *homePageLinkLabel = placedControl<QLabel>(this, "homePageLinkLabel");
+    homePageLinkLabel->setText(texts::kHomePage);
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setWordWrap(true);
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });
 
-    makerLabel =
-        label(this, QStringLiteral("makerLabel"), tr("Tarvik软件工作室出品"), QRect(12, 186, 200, 16));
-
-    okButton = new QPushButton(tr("确定(&O)"), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setGeometry(330, 180, 75, 27);
+    auto *okButton = placedControl<QPushButton>(this, "okButton");
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -3,10 +3,6 @@
 
 #include <QDialog>
 
-class QFrame;
-class QLabel;
-class QPushButton;
-
 namespace platform {
 class Shell;
 }
@@ -21,21 +17,10 @@ class AboutDialog final : public QDialog {
     // Creates a box without owner and shows it modally; it frees itself.
     static void showModal(platform::Shell &shell);
 
+  private:
     void onProgramIconClicked();
     void onHomePageLinkClicked();
-
-  private:
     platform::Shell &shell_;
-
-  private:
-    QFrame *infoFrame;
-    QLabel *programIconLabel;
-    QLabel *productNameLabel;
-    QLabel *versionLabel;
-    QLabel *contactLabel;
-    QLabel *homePageLinkLabel;
-    QLabel *makerLabel;
-    QPushButton *okButton;
 };
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/AppControls.h"
 #include "app/HelpPage.h"
 #include "app/Tray.h"
 #include "core/Conversion.h"
@@ -45,8 +46,7 @@ namespace lumo {
 
 namespace {
 
-constexpr int kClientWidth = 549;
-constexpr int kClientHeight = 401;
+static_assert(kStatusBarHeight == StatusBar::kHeight);
 // Off in builds made without the update check (LUMOCLICK_UPDATE_CHECK).
 #ifdef LUMO_NO_UPDATE_CHECK
 constexpr bool kUpdateCheck = false;
@@ -75,11 +75,22 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     setWindowTitle(shownText(kApplicationTitle));
     setWindowIcon(QIcon(QStringLiteral(":/app.png")));
     setFont(windowFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kMainClientWidth, kMainClientHeight);
 
-    bannerLabel = new QLabel(this);
-    bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
-    bannerLabel->setGeometry(0, 0, kClientWidth, 82);
+    placeControls(this, kMainWindowControls, "lumo::MainWindow",
+                  [this](const ControlSpec &row, QWidget *parent, const QString &) -> QWidget * {
+                      const std::string_view name = row.name;
+                      if (name == "statusBar")
+                          return statusBar = new StatusBar(parent);
+                      if (name == "updatePage")
+                          return updatePage_ = new UpdatePage(parent);
+                      if (name == "singlePoint")
+                          return singlePoint_ = new SinglePointPanel(context_, parent);
+                      if (name == "scriptList")
+                          return scriptList_ = new ScriptList(context_, parent);
+                      return timedList_ = new TimedList(context_, parent);
+                  });
+    bannerLabel = placedControl<QLabel>(this, "bannerLabel");
     // The banner has its title drawn into the picture; Qt's JPEG plugin reads it.
     bannerLabel->setPixmap(QPixmap(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
                                                                        : QStringLiteral(":/banner.jpg"),
@@ -87,55 +98,27 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     bannerLabel->setCursor(Qt::PointingHandCursor);
     bannerLabel->setToolTip(tr("Tarvik软件 ") + texts::kHomePage);
 
-    tabWidget = new QTabWidget(this);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(3, 90, 543, 289);
+    tabWidget = placedControl<QTabWidget>(this, "tabWidget");
     // On the tab bar alone: a style sheet on the page control would restyle
     // every list on its pages and hide their selection.
     tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 25px; }"));
-    singlePointTab = new QWidget;
-    singlePointTab->setObjectName(QStringLiteral("singlePointTab"));
-    scriptsTab = new QWidget;
-    scriptsTab->setObjectName(QStringLiteral("scriptsTab"));
-    timedTab = new QWidget;
-    timedTab->setObjectName(QStringLiteral("timedTab"));
-    helpTab = new QWidget;
-    helpTab->setObjectName(QStringLiteral("helpTab"));
-    tabWidget->addTab(singlePointTab, QIcon(QStringLiteral(":/tab_single.png")), tr("单点点击(&S)"));
-    tabWidget->addTab(scriptsTab, QIcon(QStringLiteral(":/tab_multi.png")), tr("多点点击(&M)"));
-    tabWidget->addTab(timedTab, QIcon(QStringLiteral(":/tab_timed.png")), tr("定时点击(&T)"));
-    tabWidget->addTab(helpTab, QIcon(QStringLiteral(":/tab_help.png")), tr("软件使用方法(&H)"));
-    tabWidget->setCurrentWidget(scriptsTab);
+    const char *const icons[] = {":/tab_single.png", ":/tab_multi.png", ":/tab_timed.png", ":/tab_help.png"};
+    for (int page = 0; page < int(std::size(icons)); ++page)
+        tabWidget->setTabIcon(page, QIcon(QLatin1String(icons[page])));
+    tabWidget->setCurrentWidget(placedControl(this, "scriptsTab"));
 
-    helpBrowser = new QTextBrowser(helpTab);
-    helpBrowser->setObjectName(QStringLiteral("helpBrowser"));
-    helpBrowser->setGeometry(0, 0, 537, 258);
+    helpBrowser = placedControl<QTextBrowser>(this, "helpBrowser");
+    keepOnTopCheckBox = placedControl<QCheckBox>(this, "keepOnTopCheckBox");
 
-    keepOnTopCheckBox = new QCheckBox(tr("窗口置顶"), this);
-    keepOnTopCheckBox->setObjectName(QStringLiteral("keepOnTopCheckBox"));
-    keepOnTopCheckBox->setGeometry(kClientWidth - 80, 93, 76, 20);
-
-    statusBar = new StatusBar(this);
-    statusBar->setObjectName(QStringLiteral("statusBar"));
-    statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
-
-    homePageLinkLabel = new QLabel(this);
-    homePageLinkLabel->setObjectName(QStringLiteral("homePageLinkLabel"));
+    homePageLinkLabel = placedControl<QLabel>(this, "homePageLinkLabel");
     homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setCursor(Qt::PointingHandCursor);
     homePageLinkLabel->setToolTip(tr("打开软件主页"));
-    homePageLinkLabel->setGeometry(8, 84, 190, 13);
     homePageLinkLabel->hide();
 
-    // Out of sight below the client area, as the update check wants it.
-    updatePage_ = new UpdatePage(this);
-    updatePage_->setObjectName(QStringLiteral("updatePage"));
-    updatePage_->setGeometry(9, 433, 541, 24);
     updateCheck_ = new UpdateCheck(context_.os, *updatePage_, this);
-
-    buildFirstTab();
-    buildSecondTab();
-    buildThirdTab();
+    clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint_);
+    buildScheduler();
     buildShell();
 
     // A script key plays the row the list shows; a cycle count that is no
@@ -171,40 +154,7 @@ MainWindow::~MainWindow() {
     context_.os.hotkeys.setPressHandler({});
 }
 
-void MainWindow::buildFirstTab() {
-    singlePoint_ = new SinglePointPanel(context_, singlePointTab);
-    singlePoint_->setObjectName(QStringLiteral("singlePoint"));
-    singlePoint_->setGeometry(6, 6, 525, 168);
-    clicker_ = std::make_unique<SingleClicker>(context_, *singlePoint_);
-
-    struct ButtonLayout {
-        QPushButton **button;
-        const char *name;
-        QString caption;
-    };
-    const ButtonLayout layout[] = {{&aboutButton, "aboutButton", tr("关于软件(&A)")},
-                                   {&moreSoftwareButton, "moreSoftwareButton", tr("更多软件(&M)")},
-                                   {&feedbackButton, "feedbackButton", tr("在线反馈(&F)")},
-                                   {&exitButton, "exitButton", tr("退出软件(&E)")}};
-    int x = 60;
-    for (const ButtonLayout &entry : layout) {
-        *entry.button = new QPushButton(entry.caption, singlePointTab);
-        (*entry.button)->setObjectName(QLatin1String(entry.name));
-        (*entry.button)->setGeometry(x, 196, 96, 27);
-        x += 110;
-    }
-}
-
-void MainWindow::buildSecondTab() {
-    scriptList_ = new ScriptList(context_, scriptsTab);
-    scriptList_->setObjectName(QStringLiteral("scriptList"));
-    scriptList_->setGeometry(6, 4, 525, 248);
-}
-
-void MainWindow::buildThirdTab() {
-    timedList_ = new TimedList(context_, timedTab);
-    timedList_->setObjectName(QStringLiteral("timedList"));
-    timedList_->setGeometry(6, 6, 525, 244);
+void MainWindow::buildScheduler() {
     TimedSchedulerHooks hooks;
     hooks.play = [this](const QString &steps, int cycles) { runner_->playSteps(steps, cycles); };
     hooks.reportBadCycles = [this] {
@@ -224,10 +174,13 @@ void MainWindow::buildShell() {
     connect(tray_, &Tray::exitRequested, this, &MainWindow::onTrayExitTriggered);
     connect(tray_, &Tray::moreSoftwareRequested, this, &MainWindow::onTrayMoreSoftwareTriggered);
     connect(tray_, &Tray::webNavigationRequested, this, &MainWindow::onTrayWebNavigationTriggered);
-    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
-    connect(moreSoftwareButton, &QPushButton::clicked, this, &MainWindow::onMoreSoftwareClicked);
-    connect(feedbackButton, &QPushButton::clicked, this, &MainWindow::onFeedbackClicked);
-    connect(exitButton, &QPushButton::clicked, this, &MainWindow::onExitClicked);
+    const std::pair<const char *, void (MainWindow::*)()> buttons[] = {
+        {"aboutButton", &MainWindow::onAboutClicked},
+        {"moreSoftwareButton", &MainWindow::onMoreSoftwareClicked},
+        {"feedbackButton", &MainWindow::onFeedbackClicked},
+        {"exitButton", &MainWindow::onExitClicked}};
+    for (const auto &[name, handler] : buttons)
+        connect(placedControl<QPushButton>(this, name), &QPushButton::clicked, this, handler);
     connect(keepOnTopCheckBox, &QCheckBox::clicked, this, &MainWindow::onKeepOnTopClicked);
     onLeftClick(bannerLabel, [this] { onBannerClicked(); });
     onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });

@@ -13,7 +13,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 
@@ -39,15 +38,9 @@ class MainWindow final : public QWidget {
 
     // The start-up sequence; runs once, when the window is first shown.
     void runStartupSequence();
-    // Every hotkey press of the main window, by identifier.
-    void onHotkeyPressed(int id);
-    // The stop key, delivered at once even while a run waits.
-    void onStopKeyPressed();
     // Ends every run and the clicker, releasing any held button, and leaves
     // the event loop so that the program ends through its usual clean-up.
     void endCleanly();
-    // The one-second timer.
-    void onSchedulerTick();
 
     // The tray icon's two operations; the autotime start hides to the tray.
     void hideToTray();
@@ -55,20 +48,6 @@ class MainWindow final : public QWidget {
     // An editor records the user's clicks: the window is out of their way
     // and the tray icon says how to end.
     void showRecording(bool recording);
-
-    // Tray menu, buttons of the first tab, the keep-on-top box and links.
-    void onTrayAboutTriggered();
-    void onTrayRestoreTriggered();
-    void onTrayExitTriggered();
-    void onTrayMoreSoftwareTriggered();
-    void onTrayWebNavigationTriggered();
-    void onAboutClicked();
-    void onMoreSoftwareClicked();
-    void onFeedbackClicked();
-    void onExitClicked();
-    void onKeepOnTopClicked();
-    void onBannerClicked();
-    void onHomePageLinkClicked();
 
     // Ends the program at once, skipping the close handling: the process
     // ends at once below a run's wait or a dialog, else the event loop does.
@@ -100,9 +79,27 @@ class MainWindow final : public QWidget {
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    void buildFirstTab();
-    void buildSecondTab();
-    void buildThirdTab();
+    // Every hotkey press of the main window, by identifier.
+    void onHotkeyPressed(int id);
+    // The stop key, delivered at once even while a run waits.
+    void onStopKeyPressed();
+    // The one-second timer.
+    void onSchedulerTick();
+    // Tray menu, buttons of the first tab, the keep-on-top box and links.
+    void onTrayAboutTriggered();
+    void onTrayRestoreTriggered();
+    void onTrayExitTriggered();
+    void onTrayMoreSoftwareTriggered();
+    void onTrayWebNavigationTriggered();
+    void onAboutClicked();
+    void onMoreSoftwareClicked();
+    void onFeedbackClicked();
+    void onExitClicked();
+    void onKeepOnTopClicked();
+    void onBannerClicked();
+    void onHomePageLinkClicked();
+    // The timed tasks play through the script runner when their time comes.
+    void buildScheduler();
     // The scheduler ticks at the start of every second, however late the last came.
     void armSchedulerTimer();
     void buildShell();
@@ -129,18 +126,10 @@ class MainWindow final : public QWidget {
     UpdateCheck *updateCheck_;
     QLabel *bannerLabel;
     QTabWidget *tabWidget;
-    QWidget *singlePointTab;
-    QWidget *scriptsTab;
-    QWidget *timedTab;
-    QWidget *helpTab;
     QCheckBox *keepOnTopCheckBox;
     StatusBar *statusBar;
     QLabel *homePageLinkLabel;
     QTextBrowser *helpBrowser;
-    QPushButton *aboutButton;
-    QPushButton *moreSoftwareButton;
-    QPushButton *feedbackButton;
-    QPushButton *exitButton;
     bool shownBeforeRecording_ = false;
 };
 

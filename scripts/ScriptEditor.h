@@ -8,22 +8,14 @@
 #include <QDialog>
 #include <QSize>
 
-#include <functional>
-#include <memory>
-
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace lumo {
 
 class StepEditor;
-class StepListEditing;
-class StepRecording;
+class StepListPanel;
 
 class ScriptEditor : public QDialog {
     Q_OBJECT
@@ -32,20 +24,9 @@ class ScriptEditor : public QDialog {
     // The editors its add-step and modify-step buttons open; they work on
     // this dialog's step list.
     void setStepEditors(StepEditor *add, StepEditor *modify);
-    // Refills the script list after a save; the list also moves a held
-    // script hotkey to the text just stored.
 
     // Centres the dialog over the main window and shows it modally.
     void showModal();
-
-    void onOkClicked();           // OK
-    void onCancelClicked();       // cancel
-    void onAddStepClicked();      // add position
-    void onModifyStepClicked();   // modify position
-    void onDeleteStepClicked();   // delete position
-    void onMoveStepUpClicked();   // move up
-    void onMoveStepDownClicked(); // move down
-    void onRecordClicked();       // record positions
 
   signals:
     // A script was stored; the script list reloads.
@@ -72,33 +53,17 @@ class ScriptEditor : public QDialog {
 
     MainContext &context_;
 
+    QLineEdit *nameEdit;
+    QComboBox *hotkeyModifierComboBox;
+    QComboBox *hotkeyKeyComboBox;
+    QLineEdit *cyclesEdit;
+    QTreeWidget *stepListView;
+
   private:
     void buildControls(const QString &hint);
+    void onOkClicked();
 
-    QPushButton *recordButton;
-    std::unique_ptr<StepListEditing> steps_;
-    std::unique_ptr<StepRecording> recording_;
-
-  protected:
-    QGroupBox *settingsGroupBox;
-    QLabel *nameLabel;
-    QLineEdit *nameEdit; // name
-    QLabel *hotkeyLabel;
-    QComboBox *hotkeyModifierComboBox; // modifier
-    QLabel *plusLabel;
-    QComboBox *hotkeyKeyComboBox; // key
-    QLabel *cyclesLabel;
-    QLineEdit *cyclesEdit; // cycle count
-    QLabel *hintLabel;     // hint
-    QGroupBox *stepsGroupBox;
-    QTreeWidget *stepListView; // steps
-    QPushButton *addStepButton;
-    QPushButton *modifyStepButton;
-    QPushButton *deleteStepButton;
-    QPushButton *moveStepUpButton;
-    QPushButton *moveStepDownButton;
-    QPushButton *okButton;
-    QPushButton *cancelButton;
+    StepListPanel *steps_;
 };
 
 } // namespace lumo

@@ -3,6 +3,7 @@
 #include "core/Conversion.h"
 #include "core/Texts.h"
 #include "core/UiLanguage.h"
+#include "scripts/ScriptControls.h"
 #include "scripts/StopHotkey.h"
 #include "storage/ScriptStore.h"
 #include "widgets/EnabledRowDelegate.h"
@@ -40,9 +41,8 @@ const ColumnLayout kColumns[] = {{QT_TRANSLATE_NOOP("lumo::ScriptList", "行号"
 
 ScriptList::ScriptList(MainContext &context, QWidget *parent)
     : QGroupBox(tr("多坐标点击"), parent), context_(context), hotkeys_(context, this) {
-    scriptListView = new QTreeWidget(this);
-    scriptListView->setObjectName(QStringLiteral("scriptListView"));
-    scriptListView->setGeometry(10, 18, 505, 186);
+    placeControls(this, kScriptListControls, "lumo::ScriptList");
+    scriptListView = placedControl<QTreeWidget>(this, "scriptListView");
     scriptListView->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList captions;
     for (const ColumnLayout &column : kColumns)
@@ -72,41 +72,26 @@ ScriptList::ScriptList(MainContext &context, QWidget *parent)
     connect(scriptListView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { contextMenu->popup(scriptListView->viewport()->mapToGlobal(at)); });
 
-    buildButtons();
+    connectButtons();
 
     connect(&hotkeys_, &ScriptHotkeys::pressed, this, &ScriptList::onScriptKeyPressed);
 }
 
 ScriptList::~ScriptList() = default;
 
-void ScriptList::buildButtons() {
-    struct ButtonLayout {
-        QPushButton **button;
-        const char *name;
-        QString caption;
-        int x;
-        int width;
-        void (ScriptList::*handler)();
+void ScriptList::connectButtons() {
+    const std::pair<const char *, void (ScriptList::*)()> handlers[] = {
+        {"addButton", &ScriptList::onAddClicked},
+        {"modifyButton", &ScriptList::onModifyClicked},
+        {"deleteButton", &ScriptList::onDeleteClicked},
+        {"stopHotkeyButton", &ScriptList::onStopHotkeyClicked},
+        {"enableButton", &ScriptList::onEnableClicked},
+        {"disableButton", &ScriptList::onDisableClicked},
     };
-    const ButtonLayout layout[] = {
-        {&addButton, "addButton", tr("添加(&A)"), 10, 75, &ScriptList::onAddClicked},
-        {&modifyButton, "modifyButton", tr("修改(&M)"), 89, 75, &ScriptList::onModifyClicked},
-        {&deleteButton, "deleteButton", tr("删除(&D)"), 168, 75, &ScriptList::onDeleteClicked},
-        {&stopHotkeyButton, "stopHotkeyButton", tr("停止热键设置(&P)"), 247, 110,
-         &ScriptList::onStopHotkeyClicked},
-        {&enableButton, "enableButton", tr("启用(&S)"), 361, 75, &ScriptList::onEnableClicked},
-        {&disableButton, "disableButton", tr("停用(&T)"), 440, 75, &ScriptList::onDisableClicked},
-    };
-    for (const ButtonLayout &entry : layout) {
-        auto *button = new QPushButton(entry.caption, this);
-        button->setObjectName(QLatin1String(entry.name));
-        button->setGeometry(entry.x, 212, entry.width, 25);
-        const auto handler = entry.handler;
+    for (const auto &[name, handler] : handlers)
         // Unhandled failures of a click end it in the standard error box.
-        connect(button, &QPushButton::clicked, this,
+        connect(placedControl<QPushButton>(this, name), &QPushButton::clicked, this,
                 [this, handler] { context_.guarded([&] { (this->*handler)(); }); });
-        *entry.button = button;
-    }
 }
 
 bool ScriptList::eventFilter(QObject *watched, QEvent *event) {

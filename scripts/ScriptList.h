@@ -36,15 +36,6 @@ class ScriptList final : public QGroupBox {
     void reload();
     const QList<SkippedRow> &skippedRows() const { return skipped_; }
 
-    void onAddClicked();
-    void onModifyClicked();
-    void onListDoubleClicked();
-    void onDeleteClicked();
-    void onDeleteActionTriggered() { onDeleteClicked(); }
-    void onEnableClicked();
-    void onDisableClicked();
-    void onStopHotkeyClicked();
-
     const QList<ScriptRow> &rows() const { return rows_; }
     std::optional<ScriptRow> selectedRow() const;
     const ScriptHotkeys &hotkeys() const { return hotkeys_; }
@@ -62,12 +53,20 @@ class ScriptList final : public QGroupBox {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    void onAddClicked();
+    void onModifyClicked();
+    void onListDoubleClicked();
+    void onDeleteClicked();
+    void onDeleteActionTriggered() { onDeleteClicked(); }
+    void onEnableClicked();
+    void onDisableClicked();
+    void onStopHotkeyClicked();
     QTreeWidgetItem *selectedItem() const;
     // The row of the list that item shows.
     ScriptRow &rowOf(QTreeWidgetItem &item);
     void setStatus(QTreeWidgetItem &item, const QString &status);
     void onScriptKeyPressed(const QString &id);
-    void buildButtons();
+    void connectButtons();
 
     MainContext &context_;
     ScriptHotkeys hotkeys_;
@@ -79,12 +78,6 @@ class ScriptList final : public QGroupBox {
 
   private:
     QTreeWidget *scriptListView;
-    QPushButton *addButton;        // add
-    QPushButton *modifyButton;     // modify
-    QPushButton *deleteButton;     // delete
-    QPushButton *stopHotkeyButton; // stop hotkey setting
-    QPushButton *enableButton;     // enable
-    QPushButton *disableButton;    // disable
     QMenu *contextMenu;
     QAction *deleteAction;
 };

@@ -2,12 +2,12 @@
 
 #include "core/Conversion.h"
 #include "core/HotkeyText.h"
+#include "scripts/ScriptControls.h"
 #include "scripts/StopHotkey.h"
 #include "storage/IniFile.h"
 #include "widgets/StoredChoice.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -18,9 +18,7 @@ using namespace platform;
 
 namespace {
 
-QComboBox *editableBox(QWidget *parent, const char *name, const QStringList &items, const QString &text) {
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
+QComboBox *editableBox(QComboBox *box, const QStringList &items, const QString &text) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     addStoredItems(box, items);
@@ -49,37 +47,16 @@ StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner)
     setModal(true);
     resize(357, 222);
 
-    hotkeyGroupBox = new QGroupBox(tr("热键设置"), this);
-    hotkeyGroupBox->setObjectName(QStringLiteral("hotkeyGroupBox"));
-    hotkeyGroupBox->setGeometry(12, 10, 333, 70);
-    hotkeyLabel = new QLabel(tr("热键:"), hotkeyGroupBox);
-    hotkeyLabel->setObjectName(QStringLiteral("hotkeyLabel"));
-    hotkeyLabel->setGeometry(16, 30, 40, 20);
+    placeControls(this, kStopHotkeyControls, "lumo::StopHotkeyDialog");
     modifierComboBox = editableBox(
-        hotkeyGroupBox, "modifierComboBox",
+        placedControl<QComboBox>(this, "modifierComboBox"),
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
-    modifierComboBox->setGeometry(60, 28, 110, 22);
-    plusLabel = new QLabel(tr("十"), hotkeyGroupBox);
-    plusLabel->setObjectName(QStringLiteral("plusLabel"));
-    plusLabel->setGeometry(178, 30, 16, 20);
-    keyComboBox = editableBox(hotkeyGroupBox, "keyComboBox", functionKeyWords(), QStringLiteral("F9"));
-    keyComboBox->setGeometry(198, 28, 110, 22);
-
-    explanationLabel = new QLabel(
-        tr("多点点击的一般都是执行完点击的会自动停止的，如果有时要停止运行点击可以用这里设置的热键来停止"
-           "点击器的点击."),
-        this);
-    explanationLabel->setObjectName(QStringLiteral("explanationLabel"));
-    explanationLabel->setWordWrap(true);
-    explanationLabel->setGeometry(14, 88, 329, 60);
-
-    okButton = new QPushButton(tr("确定(&O)"), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setGeometry(90, 170, 80, 27);
-    cancelButton = new QPushButton(tr("取消(&C)"), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setGeometry(190, 170, 80, 27);
+    keyComboBox =
+        editableBox(placedControl<QComboBox>(this, "keyComboBox"), functionKeyWords(), QStringLiteral("F9"));
+    placedControl<QLabel>(this, "explanationLabel")->setWordWrap(true);
+    okButton = placedControl<QPushButton>(this, "okButton");
+    auto *cancelButton = placedControl<QPushButton>(this, "cancelButton");
     okButton->setAutoDefault(false);
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onOkClicked(); }); });

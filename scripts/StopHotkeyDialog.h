@@ -7,8 +7,6 @@
 #include <QDialog>
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QPushButton;
 
 namespace lumo {
@@ -21,10 +19,6 @@ class StopHotkeyDialog final : public QDialog {
     // Fills the two boxes with the stop hotkey in force: the stored text,
     // "无" + "F6" when none is stored.
     void loadStoredHotkey();
-    // Stores, announces, refills the list and registers the new text; a
-    // text that names no usable key is refused and nothing is stored.
-    void onOkClicked();
-    void onCancelClicked();
 
   signals:
     // A new text is stored, before it is registered: the script list's stop
@@ -35,17 +29,16 @@ class StopHotkeyDialog final : public QDialog {
     void showEvent(QShowEvent *event) override;
 
   private:
+    // Stores, announces, refills the list and registers the new text; a
+    // text that names no usable key is refused and nothing is stored.
+    void onOkClicked();
+    void onCancelClicked();
     MainContext &context_;
 
   private:
-    QGroupBox *hotkeyGroupBox;
-    QLabel *hotkeyLabel;
-    QComboBox *modifierComboBox; // modifier
-    QLabel *plusLabel;
-    QComboBox *keyComboBox; // key
-    QLabel *explanationLabel;
+    QComboBox *modifierComboBox;
+    QComboBox *keyComboBox;
     QPushButton *okButton;
-    QPushButton *cancelButton;
 };
 
 } // namespace lumo

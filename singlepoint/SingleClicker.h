@@ -25,7 +25,6 @@ class SingleClicker final : public QObject {
     void stop();
     // The stop key: stops it, and a tick already held back clicks no more.
     void stopNow();
-    void onTick();
 
     static constexpr int kTimerId = 1;
     // Slower ticks than this are free to hold clicks and vary their period;
@@ -40,6 +39,7 @@ class SingleClicker final : public QObject {
     void statusChanged(int panel, const QString &text);
 
   private:
+    void onTick();
     void stopTimer();
     bool armTimer(int periodMs);
     // Arms the next tick: at the set period, or a fresh random one counted

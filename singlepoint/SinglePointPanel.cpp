@@ -6,6 +6,7 @@
 #include "core/SettingLimits.h"
 #include "core/SpeedText.h"
 #include "core/UiLanguage.h"
+#include "singlepoint/SinglePointControls.h"
 #include "storage/ClickTiming.h"
 #include "storage/IniFile.h"
 #include "widgets/InputFilters.h"
@@ -41,106 +42,61 @@ QString jitterLimitText() {
     return SinglePointPanel::tr("随机最多 %1 毫秒").arg(kJitterLimitMs);
 }
 
-QComboBox *comboAt(QWidget *parent, const QStringList &items, const QRect &geometry) {
-    auto *box = new QComboBox(parent);
+void makeEditableList(QComboBox *box, const QStringList &items) {
     box->setEditable(true);
     addStoredItems(box, items);
-    box->setGeometry(geometry);
-    return box;
-}
-
-QLabel *labelAt(QWidget *parent, const QString &text, int x, int y) {
-    auto *label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit *digitEditAt(QWidget *parent, const QRect &geometry) {
-    auto *edit = new QLineEdit(parent);
-    edit->setGeometry(geometry);
-    installDigitFilter(edit);
-    return edit;
 }
 
 } // namespace
 
 SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     : QGroupBox(tr("热键设置"), parent), context_(context) {
-    labelAt(this, tr("鼠 标:"), 12, 27);
-    mouseButtonComboBox = comboAt(this,
-                                  {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键")),
-                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键")),
-                                   QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键"))},
-                                  {56, 22, 72, 22});
-    labelAt(this, tr("事件:"), 146, 27);
-    clickKindComboBox = comboAt(this,
-                                {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "单击")),
-                                 QStringLiteral(QT_TRANSLATE_NOOP("lumo", "双击"))},
-                                {184, 22, 72, 22});
-    labelAt(this, tr("速度为"), 274, 27);
-    speedComboBox =
-        comboAt(this,
-                {QStringLiteral("0.001"), QStringLiteral("0.005"), QStringLiteral("0.010"),
-                 QStringLiteral("0.1"), QStringLiteral("0.2"), QStringLiteral("0.5"), QStringLiteral("1"),
-                 QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
-                 QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")},
-                {318, 22, 72, 22});
-    labelAt(this, tr("秒一次"), 396, 27);
-    // The right-hand column beside the speed and the save button was free.
-    labelAt(this, tr("按住"), 446, 27);
-    holdEdit = digitEditAt(this, {472, 22, 44, 22});
+    placeControls(this, kSinglePointControls, "lumo::SinglePointPanel");
+    for (const auto &[name, text] : {std::pair{"fixedXLabel", "X:"}, std::pair{"fixedYLabel", "Y:"}}) {
+        auto *label = placedControl<QLabel>(this, name);
+        label->setText(QLatin1String(text));
+        label->adjustSize();
+    }
+    mouseButtonComboBox = placedControl<QComboBox>(this, "mouseButtonComboBox");
+    makeEditableList(mouseButtonComboBox, {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键")),
+                                           QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键")),
+                                           QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键"))});
+    clickKindComboBox = placedControl<QComboBox>(this, "clickKindComboBox");
+    makeEditableList(clickKindComboBox, {QStringLiteral(QT_TRANSLATE_NOOP("lumo", "单击")),
+                                         QStringLiteral(QT_TRANSLATE_NOOP("lumo", "双击"))});
+    speedComboBox = placedControl<QComboBox>(this, "speedComboBox");
+    makeEditableList(speedComboBox, {QStringLiteral("0.001"), QStringLiteral("0.005"),
+                                     QStringLiteral("0.010"), QStringLiteral("0.1"), QStringLiteral("0.2"),
+                                     QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"),
+                                     QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("20"),
+                                     QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("120")});
+    hotkeyModifierComboBox = placedControl<QComboBox>(this, "hotkeyModifierComboBox");
+    makeEditableList(hotkeyModifierComboBox,
+                     {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone});
+    hotkeyKeyComboBox = placedControl<QComboBox>(this, "hotkeyKeyComboBox");
+    makeEditableList(hotkeyKeyComboBox, functionKeyWords());
+
+    holdEdit = placedControl<QLineEdit>(this, "holdEdit");
     holdEdit->setToolTip(tr("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
-    labelAt(this, tr("随机"), 446, 97);
-    jitterEdit = digitEditAt(this, {472, 92, 44, 22});
+    jitterEdit = placedControl<QLineEdit>(this, "jitterEdit");
     jitterEdit->setToolTip(tr("每次间隔随机增减的毫秒数,0为不随机(速度0.1秒及以上有效)"));
-    holdEdit->setObjectName(QStringLiteral("holdEdit"));
-    jitterEdit->setObjectName(QStringLiteral("jitterEdit"));
+    clickLimitEdit = placedControl<QLineEdit>(this, "clickLimitEdit");
+    fixedXEdit = placedControl<QLineEdit>(this, "fixedXEdit");
+    fixedYEdit = placedControl<QLineEdit>(this, "fixedYEdit");
+    for (QLineEdit *edit : {holdEdit, jitterEdit, clickLimitEdit, fixedXEdit, fixedYEdit})
+        installDigitFilter(edit);
     // No length limit: a longer number is refused with its limit when saved,
     // never cut short without a word.
     for (QLineEdit *edit : {holdEdit, jitterEdit})
         edit->setText(QStringLiteral("0"));
-
-    labelAt(this, tr("点击数:"), 12, 62);
-    clickLimitEdit = digitEditAt(this, {62, 57, 66, 22});
-    labelAt(this, tr("(点击次数达到了设置的点击数后会自动停止,0为不限制)"), 134, 62);
-
-    labelAt(this, tr("启动热键:"), 12, 97);
-    hotkeyModifierComboBox =
-        comboAt(this, {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone}, {74, 92, 86, 22});
-    labelAt(this, tr("十"), 166, 97);
-    hotkeyKeyComboBox = comboAt(this, functionKeyWords(), {184, 92, 72, 22});
-    saveButton = new QPushButton(tr("保存设置(&S)"), this);
-    saveButton->setGeometry(318, 91, 100, 25);
-    saveButton->setObjectName(QStringLiteral("saveButton"));
-
-    fixedPositionCheckBox = new QCheckBox(tr("指定坐标"), this);
-    fixedPositionCheckBox->setGeometry(12, 129, 80, 20);
-    labelAt(this, QStringLiteral("X:"), 98, 132);
-    fixedXEdit = digitEditAt(this, {114, 127, 56, 22});
-    labelAt(this, QStringLiteral("Y:"), 178, 132);
-    fixedYEdit = digitEditAt(this, {194, 127, 56, 22});
-    labelAt(this, tr("输入要点击的鼠标坐标位置"), 258, 132);
     fixedXEdit->setEnabled(false);
     fixedYEdit->setEnabled(false);
 
+    saveButton = placedControl<QPushButton>(this, "saveButton");
+    fixedPositionCheckBox = placedControl<QCheckBox>(this, "fixedPositionCheckBox");
     connect(saveButton, &QPushButton::clicked, this,
             [this] { context_.guarded([this] { saveSettings(); }); });
     connect(fixedPositionCheckBox, &QCheckBox::clicked, this, [this] { onFixedPositionClicked(); });
-
-    // Tests and accessibility tools find each control by its member name.
-    const std::pair<QWidget *, const char *> named[] = {{mouseButtonComboBox, "mouseButtonComboBox"},
-                                                        {clickKindComboBox, "clickKindComboBox"},
-                                                        {speedComboBox, "speedComboBox"},
-                                                        {clickLimitEdit, "clickLimitEdit"},
-                                                        {hotkeyModifierComboBox, "hotkeyModifierComboBox"},
-                                                        {hotkeyKeyComboBox, "hotkeyKeyComboBox"},
-                                                        {saveButton, "saveButton"},
-                                                        {fixedPositionCheckBox, "fixedPositionCheckBox"},
-                                                        {fixedXEdit, "fixedXEdit"},
-                                                        {fixedYEdit, "fixedYEdit"}};
-    for (const auto &[widget, name] : named)
-        widget->setObjectName(QLatin1String(name));
 }
 
 void SinglePointPanel::applySpeedText() {

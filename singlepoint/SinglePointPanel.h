@@ -40,7 +40,6 @@ class SinglePointPanel final : public QGroupBox {
     // Registers the single-point hotkey (id 1008) from the two hotkey boxes.
     void registerStartHotkey();
     void saveSettings();
-    void onFixedPositionClicked();
 
     // The milliseconds each click is held down and the most its period
     // varies by, as the fields stand; 0 for off.
@@ -48,6 +47,7 @@ class SinglePointPanel final : public QGroupBox {
     int jitterMs() const;
 
   private:
+    void onFixedPositionClicked();
     void applySpeedText();
     // Speed, hold and jitter as loaded, each brought into its range; the
     // ones that had to be are named in one notice.

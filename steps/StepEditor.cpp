@@ -2,10 +2,10 @@
 
 #include "core/HotkeyRegistration.h"
 #include "core/UiLanguage.h"
+#include "steps/StepControls.h"
 #include "widgets/StoredChoice.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +21,6 @@ const QString kLeftClick = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键单�
 const QString kDefaultInterval = QStringLiteral("20");
 
 constexpr int kWidth = 384;
-constexpr int kHintTop = 136;
 constexpr int kHintLineHeight = 16;
 
 Qt::WindowFlags frameFlags(StepEditorDress::Frame frame) {
@@ -44,21 +43,11 @@ QString hintText(bool longHint) {
            QLatin1Char('\n') + StepEditor::tr("这个间隔时间具体根据电脑的配置来设置的。");
 }
 
-QLabel *labelAt(const QString &text, QWidget *parent, int x, int y) {
-    auto *label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QComboBox *editableList(const QStringList &items, QWidget *parent, QRect geometry) {
-    auto *box = new QComboBox(parent);
+void makeEditableList(QComboBox *box, const QStringList &items) {
     box->setEditable(true);
     addStoredItems(box, items);
-    box->setGeometry(geometry);
     // Typed text is taken as it is; it never becomes an item.
     box->setInsertPolicy(QComboBox::NoInsert);
-    return box;
 }
 
 } // namespace
@@ -77,7 +66,8 @@ StepEditor::StepEditor(MainContext &context, QWidget *owner, const StepEditorDre
         setFont(owner->font());
     buildControls();
     const int lines = dress_.longHint ? 4 : 1;
-    const QSize size(kWidth, kHintTop + lines * kHintLineHeight + 8);
+    const QSize size(kWidth,
+                     controlRow(kStepEditorControls, "hintLabel").rect.top() + lines * kHintLineHeight + 8);
     if (dress_.frame == StepEditorDress::Frame::Resizable)
         resize(size);
     else
@@ -94,61 +84,44 @@ StepEditor::~StepEditor() {
 
 void StepEditor::buildControls() {
     const bool add = dress_.kind == StepEditorDress::Kind::Add;
-    const QString colon = dress_.longHint ? QStringLiteral(":") : QString();
-
-    positionGroupBox = new QGroupBox(tr("鼠标坐标属性"), this);
-    positionGroupBox->setGeometry(8, 6, 276, 124);
-    livePositionLabel = labelAt(tr("当前坐标:"), positionGroupBox, 12, 20);
+    placeControls(this, kStepEditorControls, "lumo::StepEditor");
+    livePositionLabel = placedControl<QLabel>(this, "livePositionLabel");
     livePositionLabel->setFixedWidth(256);
-    positionLabel = labelAt(tr("鼠标坐标:"), positionGroupBox, 12, 46);
-    positionEdit = new QLineEdit(positionGroupBox);
-    positionEdit->setGeometry(80, 42, 184, 21);
-    eventLabel = labelAt(tr("点击事件") + colon, positionGroupBox, 12, 72);
-    eventComboBox = editableList({kLeftClick, QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键双击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键单击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键双击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无点击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键单击")),
-                                  QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键双击"))},
-                                 positionGroupBox, QRect(80, 68, 184, 21));
-    intervalLabel = labelAt(tr("间隔时间") + colon, positionGroupBox, 12, 98);
-    intervalComboBox = editableList({QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
-                                     QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
-                                     QStringLiteral("1000"), QStringLiteral("1500"), QStringLiteral("2000"),
-                                     QStringLiteral("3000"), QStringLiteral("5000")},
-                                    positionGroupBox, QRect(80, 94, 120, 21));
-    millisecondsLabel = labelAt(tr("豪秒"), positionGroupBox, 206, 98);
+    positionEdit = placedControl<QLineEdit>(this, "positionEdit");
+    eventComboBox = placedControl<QComboBox>(this, "eventComboBox");
+    makeEditableList(eventComboBox, {kLeftClick, QStringLiteral(QT_TRANSLATE_NOOP("lumo", "左键双击")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键单击")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "右键双击")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "无点击")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键单击")),
+                                     QStringLiteral(QT_TRANSLATE_NOOP("lumo", "中键双击"))});
+    intervalComboBox = placedControl<QComboBox>(this, "intervalComboBox");
+    makeEditableList(intervalComboBox,
+                     {QStringLiteral("30"), QStringLiteral("50"), QStringLiteral("100"),
+                      QStringLiteral("200"), QStringLiteral("300"), QStringLiteral("500"),
+                      QStringLiteral("1000"), QStringLiteral("1500"), QStringLiteral("2000"),
+                      QStringLiteral("3000"), QStringLiteral("5000")});
+    // The long hint's window writes its field captions with a colon.
+    if (dress_.longHint)
+        for (const char *name : {"eventLabel", "intervalLabel"}) {
+            auto *label = placedControl<QLabel>(this, name);
+            label->setText(label->text() + QLatin1Char(':'));
+            label->adjustSize();
+        }
     resetFields();
 
-    applyButton = new QPushButton(add ? tr("添加(&A)") : tr("确定(&O)"), this);
-    applyButton->setGeometry(296, 12, 78, 25);
-    closeButton = new QPushButton(tr("关闭(&C)"), this);
-    closeButton->setGeometry(296, 44, 78, 25);
+    auto *applyButton = placedControl<QPushButton>(this, "applyButton");
+    auto *closeButton = placedControl<QPushButton>(this, "closeButton");
+    applyButton->setText(add ? tr("添加(&A)") : tr("确定(&O)"));
     // Enter must not add or rewrite a step by itself.
     applyButton->setAutoDefault(false);
     closeButton->setAutoDefault(false);
     connect(applyButton, &QPushButton::clicked, this, [this] { onApplyClicked(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
 
-    hintLabel = new QLabel(hintText(dress_.longHint), this);
-    hintLabel->move(8, kHintTop);
+    auto *hintLabel = placedControl<QLabel>(this, "hintLabel");
+    hintLabel->setText(hintText(dress_.longHint));
     hintLabel->adjustSize();
-
-    // Tests and accessibility tools find each control by its member name.
-    const std::pair<QWidget *, const char *> named[] = {{positionGroupBox, "positionGroupBox"},
-                                                        {livePositionLabel, "livePositionLabel"},
-                                                        {positionLabel, "positionLabel"},
-                                                        {positionEdit, "positionEdit"},
-                                                        {eventLabel, "eventLabel"},
-                                                        {eventComboBox, "eventComboBox"},
-                                                        {intervalLabel, "intervalLabel"},
-                                                        {intervalComboBox, "intervalComboBox"},
-                                                        {millisecondsLabel, "millisecondsLabel"},
-                                                        {applyButton, "applyButton"},
-                                                        {closeButton, "closeButton"},
-                                                        {hintLabel, "hintLabel"}};
-    for (const auto &[widget, name] : named)
-        widget->setObjectName(QLatin1String(name));
 }
 
 void StepEditor::resetFields() {
@@ -194,8 +167,8 @@ void StepEditor::keyPressEvent(QKeyEvent *event) {
 void StepEditor::startCapture() {
     if (dress_.topmostOnShow)
         context_.os.windows.setTopmost(this, true);
-    registerOrWarn(context_, this, dress_.hotkeyId, platform::Modifiers{}, platform::FunctionKey{11}, this, shownText(kStepEditorConflict),
-                   platform::Icon::Information);
+    registerOrWarn(context_, this, dress_.hotkeyId, platform::Modifiers{}, platform::FunctionKey{11}, this,
+                   shownText(kStepEditorConflict), platform::Icon::Information);
     // The live label follows the pointer only while it can be seen.
     livePositionTimer_.start(dress_.timerMs);
 }

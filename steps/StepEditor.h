@@ -8,10 +8,8 @@
 #include <QDialog>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -61,11 +59,6 @@ class StepEditor : public QDialog {
 
     void startCapture();
     void stopCapture();
-    // F11 pressed while the editor holds it.
-    void onCaptureHotkeyPressed();
-    void onLivePositionTick();
-    void onApplyClicked();
-    void onCloseClicked();
 
     static constexpr int kLivePositionTimerId = 1;
 
@@ -75,6 +68,11 @@ class StepEditor : public QDialog {
     void keyPressEvent(QKeyEvent *event) override;
 
   private:
+    // F11 pressed while the editor holds it.
+    void onCaptureHotkeyPressed();
+    void onLivePositionTick();
+    void onApplyClicked();
+    void onCloseClicked();
     void buildControls();
     void resetFields();
     QTreeWidgetItem *selectedRow() const;
@@ -89,18 +87,10 @@ class StepEditor : public QDialog {
     QTreeWidget *stepList_ = nullptr;
 
   private:
-    QGroupBox *positionGroupBox;
-    QLabel *livePositionLabel; // live position
-    QLabel *positionLabel;
-    QLineEdit *positionEdit; // position
-    QLabel *eventLabel;
-    QComboBox *eventComboBox; // step event
-    QLabel *intervalLabel;
-    QComboBox *intervalComboBox; // interval
-    QLabel *millisecondsLabel;
-    QPushButton *applyButton;
-    QPushButton *closeButton;
-    QLabel *hintLabel; // hint
+    QLabel *livePositionLabel;
+    QComboBox *eventComboBox;
+    QComboBox *intervalComboBox;
+    QLineEdit *positionEdit;
 };
 
 } // namespace lumo

@@ -8,22 +8,15 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <memory>
-
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace lumo {
 
 class StepEditor;
-class StepListEditing;
-class StepRecording;
+class StepListPanel;
 
 class TimedEditor : public QDialog {
     Q_OBJECT
@@ -37,14 +30,6 @@ class TimedEditor : public QDialog {
     void showModal();
 
     void showCurrentTime();
-    void onOkClicked();
-    void onCancelClicked();
-    void onAddStepClicked();
-    void onModifyStepClicked();
-    void onDeleteStepClicked();
-    void onMoveStepUpClicked();
-    void onMoveStepDownClicked();
-    void onRecordClicked();
 
     // "hour:minute:second", the three fields as they stand.
     QString timeText() const;
@@ -73,36 +58,18 @@ class TimedEditor : public QDialog {
 
     MainContext &context_;
 
+    QComboBox *hourComboBox;
+    QComboBox *minuteComboBox;
+    QComboBox *secondComboBox;
+    QLineEdit *cyclesEdit;
+    QTreeWidget *stepListView;
+
   private:
-    void buildTimeGroup(int cycleLimit);
-    void buildStepGroup();
+    void onOkClicked();
 
     const bool escCloses_;
-    QPushButton *recordButton;
-    std::unique_ptr<StepListEditing> steps_;
-    std::unique_ptr<StepRecording> recording_;
-
-  protected:
-    QGroupBox *timeGroupBox;
-    QLabel *timeLabel;
-    QComboBox *hourComboBox;
-    QLabel *hourUnitLabel;
-    QComboBox *minuteComboBox;
-    QLabel *minuteUnitLabel;
-    QComboBox *secondComboBox;
-    QLabel *secondUnitLabel;
-    QLabel *cyclesLabel;
-    QLineEdit *cyclesEdit;
     QLabel *currentTimeLabel;
-    QGroupBox *stepsGroupBox;
-    QTreeWidget *stepListView;
-    QPushButton *addStepButton;
-    QPushButton *modifyStepButton;
-    QPushButton *deleteStepButton;
-    QPushButton *moveStepUpButton;
-    QPushButton *moveStepDownButton;
-    QPushButton *okButton;
-    QPushButton *cancelButton;
+    StepListPanel *steps_;
 };
 
 } // namespace lumo

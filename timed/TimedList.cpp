@@ -3,6 +3,7 @@
 #include "core/Conversion.h"
 #include "storage/Database.h"
 #include "storage/TimedStore.h"
+#include "timed/TimedControls.h"
 #include "widgets/EnabledRowDelegate.h"
 
 #include <QCoreApplication>
@@ -13,22 +14,10 @@
 
 namespace lumo {
 
-namespace {
-
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent, int x, int width) {
-    auto *result = new QPushButton(caption, parent);
-    result->setObjectName(name);
-    result->setGeometry(x, 210, width, 25);
-    return result;
-}
-
-} // namespace
-
 TimedList::TimedList(MainContext &context, QWidget *parent)
     : QGroupBox(tr("定时点击"), parent), context_(context) {
-    taskListView = new QTreeWidget(this);
-    taskListView->setObjectName(QStringLiteral("taskListView"));
-    taskListView->setGeometry(8, 18, 509, 184);
+    placeControls(this, kTimedListControls, "lumo::TimedList");
+    taskListView = placedControl<QTreeWidget>(this, "taskListView");
     taskListView->setColumnCount(5);
     taskListView->setHeaderLabels({tr("行号"), tr("定时时间"), tr("点击次数"), QString(), tr("状态")});
     // The step list column is one pixel wide: present in the row, out of sight.
@@ -46,23 +35,17 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
     taskListView->setContextMenuPolicy(Qt::NoContextMenu);
     taskListView->setItemDelegate(new EnabledRowDelegate(StatusColumn, taskListView));
 
-    addButton = button(tr("添加(&A)"), QStringLiteral("addButton"), this, 8, 72);
-    modifyButton = button(tr("修改(&M)"), QStringLiteral("modifyButton"), this, 86, 72);
-    deleteButton = button(tr("删除(&D)"), QStringLiteral("deleteButton"), this, 164, 72);
-    enableButton = button(tr("启用(&S)"), QStringLiteral("enableButton"), this, 242, 72);
-    disableButton = button(tr("停用(&T)"), QStringLiteral("disableButton"), this, 320, 72);
-    startWithSessionButton =
-        button(tr("设置开机启动"), QStringLiteral("startWithSessionButton"), this, 410, 107);
-
-    connect(addButton, &QPushButton::clicked, this, [this] { context_.guarded([this] { onAddClicked(); }); });
-    connect(modifyButton, &QPushButton::clicked, this,
-            [this] { context_.guarded([this] { onModifyClicked(); }); });
-    connect(deleteButton, &QPushButton::clicked, this,
-            [this] { context_.guarded([this] { onDeleteClicked(); }); });
-    connect(enableButton, &QPushButton::clicked, this, [this] { onEnableClicked(); });
-    connect(disableButton, &QPushButton::clicked, this, [this] { onDisableClicked(); });
-    connect(startWithSessionButton, &QPushButton::clicked, this,
-            [this] { context_.guarded([this] { onStartWithSessionClicked(); }); });
+    const std::pair<const char *, void (TimedList::*)()> handlers[] = {
+        {"addButton", &TimedList::onAddClicked},
+        {"modifyButton", &TimedList::onModifyClicked},
+        {"deleteButton", &TimedList::onDeleteClicked},
+        {"enableButton", &TimedList::onEnableClicked},
+        {"disableButton", &TimedList::onDisableClicked},
+        {"startWithSessionButton", &TimedList::onStartWithSessionClicked},
+    };
+    for (const auto &[name, handler] : handlers)
+        connect(placedControl<QPushButton>(this, name), &QPushButton::clicked, this,
+                [this, handler] { context_.guarded([&] { (this->*handler)(); }); });
     connect(taskListView, &QTreeWidget::itemDoubleClicked, this,
             [this] { context_.guarded([this] { onListDoubleClicked(); }); });
 }

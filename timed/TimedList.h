@@ -29,13 +29,6 @@ class TimedList final : public QGroupBox, public TimedRows {
     // selected. Rows with a NULL cell are left out and kept in skippedRows().
     void reload();
     const QList<SkippedRow> &skippedRows() const { return skipped_; }
-    void onAddClicked();              // add
-    void onModifyClicked();           // modify
-    void onDeleteClicked();           // delete
-    void onEnableClicked();           // enable
-    void onDisableClicked();          // disable
-    void onStartWithSessionClicked(); // start with the session
-    void onListDoubleClicked();
     // The background of a row about to be drawn: light blue when enabled.
     std::optional<QColor> rowBackground(const QTreeWidgetItem &item) const;
     // The autotime start: every row "已启用".
@@ -56,6 +49,13 @@ class TimedList final : public QGroupBox, public TimedRows {
     void modifyRequested();
 
   private:
+    void onAddClicked();              // add
+    void onModifyClicked();           // modify
+    void onDeleteClicked();           // delete
+    void onEnableClicked();           // enable
+    void onDisableClicked();          // disable
+    void onStartWithSessionClicked(); // start with the session
+    void onListDoubleClicked();
     void setSelectedStatus(const QString &status);
     static TimedRow rowOf(const QTreeWidgetItem &item);
 
@@ -64,12 +64,6 @@ class TimedList final : public QGroupBox, public TimedRows {
 
   private:
     QTreeWidget *taskListView;
-    QPushButton *addButton;
-    QPushButton *modifyButton;
-    QPushButton *deleteButton;
-    QPushButton *enableButton;
-    QPushButton *disableButton;
-    QPushButton *startWithSessionButton;
 };
 
 } // namespace lumo

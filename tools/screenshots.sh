@@ -33,6 +33,12 @@ if [ ! -x "$program" ]; then
     echo "screenshots.sh: $1 is not an executable" >&2
     exit 2
 fi
+# The control centres come from the tables of the tree this script is in.
+control_points=${LUMO_CONTROL_POINTS:-$(dirname "$(readlink -f "$0")")/../build/default/bin/control_points}
+if [ ! -x "$control_points" ]; then
+    echo "screenshots.sh: $control_points is missing (cmake --build --preset default builds it)" >&2
+    exit 2
+fi
 for tool in Xvfb icewm xdotool xwininfo xprop import sqlite3 python3; do
     if ! command -v "$tool" >/dev/null; then
         echo "screenshots.sh: $tool is missing (tools/setup.sh installs it)" >&2
@@ -101,6 +107,7 @@ insert into tplist (tpname,mpoint,nums)
 SQL
 
 # Opened pages are only written down.
+"$control_points" >"$workdir/points" || exit 2
 mkdir -p "$workdir/bin" "$workdir/site" "$workdir/home/.config" "$workdir/home/.local/share" "$workdir/runtime"
 chmod 700 "$workdir/runtime"
 cat >"$workdir/bin/xdg-open" <<'EOF'
@@ -225,6 +232,19 @@ click() {
     sleep "$step"
 }
 
+# clickon WINDOW TABLE CONTROL: a real click at the centre of a control,
+# as control_points prints it from the window's table.
+clickon() {
+    local point
+    point=$(awk -v table="$2" -v control="$3" '$1 == table && $2 == control { print $3, $4 }' "$workdir/points")
+    if [ -z "$point" ]; then
+        log "no control $3 in the table of $2"
+        exit 1
+    fi
+    # shellcheck disable=SC2086 # "X Y", split on purpose
+    click "$1" $point
+}
+
 key() {
     xdotool key "$@"
     sleep "$step"
@@ -265,15 +285,17 @@ for _ in $(seq 100); do
 done
 sleep 3
 
-# Main window coordinates below are those of its client area (549x401):
-# tab headers in the row at y=103, the buttons of a list tab at y=344.
+# Controls are clicked at their centres from the windows' tables. Tab
+# headers and list rows are no controls: the tab bar lays its headers out
+# in the row at y=103 of the main window's client area, and a list's first
+# row lies a header's height into the list.
 
 # The first tab, and what it opens.
 click "$main" 58 103
 shot main-single "$main"
 
 before=$(our_windows)
-click "$main" 378 224 # 保存设置(&S)
+clickon "$main" main singlePoint/saveButton
 if box=$(wait_new_window "$before"); then
     shot message-settings-saved "$box"
     key Return
@@ -283,7 +305,7 @@ else
 fi
 
 before=$(our_windows)
-click "$main" 115 325 # 关于软件(&A)
+clickon "$main" main aboutButton
 if box=$(wait_new_window "$before" "$title_about"); then
     shot about "$box"
     key Return
@@ -305,12 +327,12 @@ shot main-help "$main"
 # The script tab's dialogs.
 click "$main" 168 103
 before=$(our_windows)
-click "$main" 58 344 # 添加(&A)
+clickon "$main" main scriptList/addButton
 if dialog=$(wait_new_window "$before" "$title_script_add"); then
     shot script-add "$dialog"
 
     before=$(our_windows)
-    click "$dialog" 298 160 # 添加坐标
+    clickon "$dialog" script-editor stepsGroupBox/addStepButton
     if editor=$(wait_new_window "$before" "$title_step_add"); then
         shot script-add-step "$editor"
         key Escape
@@ -321,7 +343,7 @@ if dialog=$(wait_new_window "$before" "$title_script_add"); then
 
     # OK with no name is refused with a message.
     before=$(our_windows)
-    click "$dialog" 220 388 # 确定(&O)
+    clickon "$dialog" script-editor okButton
     if box=$(wait_new_window "$before"); then
         shot message-script-no-name "$box"
         key Return
@@ -330,7 +352,7 @@ if dialog=$(wait_new_window "$before" "$title_script_add"); then
         missing message-script-no-name "no message after OK without a name"
     fi
 
-    click "$dialog" 308 388 # 取消(&C)
+    clickon "$dialog" script-editor cancelButton
     wait_gone "$dialog"
 else
     missing script-add "no dialog after 添加"
@@ -338,13 +360,13 @@ fi
 
 click "$main" 80 172 # the script's row
 before=$(our_windows)
-click "$main" 137 344 # 修改(&M)
+clickon "$main" main scriptList/modifyButton
 if dialog=$(wait_new_window "$before" "$title_script_modify"); then
     shot script-modify "$dialog"
 
     click "$dialog" 80 178 # the first step
     before=$(our_windows)
-    click "$dialog" 298 194 # 修改坐标
+    clickon "$dialog" script-editor stepsGroupBox/modifyStepButton
     if editor=$(wait_new_window "$before" "$title_step_modify"); then
         shot script-modify-step "$editor"
         key Escape
@@ -353,17 +375,17 @@ if dialog=$(wait_new_window "$before" "$title_script_modify"); then
         missing script-modify-step "no step editor after 修改坐标"
     fi
 
-    click "$dialog" 308 388 # 取消(&C)
+    clickon "$dialog" script-editor cancelButton
     wait_gone "$dialog"
 else
     missing script-modify "no dialog after 修改"
 fi
 
 before=$(our_windows)
-click "$main" 312 344 # 停止热键设置(&P)
+clickon "$main" main scriptList/stopHotkeyButton
 if dialog=$(wait_new_window "$before" "$title_stop_hotkey"); then
     shot stop-hotkey "$dialog"
-    click "$dialog" 230 183 # 取消(&C)
+    clickon "$dialog" stop-hotkey cancelButton
     wait_gone "$dialog"
 else
     missing stop-hotkey "no dialog after 停止热键设置"
@@ -371,7 +393,7 @@ fi
 
 click "$main" 80 172 # the script's row
 before=$(our_windows)
-click "$main" 215 344 # 删除(&D)
+clickon "$main" main scriptList/deleteButton
 if box=$(wait_new_window "$before"); then
     shot message-script-delete "$box"
     key Escape # no
@@ -383,12 +405,12 @@ fi
 # The timed tab's dialogs.
 click "$main" 275 103
 before=$(our_windows)
-click "$main" 47 344 # 添加(&A)
+clickon "$main" main timedList/addButton
 if dialog=$(wait_new_window "$before" "$title_timed_add"); then
     shot timed-add "$dialog"
 
     before=$(our_windows)
-    click "$dialog" 277 144 # 添加(&A)
+    clickon "$dialog" timed-editor stepsGroupBox/addStepButton
     if editor=$(wait_new_window "$before" "$title_step_add"); then
         shot timed-add-step "$editor"
         key Escape
@@ -397,7 +419,7 @@ if dialog=$(wait_new_window "$before" "$title_timed_add"); then
         missing timed-add-step "no step editor after the timed dialog's 添加"
     fi
 
-    click "$dialog" 282 376 # 取消(&C)
+    clickon "$dialog" timed-editor cancelButton
     wait_gone "$dialog"
 else
     missing timed-add "no dialog after 添加"
@@ -405,13 +427,13 @@ fi
 
 click "$main" 80 172 # the timed task's row
 before=$(our_windows)
-click "$main" 125 344 # 修改(&M)
+clickon "$main" main timedList/modifyButton
 if dialog=$(wait_new_window "$before" "$title_timed_modify"); then
     shot timed-modify "$dialog"
 
     click "$dialog" 58 160 # the first step
     before=$(our_windows)
-    click "$dialog" 277 179 # 修改(&M)
+    clickon "$dialog" timed-editor stepsGroupBox/modifyStepButton
     if editor=$(wait_new_window "$before" "$title_step_modify"); then
         shot timed-modify-step "$editor"
         key Escape
@@ -420,7 +442,7 @@ if dialog=$(wait_new_window "$before" "$title_timed_modify"); then
         missing timed-modify-step "no step editor after the timed dialog's 修改"
     fi
 
-    click "$dialog" 282 376 # 取消(&C)
+    clickon "$dialog" timed-editor cancelButton
     wait_gone "$dialog"
 else
     missing timed-modify "no dialog after 修改"

@@ -1,6 +1,7 @@
 #include "update/UpdateDownloadWindow.h"
 
 #include "core/Texts.h"
+#include "update/UpdateControls.h"
 #include "widgets/StatusBar.h"
 
 #include <QCloseEvent>
@@ -18,8 +19,7 @@ namespace lumo {
 
 namespace {
 
-constexpr int kClientWidth = 380;
-constexpr int kClientHeight = 124;
+static_assert(kDownloadStatusBarHeight == StatusBar::kHeight);
 // A cancelled transfer ends within a poll of its flag; this bounds the wait.
 constexpr int kWorkerStopWaitMs = 2000;
 
@@ -33,27 +33,20 @@ UpdateDownloadWindow::UpdateDownloadWindow(platform::Services &os)
       quitTimer_(os.timers, this, kQuitTimerId, [this] { onQuitTimer(); }) {
     setObjectName(QStringLiteral("updateDownloadWindow"));
     setWindowTitle(tr("Lumo鼠标自动点击器升级中..."));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kDownloadClientWidth, kDownloadClientHeight);
 
-    messageLabel = new QLabel(tr("升级文件下载中..."), this);
-    messageLabel->setObjectName(QStringLiteral("messageLabel"));
-    messageLabel->setGeometry(16, 14, 200, 16);
-
-    progressBar = new QProgressBar(this);
-    progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setGeometry(16, 38, kClientWidth - 32, 18);
+    placeControls(this, kUpdateDownloadControls, "lumo::UpdateDownloadWindow",
+                  [this](const ControlSpec &row, QWidget *parent, const QString &) -> QWidget * {
+                      if (std::string_view(row.name) == "progressBar")
+                          return progressBar = new QProgressBar(parent);
+                      return statusBar = new StatusBar(parent, {180, 50});
+                  });
+    messageLabel = placedControl<QLabel>(this, "messageLabel");
     progressBar->setRange(0, 0);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
-
-    cancelButton = new QPushButton(tr("取消(&C)"), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setGeometry(kClientWidth - 16 - 80, 66, 80, 25);
+    cancelButton = placedControl<QPushButton>(this, "cancelButton");
     connect(cancelButton, &QPushButton::clicked, this, &UpdateDownloadWindow::onCancelClicked);
-
-    statusBar = new StatusBar(this, {180, 50});
-    statusBar->setObjectName(QStringLiteral("statusBar"));
-    statusBar->setGeometry(0, kClientHeight - StatusBar::kHeight, kClientWidth, StatusBar::kHeight);
     statusBar->setPanelText(0, tr("正在下载新版本安装文件"));
 }
 

@@ -29,10 +29,6 @@ class UpdateDownloadWindow final : public QWidget {
     // a hash, the installer must have that hex SHA-256 or it is not written.
     void startDownload(const QString &url, std::optional<QString> expectedSha256);
     const QString &url() const { return url_; }
-    void onCancelClicked();
-    // The transfer's progress, on this thread.
-    void onDownloadProgress(qint64 bytes);
-    void onQuitTimer();
     // The worker while it runs (tests wait for it).
     DownloadWorker *worker() const { return worker_; }
     bool isQuitTimerActive() const { return quitTimer_.isActive(); }
@@ -50,6 +46,10 @@ class UpdateDownloadWindow final : public QWidget {
     void showEvent(QShowEvent *event) override;
 
   private:
+    void onCancelClicked();
+    // The transfer's progress, on this thread.
+    void onDownloadProgress(qint64 bytes);
+    void onQuitTimer();
     void sizeKnown(qint64 bytes);
     void installerReady(const QString &path);
     void downloadFailed();

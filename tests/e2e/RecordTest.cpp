@@ -3,6 +3,8 @@
 // click target and come back as steps with their gaps; the stored script
 // then plays them back with the same gaps.
 
+#include "app/AppControls.h"
+#include "scripts/ScriptControls.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramTest.h"
@@ -21,10 +23,9 @@
 
 namespace {
 
+using lumo::controlCentre;
+
 const QString kDialogTitle = QStringLiteral("添加多坐标点击");
-// The add dialog (356x409) sits centred over the main window.
-constexpr int kDialogX = 462;
-constexpr int kDialogY = 307;
 // A recorded interval against the gap the target saw (both the server's
 // timestamps; seen under load: equal), and a played gap against the made
 // one (a busy machine makes a step late; seen under load: 0-4 ms late).
@@ -65,14 +66,17 @@ class RecordTest : public e2e::ProgramTest {
 
 TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
     ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
-    e2e::clickAt(session_, e2e::kMainWindowX + 58, e2e::kMainWindowY + 345); // add
+    e2e::clickInMainWindow(session_, controlCentre(lumo::kMainWindowControls, "scriptList",
+                                                   lumo::kScriptListControls, "addButton"));
     ASSERT_TRUE(session_.waitForMappedWindow(kDialogTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
-    e2e::clickAt(session_, kDialogX + 160, kDialogY + 32); // name
+    e2e::clickIn(session_, kDialogTitle, controlCentre(lumo::kScriptEditorControls, "nameEdit"));
     typeText("rec");
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/record-dialog.png"));
 
-    e2e::clickAt(session_, kDialogX + 298, kDialogY + 330); // "录制坐标"
+    e2e::clickIn(session_, kDialogTitle,
+                 controlCentre(lumo::kScriptEditorControls, "stepsGroupBox", lumo::kScriptStepListControls,
+                               "recordButton"));
     ASSERT_TRUE(waitUntilUnmapped(kDialogTitle, 3000));
     QThread::msleep(200);
     EXPECT_EQ(session_.largestWindowOfClass(e2e::kProgramWindowClass).window, 0u)
@@ -104,7 +108,7 @@ TEST_F(RecordTest, RecordedClicksBecomeStepsThatPlayBackWithTheirGaps) {
         << session_.mappedWindowNames().join(u',').toStdString();
     QThread::msleep(300);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/record-steps.png"));
-    e2e::clickAt(session_, kDialogX + 220, kDialogY + 388); // OK
+    e2e::clickIn(session_, kDialogTitle, controlCentre(lumo::kScriptEditorControls, "okButton"));
     ASSERT_TRUE(waitUntilUnmapped(kDialogTitle, 3000));
 
     const QString steps = storedSteps(folder_.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("rec"));

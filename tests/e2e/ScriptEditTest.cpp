@@ -2,9 +2,13 @@
 // captured with the real F11 while the pointer rests on them, saved,
 // enabled, and played by its hotkey into the click target.
 
+#include "app/AppControls.h"
+#include "scripts/ScriptControls.h"
+#include "steps/StepControls.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramTest.h"
+#include "tests/e2e/support/ScriptSetup.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -13,21 +17,17 @@
 
 namespace {
 
-// Without a window manager the main window sits centred on the 1280x1024
-// screen, and every dialog is centred over it: the add dialog (356x409) at
-// 462,307, the add step editor (384x208) at 448,408.
-constexpr int kMainX = 365;
-constexpr int kMainY = 311;
-constexpr int kDialogX = 462;
-constexpr int kDialogY = 307;
-constexpr int kEditorX = 448;
-constexpr int kEditorY = 408;
+using lumo::controlCentre;
+
+const QString kDialogTitle = QStringLiteral("添加多坐标点击");
+const QString kEditorTitle = QStringLiteral("添加坐标");
 
 class ScriptEditTest : public e2e::ProgramTest {
   protected:
-    // A click, and time for the window to answer it.
-    void click(int x, int y) {
-        userClick(x, y);
+    // A click at a point of the window titled title, and time for the
+    // window to answer it.
+    void click(const QString &title, QPoint at) {
+        ASSERT_TRUE(e2e::clickIn(session_, title, at)) << title.toStdString();
         QThread::msleep(300);
     }
 
@@ -37,30 +37,33 @@ class ScriptEditTest : public e2e::ProgramTest {
         QThread::msleep(200);
         session_.pressKeys({QStringLiteral("F11")});
         QThread::msleep(300);
-        click(kEditorX + 335, kEditorY + 24); // apply "添加(&A)"
+        click(kEditorTitle, controlCentre(lumo::kStepEditorControls, "applyButton"));
     }
 };
 
 TEST_F(ScriptEditTest, CapturedPositionsAreWhereTheSavedScriptClicks) {
     ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
 
-    click(kMainX + 58, kMainY + 345); // the script list's add button
-    ASSERT_TRUE(session_.waitForMappedWindow(QStringLiteral("添加多坐标点击"), 3000))
+    ASSERT_TRUE(e2e::clickInMainWindow(session_, controlCentre(lumo::kMainWindowControls, "scriptList",
+                                                               lumo::kScriptListControls, "addButton")));
+    QThread::msleep(300);
+    ASSERT_TRUE(session_.waitForMappedWindow(kDialogTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
-    click(kDialogX + 160, kDialogY + 32); // name
+    click(kDialogTitle, controlCentre(lumo::kScriptEditorControls, "nameEdit"));
     typeText("demo");
-    click(kDialogX + 298, kDialogY + 160); // add step "添加坐标"
-    ASSERT_TRUE(session_.waitForMappedWindow(QStringLiteral("添加坐标"), 3000))
+    click(kDialogTitle, controlCentre(lumo::kScriptEditorControls, "stepsGroupBox",
+                                      lumo::kScriptStepListControls, "addStepButton"));
+    ASSERT_TRUE(session_.waitForMappedWindow(kEditorTitle, 3000))
         << session_.mappedWindowNames().join(u',').toStdString();
     captureAndAdd(400, 250);
     captureAndAdd(1000, 820);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-edit-steps.png"));
-    click(kEditorX + 335, kEditorY + 56);  // close "关闭(&C)"
-    click(kDialogX + 220, kDialogY + 388); // OK "确定(&O)"
-    EXPECT_FALSE(session_.windowMapped(QStringLiteral("添加多坐标点击")));
+    click(kEditorTitle, controlCentre(lumo::kStepEditorControls, "closeButton"));
+    click(kDialogTitle, controlCentre(lumo::kScriptEditorControls, "okButton"));
+    EXPECT_FALSE(session_.windowMapped(kDialogTitle));
 
-    click(kMainX + 80, kMainY + 172);  // the new script's row
-    click(kMainX + 409, kMainY + 345); // enable: Ctrl+F6, the dialog's default
+    // The new script enabled with Ctrl+F6, the dialog's default.
+    e2e::enableFirstScript(session_);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/script-edit-enabled.png"));
 
     ASSERT_TRUE(startClickTarget());

@@ -3,6 +3,7 @@
 // the run, the window stays live during a long step interval, and closing
 // the window mid-run ends the program without playing the rest.
 
+#include "app/AppControls.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramTest.h"
@@ -145,11 +146,14 @@ TEST_F(ScriptRunTest, TheWindowRepaintsDuringAThreeSecondInterval) {
     const QImage during(duringPath);
     ASSERT_FALSE(before.isNull());
     ASSERT_FALSE(during.isNull());
+    const e2e::WindowFrame main = session_.largestWindowOfClass(e2e::kProgramWindowClass);
+    ASSERT_NE(main.window, 0u);
+    const QRect window(main.x, main.y, lumo::kMainClientWidth, lumo::kMainClientHeight);
     int differing = 0;
-    for (int y = e2e::kMainWindowY; y < e2e::kMainWindowY + e2e::kMainWindowHeight; ++y)
-        for (int x = e2e::kMainWindowX; x < e2e::kMainWindowX + e2e::kMainWindowWidth; ++x)
+    for (int y = window.top(); y <= window.bottom(); ++y)
+        for (int x = window.left(); x <= window.right(); ++x)
             differing += before.pixel(x, y) != during.pixel(x, y);
-    EXPECT_LT(differing, e2e::kMainWindowWidth * e2e::kMainWindowHeight / 50)
+    EXPECT_LT(differing, window.width() * window.height() / 50)
         << "window area differs in " << differing << " pixels";
 }
 

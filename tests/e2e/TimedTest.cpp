@@ -1,10 +1,12 @@
 // Timed clicking with the real program: an autotime start plays a task at
 // its second, and the start button writes the session's autostart entry.
 
+#include "app/AppControls.h"
 #include "tests/e2e/support/Helper.h"
 #include "tests/e2e/support/Paths.h"
 #include "tests/e2e/support/ProgramTest.h"
 #include "tests/e2e/support/ScriptSetup.h"
+#include "timed/TimedControls.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -70,14 +72,15 @@ TEST_F(TimedTest, TheStartButtonWritesTheAutostartEntry) {
     }
     ASSERT_TRUE(shown);
     QThread::msleep(500);
-    // No window manager: the window stands centred on the 1280x1024 screen.
-    const int left = 640 - 1 - 274;
-    const int top = 512 - 1 - 200;
-    userClick(left + 272, top + 103); // the timed tab
+    // A tab header is no control of the table: the tab bar lays the headers
+    // out by their captions, and the third, "定时点击(&T)", is centred here.
+    const QPoint timedTabHeader(272, 103);
+    ASSERT_TRUE(e2e::clickInMainWindow(session_, timedTabHeader));
     QThread::msleep(300);
     session_.screenshot(e2e::artifactsFolder() + QStringLiteral("/timed-tab.png"));
-    // 设置开机启动, right of the list's other buttons.
-    userClick(left + 3 + 6 + 410 + 53, top + 90 + 28 + 6 + 210 + 12);
+    ASSERT_TRUE(e2e::clickInMainWindow(session_, lumo::controlCentre(lumo::kMainWindowControls, "timedList",
+                                                                     lumo::kTimedListControls,
+                                                                     "startWithSessionButton")));
 
     const QString entry = folder_.path() + QStringLiteral("/config/autostart/lumoclick.desktop");
     for (int i = 0; i < 100 && !QFile::exists(entry); ++i)

@@ -99,7 +99,7 @@ class ScriptEditorTest : public QObject {
   private slots:
     void addFlowStoresTheStepsAndModifyStoresTheSameAgain() {
         Scripts s;
-        s.list().onAddClicked();
+        ui<QPushButton>(&s.list(), "addButton")->click();
         QVERIFY(s.add()->isVisible());
         ui<QLineEdit>(s.add(), "nameEdit")->setText(QStringLiteral("登录"));
         ui<QComboBox>(s.add(), "hotkeyModifierComboBox")->setEditText(QStringLiteral("Ctrl+Alt"));
@@ -129,14 +129,14 @@ class ScriptEditorTest : public QObject {
                  QStringList{QStringLiteral("1|登录|Ctrl+Alt+F9|") + steps + QStringLiteral("|3")});
 
         ui<QTreeWidget>(&s.list(), "scriptListView")->clearSelection();
-        s.list().onModifyClicked();
+        ui<QPushButton>(&s.list(), "modifyButton")->click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的项目.")});
         QCOMPARE(s.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&s.f.main()));
         QVERIFY(!s.modify()->isVisible());
 
         QCOMPARE(s.list().rows().size(), 1);
         s.selectScript(0);
-        s.list().onModifyClicked();
+        ui<QPushButton>(&s.list(), "modifyButton")->click();
         QVERIFY(s.modify()->isVisible());
         QCOMPARE(ui<QLineEdit>(s.modify(), "nameEdit")->text(), QStringLiteral("登录"));
         QCOMPARE(ui<QComboBox>(s.modify(), "hotkeyModifierComboBox")->currentText(),
@@ -156,9 +156,11 @@ class ScriptEditorTest : public QObject {
         Scripts s;
         s.addScript(QStringLiteral("a"), QStringLiteral("1"), {QStringLiteral("1,1"), QStringLiteral("2,2")});
         s.selectScript(0);
-        s.list().onEnableClicked(); // enable: Ctrl+F6
+        ui<QPushButton>(&s.list(), "enableButton")->click(); // enable: Ctrl+F6
         QVERIFY(s.list().hotkeys().isHeld(QStringLiteral("1")));
-        s.list().onListDoubleClicked();
+        auto *view = ui<QTreeWidget>(&s.list(), "scriptListView");
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                           view->visualItemRect(view->topLevelItem(0)).center());
         QVERIFY(s.modify()->isVisible());
         ui<QPushButton>(s.modify(), "modifyStepButton")->click();
         QCOMPARE(s.boxTexts(), QStringList{QStringLiteral("请选择要修改的点击坐标.")});
@@ -362,7 +364,7 @@ class ScriptEditorTest : public QObject {
         s.f.main().scriptList()->reload();
         const QStringList before = s.table();
         s.selectScript(0);
-        s.list().onModifyClicked();
+        ui<QPushButton>(&s.list(), "modifyButton")->click();
         QVERIFY(s.modify()->isVisible());
         auto *cyclesEdit = s.modify()->findChild<QLineEdit *>(QStringLiteral("cyclesEdit"));
         QVERIFY(cyclesEdit);
@@ -372,7 +374,7 @@ class ScriptEditorTest : public QObject {
         QCOMPARE(s.table(), before);
 
         s.selectScript(0);
-        s.list().onModifyClicked();
+        ui<QPushButton>(&s.list(), "modifyButton")->click();
         cyclesEdit->setCursorPosition(15);
         QTest::keyClicks(cyclesEdit, QStringLiteral("6"));
         QCOMPARE(cyclesEdit->text(), QStringLiteral("123456789012345"));

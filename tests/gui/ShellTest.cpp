@@ -140,7 +140,7 @@ class ShellTest : public QObject {
         QCOMPARE(endings, 2);
     }
 
-    // The update window's cancel, close and timer end the program as the
+    // The update window's cancel and close end the program as the
     // main window does, so a run below them cannot play on.
     void theUpdateWindowEndsTheMainWindowsWay() {
         GuiFixture f;
@@ -148,11 +148,10 @@ class ShellTest : public QObject {
         int endings = 0;
         countEndings(main, endings);
         UpdateDownloadWindow &download = *f.forms->updateDownloadWindow;
-        download.onCancelClicked();
-        download.onQuitTimer();
+        ui<QPushButton>(&download, "cancelButton")->click();
         download.show();
         download.close();
-        QCOMPARE(endings, 3);
+        QCOMPARE(endings, 2);
     }
 
     void keepOnTopFollowsTheBoxAcrossHideAndRestore() {
@@ -162,7 +161,7 @@ class ShellTest : public QObject {
         QVERIFY(ui<QCheckBox>(&main, "keepOnTopCheckBox")->isChecked());
         QVERIFY(f.fake.windows.isTopmost(&main));
         main.hideToTray();
-        main.onTrayRestoreTriggered();
+        ui<QAction>(&main, "restoreAction")->trigger();
         QVERIFY(!main.isMinimized());
         QVERIFY(f.fake.windows.isTopmost(&main));
         QTest::mouseClick(ui<QCheckBox>(&main, "keepOnTopCheckBox"), Qt::LeftButton);
@@ -202,7 +201,7 @@ class ShellTest : public QObject {
         QVERIFY(ui<QMenu>(tray.parent(), "trayMenu")->geometry().contains(pointer + QPoint(1, 1)));
         // Restore requests wait for the menu to close.
         tray.iconEvent(Tray::IconEvent::LeftDouble, pointer);
-        main.onTrayRestoreTriggered();
+        ui<QAction>(&main, "restoreAction")->trigger();
         QVERIFY(main.isMinimized());
 
         // "设置" chosen in the open menu restores all the same.
@@ -259,7 +258,7 @@ class ShellTest : public QObject {
             if (box)
                 box->close();
         });
-        main.onTrayAboutTriggered();
+        ui<QAction>(&main, "aboutAction")->trigger();
         QVERIFY(!box);
         QVERIFY(main.isVisible());
     }

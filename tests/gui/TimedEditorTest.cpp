@@ -223,7 +223,7 @@ class TimedEditorTest : public QObject {
 
     void addOkStoresTheFieldsAsTheyStandAndReloads() {
         Editors e;
-        e.add().onOkClicked();
+        ui<QPushButton>(&e.add(), "okButton")->click();
         QVERIFY(!e.add().isVisible());
         QCOMPARE(e.reloads, 1);
         ui<QComboBox>(&e.add(), "hourComboBox")->setCurrentIndex(8);   // "9"
@@ -231,12 +231,12 @@ class TimedEditorTest : public QObject {
         ui<QComboBox>(&e.add(), "secondComboBox")->setCurrentIndex(2); // "03"
         fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
         ui<QLineEdit>(&e.add(), "cyclesEdit")->setText(QStringLiteral("3"));
-        e.add().onOkClicked();
+        ui<QPushButton>(&e.add(), "okButton")->click();
         ui<QComboBox>(&e.add(), "hourComboBox")->setEditText(QStringLiteral("09"));
         ui<QComboBox>(&e.add(), "minuteComboBox")->setEditText(QString());
         ui<QTreeWidget>(&e.add(), "stepListView")->clear();
         ui<QLineEdit>(&e.add(), "cyclesEdit")->setText(QString());
-        e.add().onOkClicked();
+        ui<QPushButton>(&e.add(), "okButton")->click();
         const QList<QStringList> rows = e.rows();
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].mid(1), (QStringList{QStringLiteral("00:00:00"), QString(), QStringLiteral("1")}));
@@ -258,7 +258,7 @@ class TimedEditorTest : public QObject {
         QVERIFY(add.isVisible());
         ui<QComboBox>(&add, "hourComboBox")->setCurrentIndex(12); // "13"
         ui<QLineEdit>(&add, "cyclesEdit")->setText(QStringLiteral("2"));
-        add.onOkClicked();
+        ui<QPushButton>(&add, "okButton")->click();
         QVERIFY(!add.isVisible());
         QTreeWidget &view = *ui<QTreeWidget>(&list, "taskListView");
         QCOMPARE(view.topLevelItemCount(), 1);
@@ -271,7 +271,7 @@ class TimedEditorTest : public QObject {
         QCOMPARE(ui<QComboBox>(&mod, "hourComboBox")->currentText(), QStringLiteral("13"));
         QCOMPARE(ui<QLineEdit>(&mod, "cyclesEdit")->text(), QStringLiteral("2"));
         ui<QLineEdit>(&mod, "cyclesEdit")->setText(QStringLiteral("5"));
-        mod.onOkClicked();
+        ui<QPushButton>(&mod, "okButton")->click();
         QCOMPARE(view.topLevelItemCount(), 1);
         QCOMPARE(view.topLevelItem(0)->text(2), QStringLiteral("5"));
         QVERIFY(f.fake.messageBoxes.shown().empty());
@@ -281,9 +281,9 @@ class TimedEditorTest : public QObject {
         Editors e;
         ui<QComboBox>(&e.add(), "hourComboBox")->setEditText(QStringLiteral("13"));
         for (const auto &close : std::initializer_list<std::function<void()>>{
-                 [&] { e.add().onCancelClicked(); }, [&] { e.add().close(); },
+                 [&] { ui<QPushButton>(&e.add(), "cancelButton")->click(); }, [&] { e.add().close(); },
                  [&] { QTest::keyClick(ui<QTreeWidget>(&e.add(), "stepListView"), Qt::Key_Escape); },
-                 [&] { e.add().onOkClicked(); }}) {
+                 [&] { ui<QPushButton>(&e.add(), "okButton")->click(); }}) {
             fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
             e.add().openForNewTask();
             QVERIFY(e.add().isVisible());
@@ -301,7 +301,7 @@ class TimedEditorTest : public QObject {
         Editors e(false);
         e.add().show();
         fillThreeSteps(*ui<QTreeWidget>(&e.add(), "stepListView"));
-        e.add().onOkClicked();
+        ui<QPushButton>(&e.add(), "okButton")->click();
         QVERIFY(e.add().isVisible());
         QCOMPARE(e.reloads, 0);
         QCOMPARE(ui<QTreeWidget>(&e.add(), "stepListView")->topLevelItemCount(), 3);
@@ -345,9 +345,9 @@ class TimedEditorTest : public QObject {
                  (QStringList{QStringLiteral("1,2/左键单击/20"), QStringLiteral("3,4/右键双击/100"),
                               QStringLiteral("5,6/左键单击/30")}));
         select(*ui<QTreeWidget>(&e.mod(), "stepListView"), 1);
-        e.mod().onDeleteStepClicked();
+        ui<QPushButton>(&e.mod(), "deleteStepButton")->click();
         ui<QComboBox>(&e.mod(), "secondComboBox")->setEditText(QStringLiteral("59"));
-        e.mod().onOkClicked();
+        ui<QPushButton>(&e.mod(), "okButton")->click();
         QVERIFY(!e.mod().isVisible());
         QCOMPARE(e.reloads, 1);
         const QList<QStringList> rows = e.rows();
@@ -394,7 +394,7 @@ class TimedEditorTest : public QObject {
         e.mod().openForTask(row);
         ui<QTreeWidget>(&e.mod(), "stepListView")->clear();
         ui<QComboBox>(&e.mod(), "hourComboBox")->setEditText(QStringLiteral("1"));
-        e.mod().onCancelClicked();
+        ui<QPushButton>(&e.mod(), "cancelButton")->click();
         QCOMPARE(e.rows(), before);
         QCOMPARE(e.reloads, 0);
         e.mod().openForTask(row);
@@ -436,27 +436,27 @@ class TimedEditorTest : public QObject {
         const QStringList original = rowTexts(view);
         // Nothing selected: nothing happens, silently.
         view.clearSelection();
-        e.add().onDeleteStepClicked();
-        e.add().onMoveStepUpClicked();
-        e.add().onMoveStepDownClicked();
+        ui<QPushButton>(&e.add(), "deleteStepButton")->click();
+        ui<QPushButton>(&e.add(), "moveStepUpButton")->click();
+        ui<QPushButton>(&e.add(), "moveStepDownButton")->click();
         QCOMPARE(rowTexts(view), original);
         select(view, 0);
-        e.add().onMoveStepUpClicked();
+        ui<QPushButton>(&e.add(), "moveStepUpButton")->click();
         select(view, 2);
-        e.add().onMoveStepDownClicked();
+        ui<QPushButton>(&e.add(), "moveStepDownButton")->click();
         QCOMPARE(rowTexts(view), original);
         select(view, 1);
-        e.add().onMoveStepUpClicked();
+        ui<QPushButton>(&e.add(), "moveStepUpButton")->click();
         QCOMPARE(rowTexts(view), (QStringList{original[1], original[0], original[2]}));
         QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(0)});
-        e.add().onMoveStepDownClicked();
-        e.add().onMoveStepDownClicked();
+        ui<QPushButton>(&e.add(), "moveStepDownButton")->click();
+        ui<QPushButton>(&e.add(), "moveStepDownButton")->click();
         QCOMPARE(rowTexts(view), (QStringList{original[0], original[2], original[1]}));
         QCOMPARE(view.selectedItems(), QList<QTreeWidgetItem *>{view.topLevelItem(2)});
         // Deleting asks nothing and takes only the selected step.
         select(view, 1);
-        e.add().onDeleteStepClicked();
-        e.add().onDeleteStepClicked();
+        ui<QPushButton>(&e.add(), "deleteStepButton")->click();
+        ui<QPushButton>(&e.add(), "deleteStepButton")->click();
         QCOMPARE(rowTexts(view), (QStringList{original[0], original[1]}));
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
     }
@@ -472,7 +472,7 @@ class TimedEditorTest : public QObject {
             QTreeWidget &view = *ui<QTreeWidget>(dialog, "stepListView");
             fillThreeSteps(view);
             view.clearSelection();
-            dialog->onModifyStepClicked();
+            ui<QPushButton>(dialog, "modifyStepButton")->click();
             QVERIFY(!changer->isVisible());
             const fake::ShownBox &box = e.f.fake.messageBoxes.shown().back();
             QCOMPARE(box.text, QStringLiteral("请选择要修改的点击坐标."));
@@ -480,20 +480,20 @@ class TimedEditorTest : public QObject {
             QCOMPARE(box.icon, Icon::Information);
             QCOMPARE(box.owner.data(), static_cast<QWidget *>(dialog));
 
-            dialog->onAddStepClicked();
+            ui<QPushButton>(dialog, "addStepButton")->click();
             QVERIFY(adder->isVisible());
             ui<QLineEdit>(adder, "positionEdit")->setText(QStringLiteral("9,9"));
-            adder->onApplyClicked();
-            adder->onCloseClicked();
+            ui<QPushButton>(adder, "applyButton")->click();
+            ui<QPushButton>(adder, "closeButton")->click();
             QCOMPARE(view.topLevelItemCount(), 4);
             QCOMPARE(view.topLevelItem(3)->text(0), QStringLiteral("9,9"));
 
             select(view, 1);
-            dialog->onModifyStepClicked();
+            ui<QPushButton>(dialog, "modifyStepButton")->click();
             QVERIFY(changer->isVisible());
             QCOMPARE(ui<QLineEdit>(changer, "positionEdit")->text(), QStringLiteral("3,4"));
             ui<QLineEdit>(changer, "positionEdit")->setText(QStringLiteral("7,8"));
-            changer->onApplyClicked();
+            ui<QPushButton>(changer, "applyButton")->click();
             QVERIFY(!changer->isVisible());
             QCOMPARE(rowTexts(view)[1], QStringLiteral("7,8/右键双击/100"));
             QCOMPARE(view.topLevelItemCount(), 4);

@@ -296,10 +296,15 @@ class TimedListTest : public QObject {
         });
         ui<QPushButton>(&t.list(), "addButton")->click();
         QCOMPARE(adds, 1);
-        t.list().onListDoubleClicked(); // nothing selected
+        auto *view = ui<QTreeWidget>(&t.list(), "taskListView");
+        // Below the rows: no task to modify.
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(20, view->viewport()->height() - 5));
         QVERIFY(modified.isEmpty());
         t.select(2);
-        t.list().onListDoubleClicked();
+        // A double click is a click and a second press on the same row.
+        const QPoint onRow = view->visualItemRect(view->topLevelItem(2)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onRow);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onRow);
         ui<QPushButton>(&t.list(), "modifyButton")->click();
         QCOMPARE(modified, (QStringList{QStringLiteral("3"), QStringLiteral("3")}));
     }

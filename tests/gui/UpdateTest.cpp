@@ -9,6 +9,7 @@
 #include "update/UpdatePage.h"
 #include "widgets/StatusBar.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -388,7 +389,7 @@ class UpdateTest : public QObject {
 
         main.tray()->iconEvent(Tray::IconEvent::LeftDouble, {});
         QVERIFY(!main.isVisible());
-        main.onTrayRestoreTriggered();
+        ui<QAction>(&main, "restoreAction")->trigger();
         QVERIFY(!main.isVisible());
         QVERIFY(rig.download->isVisible());
     }

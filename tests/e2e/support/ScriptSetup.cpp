@@ -1,5 +1,9 @@
 #include "tests/e2e/support/ScriptSetup.h"
 
+#include "app/AppControls.h"
+#include "scripts/ScriptControls.h"
+#include "tests/e2e/support/ProgramTest.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
@@ -62,10 +66,32 @@ void clickAt(XSession &session, int x, int y) {
     QThread::msleep(150);
 }
 
+bool clickIn(XSession &session, const QString &title, QPoint at) {
+    const std::optional<QPoint> origin = session.clientOrigin(title);
+    if (!origin)
+        return false;
+    clickAt(session, origin->x() + at.x(), origin->y() + at.y());
+    return true;
+}
+
+bool clickInMainWindow(XSession &session, QPoint at) {
+    const WindowFrame main = session.largestWindowOfClass(kProgramWindowClass);
+    if (main.window == 0)
+        return false;
+    clickAt(session, main.x + at.x(), main.y + at.y());
+    return true;
+}
+
+QPoint firstScriptRow() {
+    const QRect list = lumo::controlRect(lumo::kMainWindowControls, "scriptList", lumo::kScriptListControls,
+                                         "scriptListView");
+    return list.topLeft() + QPoint(70, 33);
+}
+
 void enableFirstScript(XSession &session) {
-    // The first row under the list's header, then the button "启用(&S)".
-    clickAt(session, kMainWindowX + 80, kMainWindowY + 172);
-    clickAt(session, kMainWindowX + 409, kMainWindowY + 345);
+    clickInMainWindow(session, firstScriptRow());
+    clickInMainWindow(session, lumo::controlCentre(lumo::kMainWindowControls, "scriptList",
+                                                   lumo::kScriptListControls, "enableButton"));
     QThread::msleep(300);
 }
 

@@ -5,6 +5,7 @@
 
 #include "tests/e2e/support/XSession.h"
 
+#include <QPoint>
 #include <QString>
 
 namespace e2e {
@@ -15,18 +16,22 @@ bool storeScript(const QString &database, const QString &hotkey, const QString &
 bool storeTimedTask(const QString &database, const QString &time, const QString &steps,
                     const QString &cycles);
 
+// The first row of the main window's script list, in its client area. A
+// row is no control: it lies a header's height into the list.
+QPoint firstScriptRow();
+
 // Clicks the first row of the script list and the enable button of the
-// program's main window, which sits centred on the screen with no window
-// manager to move it.
+// program's main window.
 void enableFirstScript(XSession &session);
 
 // A left click at a screen position through XTest.
 void clickAt(XSession &session, int x, int y);
-
-// The main window's place on the 1280x1024 screen.
-inline constexpr int kMainWindowX = 365;
-inline constexpr int kMainWindowY = 311;
-inline constexpr int kMainWindowWidth = 549;
-inline constexpr int kMainWindowHeight = 401;
+// A left click at a point of the client area of the mapped window titled
+// title, such as a control's centre from its window's table; false when no
+// such window is mapped.
+bool clickIn(XSession &session, const QString &title, QPoint at);
+// The same in the main window, the program's largest (its title changes
+// with what it does).
+bool clickInMainWindow(XSession &session, QPoint at);
 
 } // namespace e2e

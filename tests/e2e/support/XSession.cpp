@@ -121,6 +121,18 @@ unsigned long XSession::mappedWindowNamed(const QString &name) {
     return window;
 }
 
+std::optional<QPoint> XSession::clientOrigin(const QString &name) {
+    unsigned long window = 0;
+    if (!findWindow(name, true, &window))
+        return std::nullopt;
+    int x = 0;
+    int y = 0;
+    ::Window child = 0;
+    if (!XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child))
+        return std::nullopt;
+    return QPoint(x, y);
+}
+
 void XSession::requestClose(unsigned long window) {
     XEvent event{};
     event.xclient.type = ClientMessage;

@@ -2,9 +2,11 @@
 // The test's own view of the X display: windows by name, keys and pointer
 // through XTest, screenshots, and click_target's record.
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 typedef struct _XDisplay Display;
@@ -50,6 +52,9 @@ class XSession {
     unsigned long mappedWindowNamed(const QString &name);
     // What a window manager's close box sends the window.
     void requestClose(unsigned long window);
+    // Where the client area of the mapped window with this name begins on
+    // the screen; nothing when no such window is mapped.
+    std::optional<QPoint> clientOrigin(const QString &name);
     // The X server's time now, the clock of Click::serverMs.
     quint32 serverTime();
 
