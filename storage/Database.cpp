@@ -267,7 +267,7 @@ QSqlDatabase Database::connection() {
     return db;
 }
 
-DbQuery::DbQuery(const MainContext &context) : context_(context) {
+DbQuery::DbQuery(Database *database) : database_(database) {
 }
 
 void DbQuery::setStatement(const QString &statement) {
@@ -292,9 +292,9 @@ void DbQuery::open() {
 
 void DbQuery::run(bool select) {
     rows_.clear();
-    if (context_.database == nullptr)
+    if (database_ == nullptr)
         throw HandlerError(QStringLiteral("No database connection"));
-    QSqlQuery query(context_.database->connection());
+    QSqlQuery query(database_->connection());
     if (!query.prepare(statement_))
         throw HandlerError(driverText(query.lastError()));
     for (const auto &[name, value] : params_)
@@ -349,21 +349,21 @@ QString DbQuery::text(int row, int column) const {
     return value.toString();
 }
 
-void executeStatement(const MainContext &context, const QString &statement,
+void executeStatement(Database *database, const QString &statement,
                       const QList<std::pair<QString, QString>> &values) {
-    DbQuery query(context);
+    DbQuery query(database);
     query.setStatement(statement);
     for (const auto &[name, value] : values)
         query.setParam(name, value);
     query.execute();
 }
 
-QList<SkippedRow> selectCompleteRows(const MainContext &context, const QString &table, const QString &select,
+QList<SkippedRow> selectCompleteRows(Database *database, const QString &table, const QString &select,
                                      const QStringList &columns, const QString &nameColumn,
                                      const std::function<void(const DbQuery &query, int row)> &visit) {
-    if (context.database && !context.database->tableReadable(table))
+    if (database && !database->tableReadable(table))
         return {};
-    DbQuery query(context);
+    DbQuery query(database);
     query.setStatement(select);
     query.open();
     QList<SkippedRow> skipped;

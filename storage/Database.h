@@ -18,8 +18,6 @@ class QSqlDatabase;
 
 namespace lumo {
 
-struct MainContext;
-
 class Database final : public QObject {
   public:
     Database(platform::Services &os, DataLocation location, QObject *parent);
@@ -68,7 +66,7 @@ QString missingSchemaText(const QList<MissingSchemaPart> &missing);
 // rows by column name.
 class DbQuery {
   public:
-    explicit DbQuery(const MainContext &context);
+    explicit DbQuery(Database *database);
 
     void setStatement(const QString &statement);
     // name without the colon: "name", "steps", ...
@@ -93,7 +91,7 @@ class DbQuery {
   private:
     void run(bool select);
 
-    const MainContext &context_;
+    Database *database_;
     QString statement_;
     QList<std::pair<QString, QString>> params_;
     QStringList columns_;
@@ -129,14 +127,14 @@ QString skippedRowsText(const QList<SkippedRow> &rows);
 
 // Runs an insert, update or delete with its named values, each bound as
 // text; raises HandlerError with the database's text when it fails.
-void executeStatement(const MainContext &context, const QString &statement,
+void executeStatement(Database *database, const QString &statement,
                       const QList<std::pair<QString, QString>> &values);
 
 // Runs the select statement on table and hands each whose columns all hold a value to
 // visit, in the order the database returns them; the others are returned,
 // named by their id and nameColumn. A table found lacking at start-up was
 // reported then: it gives no rows rather than failing on every one.
-QList<SkippedRow> selectCompleteRows(const MainContext &context, const QString &table, const QString &select,
+QList<SkippedRow> selectCompleteRows(Database *database, const QString &table, const QString &select,
                                      const QStringList &columns, const QString &nameColumn,
                                      const std::function<void(const DbQuery &query, int row)> &visit);
 

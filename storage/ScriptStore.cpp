@@ -1,16 +1,14 @@
 #include "storage/ScriptStore.h"
 
-#include "core/MainContext.h"
 #include "storage/Database.h"
 
 namespace lumo {
 
-QList<SkippedRow> selectAllScripts(const MainContext &context,
-                                   const std::function<void(const ScriptRow &)> &visit) {
+QList<SkippedRow> selectAllScripts(Database *database, const std::function<void(const ScriptRow &)> &visit) {
     static const QStringList columns = {QStringLiteral("id"), QStringLiteral("mpname"),
                                         QStringLiteral("hotkey"), QStringLiteral("mpoint"),
                                         QStringLiteral("clicknum")};
-    return selectCompleteRows(context, QStringLiteral("mplist"), QStringLiteral("select * from [mplist]"),
+    return selectCompleteRows(database, QStringLiteral("mplist"), QStringLiteral("select * from [mplist]"),
                               columns, QStringLiteral("mpname"), [&visit](const DbQuery &query, int row) {
                                   visit(ScriptRow{query.text(row, QStringLiteral("id")),
                                                   query.text(row, QStringLiteral("mpname")),
@@ -20,18 +18,18 @@ QList<SkippedRow> selectAllScripts(const MainContext &context,
                               });
 }
 
-bool scriptNameTaken(const MainContext &context, const QString &name) {
-    DbQuery query(context);
+bool scriptNameTaken(Database *database, const QString &name) {
+    DbQuery query(database);
     query.setStatement(QStringLiteral("select * from [mplist] where mpname=:name"));
     query.setParam(QStringLiteral("name"), name);
     query.open();
     return query.recordCount() > 0;
 }
 
-void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
-                  const QString &steps, const QString &cycles) {
+void insertScript(Database *database, const QString &name, const QString &hotkey, const QString &steps,
+                  const QString &cycles) {
     executeStatement(
-        context,
+        database,
         QStringLiteral(
             "insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:name,:hotkey,:steps,:cycles)"),
         {{QStringLiteral("name"), name},
@@ -40,10 +38,10 @@ void insertScript(const MainContext &context, const QString &name, const QString
          {QStringLiteral("cycles"), cycles}});
 }
 
-void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
-                  const QString &steps, const QString &cycles) {
+void updateScript(Database *database, const QString &name, const QString &hotkey, const QString &steps,
+                  const QString &cycles) {
     executeStatement(
-        context,
+        database,
         QStringLiteral(
             "update [mplist] set hotkey=:hotkey,mpoint=:steps,clicknum=:cycles where mpname=:name"),
         {{QStringLiteral("hotkey"), hotkey},
@@ -52,8 +50,8 @@ void updateScript(const MainContext &context, const QString &name, const QString
          {QStringLiteral("name"), name}});
 }
 
-void deleteScript(const MainContext &context, const QString &id) {
-    executeStatement(context, QStringLiteral("delete from [mplist] where id=:id"),
+void deleteScript(Database *database, const QString &id) {
+    executeStatement(database, QStringLiteral("delete from [mplist] where id=:id"),
                      {{QStringLiteral("id"), id}});
 }
 

@@ -2,7 +2,6 @@
 // The statements on mplist. Every value is bound as text by name; rows are
 // read by column position: id, mpname, hotkey, mpoint, clicknum.
 
-#include "core/MainContext.h"
 #include "storage/Database.h"
 #include "storage/ScriptRow.h"
 
@@ -13,19 +12,18 @@ namespace lumo {
 // Hands every row to the visitor in the order the database returns them,
 // the status of each left empty. A row with a NULL cell is not handed over
 // but returned, so the rows after it still load.
-QList<SkippedRow> selectAllScripts(const MainContext &context,
-                                   const std::function<void(const ScriptRow &)> &visit);
+QList<SkippedRow> selectAllScripts(Database *database, const std::function<void(const ScriptRow &)> &visit);
 
 // Whether a script already has this name, by the database's comparison.
-bool scriptNameTaken(const MainContext &context, const QString &name);
+bool scriptNameTaken(Database *database, const QString &name);
 
-void insertScript(const MainContext &context, const QString &name, const QString &hotkey,
-                  const QString &steps, const QString &cycles);
+void insertScript(Database *database, const QString &name, const QString &hotkey, const QString &steps,
+                  const QString &cycles);
 
 // Replaces hotkey, steps and cycle count of the script with that name.
-void updateScript(const MainContext &context, const QString &name, const QString &hotkey,
-                  const QString &steps, const QString &cycles);
+void updateScript(Database *database, const QString &name, const QString &hotkey, const QString &steps,
+                  const QString &cycles);
 
-void deleteScript(const MainContext &context, const QString &id);
+void deleteScript(Database *database, const QString &id);
 
 } // namespace lumo

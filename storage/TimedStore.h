@@ -12,19 +12,15 @@
 
 namespace lumo {
 
-struct MainContext;
-
 // Hands every row to the visitor in the order the database returns them,
 // the status of each left empty. A row with a NULL cell is not handed over
 // but returned, so the rows after it still load.
-QList<SkippedRow> selectAllTimedTasks(const MainContext &context,
-                                      const std::function<void(const TimedRow &)> &visit);
+QList<SkippedRow> selectAllTimedTasks(Database *database, const std::function<void(const TimedRow &)> &visit);
 
 // Each raises HandlerError with the database's text when the statement fails.
-void insertTimedTask(const MainContext &context, const QString &time, const QString &steps,
+void insertTimedTask(Database *database, const QString &time, const QString &steps, const QString &cycles);
+void updateTimedTask(Database *database, const QString &id, const QString &time, const QString &steps,
                      const QString &cycles);
-void updateTimedTask(const MainContext &context, const QString &id, const QString &time, const QString &steps,
-                     const QString &cycles);
-void deleteTimedTask(const MainContext &context, const QString &id);
+void deleteTimedTask(Database *database, const QString &id);
 
 } // namespace lumo

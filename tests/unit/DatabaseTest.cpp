@@ -30,7 +30,7 @@ class DatabaseTest : public testing::Test {
 
     void insertScript(const QString &name, const QString &hotkey, const QString &steps,
                       const QString &cycles) {
-        DbQuery query(context);
+        DbQuery query(context.database);
         query.setStatement(
             QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
         query.setParam(QStringLiteral("a"), name);
@@ -60,7 +60,7 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
     insertScript(QStringLiteral("x'); drop table mplist; --"), QStringLiteral("F6"), QString(),
                  QStringLiteral("3"));
 
-    DbQuery query(context);
+    DbQuery query(context.database);
     query.setStatement(QStringLiteral("select * from [mplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 2);
@@ -73,7 +73,7 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
     EXPECT_EQ(query.text(1, 3), QString());
 
     // The id is bound as text and still finds its row.
-    DbQuery remove(context);
+    DbQuery remove(context.database);
     remove.setStatement(QStringLiteral("delete from [mplist] where id=:a"));
     remove.setParam(QStringLiteral("a"), QStringLiteral("1"));
     remove.execute();
@@ -84,13 +84,13 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
 
 TEST_F(DatabaseTest, NullColumnFailsTheReadWithTheConversionError) {
     start();
-    DbQuery insert(context);
+    DbQuery insert(context.database);
     insert.setStatement(QStringLiteral("insert into [tplist] (tpname,mpoint) values(:a,:b)"));
     insert.setParam(QStringLiteral("a"), QStringLiteral("9:05:03"));
     insert.setParam(QStringLiteral("b"), QStringLiteral("1,2,左键单击,20|"));
     insert.execute();
 
-    DbQuery query(context);
+    DbQuery query(context.database);
     query.setStatement(QStringLiteral("select * from [tplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 1);
@@ -115,7 +115,7 @@ TEST_F(DatabaseTest, MissingFileIsReportedAndNeverCreated) {
     EXPECT_TRUE(box.text.startsWith(QStringLiteral("软件出错,没有找到所需的数据文件，请到")));
     EXPECT_TRUE(box.text.endsWith(QStringLiteral("重新下载过软件.")));
 
-    DbQuery query(context);
+    DbQuery query(context.database);
     query.setStatement(QStringLiteral("select * from [mplist]"));
     EXPECT_THROW(query.open(), HandlerError);
     EXPECT_THROW(query.open(), HandlerError);
@@ -124,7 +124,7 @@ TEST_F(DatabaseTest, MissingFileIsReportedAndNeverCreated) {
 
 TEST_F(DatabaseTest, FailingStatementReportsTheDriverText) {
     start();
-    DbQuery query(context);
+    DbQuery query(context.database);
     query.setStatement(QStringLiteral("select * from [nosuchtable]"));
     try {
         query.open();
@@ -194,7 +194,7 @@ TEST_F(DatabaseTest, ColumnsReadByNameAndAColumnTheRowLacksRaisesInsteadOfCrashi
     start();
     insertScript(QStringLiteral("a"), QStringLiteral("F6"), QStringLiteral("1,2,左键单击,20|"),
                  QStringLiteral("3"));
-    DbQuery query(context);
+    DbQuery query(context.database);
     query.setStatement(QStringLiteral("select mpoint, id from [mplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 1);

@@ -25,30 +25,27 @@ class ScriptStoreTest : public testing::Test {
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         dm = std::make_unique<Database>(fake.services(), dir.path(), nullptr);
         dm->setUpConnection();
-        context.database = dm.get();
+        database = dm.get();
     }
 
     QList<ScriptRow> all() {
         QList<ScriptRow> rows;
-        selectAllScripts(context, [&](const ScriptRow &row) { rows << row; });
+        selectAllScripts(database, [&](const ScriptRow &row) { rows << row; });
         return rows;
     }
 
     QTemporaryDir dir;
     platform::fake::FakeBackend fake;
-    MainState state;
-    MessageGate gate{fake.clock};
-    HotkeyRouter router;
-    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), nullptr};
     std::unique_ptr<Database> dm;
+    Database *database = nullptr;
 };
 
 } // namespace
 
 TEST_F(ScriptStoreTest, InsertedScriptsReadBackColumnByColumnAndByName) {
-    insertScript(context, QStringLiteral("脚本一"), QStringLiteral("Ctrl+F6"),
+    insertScript(database, QStringLiteral("脚本一"), QStringLiteral("Ctrl+F6"),
                  QStringLiteral("100,200,左键单击,20|350,80,右键双击,500|"), QStringLiteral("00"));
-    insertScript(context, QStringLiteral("it's \"quoted\""), QStringLiteral("F6"), QString(),
+    insertScript(database, QStringLiteral("it's \"quoted\""), QStringLiteral("F6"), QString(),
                  QStringLiteral("3"));
 
     const QList<ScriptRow> rows = all();
@@ -63,17 +60,17 @@ TEST_F(ScriptStoreTest, InsertedScriptsReadBackColumnByColumnAndByName) {
     // A script without steps stores the empty text, not NULL.
     EXPECT_EQ(rows[1].steps, QString());
 
-    EXPECT_TRUE(scriptNameTaken(context, QStringLiteral("脚本一")));
-    EXPECT_FALSE(scriptNameTaken(context, QStringLiteral("脚本")));
-    EXPECT_FALSE(scriptNameTaken(context, QStringLiteral("' or '1'='1")));
+    EXPECT_TRUE(scriptNameTaken(database, QStringLiteral("脚本一")));
+    EXPECT_FALSE(scriptNameTaken(database, QStringLiteral("脚本")));
+    EXPECT_FALSE(scriptNameTaken(database, QStringLiteral("' or '1'='1")));
 }
 
 TEST_F(ScriptStoreTest, UpdateRewritesOnlyTheNamedScriptAndKeepsItsId) {
-    insertScript(context, QStringLiteral("a"), QStringLiteral("F2"), QStringLiteral("1,2,无点击,0|"),
+    insertScript(database, QStringLiteral("a"), QStringLiteral("F2"), QStringLiteral("1,2,无点击,0|"),
                  QStringLiteral("1"));
-    insertScript(context, QStringLiteral("b"), QStringLiteral("F3"), QStringLiteral("3,4,无点击,0|"),
+    insertScript(database, QStringLiteral("b"), QStringLiteral("F3"), QStringLiteral("3,4,无点击,0|"),
                  QStringLiteral("2"));
-    updateScript(context, QStringLiteral("b"), QStringLiteral("Alt+F4"), QStringLiteral("5,6,左键单击,7|"),
+    updateScript(database, QStringLiteral("b"), QStringLiteral("Alt+F4"), QStringLiteral("5,6,左键单击,7|"),
                  QStringLiteral("9"));
 
     const QList<ScriptRow> rows = all();
@@ -89,10 +86,10 @@ TEST_F(ScriptStoreTest, UpdateRewritesOnlyTheNamedScriptAndKeepsItsId) {
 
 TEST_F(ScriptStoreTest, DeleteByIdTextRemovesThatRowOnly) {
     for (const char *name : {"a", "b", "c"})
-        insertScript(context, QLatin1String(name), QStringLiteral("F2"), QString(), QStringLiteral("1"));
-    deleteScript(context, QStringLiteral("2"));
+        insertScript(database, QLatin1String(name), QStringLiteral("F2"), QString(), QStringLiteral("1"));
+    deleteScript(database, QStringLiteral("2"));
     // An id text that is no number matches nothing and deletes nothing.
-    deleteScript(context, QStringLiteral("1 or 1=1"));
+    deleteScript(database, QStringLiteral("1 or 1=1"));
 
     const QList<ScriptRow> rows = all();
     ASSERT_EQ(rows.size(), 2);
@@ -101,18 +98,18 @@ TEST_F(ScriptStoreTest, DeleteByIdTextRemovesThatRowOnly) {
 }
 
 TEST_F(ScriptStoreTest, ARowWithANullCellIsSkippedAndNamedAndTheRowsAfterItLoad) {
-    insertScript(context, QStringLiteral("good"), QStringLiteral("F2"), QString(), QStringLiteral("1"));
-    DbQuery partial(context);
+    insertScript(database, QStringLiteral("good"), QStringLiteral("F2"), QString(), QStringLiteral("1"));
+    DbQuery partial(database);
     partial.setStatement(QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint) values (:a,:b,:c)"));
     partial.setParam(QStringLiteral("a"), QStringLiteral("no cycles"));
     partial.setParam(QStringLiteral("b"), QStringLiteral("F3"));
     partial.setParam(QStringLiteral("c"), QString());
     partial.execute();
-    insertScript(context, QStringLiteral("after"), QStringLiteral("F4"), QString(), QStringLiteral("2"));
+    insertScript(database, QStringLiteral("after"), QStringLiteral("F4"), QString(), QStringLiteral("2"));
 
     QStringList visited;
     const QList<SkippedRow> skipped =
-        selectAllScripts(context, [&](const ScriptRow &row) { visited << row.name; });
+        selectAllScripts(database, [&](const ScriptRow &row) { visited << row.name; });
     EXPECT_EQ(visited, (QStringList{QStringLiteral("good"), QStringLiteral("after")}));
     ASSERT_EQ(skipped.size(), 1);
     EXPECT_EQ(skipped[0],
@@ -120,7 +117,7 @@ TEST_F(ScriptStoreTest, ARowWithANullCellIsSkippedAndNamedAndTheRowsAfterItLoad)
 }
 
 TEST_F(ScriptStoreTest, ANullNameOrIdStillNamesTheSkippedRow) {
-    DbQuery query(context);
+    DbQuery query(database);
     query.setStatement(
         QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
     query.setParam(QStringLiteral("a"), QStringLiteral("x"));
@@ -130,7 +127,7 @@ TEST_F(ScriptStoreTest, ANullNameOrIdStillNamesTheSkippedRow) {
     query.execute();
     query.setStatement(QStringLiteral("update [mplist] set mpname=NULL, hotkey=NULL"));
     query.execute();
-    const QList<SkippedRow> skipped = selectAllScripts(context, [](const ScriptRow &) { FAIL(); });
+    const QList<SkippedRow> skipped = selectAllScripts(database, [](const ScriptRow &) { FAIL(); });
     ASSERT_EQ(skipped.size(), 1);
     EXPECT_EQ(skipped[0].id, QStringLiteral("1"));
     EXPECT_TRUE(skipped[0].name.isEmpty());
@@ -144,19 +141,20 @@ using TimedStoreTest = ScriptStoreTest;
 // Each value lands in its own column, an update touches only its row, and a
 // row with a NULL cell is named instead of loaded.
 TEST_F(TimedStoreTest, TasksRoundTripColumnByColumnAndANullRowIsSkipped) {
-    insertTimedTask(context, QStringLiteral("9:00:00"), QStringLiteral("1,2,左键单击,20|"),
+    insertTimedTask(database, QStringLiteral("9:00:00"), QStringLiteral("1,2,左键单击,20|"),
                     QStringLiteral("3"));
-    insertTimedTask(context, QStringLiteral("it's 10:00"), QStringLiteral("5,6,右键双击,7|"),
+    insertTimedTask(database, QStringLiteral("it's 10:00"), QStringLiteral("5,6,右键双击,7|"),
                     QStringLiteral("4"));
-    updateTimedTask(context, QStringLiteral("2"), QStringLiteral("11:30:00"), QStringLiteral("8,9,无点击,0|"),
-                    QStringLiteral("12"));
-    DbQuery broken(context);
+    updateTimedTask(database, QStringLiteral("2"), QStringLiteral("11:30:00"),
+                    QStringLiteral("8,9,无点击,0|"), QStringLiteral("12"));
+    DbQuery broken(database);
     broken.setStatement(QStringLiteral(
         "insert into [tplist] (tpname,mpoint,nums) values ('12:00:00','1,1,左键单击,1|',NULL)"));
     broken.execute();
 
     QList<TimedRow> rows;
-    const QList<SkippedRow> skipped = selectAllTimedTasks(context, [&](const TimedRow &row) { rows << row; });
+    const QList<SkippedRow> skipped =
+        selectAllTimedTasks(database, [&](const TimedRow &row) { rows << row; });
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].id, QStringLiteral("1"));
     EXPECT_EQ(rows[0].time, QStringLiteral("9:00:00"));
@@ -169,9 +167,9 @@ TEST_F(TimedStoreTest, TasksRoundTripColumnByColumnAndANullRowIsSkipped) {
     EXPECT_EQ(skipped, (QList<SkippedRow>{
                            {QStringLiteral("tplist"), QStringLiteral("3"), QStringLiteral("12:00:00")}}));
 
-    deleteTimedTask(context, QStringLiteral("1"));
+    deleteTimedTask(database, QStringLiteral("1"));
     rows.clear();
-    selectAllTimedTasks(context, [&](const TimedRow &row) { rows << row; });
+    selectAllTimedTasks(database, [&](const TimedRow &row) { rows << row; });
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].id, QStringLiteral("2"));
 }

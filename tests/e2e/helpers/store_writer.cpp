@@ -55,6 +55,6 @@ int main(int argc, char **argv) {
     database.setUpConnection();
     lumo::MainContext context{fake.services(), state, gate, router, nullptr, folder, &database};
     for (int n = 0;; ++n)
-        lumo::insertScript(context, QStringLiteral("script%1").arg(n), QStringLiteral("F8"), stepsOf(n),
-                           QStringLiteral("1"));
+        lumo::insertScript(context.database, QStringLiteral("script%1").arg(n), QStringLiteral("F8"),
+                           stepsOf(n), QStringLiteral("1"));
 }
