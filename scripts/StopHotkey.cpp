@@ -3,15 +3,14 @@
 #include "core/HotkeyRegistration.h"
 #include "core/HotkeyText.h"
 #include "core/UiLanguage.h"
-#include "storage/IniFile.h"
+#include "storage/Settings.h"
 
 namespace lumo {
 
 using namespace platform;
 
 QString storedStopHotkey(const MainContext &context) {
-    return IniFile::settings(context.location)
-        .readString(QStringLiteral("setting"), QStringLiteral("stophotkey"), QStringLiteral("F6"));
+    return Settings(context.location).text(Setting::StopHotkey);
 }
 
 void registerStopHotkey(MainContext &context) {

@@ -4,7 +4,7 @@
 #include "core/HotkeyText.h"
 #include "scripts/ScriptControls.h"
 #include "scripts/StopHotkey.h"
-#include "storage/IniFile.h"
+#include "storage/Settings.h"
 #include "widgets/StoredChoice.h"
 
 #include <QComboBox>
@@ -89,8 +89,7 @@ void StopHotkeyDialog::onOkClicked() {
                         platform::Icon::Warning);
         return;
     }
-    IniFile::settings(context_.location)
-        .writeString(QStringLiteral("setting"), QStringLiteral("stophotkey"), text);
+    Settings(context_.location).write(Setting::StopHotkey, text);
     context_.notice(this, tr("热键设置成功,所有点击的记录都是这个热键停止."), platform::Icon::Information);
     emit saved();
     registerStopHotkey(context_);

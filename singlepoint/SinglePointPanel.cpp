@@ -8,7 +8,7 @@
 #include "core/UiLanguage.h"
 #include "singlepoint/SinglePointControls.h"
 #include "storage/ClickTiming.h"
-#include "storage/IniFile.h"
+#include "storage/Settings.h"
 #include "widgets/InputFilters.h"
 #include "widgets/StoredChoice.h"
 
@@ -24,11 +24,6 @@ namespace lumo {
 using namespace platform;
 
 namespace {
-
-const QString kSection = QStringLiteral("setting");
-const QString kSpeedKey = QStringLiteral("time");
-const QString kHoldKey = QStringLiteral("hold");
-const QString kJitterKey = QStringLiteral("jitter");
 
 QString speedLimitText() {
     return SinglePointPanel::tr("速度为 0 到 %1 秒一次").arg(kSpeedLimitSeconds);
@@ -105,44 +100,41 @@ void SinglePointPanel::applySpeedText() {
 }
 
 void SinglePointPanel::loadSettings() {
-    const IniFile ini = IniFile::settings(context_.location);
-    const QString button = ini.readString(kSection, QStringLiteral("btn1"), QStringLiteral("左键"));
-    const QString kind = ini.readString(kSection, QStringLiteral("btn_type"), QStringLiteral("单击"));
-    const QString speed = ini.readString(kSection, kSpeedKey, QStringLiteral("1"));
-    const QString modifier = ini.readString(kSection, QStringLiteral("hotkey1"), QStringLiteral("Ctrl"));
-    const QString key = ini.readString(kSection, QStringLiteral("hotkey2"), QStringLiteral("F3"));
-    const QString limit = ini.readString(kSection, QStringLiteral("click"), QStringLiteral("100"));
-    fixedXEdit->setText(ini.readString(kSection, QStringLiteral("xpos"), QStringLiteral("0")));
-    fixedYEdit->setText(ini.readString(kSection, QStringLiteral("ypos"), QStringLiteral("0")));
-    setStoredText(mouseButtonComboBox, button);
-    setStoredText(clickKindComboBox, kind);
-    setStoredText(hotkeyModifierComboBox, modifier);
-    hotkeyKeyComboBox->setCurrentText(key);
-    clickLimitEdit->setText(limit);
-    loadTimingFields(ini, speed);
-    settingsLoaded_ = !ini.unreadable();
+    const Settings settings(context_.location);
+    fixedXEdit->setText(settings.text(Setting::FixedX));
+    fixedYEdit->setText(settings.text(Setting::FixedY));
+    setStoredText(mouseButtonComboBox, settings.text(Setting::MouseButton));
+    setStoredText(clickKindComboBox, settings.text(Setting::ClickKind));
+    setStoredText(hotkeyModifierComboBox, settings.text(Setting::HotkeyModifier));
+    hotkeyKeyComboBox->setCurrentText(settings.text(Setting::HotkeyKey));
+    clickLimitEdit->setText(settings.text(Setting::ClickLimit));
+    loadTimingFields(settings);
+    settingsLoaded_ = !settings.unreadable();
     if (!settingsLoaded_)
-        context_.notice(context_.mainWindow, tr("无法读取设置文件 %1,现在显示的是默认设置.").arg(ini.path()),
+        context_.notice(context_.mainWindow,
+                        tr("无法读取设置文件 %1,现在显示的是默认设置.").arg(settings.path()),
                         platform::Icon::Warning);
     applySpeedText();
 }
 
-void SinglePointPanel::loadTimingFields(const IniFile &ini, QString speed) {
-    QString hold = storedHoldText(ini);
-    QString jitter = storedJitterText(ini);
+void SinglePointPanel::loadTimingFields(const Settings &settings) {
+    QString speed = settings.text(Setting::Speed);
+    QString hold = settings.text(Setting::Hold);
+    QString jitter = settings.text(Setting::Jitter);
     adjustedOnLoad_.clear();
     QStringList adjusted;
-    const auto keepInRange = [&](const QString &key, QString &text, const std::optional<QString> &nearest,
+    const auto keepInRange = [&](Setting setting, QString &text, const std::optional<QString> &nearest,
                                  const QString &limitText) {
         if (!nearest)
             return;
-        adjusted << QStringLiteral("%1=%2 → %3 (%4)").arg(key, text, *nearest, limitText);
+        adjusted
+            << QStringLiteral("%1=%2 → %3 (%4)").arg(Settings::keyOf(setting), text, *nearest, limitText);
         text = *nearest;
-        adjustedOnLoad_.insert(key, text);
+        adjustedOnLoad_.insert(setting, text);
     };
-    keepInRange(kSpeedKey, speed, clampedSpeedText(speed), speedLimitText());
-    keepInRange(kHoldKey, hold, clampedMillisecondsText(hold, kHoldLimitMs), holdLimitText());
-    keepInRange(kJitterKey, jitter, clampedMillisecondsText(jitter, kJitterLimitMs), jitterLimitText());
+    keepInRange(Setting::Speed, speed, clampedSpeedText(speed), speedLimitText());
+    keepInRange(Setting::Hold, hold, clampedMillisecondsText(hold, kHoldLimitMs), holdLimitText());
+    keepInRange(Setting::Jitter, jitter, clampedMillisecondsText(jitter, kJitterLimitMs), jitterLimitText());
     speedComboBox->setCurrentText(speed);
     holdEdit->setText(QString::number(boundedMilliseconds(hold, kHoldLimitMs)));
     jitterEdit->setText(QString::number(boundedMilliseconds(jitter, kJitterLimitMs)));
@@ -198,13 +190,13 @@ std::optional<QString> SinglePointPanel::outOfRangeText() const {
     return std::nullopt;
 }
 
-bool SinglePointPanel::mayReplaceSettings(const IniFile &ini) const {
-    if (settingsLoaded_ || !QFileInfo::exists(ini.path()))
+bool SinglePointPanel::mayReplaceSettings(const Settings &settings) const {
+    if (settingsLoaded_ || !QFileInfo::exists(settings.path()))
         return true;
     return context_.confirm(
         context_.mainWindow,
         tr("设置文件 %1 没有读取成功,现在显示的不是其中保存的设置.保存会替换其中的设置,是否继续?")
-            .arg(ini.path()),
+            .arg(settings.path()),
         platform::Icon::Warning);
 }
 
@@ -213,34 +205,34 @@ void SinglePointPanel::saveSettings() {
         context_.notice(context_.mainWindow, *refusal, platform::Icon::Warning);
         return;
     }
-    const IniFile ini = IniFile::settings(context_.location);
-    if (!mayReplaceSettings(ini))
+    const Settings settings(context_.location);
+    if (!mayReplaceSettings(settings))
         return;
     registerStartHotkey();
     if (!context_.state.startHotkeyRegistered)
         return;
-    const std::pair<QString, QString> values[] = {
-        {QStringLiteral("btn1"), storedText(mouseButtonComboBox)},
-        {QStringLiteral("btn_type"), storedText(clickKindComboBox)},
-        {kSpeedKey, speedComboBox->currentText()},
-        {QStringLiteral("hotkey1"), storedText(hotkeyModifierComboBox)},
-        {QStringLiteral("hotkey2"), hotkeyKeyComboBox->currentText()},
-        {QStringLiteral("click"), clickLimitEdit->text()},
-        {QStringLiteral("xpos"), fixedXEdit->text()},
-        {QStringLiteral("ypos"), fixedYEdit->text()}};
+    const std::pair<Setting, QString> values[] = {
+        {Setting::MouseButton, storedText(mouseButtonComboBox)},
+        {Setting::ClickKind, storedText(clickKindComboBox)},
+        {Setting::Speed, speedComboBox->currentText()},
+        {Setting::HotkeyModifier, storedText(hotkeyModifierComboBox)},
+        {Setting::HotkeyKey, hotkeyKeyComboBox->currentText()},
+        {Setting::ClickLimit, clickLimitEdit->text()},
+        {Setting::FixedX, fixedXEdit->text()},
+        {Setting::FixedY, fixedYEdit->text()}};
     // A value brought into range on loading and not touched since stays in
     // the file as it was written there.
-    QStringList untouched;
-    const QList<std::pair<QString, QString>> shown = {{kSpeedKey, speedComboBox->currentText()},
-                                                      {kHoldKey, holdEdit->text()},
-                                                      {kJitterKey, jitterEdit->text()}};
-    for (const auto &[key, text] : shown)
-        if (adjustedOnLoad_.contains(key) && adjustedOnLoad_.value(key) == text)
-            untouched << key;
-    for (const auto &[key, value] : values)
-        if (!untouched.contains(key))
-            ini.writeString(kSection, key, value);
-    writeClickTiming(ini, holdEdit->text(), jitterEdit->text(), untouched);
+    QList<Setting> untouched;
+    const std::pair<Setting, QString> shown[] = {{Setting::Speed, speedComboBox->currentText()},
+                                                 {Setting::Hold, holdEdit->text()},
+                                                 {Setting::Jitter, jitterEdit->text()}};
+    for (const auto &[setting, text] : shown)
+        if (adjustedOnLoad_.contains(setting) && adjustedOnLoad_.value(setting) == text)
+            untouched << setting;
+    for (const auto &[setting, value] : values)
+        if (!untouched.contains(setting))
+            settings.write(setting, value);
+    writeClickTiming(settings, holdEdit->text(), jitterEdit->text(), untouched);
     for (auto it = adjustedOnLoad_.begin(); it != adjustedOnLoad_.end();)
         it = untouched.contains(it.key()) ? std::next(it) : adjustedOnLoad_.erase(it);
     settingsLoaded_ = true;

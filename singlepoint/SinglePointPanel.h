@@ -3,6 +3,7 @@
 // limit, start hotkey and fixed coordinates; loading and saving them.
 
 #include "core/MainContext.h"
+#include "storage/Settings.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -15,8 +16,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace lumo {
-
-class IniFile;
 
 class SinglePointPanel final : public QGroupBox {
     Q_OBJECT
@@ -51,18 +50,18 @@ class SinglePointPanel final : public QGroupBox {
     void applySpeedText();
     // Speed, hold and jitter as loaded, each brought into its range; the
     // ones that had to be are named in one notice.
-    void loadTimingFields(const IniFile &ini, QString speed);
+    void loadTimingFields(const Settings &settings);
     // The message for a typed speed, hold or jitter beyond its limit.
     std::optional<QString> outOfRangeText() const;
     // Loaded settings replace the file freely; otherwise the user is asked.
-    bool mayReplaceSettings(const IniFile &ini) const;
+    bool mayReplaceSettings(const Settings &settings) const;
 
     MainContext &context_;
     // Whether the panel shows what the settings file holds.
     bool settingsLoaded_ = false;
     // Keys read beyond their range, with the nearest allowed text shown
     // instead: a save leaves them alone in the file unless that changed.
-    QHash<QString, QString> adjustedOnLoad_;
+    QHash<Setting, QString> adjustedOnLoad_;
 
   private:
     QComboBox *mouseButtonComboBox;    // button

@@ -1,11 +1,11 @@
 #pragma once
 // How long the single-point clicker holds each click down and by how much
-// it varies its period, as setting.ini keeps them (keys "hold" and "jitter"
-// of section "setting"). Both are off at 0.
+// it varies its period, as setting.ini keeps them (Setting::Hold and
+// Setting::Jitter). Both are off at 0.
 
-#include "storage/IniFile.h"
+#include "storage/Settings.h"
 
-#include <QStringList>
+#include <QList>
 
 namespace lumo {
 
@@ -18,14 +18,11 @@ struct ClickTiming {
 int millisecondsOf(const QString &text);
 
 // Files written before the keys existed lack them: they read 0.
-ClickTiming readClickTiming(const IniFile &ini);
-// A key that is off is written only over a value the file already has;
-// keys named in leaveAlone are not written at all.
-void writeClickTiming(const IniFile &ini, const QString &holdText, const QString &jitterText,
-                      const QStringList &leaveAlone = {});
+ClickTiming readClickTiming(const Settings &settings);
 
-// The texts of the two keys as the file has them, "0" when missing.
-QString storedHoldText(const IniFile &ini);
-QString storedJitterText(const IniFile &ini);
+// A key that is off is written only over a value the file already has;
+// settings named in leaveAlone are not written at all.
+void writeClickTiming(const Settings &settings, const QString &holdText, const QString &jitterText,
+                      const QList<Setting> &leaveAlone = {});
 
 } // namespace lumo

@@ -13,6 +13,7 @@ class ClickTimingTest : public testing::Test {
   protected:
     QTemporaryDir dir;
     IniFile ini = IniFile::settings(dir.path());
+    Settings settings{DataLocation(dir.path())};
 
     void writeBytes(const QByteArray &bytes) {
         QFile file(ini.path());
@@ -24,17 +25,17 @@ class ClickTimingTest : public testing::Test {
 } // namespace
 
 TEST_F(ClickTimingTest, AnOlderFileWithoutTheKeysReadsZero) {
-    EXPECT_EQ(readClickTiming(ini).holdMs, 0); // no file at all
+    EXPECT_EQ(readClickTiming(settings).holdMs, 0); // no file at all
     writeBytes("[setting]\r\nbtn1=\xd7\xf3\xbc\xfc\r\ntime=0.1\r\nclick=100\r\n");
-    const ClickTiming timing = readClickTiming(ini);
+    const ClickTiming timing = readClickTiming(settings);
     EXPECT_EQ(timing.holdMs, 0);
     EXPECT_EQ(timing.jitterMs, 0);
 }
 
 TEST_F(ClickTimingTest, WrittenValuesReadBackBesideTheOlderKeys) {
     writeBytes("[setting]\r\ntime=0.1\r\n");
-    writeClickTiming(ini, QStringLiteral("80"), QStringLiteral("30"));
-    const ClickTiming timing = readClickTiming(ini);
+    writeClickTiming(settings, QStringLiteral("80"), QStringLiteral("30"));
+    const ClickTiming timing = readClickTiming(settings);
     EXPECT_EQ(timing.holdMs, 80);
     EXPECT_EQ(timing.jitterMs, 30);
     EXPECT_EQ(ini.readString(QStringLiteral("setting"), QStringLiteral("time"), {}), QStringLiteral("0.1"));
@@ -43,7 +44,7 @@ TEST_F(ClickTimingTest, WrittenValuesReadBackBesideTheOlderKeys) {
 TEST_F(ClickTimingTest, ValuesThatAreNoPlainDigitsReadZero) {
     for (const char *value : {"", "-5", "+5", "5ms", "99999999999", "\xa3\xb5"}) {
         writeBytes(QByteArray("[setting]\r\nhold=") + value + "\r\njitter=" + value + "\r\n");
-        const ClickTiming timing = readClickTiming(ini);
+        const ClickTiming timing = readClickTiming(settings);
         EXPECT_EQ(timing.holdMs, 0) << value;
         EXPECT_EQ(timing.jitterMs, 0) << value;
     }
@@ -52,14 +53,14 @@ TEST_F(ClickTimingTest, ValuesThatAreNoPlainDigitsReadZero) {
 TEST_F(ClickTimingTest, OffValuesLeaveAFileWithoutTheKeysAsItWas) {
     const QByteArray older("[setting]\r\ntime=0.1\r\n");
     writeBytes(older);
-    writeClickTiming(ini, QStringLiteral("0"), QString());
+    writeClickTiming(settings, QStringLiteral("0"), QString());
     QFile file(ini.path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), older);
     file.close();
     // Once set, turning it off must reach the file.
-    writeClickTiming(ini, QStringLiteral("80"), QStringLiteral("0"));
-    writeClickTiming(ini, QStringLiteral("0"), QStringLiteral("0"));
+    writeClickTiming(settings, QStringLiteral("80"), QStringLiteral("0"));
+    writeClickTiming(settings, QStringLiteral("0"), QStringLiteral("0"));
     EXPECT_EQ(ini.readString(QStringLiteral("setting"), QStringLiteral("hold"), {}), QStringLiteral("0"));
     EXPECT_EQ(ini.readString(QStringLiteral("setting"), QStringLiteral("jitter"), QStringLiteral("none")),
               QStringLiteral("none"));
