@@ -155,12 +155,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildScheduler() {
-    TimedSchedulerHooks hooks;
-    hooks.play = [this](const QString &steps, int cycles) { runner_->playSteps(steps, cycles); };
-    hooks.reportBadCycles = [this] {
-        context_.notice(this, shownText(kSchedulerErrorText), platform::Icon::Information);
-    };
-    scheduler_ = std::make_unique<TimedScheduler>(*timedList_, context_.os.locale, std::move(hooks));
+    scheduler_ = std::make_unique<TimedScheduler>(*timedList_, context_.os.locale);
+    // The runner is made after the scheduler; a tick comes only later.
+    connect(scheduler_.get(), &TimedScheduler::playRequested, this,
+            [this](const QString &steps, int cycles) { runner_->playSteps(steps, cycles); });
+    connect(scheduler_.get(), &TimedScheduler::badCycles, this,
+            [this] { context_.notice(this, shownText(kSchedulerErrorText), platform::Icon::Information); });
 }
 
 void MainWindow::armSchedulerTimer() {

@@ -9,18 +9,19 @@
 
 namespace lumo {
 
+// Each as setting.ini names it: keyOf() gives the key.
 enum class Setting {
-    MouseButton,    // btn1: the stored word of the mouse button, "左键"
-    ClickKind,      // btn_type: "单击" or "双击"
-    Speed,          // time: seconds between clicks, as typed
-    HotkeyModifier, // hotkey1: the single-point key's modifier word
-    HotkeyKey,      // hotkey2: its key word
-    ClickLimit,     // click: clicks before the clicker stops, 0 for none
-    FixedX,         // xpos
-    FixedY,         // ypos
-    Hold,           // hold: milliseconds each click is held down
-    Jitter,         // jitter: milliseconds the period varies by
-    StopHotkey,     // stophotkey: the key that ends every run
+    MouseButton,    // the stored word of the mouse button, "左键"
+    ClickKind,      // "单击" or "双击"
+    Speed,          // seconds between clicks, as typed
+    HotkeyModifier, // the single-point key's modifier word
+    HotkeyKey,      // its key word
+    ClickLimit,     // clicks before the clicker stops, 0 for none
+    FixedX,         // the fixed position
+    FixedY,
+    Hold,       // milliseconds each click is held down
+    Jitter,     // milliseconds the period varies by
+    StopHotkey, // the key that ends every run
 };
 
 class Settings {
@@ -37,7 +38,7 @@ class Settings {
     bool unreadable() const { return ini_.unreadable(); }
     const QString &path() const { return ini_.path(); }
 
-    // The key as setting.ini spells it, "btn1" for the mouse button.
+    // The key as setting.ini spells it.
     static QString keyOf(Setting setting);
 
   private:

@@ -7,8 +7,8 @@
 
 namespace lumo {
 
-TimedScheduler::TimedScheduler(TimedRows &rows, platform::Locale &locale, TimedSchedulerHooks hooks)
-    : rows_(rows), locale_(locale), hooks_(std::move(hooks)) {
+TimedScheduler::TimedScheduler(TimedRows &rows, platform::Locale &locale, QObject *parent)
+    : QObject(parent), rows_(rows), locale_(locale) {
 }
 
 int TimedScheduler::msToNextSecond(const QDateTime &now) {
@@ -53,8 +53,7 @@ bool TimedScheduler::playDueAt(qint64 second, int rowCount) {
 void TimedScheduler::playTask(const TimedRow &row) {
     int cycles = 0;
     if (!tryParseInt32(row.cycles, cycles)) {
-        if (hooks_.reportBadCycles)
-            hooks_.reportBadCycles();
+        emit badCycles();
         return;
     }
     for (int cycle = 0; cycle < cycles; ++cycle) {
@@ -63,8 +62,7 @@ void TimedScheduler::playTask(const TimedRow &row) {
         const std::optional<TimedRow> current = rows_.rowById(row.id);
         if (!current)
             return;
-        if (hooks_.play)
-            hooks_.play(current->steps, 1);
+        emit playRequested(current->steps, 1);
     }
 }
 

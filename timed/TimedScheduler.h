@@ -7,8 +7,8 @@
 #include "storage/TimedRow.h"
 
 #include <QDateTime>
+#include <QObject>
 
-#include <functional>
 #include <optional>
 
 namespace lumo {
@@ -30,21 +30,13 @@ class TimedRows {
     virtual std::optional<TimedRow> rowById(const QString &id) const = 0;
 };
 
-struct TimedSchedulerHooks {
-    // Plays a step list text the given number of cycles (always 1 here).
-    std::function<void(const QString &steps, int cycles)> play;
-    // A due task's cycle count is no number; the task is skipped.
-    std::function<void()> reportBadCycles;
-};
-
-class TimedScheduler {
+class TimedScheduler final : public QObject {
+    Q_OBJECT
   public:
     // A second that passed without a tick is still played, this late at most.
     static constexpr int kMaxLateSeconds = 60;
 
-    TimedScheduler(TimedRows &rows, platform::Locale &locale, TimedSchedulerHooks hooks);
-    TimedScheduler(const TimedScheduler &) = delete;
-    TimedScheduler &operator=(const TimedScheduler &) = delete;
+    TimedScheduler(TimedRows &rows, platform::Locale &locale, QObject *parent = nullptr);
 
     // One tick at now: every enabled task due in a second since the last
     // tick (the current one included) plays, in time order, then list order.
@@ -56,6 +48,13 @@ class TimedScheduler {
     // How long until the next second starts, so ticks land at its start.
     static int msToNextSecond(const QDateTime &now);
 
+  signals:
+    // Plays a step list text the given number of cycles (always 1 here);
+    // the play is over when the connected slot returns.
+    void playRequested(const QString &steps, int cycles);
+    // A due task's cycle count is no number; the task is skipped.
+    void badCycles();
+
   private:
     // False when the rows vanished under the tick.
     bool playDueAt(qint64 second, int rowCount);
@@ -63,7 +62,6 @@ class TimedScheduler {
 
     TimedRows &rows_;
     platform::Locale &locale_;
-    TimedSchedulerHooks hooks_;
     std::optional<qint64> lastSecond_;
     QString clockText_;
 };

@@ -50,17 +50,16 @@ struct Scheduler {
     int reports = 0;
     // Runs inside a play, as whatever the runner's message pump delivers.
     std::function<void(const QString &steps)> duringPlay;
-    TimedScheduler scheduler{rows, locale, hooks()};
+    TimedScheduler scheduler{rows, locale};
 
-    TimedSchedulerHooks hooks() {
-        TimedSchedulerHooks result;
-        result.play = [this](const QString &steps, int cycles) {
-            played.push_back({steps, cycles});
-            if (duringPlay)
-                duringPlay(steps);
-        };
-        result.reportBadCycles = [this] { ++reports; };
-        return result;
+    Scheduler() {
+        QObject::connect(&scheduler, &TimedScheduler::playRequested,
+                         [this](const QString &steps, int cycles) {
+                             played.push_back({steps, cycles});
+                             if (duringPlay)
+                                 duringPlay(steps);
+                         });
+        QObject::connect(&scheduler, &TimedScheduler::badCycles, [this] { ++reports; });
     }
     QStringList playedSteps() const {
         QStringList result;
