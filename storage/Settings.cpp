@@ -7,36 +7,32 @@ namespace {
 const QString kSection = QStringLiteral("setting");
 
 struct KeyAndDefault {
+    Setting setting;
     const char16_t *key;
     const char16_t *fallback;
 };
 
-KeyAndDefault keyAndDefault(Setting setting) {
-    switch (setting) {
-    case Setting::MouseButton:
-        return {u"btn1", u"左键"};
-    case Setting::ClickKind:
-        return {u"btn_type", u"单击"};
-    case Setting::Speed:
-        return {u"time", u"1"};
-    case Setting::HotkeyModifier:
-        return {u"hotkey1", u"Ctrl"};
-    case Setting::HotkeyKey:
-        return {u"hotkey2", u"F3"};
-    case Setting::ClickLimit:
-        return {u"click", u"100"};
-    case Setting::FixedX:
-        return {u"xpos", u"0"};
-    case Setting::FixedY:
-        return {u"ypos", u"0"};
-    case Setting::Hold:
-        return {u"hold", u"0"};
-    case Setting::Jitter:
-        return {u"jitter", u"0"};
-    case Setting::StopHotkey:
-        return {u"stophotkey", u"F6"};
-    }
-    return {u"", u""};
+// clang-format off
+constexpr KeyAndDefault kKeys[] = {
+    {Setting::MouseButton, u"btn1", u"左键"},
+    {Setting::ClickKind, u"btn_type", u"单击"},
+    {Setting::Speed, u"time", u"1"},
+    {Setting::HotkeyModifier, u"hotkey1", u"Ctrl"},
+    {Setting::HotkeyKey, u"hotkey2", u"F3"},
+    {Setting::ClickLimit, u"click", u"100"},
+    {Setting::FixedX, u"xpos", u"0"},
+    {Setting::FixedY, u"ypos", u"0"},
+    {Setting::Hold, u"hold", u"0"},
+    {Setting::Jitter, u"jitter", u"0"},
+    {Setting::StopHotkey, u"stophotkey", u"F6"},
+};
+// clang-format on
+
+const KeyAndDefault &keyAndDefault(Setting setting) {
+    for (const KeyAndDefault &entry : kKeys)
+        if (entry.setting == setting)
+            return entry;
+    qFatal("a setting without a key");
 }
 
 } // namespace
