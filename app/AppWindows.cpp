@@ -66,7 +66,6 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataL
     forms->addScriptDialog = keep(new AddScriptDialog(context, main), QStringLiteral("addScriptDialog"));
     forms->database = keep(new Database(os, location, main));
     forms->database->setUpConnection();
-    forms->mainWindow->context().database = forms->database;
     forms->addTimedTaskDialog = keep(new AddTimedTaskDialog(context, main));
     forms->addScriptModifyStepEditor = keep(new StepEditor(context, main, stepEditors::kAddScriptModify),
                                             QStringLiteral("addScriptModifyStepEditor"));
@@ -111,6 +110,14 @@ std::unique_ptr<AppWindows> createAppWindows(platform::Services &os, const DataL
     forms->modifyTimedTaskDialog->setStepEditors(forms->modifyTimedTaskAddStepEditor,
                                                  forms->modifyTimedTaskModifyStepEditor);
     wireTimedEditors(*forms);
+    // The windows made before the database find it here.
+    Database *database = forms->database;
+    mainWindow->scriptList()->setDatabase(database);
+    mainWindow->timedList()->setDatabase(database);
+    forms->addScriptDialog->setDatabase(database);
+    forms->modifyScriptDialog->setDatabase(database);
+    forms->addTimedTaskDialog->setDatabase(database);
+    forms->modifyTimedTaskDialog->setDatabase(database);
     return forms;
 }
 

@@ -67,7 +67,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location), nullptr},
+      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location)},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {

@@ -16,8 +16,6 @@ class QWidget;
 
 namespace lumo {
 
-class Database;
-
 inline const QString kApplicationTitle = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "Tarvik鼠标点击器V1.0"));
 inline const QString kNotice = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "提示"));
 
@@ -29,8 +27,6 @@ struct MainContext {
     QWidget *mainWindow;
     // Where setting.ini, acdb.mdb and the help page are.
     DataLocation location;
-    // The data module with the database connection; set once it exists.
-    Database *database = nullptr;
 
     platform::WindowHandle mainHandle() const { return mainWindow; }
     // A message box of the program's own, caption "提示".

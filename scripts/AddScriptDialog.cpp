@@ -20,7 +20,7 @@ void AddScriptDialog::openForNewScript() {
 }
 
 bool AddScriptDialog::nameIsFree(const QString &name) {
-    if (!scriptNameTaken(context_.database, name))
+    if (!scriptNameTaken(database_, name))
         return true;
     refuse(tr("名称重复,请选择过其他的名称."), nameEdit);
     return false;
@@ -28,7 +28,7 @@ bool AddScriptDialog::nameIsFree(const QString &name) {
 
 void AddScriptDialog::store(const QString &name, const QString &hotkeyText, const QString &steps,
                             const QString &cycles) {
-    insertScript(context_.database, name, hotkeyText, steps, cycles);
+    insertScript(database_, name, hotkeyText, steps, cycles);
 }
 
 } // namespace lumo

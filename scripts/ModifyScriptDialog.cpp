@@ -37,7 +37,7 @@ void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
 
 void ModifyScriptDialog::store(const QString &name, const QString &hotkeyText, const QString &steps,
                                const QString &cycles) {
-    updateScript(context_.database, name, hotkeyText, steps, cycles);
+    updateScript(database_, name, hotkeyText, steps, cycles);
 }
 
 } // namespace lumo

@@ -14,6 +14,7 @@ class QTreeWidget;
 
 namespace lumo {
 
+class Database;
 class StepEditor;
 class StepListPanel;
 
@@ -27,6 +28,9 @@ class ScriptEditor : public QDialog {
 
     // Centres the dialog over the main window and shows it modally.
     void showModal();
+    // The database OK stores in; the composition root makes it after the
+    // first editors.
+    void setDatabase(Database *database) { database_ = database; }
 
   signals:
     // A script was stored; the script list reloads.
@@ -52,6 +56,7 @@ class ScriptEditor : public QDialog {
     void refuse(const QString &text, QWidget *focus);
 
     MainContext &context_;
+    Database *database_ = nullptr;
 
     QLineEdit *nameEdit;
     QComboBox *hotkeyModifierComboBox;

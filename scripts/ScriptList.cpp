@@ -107,7 +107,7 @@ void ScriptList::reload() {
     const QString stopHotkey = storedStopHotkey(context_);
     scriptListView->clear();
     rows_.clear();
-    skipped_ = selectAllScripts(context_.database, [&](const ScriptRow &script) {
+    skipped_ = selectAllScripts(database_, [&](const ScriptRow &script) {
         auto *item = new QTreeWidgetItem(scriptListView);
         item->setText(kColId, script.id);
         item->setText(kColName, script.name);
@@ -162,7 +162,7 @@ void ScriptList::onDeleteClicked() {
         if (!context_.confirm(context_.mainWindow, tr("是否要删除选定的记录"), platform::Icon::Question))
             return;
         const QString id = item->text(kColId);
-        deleteScript(context_.database, id);
+        deleteScript(database_, id);
         // A deleted script's key would otherwise stay taken and play nothing.
         hotkeys_.release(id);
         reload();

@@ -21,6 +21,8 @@ class QTreeWidgetItem;
 
 namespace lumo {
 
+class Database;
+
 // Columns of the script list view.
 enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColSteps, kColCycles, kColStatus };
 
@@ -39,6 +41,10 @@ class ScriptList final : public QGroupBox {
     const QList<ScriptRow> &rows() const { return rows_; }
     std::optional<ScriptRow> selectedRow() const;
     const ScriptHotkeys &hotkeys() const { return hotkeys_; }
+
+    // The database the list reads and deletes in; the composition root makes
+    // it after the main window.
+    void setDatabase(Database *database) { database_ = database; }
 
   signals:
     // The buttons ask whoever owns the dialogs to open them.
@@ -69,6 +75,7 @@ class ScriptList final : public QGroupBox {
     void connectButtons();
 
     MainContext &context_;
+    Database *database_ = nullptr;
     ScriptHotkeys hotkeys_;
     // What the store returned, in list order: item i of the view shows
     // rows_[i]. A reload fills both row by row, as a press may come

@@ -26,7 +26,7 @@ void AddTimedTaskDialog::openForNewTask() {
 }
 
 void AddTimedTaskDialog::saveTask(const QString &time, const QString &steps, const QString &cycles) {
-    insertTimedTask(context_.database, time, steps, cycles);
+    insertTimedTask(database_, time, steps, cycles);
 }
 
 } // namespace lumo

@@ -55,7 +55,7 @@ void ModifyTimedTaskDialog::fillFrom(const TimedRow &row) {
 }
 
 void ModifyTimedTaskDialog::saveTask(const QString &time, const QString &steps, const QString &cycles) {
-    updateTimedTask(context_.database, id_, time, steps, cycles);
+    updateTimedTask(database_, id_, time, steps, cycles);
 }
 
 } // namespace lumo

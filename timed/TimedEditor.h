@@ -15,6 +15,7 @@ class QTreeWidget;
 
 namespace lumo {
 
+class Database;
 class StepEditor;
 class StepListPanel;
 
@@ -28,6 +29,9 @@ class TimedEditor : public QDialog {
     // Centres the dialog over the main window and shows it modally; the
     // caller goes on at once.
     void showModal();
+    // The database OK stores in; the composition root makes it after the
+    // first editors.
+    void setDatabase(Database *database) { database_ = database; }
 
     void showCurrentTime();
 
@@ -57,6 +61,7 @@ class TimedEditor : public QDialog {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     MainContext &context_;
+    Database *database_ = nullptr;
 
     QComboBox *hourComboBox;
     QComboBox *minuteComboBox;

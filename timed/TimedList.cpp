@@ -53,7 +53,7 @@ TimedList::TimedList(MainContext &context, QWidget *parent)
 void TimedList::reload() {
     taskListView->clear();
     skipped_.clear();
-    skipped_ = selectAllTimedTasks(context_.database, [this](const TimedRow &row) {
+    skipped_ = selectAllTimedTasks(database_, [this](const TimedRow &row) {
         auto *item = new QTreeWidgetItem(taskListView);
         item->setText(IdColumn, row.id);
         item->setText(TimeColumn, row.time);
@@ -80,7 +80,7 @@ void TimedList::onDeleteClicked() {
         return;
     // The question's own message loop may have let a reload clear the list.
     if (const std::optional<TimedRow> row = selectedRow())
-        deleteTimedTask(context_.database, row->id);
+        deleteTimedTask(database_, row->id);
     reload();
 }
 

@@ -18,6 +18,8 @@ class QTreeWidgetItem;
 
 namespace lumo {
 
+class Database;
+
 class TimedList final : public QGroupBox, public TimedRows {
     Q_OBJECT
   public:
@@ -43,6 +45,10 @@ class TimedList final : public QGroupBox, public TimedRows {
 
     // Opened by add and by modify (and double-click); unset, they do nothing.
 
+    // The database the list reads and deletes in; the composition root makes
+    // it after the main window.
+    void setDatabase(Database *database) { database_ = database; }
+
   signals:
     // The buttons ask whoever owns the timed task dialogs to open them.
     void addRequested();
@@ -60,6 +66,7 @@ class TimedList final : public QGroupBox, public TimedRows {
     static TimedRow rowOf(const QTreeWidgetItem &item);
 
     MainContext &context_;
+    Database *database_ = nullptr;
     QList<SkippedRow> skipped_;
 
   private:

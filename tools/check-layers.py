@@ -52,10 +52,26 @@ def tracked_sources():
     return [ROOT / line for line in out.stdout.split()]
 
 
+DECLARED = re.compile(r"^(?:class|struct)\s+(\w+)\b(?!\s*;)", re.M)
+FORWARD = re.compile(r"^\s*(?:class|struct)\s+(\w+)\s*;")
+
+
+def classes_by_folder(files):
+    """The classes and structs each ranked folder's headers define."""
+    owners = {}
+    for path in files:
+        rel = path.relative_to(ROOT)
+        if rel.parts[0] in RANK and path.suffix == ".h":
+            for name in DECLARED.findall(path.read_text(encoding="utf-8")):
+                owners.setdefault(name, rel.parts[0])
+    return owners
+
+
 def main():
     offences = []
     failed_files = set()
     files = tracked_sources()
+    owners = classes_by_folder(files)
     for path in files:
         rel = path.relative_to(ROOT)
         folder = rel.parts[0]
@@ -73,6 +89,13 @@ def main():
                         and any({target, folder} <= group for group in SIBLINGS_APART)
                     ):
                         offences.append(f"{where}: {folder}/ includes {target}/, a folder above it")
+                # A forward declaration names a class of a folder above as
+                # surely as an include does.
+                forward = FORWARD.match(line)
+                if forward and RANK.get(owners.get(forward.group(1)), -1) > RANK[folder]:
+                    offences.append(
+                        f"{where}: {folder}/ declares {forward.group(1)} of {owners[forward.group(1)]}/, a folder above it"
+                    )
                 if widget_free and WIDGET_HEADER.search(line):
                     offences.append(f"{where}: {folder}/ includes a widget header")
             # Stored and shown texts keep their names (the INI key "btn1").

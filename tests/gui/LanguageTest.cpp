@@ -494,7 +494,7 @@ class LanguageTest : public QObject {
         QCOMPARE(list->topLevelItem(3)->text(1), QStringLiteral("中键双击"));
         ui<QPushButton>(forms.addScriptDialog, "okButton")->click();
 
-        DbQuery query(s.f.main().context().database);
+        DbQuery query(s.f.forms->database);
         query.setStatement(QStringLiteral("select * from [mplist]"));
         query.open();
         QCOMPARE(query.recordCount(), 1);

@@ -42,7 +42,7 @@ struct Scripts {
 
     // mplist, one list of column texts per row.
     QList<QStringList> rows() {
-        DbQuery query(f.main().context().database);
+        DbQuery query(f.forms->database);
         query.setStatement(QStringLiteral("select * from [mplist]"));
         query.open();
         QList<QStringList> rows;
@@ -226,7 +226,7 @@ class ScriptEditorTest : public QObject {
 
     void aDatabaseFailureIsReportedAndTheDialogStaysOpen() {
         Scripts s;
-        DbQuery drop(s.f.main().context().database);
+        DbQuery drop(s.f.forms->database);
         drop.setStatement(QStringLiteral("drop table mplist"));
         drop.execute();
         s.addScript(QStringLiteral("y"), QStringLiteral("1"), {});
@@ -359,7 +359,7 @@ class ScriptEditorTest : public QObject {
     // whole, and typing neither lengthens it nor stops it being shortened.
     void modifyStoresALongCycleCountBackWholeAndTypingStaysLimited() {
         Scripts s;
-        insertScript(s.f.main().context().database, QStringLiteral("长"), QStringLiteral("Ctrl+F9"),
+        insertScript(s.f.forms->database, QStringLiteral("长"), QStringLiteral("Ctrl+F9"),
                      QStringLiteral("1,2,左键单击,20|"), QStringLiteral("123456789012345"));
         s.f.main().scriptList()->reload();
         const QStringList before = s.table();

@@ -57,11 +57,11 @@ struct Tab {
     void add(const QString &name, const QString &hotkey,
              const QString &steps = QStringLiteral("1,2,左键单击,20|"),
              const QString &cycles = QStringLiteral("1")) {
-        insertScript(context().database, name, hotkey, steps, cycles);
+        insertScript(f.forms->database, name, hotkey, steps, cycles);
     }
     // A row with a chosen id, as a table edited elsewhere may hold.
     void addWithId(const QString &id, const QString &name, const QString &hotkey) {
-        DbQuery query(context().database);
+        DbQuery query(f.forms->database);
         query.setStatement(QStringLiteral(
             "insert into [mplist] (id,mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d,:e)"));
         query.setParam(QStringLiteral("a"), id);
@@ -271,7 +271,7 @@ class ScriptListTest : public QObject {
         QVERIFY(t.played.isEmpty());
 
         // A failing statement is reported with the selection message.
-        DbQuery drop(t.context().database);
+        DbQuery drop(t.f.forms->database);
         drop.setStatement(QStringLiteral("drop table [mplist]"));
         drop.execute();
         t.f.fake.messageBoxes.clear();
@@ -331,7 +331,7 @@ class ScriptListTest : public QObject {
         QVERIFY(t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
 
         // A modified hotkey text takes the old key's place.
-        updateScript(t.context().database, QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
+        updateScript(t.f.forms->database, QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
@@ -345,7 +345,7 @@ class ScriptListTest : public QObject {
 
         // A modified hotkey that is taken: the message, released, not enabled.
         t.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{9});
-        updateScript(t.context().database, QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
+        updateScript(t.f.forms->database, QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});

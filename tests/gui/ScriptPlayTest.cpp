@@ -25,7 +25,7 @@ struct Program {
     MainWindow *main = &f.start();
 
     void add(const QString &id, const QString &hotkey, const QString &steps, const QString &cycles) {
-        DbQuery query(main->context().database);
+        DbQuery query(f.forms->database);
         query.setStatement(QStringLiteral(
             "insert into [mplist] (id,mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d,:e)"));
         query.setParam(QStringLiteral("a"), id);

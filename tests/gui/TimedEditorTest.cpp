@@ -41,7 +41,7 @@ struct Editors {
 
     // Every tplist row as id, time, steps, cycles.
     QList<QStringList> rows() {
-        DbQuery query(context().database);
+        DbQuery query(f.forms->database);
         query.setStatement(QStringLiteral("select * from [tplist]"));
         query.open();
         QList<QStringList> all;
@@ -50,7 +50,7 @@ struct Editors {
         return all;
     }
     void insertRow(const QString &time, const QString &steps, const QString &cycles) {
-        DbQuery query(context().database);
+        DbQuery query(f.forms->database);
         query.setStatement(QStringLiteral("insert into [tplist] (tpname,mpoint,nums) values(:a,:b,:c)"));
         query.setParam(QStringLiteral("a"), time);
         query.setParam(QStringLiteral("b"), steps);

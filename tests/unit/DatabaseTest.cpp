@@ -24,13 +24,12 @@ class DatabaseTest : public testing::Test {
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         dm = std::make_unique<Database>(fake.services(), dir.path(), nullptr);
         dm->setUpConnection();
-        context.database = dm.get();
     }
     QString path() const { return QDir(dir.path()).filePath(QStringLiteral("acdb.mdb")); }
 
     void insertScript(const QString &name, const QString &hotkey, const QString &steps,
                       const QString &cycles) {
-        DbQuery query(context.database);
+        DbQuery query(dm.get());
         query.setStatement(
             QStringLiteral("insert into [mplist] (mpname,hotkey,mpoint,clicknum) values (:a,:b,:c,:d)"));
         query.setParam(QStringLiteral("a"), name);
@@ -42,10 +41,6 @@ class DatabaseTest : public testing::Test {
 
     QTemporaryDir dir;
     platform::fake::FakeBackend fake;
-    MainState state;
-    MessageGate gate{fake.clock};
-    HotkeyRouter router;
-    MainContext context{fake.services(), state, gate, router, nullptr, dir.path(), nullptr};
     std::unique_ptr<Database> dm;
 };
 
@@ -60,7 +55,7 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
     insertScript(QStringLiteral("x'); drop table mplist; --"), QStringLiteral("F6"), QString(),
                  QStringLiteral("3"));
 
-    DbQuery query(context.database);
+    DbQuery query(dm.get());
     query.setStatement(QStringLiteral("select * from [mplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 2);
@@ -73,7 +68,7 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
     EXPECT_EQ(query.text(1, 3), QString());
 
     // The id is bound as text and still finds its row.
-    DbQuery remove(context.database);
+    DbQuery remove(dm.get());
     remove.setStatement(QStringLiteral("delete from [mplist] where id=:a"));
     remove.setParam(QStringLiteral("a"), QStringLiteral("1"));
     remove.execute();
@@ -84,13 +79,13 @@ TEST_F(DatabaseTest, RowsRoundTripByColumnPositionAsText) {
 
 TEST_F(DatabaseTest, NullColumnFailsTheReadWithTheConversionError) {
     start();
-    DbQuery insert(context.database);
+    DbQuery insert(dm.get());
     insert.setStatement(QStringLiteral("insert into [tplist] (tpname,mpoint) values(:a,:b)"));
     insert.setParam(QStringLiteral("a"), QStringLiteral("9:05:03"));
     insert.setParam(QStringLiteral("b"), QStringLiteral("1,2,左键单击,20|"));
     insert.execute();
 
-    DbQuery query(context.database);
+    DbQuery query(dm.get());
     query.setStatement(QStringLiteral("select * from [tplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 1);
@@ -115,7 +110,7 @@ TEST_F(DatabaseTest, MissingFileIsReportedAndNeverCreated) {
     EXPECT_TRUE(box.text.startsWith(QStringLiteral("软件出错,没有找到所需的数据文件，请到")));
     EXPECT_TRUE(box.text.endsWith(QStringLiteral("重新下载过软件.")));
 
-    DbQuery query(context.database);
+    DbQuery query(dm.get());
     query.setStatement(QStringLiteral("select * from [mplist]"));
     EXPECT_THROW(query.open(), HandlerError);
     EXPECT_THROW(query.open(), HandlerError);
@@ -124,7 +119,7 @@ TEST_F(DatabaseTest, MissingFileIsReportedAndNeverCreated) {
 
 TEST_F(DatabaseTest, FailingStatementReportsTheDriverText) {
     start();
-    DbQuery query(context.database);
+    DbQuery query(dm.get());
     query.setStatement(QStringLiteral("select * from [nosuchtable]"));
     try {
         query.open();
@@ -194,7 +189,7 @@ TEST_F(DatabaseTest, ColumnsReadByNameAndAColumnTheRowLacksRaisesInsteadOfCrashi
     start();
     insertScript(QStringLiteral("a"), QStringLiteral("F6"), QStringLiteral("1,2,左键单击,20|"),
                  QStringLiteral("3"));
-    DbQuery query(context.database);
+    DbQuery query(dm.get());
     query.setStatement(QStringLiteral("select mpoint, id from [mplist]"));
     query.open();
     ASSERT_EQ(query.recordCount(), 1);

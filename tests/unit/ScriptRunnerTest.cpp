@@ -128,7 +128,7 @@ class ScriptRunnerTest : public ::testing::Test {
     MainState state;
     MessageGate gate{clock};
     HotkeyRouter router;
-    MainContext context{services, state, gate, router, &window, {}, nullptr};
+    MainContext context{services, state, gate, router, &window, {}};
     std::vector<ScriptRow> scripts;
     ScriptRunner runner{context};
 };

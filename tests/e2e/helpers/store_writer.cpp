@@ -5,7 +5,6 @@
 // script rows named "script<N>" into acdb.mdb. Prints "ready" before its
 // first save.
 
-#include "core/MainContext.h"
 #include "platform/fake/FakePlatform.h"
 #include "storage/Database.h"
 #include "storage/IniFile.h"
@@ -48,13 +47,9 @@ int main(int argc, char **argv) {
     if (mode != QLatin1String("scripts"))
         return 2;
     platform::fake::FakeBackend fake;
-    lumo::MainState state;
-    lumo::MessageGate gate{fake.clock};
-    lumo::HotkeyRouter router;
     lumo::Database database(fake.services(), folder, nullptr);
     database.setUpConnection();
-    lumo::MainContext context{fake.services(), state, gate, router, nullptr, folder, &database};
     for (int n = 0;; ++n)
-        lumo::insertScript(context.database, QStringLiteral("script%1").arg(n), QStringLiteral("F8"),
-                           stepsOf(n), QStringLiteral("1"));
+        lumo::insertScript(&database, QStringLiteral("script%1").arg(n), QStringLiteral("F8"), stepsOf(n),
+                           QStringLiteral("1"));
 }
