@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks that includes point down the layers, that no form-designer name
 (btn7, lv2, N3Click, TFrm_..., TMyThread, idhtp1, FormShow) is back in the code
-or its comments, and that Win32 names (MB_OK, MOUSEEVENTF_LEFTDOWN, VK_F1)
-stay in platform/win32/ and the Win32 tier's tests.
+or its comments, and that Win32 names (message box flags, mouse event flags,
+virtual key codes) stay in platform/win32/ and the Win32 tier's tests.
 
 Layers, lowest first; a folder may include its own layer and those below it,
 never a folder above. The platform interface, core/ and storage/ include no
