@@ -3,6 +3,8 @@
 // X session. Per step: the error of the gap between two presses against the
 // schedule, which is the click before (press to release) plus the interval,
 // all on the X server's timestamps (whole milliseconds).
+// The script's steps lie on a grid, so the pointer moves before each click;
+// with --one-spot they all lie where xdotool clicks, so only timing differs.
 // Run under tools/with-xvfb.
 
 #include "bench/ClickErrors.h"
@@ -24,6 +26,9 @@ namespace {
 
 constexpr int kSteps = 200;
 constexpr int kIntervalMs = 20;
+// Where xdotool clicks.
+constexpr int kPeerX = 640;
+constexpr int kPeerY = 512;
 
 // The first to the last press, in ms.
 qint64 totalMs(const std::vector<e2e::Click> &log) {
@@ -48,11 +53,12 @@ int main(int argc, char *argv[]) {
     if (!folder.isValid() || !logs.isValid())
         return fail("cannot prepare the program folder");
 
+    const bool oneSpot = application.arguments().contains(QStringLiteral("--one-spot"));
     QString steps;
     for (int i = 0; i < kSteps; ++i)
         steps += QStringLiteral("%1,%2,左键单击,%3|")
-                     .arg(100 + (i % 10) * 100)
-                     .arg(100 + (i / 10) * 40)
+                     .arg(oneSpot ? kPeerX : 100 + (i % 10) * 100)
+                     .arg(oneSpot ? kPeerY : 100 + (i / 10) * 40)
                      .arg(kIntervalMs);
     if (!e2e::storeScript(folder.path() + QStringLiteral("/acdb.mdb"), QStringLiteral("F8"), steps,
                           QStringLiteral("1")))
@@ -76,7 +82,7 @@ int main(int argc, char *argv[]) {
         e2e::Helper target(e2e::clickTargetPath(), {peerLog});
         if (target.readLine() != QLatin1String("ready"))
             return fail("the click target did not start");
-        session.movePointer(640, 512);
+        session.movePointer(kPeerX, kPeerY);
         QProcess xdotool;
         xdotool.start(QStringLiteral("xdotool"),
                       {QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(kSteps),
@@ -87,8 +93,8 @@ int main(int argc, char *argv[]) {
     }
     folder.stop();
 
-    std::printf("%d steps, %d ms interval; error = press-to-press gap - (click before + interval)\n", kSteps,
-                kIntervalMs);
+    std::printf("%d steps %s, %d ms interval; error = press-to-press gap - (click before + interval)\n",
+                kSteps, oneSpot ? "at one spot" : "on a grid", kIntervalMs);
     const std::vector<e2e::Click> programClicks = e2e::readClickLog(programLog);
     const std::vector<e2e::Click> peerClicks = e2e::readClickLog(peerLog);
     bench::print("lumoclick", bench::summarize(bench::errorsAfterEachClick(programClicks, kIntervalMs)));

@@ -1,5 +1,6 @@
 #pragma once
-// Sleeping until an instant of the monotonic clock, to the microsecond.
+// Sleeping until an instant of the monotonic clock, to the microsecond: a
+// sleep to shortly before it, then a short spin.
 
 #include <chrono>
 
