@@ -1,6 +1,7 @@
 #include "app/Entry.h"
 
 #include "app/AppWindows.h"
+#include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 #ifndef Q_OS_WIN
 #include "app/TerminationSignals.h"
@@ -32,14 +33,21 @@ bool handlePageSwitch(const QStringList &arguments, platform::Shell &shell) {
 int runProgram(platform::Backend &backend, const DataLocation &location, const QStringList &arguments,
                SingleInstance *instance) {
     const std::unique_ptr<AppWindows> forms = createAppWindows(backend.services(), location, arguments);
-    if (instance != nullptr)
+    if (instance != nullptr) {
         QObject::connect(instance, &SingleInstance::activationRequested, forms->mainWindow.get(),
                          &MainWindow::restoreFromTray);
+        instance->setRequestHandler([window = forms->mainWindow.get()](const InstanceRequest &request) {
+            return answerInstanceRequest(*window, request);
+        });
+    }
 #ifndef Q_OS_WIN
     const TerminationSignals ending([window = forms->mainWindow.get()] { window->endCleanly(); });
 #endif
     forms->mainWindow->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (instance != nullptr)
+        instance->setRequestHandler({});
+    return status;
 }
 
 } // namespace lumo

@@ -134,17 +134,25 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     // A failure in a hotkey handler ends that handler only; a run it
     // interrupted carries on.
     router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { onHotkeyPressed(id); }); });
-    os.hotkeys.setPressHandler([this](platform::WindowHandle owner, int id) {
-        // The stop key must not wait behind the waits it is meant to end.
-        if (owner == this && id == kStopHotkeyId) {
-            onStopKeyPressed();
-            return;
-        }
-        const bool playsScript = owner == scriptList_->hotkeys().owner();
-        gate_.post([this, owner, id] { router_.deliver(owner, id); },
-                   playsScript ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
-    });
+    os.hotkeys.setPressHandler(
+        [this](platform::WindowHandle owner, int id) { deliverHotkeyPress(owner, id); });
     armSchedulerTimer();
+}
+
+void MainWindow::deliverHotkeyPress(platform::WindowHandle owner, int id) {
+    // The stop key must not wait behind the waits it is meant to end.
+    if (owner == this && id == kStopHotkeyId) {
+        onStopKeyPressed();
+        return;
+    }
+    const bool playsScript = owner == scriptList_->hotkeys().owner();
+    gate_.post([this, owner, id] { router_.deliver(owner, id); },
+               playsScript ? MessageGate::Kind::Play : MessageGate::Kind::Keep);
+}
+
+void MainWindow::playAsIfPressed(const ScriptRow &row) {
+    gate_.post([this, row] { context_.guarded([this, &row] { runner_->runScript(row); }); },
+               MessageGate::Kind::Play);
 }
 
 MainWindow::~MainWindow() {

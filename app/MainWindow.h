@@ -6,6 +6,7 @@
 #include "core/MainContext.h"
 #include "core/MainState.h"
 #include "core/MessageGate.h"
+#include "storage/ScriptRow.h"
 
 #include <QWidget>
 
@@ -48,6 +49,12 @@ class MainWindow final : public QWidget {
     // An editor records the user's clicks: the window is out of their way
     // and the tray icon says how to end.
     void showRecording(bool recording);
+
+    // A hotkey press as the system reports it: the stop key acts at once,
+    // every other press goes through the gate, held while a run waits.
+    void deliverHotkeyPress(platform::WindowHandle owner, int id);
+    // Plays that script as its hotkey would, enabled or not.
+    void playAsIfPressed(const ScriptRow &row);
 
     // Ends the program at once, skipping the close handling: the process
     // ends at once below a run's wait or a dialog, else the event loop does.

@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -21,7 +22,9 @@ namespace lumo {
 namespace {
 
 constexpr int kAskTimeoutMs = 3000;
-const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+constexpr int kReplyTimeoutMs = 5000;
+// A connection that sends no whole request in this time is closed.
+constexpr int kSilentConnectionMs = 5000;
 
 #ifdef Q_OS_UNIX
 // A folder only this user can enter, or nothing: a socket in a folder
@@ -98,31 +101,79 @@ bool SingleInstance::claim() {
         return true;
     }
     lock_.reset();
-    // The holder may still be on its way to listening: ask until it answers.
+    ask(InstanceRequest{InstanceRequest::Command::Show, {}});
+    return false;
+}
+
+std::optional<InstanceReply> SingleInstance::ask(const InstanceRequest &request) const {
+    if (serverName_.isEmpty())
+        return std::nullopt;
+    // The holder of the lock may still be on its way to listening: ask
+    // until it answers. Without a lock file nobody is coming.
     const QDeadlineTimer deadline(kAskTimeoutMs);
-    while (!deadline.hasExpired()) {
-        QLocalSocket socket;
+    QLocalSocket socket;
+    while (true) {
         socket.connectToServer(serverName_);
-        if (socket.waitForConnected(500)) {
-            socket.write(kShowRequest);
-            socket.waitForBytesWritten(1000);
-            socket.disconnectFromServer();
-            return false;
-        }
+        if (socket.waitForConnected(500))
+            break;
+        if (deadline.hasExpired() || !QFile::exists(lockPath_))
+            return std::nullopt;
         QThread::msleep(50);
     }
-    return false;
+    socket.write(encodeRequest(request));
+    socket.waitForBytesWritten(1000);
+    QByteArray line;
+    const QDeadlineTimer replyDeadline(kReplyTimeoutMs);
+    while (!line.contains('\n') && line.size() <= kMaxRequestBytes * 64 && !replyDeadline.hasExpired()) {
+        if (socket.bytesAvailable() == 0 &&
+            !socket.waitForReadyRead(static_cast<int>(replyDeadline.remainingTime())))
+            break;
+        line += socket.readAll();
+    }
+    socket.disconnectFromServer();
+    return decodeReply(line.left(line.indexOf('\n')));
 }
 
 void SingleInstance::acceptConnections() {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // Only this user reaches the socket, but whatever arrives is still
+        // read as untrusted: one request of bounded length per connection,
+        // in bounded time, and anything else ends the connection unanswered.
+        auto *silence = new QTimer(socket);
+        silence->setSingleShot(true);
+        connect(silence, &QTimer::timeout, socket, &QLocalSocket::abort);
+        silence->start(kSilentConnectionMs);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->readAll().contains('\n'))
+            QByteArray &pending = pendingRequests_[socket];
+            pending += socket->readAll();
+            const qsizetype end = pending.indexOf('\n');
+            if (end < 0 && pending.size() <= kMaxRequestBytes)
                 return;
-            emit activationRequested();
+            const std::optional<InstanceRequest> request =
+                end < 0 ? std::nullopt : decodeRequest(pending.left(end));
+            pendingRequests_.remove(socket);
+            disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+            if (!request) {
+                socket->abort();
+                return;
+            }
+            answer(*socket, *request);
         });
+        connect(socket, &QObject::destroyed, this, [this, socket] { pendingRequests_.remove(socket); });
     }
+}
+
+void SingleInstance::answer(QLocalSocket &socket, const InstanceRequest &request) {
+    InstanceReply reply{InstanceReply::Status::Refused, {}};
+    if (request.command == InstanceRequest::Command::Show)
+        reply.status = InstanceReply::Status::Done;
+    else if (handler_)
+        reply = handler_(request);
+    socket.write(encodeReply(reply));
+    socket.disconnectFromServer();
+    if (request.command == InstanceRequest::Command::Show)
+        emit activationRequested();
 }
 
 } // namespace lumo

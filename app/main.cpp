@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Entry.h"
+#include "app/RemoteCommand.h"
 #include "app/SessionNotice.h"
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
@@ -53,6 +54,14 @@ int main(int argc, char *argv[]) {
         lumo::installLocaleTranslations();
         std::fputs(lumo::commandLineReply(arguments)->toLocal8Bit().constData(), stdout);
         return 0;
+    }
+
+    if (lumo::holdsRemoteCommand(arguments)) {
+        // It only talks to the running program: no display is needed.
+        QCoreApplication console(argc, argv);
+        lumo::installLocaleTranslations();
+        const lumo::DataLocation location = lumo::DataLocation::decide(executableFolder(argv[0]));
+        return lumo::runRemoteCommand(arguments, location.settingsFolder());
     }
 
     // The global hotkeys and the synthetic input work through X: Qt must

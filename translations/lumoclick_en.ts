@@ -124,6 +124,24 @@
         <translation>Timed clicking failed. Please report the error to the author. QQ:</translation>
     </message>
     <message>
+        <source>lumoclick: --play 后面要写脚本名称。
+</source>
+        <translation>lumoclick: --play needs a script name.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: 没有正在运行的 lumoclick。
+</source>
+        <translation>lumoclick: no lumoclick is running.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: 没有名为“%1”的脚本。
+</source>
+        <translation>lumoclick: there is no script named &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
         <source>用法: lumoclick [选项] [tb | 2345 | autotime]
 
 鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。
@@ -136,6 +154,13 @@
 选项:
   -h, --help     显示本帮助并退出
   -v, --version  显示版本并退出
+
+控制正在运行的 lumoclick（可绑定到桌面的自定义快捷键）:
+  --toggle       开始或停止单点点击，和单点点击热键一样
+  --stop         停止正在播放的脚本和单点点击，和停止热键一样
+  --play 名称    播放这个名称的脚本，不论它的热键是否启用
+  --list         列出脚本、热键和状态，每行一个
+退出码: 0 完成，1 没有正在运行的 lumoclick，2 没有这个脚本。
 
 需要 X11 会话（Wayland 下通过 XWayland 运行）。
 </source>
@@ -153,6 +178,15 @@ Arguments (only the first counts):
 Options:
   -h, --help     show this help and exit
   -v, --version  show the version and exit
+
+Controlling the running lumoclick (to bind to the desktop&apos;s own shortcuts):
+  --toggle       start or stop single-point clicking, as its hotkey does
+  --stop         stop the playing scripts and single-point clicking, as the
+                 stop key does
+  --play NAME    play the script of that name, whether its hotkey is
+                 enabled or not
+  --list         list the scripts with their hotkeys and state, one a line
+Exit status: 0 done, 1 no running lumoclick, 2 no such script.
 
 Needs an X11 session (under Wayland it runs through XWayland).
 </translation>

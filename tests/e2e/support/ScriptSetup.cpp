@@ -38,12 +38,12 @@ bool insertRow(const QString &database, const QString &statement,
 
 } // namespace
 
-bool storeScript(const QString &database, const QString &hotkey, const QString &steps,
-                 const QString &cycles) {
+bool storeScript(const QString &database, const QString &hotkey, const QString &steps, const QString &cycles,
+                 const QString &name) {
     return insertRow(database,
                      QStringLiteral("insert into mplist (mpname,hotkey,mpoint,clicknum) "
                                     "values (:name,:hotkey,:steps,:cycles)"),
-                     {{QStringLiteral("name"), QStringLiteral("测试")},
+                     {{QStringLiteral("name"), name},
                       {QStringLiteral("hotkey"), hotkey},
                       {QStringLiteral("steps"), steps},
                       {QStringLiteral("cycles"), cycles}});

@@ -11,7 +11,8 @@
 namespace e2e {
 
 // Appends a row to mplist; false when the database refused it.
-bool storeScript(const QString &database, const QString &hotkey, const QString &steps, const QString &cycles);
+bool storeScript(const QString &database, const QString &hotkey, const QString &steps, const QString &cycles,
+                 const QString &name = QStringLiteral("测试"));
 // Appends a row to tplist; false when the database refused it.
 bool storeTimedTask(const QString &database, const QString &time, const QString &steps,
                     const QString &cycles);

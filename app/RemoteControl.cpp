@@ -1,0 +1,54 @@
+#include "app/RemoteControl.h"
+
+#include "app/MainWindow.h"
+#include "core/HotkeyIds.h"
+#include "core/UiLanguage.h"
+#include "scripts/ScriptList.h"
+
+#include <QTimer>
+
+namespace lumo {
+
+namespace {
+
+template <typename Action> void afterAnswer(MainWindow &window, Action action) {
+    QTimer::singleShot(0, &window, action);
+}
+
+QStringList scriptLines(const ScriptList &list) {
+    QStringList lines;
+    for (const ScriptRow &row : list.rows())
+        lines << QStringList{row.name, row.hotkey, shownText(row.status)}.join(QLatin1Char('\t'));
+    return lines;
+}
+
+} // namespace
+
+InstanceReply answerInstanceRequest(MainWindow &window, const InstanceRequest &request) {
+    using Command = InstanceRequest::Command;
+    using Status = InstanceReply::Status;
+    switch (request.command) {
+    case Command::Toggle:
+        afterAnswer(window, [&window] { window.deliverHotkeyPress(&window, kSinglePointHotkeyId); });
+        return {Status::Done, {}};
+    case Command::Stop:
+        afterAnswer(window, [&window] { window.deliverHotkeyPress(&window, kStopHotkeyId); });
+        return {Status::Done, {}};
+    case Command::Play:
+        // The first script of that name in list order; whether its hotkey
+        // is enabled does not matter, the command names it.
+        for (const ScriptRow &row : window.scriptList()->rows())
+            if (row.name == request.scriptName) {
+                afterAnswer(window, [&window, row] { window.playAsIfPressed(row); });
+                return {Status::Done, {}};
+            }
+        return {Status::NoSuchScript, {}};
+    case Command::List:
+        return {Status::Done, scriptLines(*window.scriptList())};
+    case Command::Show:
+        break;
+    }
+    return {Status::Refused, {}};
+}
+
+} // namespace lumo
