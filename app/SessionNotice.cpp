@@ -32,7 +32,11 @@ bool showWaylandNoticeOnce(platform::Services &os, const DataLocation &location)
     os.messageBoxes.notice(nullptr,
                            QCoreApplication::translate(
                                "lumo", "当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 "
-                                       "X11（XWayland）窗口有效，对 Wayland 原生窗口无效。"),
+                                       "X11（XWayland）窗口有效，对 Wayland 原生窗口无效。\n\n"
+                                       "要在任何窗口上使用热键，请在桌面设置里把这些命令绑定到快捷键：\n"
+                                       "lumoclick --toggle\t开始或停止单点点击\n"
+                                       "lumoclick --stop\t停止点击\n"
+                                       "lumoclick --play 脚本名称\t播放这个脚本"),
                            shownText(kNotice), platform::Icon::Information);
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     try {

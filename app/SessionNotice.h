@@ -1,6 +1,7 @@
 #pragma once
 // The one-time notice for Wayland sessions: the program runs through
-// XWayland, where its hotkeys and clicks reach X11 windows only.
+// XWayland, where its hotkeys and clicks reach X11 windows only, and the
+// commands to bind to the desktop's shortcuts instead.
 
 #include "core/DataLocation.h"
 #include "platform/Platform.h"

@@ -192,8 +192,18 @@ Needs an X11 session (under Wayland it runs through XWayland).
 </translation>
     </message>
     <message>
-        <source>当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 X11（XWayland）窗口有效，对 Wayland 原生窗口无效。</source>
-        <translation>This is a Wayland session; the program runs through XWayland: its hotkeys and mouse clicks work on X11 (XWayland) windows only, not on native Wayland windows.</translation>
+        <source>当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 X11（XWayland）窗口有效，对 Wayland 原生窗口无效。
+
+要在任何窗口上使用热键，请在桌面设置里把这些命令绑定到快捷键：
+lumoclick --toggle	开始或停止单点点击
+lumoclick --stop	停止点击
+lumoclick --play 脚本名称	播放这个脚本</source>
+        <translation>This is a Wayland session; the program runs through XWayland: its hotkeys and mouse clicks work on X11 (XWayland) windows only, not on native Wayland windows.
+
+To use hotkeys whatever window has the focus, bind these commands to shortcuts in the desktop&apos;s settings:
+lumoclick --toggle	start or stop single-point clicking
+lumoclick --stop	stop clicking
+lumoclick --play NAME	play the script called NAME</translation>
     </message>
     <message>
         <source>没有找到可以打开网页的程序，请复制下面的地址到浏览器中打开：
