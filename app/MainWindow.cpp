@@ -15,6 +15,7 @@
 #include "singlepoint/SinglePointPanel.h"
 #include "steps/StepRecording.h"
 #include "storage/Database.h"
+#include "storage/Settings.h"
 #include "timed/TimedList.h"
 #include "timed/TimedScheduler.h"
 #include "update/UpdateCheck.h"
@@ -67,7 +68,8 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      gate_(os.clock), context_{os, state_, gate_, router_, this, std::move(location)},
+      gate_(os.clock),
+      failSafe_(os.mouse), context_{os, state_, gate_, router_, failSafe_, this, std::move(location)},
       arguments_(std::move(arguments)), schedulerTimer_(os.timers, this, kSchedulerTimerId, [this] {
           gate_.postTick(&kSchedulerTimerId, [this] { onSchedulerTick(); });
       }) {
@@ -136,6 +138,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     router_.addReceiver(this, [this](int id) { context_.guarded([this, id] { onHotkeyPressed(id); }); });
     os.hotkeys.setPressHandler(
         [this](platform::WindowHandle owner, int id) { deliverHotkeyPress(owner, id); });
+    failSafe_.setStopper([this] { onStopKeyPressed(); });
     armSchedulerTimer();
 }
 
@@ -260,6 +263,12 @@ void MainWindow::runStartupSequence() {
     step([this] { singlePoint_->loadSettings(); });
     step([this] { singlePoint_->registerStartHotkey(); });
     step([this] { registerStopHotkey(context_); });
+    step([this] {
+        failSafe_.setEnabled(Settings(context_.location).text(Setting::FailSafe) != QLatin1String("0"));
+    });
+    step([this] {
+        failSafe_.setEnabled(Settings(context_.location).text(Setting::FailSafe) != QLatin1String("0"));
+    });
     const QList<SkippedRow> skipped = scriptList_->skippedRows() + timedList_->skippedRows();
     if (!skipped.isEmpty())
         context_.notice(this, skippedRowsText(skipped), platform::Icon::Warning);

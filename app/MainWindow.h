@@ -114,6 +114,7 @@ class MainWindow final : public QWidget {
     MainState state_;
     MessageGate gate_;
     HotkeyRouter router_;
+    FailSafeCorner failSafe_;
     MainContext context_;
     QStringList arguments_;
     // Ticks at the start of every second, however late the last came.

@@ -3,6 +3,7 @@
 // the platform, the shared state, the message queue and where the files are.
 
 #include "core/DataLocation.h"
+#include "core/FailSafeCorner.h"
 #include "core/HotkeyRouter.h"
 #include "core/MainState.h"
 #include "core/MessageGate.h"
@@ -24,6 +25,7 @@ struct MainContext {
     MainState &state;
     MessageGate &gate;
     HotkeyRouter &hotkeyRouter;
+    FailSafeCorner &failSafe;
     QWidget *mainWindow;
     // Where setting.ini, acdb.mdb and the help page are.
     DataLocation location;

@@ -23,12 +23,15 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
     // must not change what this run plays.
     if (refusesRuns())
         return;
-    ++depth_;
+    if (++depth_ == 1)
+        context_.failSafe.startWatching();
     struct Leave {
         ScriptRunner &runner;
         ~Leave() {
-            if (--runner.depth_ == 0)
+            if (--runner.depth_ == 0) {
                 runner.stopping_ = false;
+                runner.context_.failSafe.stopWatching();
+            }
         }
     } leave{*this};
     struct Playing {
@@ -53,6 +56,8 @@ void ScriptRunner::playSteps(QString steps, int cycles) {
 ScriptRunner::Outcome ScriptRunner::playCycle(const QString &steps, qint64 &dueNs) {
     for (const QStringList &fields : stepEntries(steps)) {
         context_.gate.pump();
+        // The pointer in the corner raises the stop as the stop key does.
+        context_.failSafe.check();
         if (honourStopRequest())
             return Outcome::Stopped;
         if (!playStep(fields, dueNs))
@@ -112,6 +117,7 @@ bool ScriptRunner::playStep(const QStringList &fields, qint64 &dueNs) {
         return false;
     if (!tryParseInt32(fields[0], x))
         return false;
+    context_.failSafe.noteOwnMove(x, y);
     context_.os.mouse.moveTo(x, y);
     if (fields.size() < 3)
         return false;

@@ -36,6 +36,7 @@ void SingleClicker::toggle() {
         dueMs_ = 0;
         if (armNextTick()) {
             state.clickerRunning = true;
+            context_.failSafe.startWatching();
             emit statusChanged(0, QCoreApplication::translate("lumo", kStarted));
         }
         return;
@@ -57,6 +58,8 @@ void SingleClicker::stopNow() {
 
 void SingleClicker::stopTimer() {
     timer_.stop();
+    if (context_.state.clickerRunning)
+        context_.failSafe.stopWatching();
     context_.state.clickerRunning = false;
     armedPeriodMs_ = 0;
 }
@@ -105,6 +108,9 @@ const std::vector<platform::ButtonEvent> &SingleClicker::burstOf(const QString &
 void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
+    // The pointer in the corner stops the clicker before this tick clicks.
+    if (state.clickerRunning && context_.failSafe.check())
+        return;
     const SinglePointPanel::Reading panel = panel_.reading();
     // A tick held back by a run may come after the clicker stopped.
     if (state.clickerRunning)
@@ -112,8 +118,10 @@ void SingleClicker::onTick() {
     if (panel.fixedPosition) {
         int x = 0;
         int y = 0;
-        if (tryParseInt32(panel.y, y) && tryParseInt32(panel.x, x))
+        if (tryParseInt32(panel.y, y) && tryParseInt32(panel.x, x)) {
+            context_.failSafe.noteOwnMove(x, y);
             mouse.moveTo(x, y);
+        }
     }
     const QString &button = panel.button;
     const QString &kind = panel.kind;

@@ -25,6 +25,7 @@ constexpr KeyAndDefault kKeys[] = {
     {Setting::Hold, u"hold", u"0"},
     {Setting::Jitter, u"jitter", u"0"},
     {Setting::StopHotkey, u"stophotkey", u"F6"},
+    {Setting::FailSafe, u"failsafe", u"1"},
 };
 // clang-format on
 

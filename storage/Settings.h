@@ -22,6 +22,7 @@ enum class Setting {
     Hold,       // milliseconds each click is held down
     Jitter,     // milliseconds the period varies by
     StopHotkey, // the key that ends every run
+    FailSafe,   // "0": the pointer in the top-left corner stops nothing
 };
 
 class Settings {

@@ -88,7 +88,9 @@ class FakeMouse final : public Mouse {
 
   private:
     VirtualTime &time_;
-    Point pos_;
+    // Where an X server puts the pointer at its start: the middle of a
+    // 1280x1024 screen, away from the corner that stops the clicking.
+    Point pos_{640, 512};
     std::vector<MouseCall> calls_;
 };
 

@@ -128,7 +128,8 @@ class ScriptRunnerTest : public ::testing::Test {
     MainState state;
     MessageGate gate{clock};
     HotkeyRouter router;
-    MainContext context{services, state, gate, router, &window, {}};
+    FailSafeCorner failSafe{mouse};
+    MainContext context{services, state, gate, router, failSafe, &window, {}};
     std::vector<ScriptRow> scripts;
     ScriptRunner runner{context};
 };
