@@ -33,6 +33,13 @@ bool FailSafeCorner::check() {
     return true;
 }
 
+bool FailSafeCorner::checkAtTick() {
+    if (sinceTickCheck_.isValid() && sinceTickCheck_.elapsed() < kTickCheckMs)
+        return false;
+    sinceTickCheck_.start();
+    return check();
+}
+
 void FailSafeCorner::startWatching() {
     if (watchers_++ == 0)
         poll_.start();

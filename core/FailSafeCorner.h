@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -34,6 +35,11 @@ class FailSafeCorner {
     // Stops the clicking when the user put the pointer into the corner;
     // true then.
     bool check();
+    // The same at a tick of the clicker, which may come every millisecond:
+    // the pointer is asked for (a round trip to the display) at most every
+    // kTickCheckMs, which keeps the fastest clicking at its rate.
+    bool checkAtTick();
+    static constexpr int kTickCheckMs = 5;
 
     // Looks at the pointer every kPollMs between a start and its stop, also
     // during waits and held clicks; starts and stops pair up and nest.
@@ -44,6 +50,7 @@ class FailSafeCorner {
     platform::Mouse &mouse_;
     std::function<void()> stop_;
     QTimer poll_;
+    QElapsedTimer sinceTickCheck_;
     int watchers_ = 0;
     bool enabled_ = true;
     bool ownMoveIntoCorner_ = false;

@@ -109,7 +109,7 @@ void SingleClicker::onTick() {
     MainState &state = context_.state;
     platform::Mouse &mouse = context_.os.mouse;
     // The pointer in the corner stops the clicker before this tick clicks.
-    if (state.clickerRunning && context_.failSafe.check())
+    if (state.clickerRunning && context_.failSafe.checkAtTick())
         return;
     const SinglePointPanel::Reading panel = panel_.reading();
     // A tick held back by a run may come after the clicker stopped.

@@ -15,7 +15,7 @@ namespace {
 
 const QStringList kStartHotkey{QStringLiteral("ctrl"), QStringLiteral("F3")};
 const QString kNoticeTitle = QStringLiteral("提示");
-// The clicks one tick of the fastest speed makes.
+// The clicks one tick of the fastest speed (1 ms) makes.
 constexpr size_t kBurst = 152;
 
 class FailSafeTest : public e2e::ProgramTest {
@@ -48,12 +48,13 @@ TEST_F(FailSafeTest, TheCornerStopsTheFastestClickerWithinATick) {
 
     session_.movePointer(0, 0);
     const size_t stopped = settledPresses(500);
-    // Clicks that left before the pointer arrived land in the corner: the
-    // burst of the tick under way, and one the server may not have read yet
-    // (it falls behind at this rate). Seen: 0-80 on a quiet machine.
+    // Clicks that left before the pointer arrived land in the corner. At
+    // this speed the pointer is asked for every fifth tick (5 ms), so up to
+    // five bursts may leave after it arrived, and the server may hold one
+    // more it has not read yet. Seen: 0-80.
     const size_t atCorner = pressesAtCorner();
     std::printf("presses in the corner after the move: %zu\n", atCorner);
-    EXPECT_LE(atCorner, 2 * kBurst);
+    EXPECT_LE(atCorner, 6 * kBurst);
     QThread::msleep(1000);
     EXPECT_EQ(presses().size(), stopped) << "the clicker went on in the corner";
 }
