@@ -39,7 +39,7 @@ class FailSafeTest : public e2e::ProgramTest {
     }
 };
 
-TEST_F(FailSafeTest, TheCornerStopsTheFastestClickerWithinATick) {
+TEST_F(FailSafeTest, TheCornerStopsTheFastestClickerWithinFiveTicks) {
     ASSERT_NE(startProgramWith(QStringLiteral("[setting]\r\ntime=0.001\r\nclick=0\r\n")).window, 0u);
     ASSERT_TRUE(startClickTarget());
     session_.movePointer(400, 300);
