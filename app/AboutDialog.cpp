@@ -39,9 +39,7 @@ AboutDialog::AboutDialog(platform::Shell &shell)
     placedControl<QLabel>(this, "productNameLabel")->setText(shownText(kApplicationTitle));
     auto *homePageLinkLabel = placedControl<QLabel>(this, "homePageLinkLabel");
     homePageLinkLabel->setText(texts::kHomePage);
-    homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
     homePageLinkLabel->setWordWrap(true);
-    homePageLinkLabel->setCursor(Qt::PointingHandCursor);
     onLeftClick(homePageLinkLabel, [this] { onHomePageLinkClicked(); });
 
     auto *okButton = placedControl<QPushButton>(this, "okButton");

@@ -24,7 +24,7 @@ inline constexpr ControlSpec kMainWindowControls[] = {
     {"helpBrowser", ControlKind::TextBrowser, "helpTab", {0, 0, 537, 258}},
     {"keepOnTopCheckBox", ControlKind::CheckBox, nullptr, {kMainClientWidth - 80, 93, 76, 20}, QT_TRANSLATE_NOOP("lumo::MainWindow", "窗口置顶")},
     {"statusBar", ControlKind::Custom, nullptr, {0, kMainClientHeight - kStatusBarHeight, kMainClientWidth, kStatusBarHeight}},
-    {"homePageLinkLabel", ControlKind::Label, nullptr, {8, 84, 190, 13}},
+    {"homePageLinkLabel", ControlKind::Link, nullptr, {8, 84, 190, 13}},
     // Out of sight below the client area, as the update check wants it.
     {"updatePage", ControlKind::Custom, nullptr, {9, 433, 541, 24}},
     {"singlePoint", ControlKind::Custom, "singlePointTab", {6, 6, 525, 168}},
@@ -42,7 +42,7 @@ inline constexpr ControlSpec kAboutControls[] = {
     {"productNameLabel", ControlKind::Label, "infoFrame", {88, 16, 300, 16}},
     {"versionLabel", ControlKind::Label, "infoFrame", {88, 42, 300, 16}, QT_TRANSLATE_NOOP("lumo::AboutDialog", "版本:1.0")},
     {"contactLabel", ControlKind::Label, "infoFrame", {88, 68, 300, 16}, QT_TRANSLATE_NOOP("lumo::AboutDialog", "联系我们：support@lumoclick.example")},
-    {"homePageLinkLabel", ControlKind::Label, "infoFrame", {88, 94, 300, 40}},
+    {"homePageLinkLabel", ControlKind::Link, "infoFrame", {88, 94, 300, 40}},
     {"makerLabel", ControlKind::Label, nullptr, {12, 186, 200, 16}, QT_TRANSLATE_NOOP("lumo::AboutDialog", "Tarvik软件工作室出品")},
     {"okButton", ControlKind::Button, nullptr, {330, 180, 75, 27}, QT_TRANSLATE_NOOP("lumo::AboutDialog", "确定(&O)")},
 };

@@ -113,8 +113,6 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
     keepOnTopCheckBox = placedControl<QCheckBox>(this, "keepOnTopCheckBox");
 
     homePageLinkLabel = placedControl<QLabel>(this, "homePageLinkLabel");
-    homePageLinkLabel->setStyleSheet(QStringLiteral("color: blue;"));
-    homePageLinkLabel->setCursor(Qt::PointingHandCursor);
     homePageLinkLabel->setToolTip(tr("打开软件主页"));
     homePageLinkLabel->hide();
 

@@ -91,6 +91,9 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("lumoclick"));
     QApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app.png")));
+    // Docks and task switchers match the windows to the installed entry by
+    // this name (and by the WM_CLASS "lumoclick", its StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumoclick.LumoClick"));
     // Before any window or notice: every text is shown in the chosen language.
     lumo::installLocaleTranslations();
 

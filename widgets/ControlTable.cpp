@@ -22,6 +22,13 @@ QWidget *create(const ControlSpec &row, QWidget *parent, const QString &caption,
     case ControlKind::Label:
     case ControlKind::FittedLabel:
         return new QLabel(caption, parent);
+    case ControlKind::Link: {
+        // The palette's colour stays readable on a dark one too.
+        auto *link = new QLabel(caption, parent);
+        link->setForegroundRole(QPalette::Link);
+        link->setCursor(Qt::PointingHandCursor);
+        return link;
+    }
     case ControlKind::LineEdit:
         return new QLineEdit(caption, parent);
     case ControlKind::ComboBox:

@@ -21,6 +21,7 @@ namespace lumo {
 enum class ControlKind {
     Label,       // a QLabel of the table's size
     FittedLabel, // a QLabel at the table's corner, as large as its text
+    Link,        // a QLabel in the palette's link colour, with a pointing hand
     LineEdit,
     ComboBox,
     Button,

@@ -91,6 +91,9 @@ QByteArray desktopEntryText(const QString &executable, const QString &argument) 
     if (!argument.isEmpty())
         text += QLatin1Char(' ') + desktopExecArgument(argument);
     text += QLatin1Char('\n');
+    text += QStringLiteral("Icon=lumoclick\n");
+    text += QStringLiteral("Comment=Starts lumoclick in the tray with its timed tasks enabled\n");
+    text += QStringLiteral("Comment[zh_CN]=在托盘中启动 lumoclick 并启用定时任务\n");
     text += QStringLiteral("Terminal=false\n");
     return text.toUtf8();
 }

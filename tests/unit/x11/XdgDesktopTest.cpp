@@ -52,6 +52,9 @@ TEST(DesktopEntry, HoldsTheGroupTypeNameAndExecLine) {
     EXPECT_TRUE(lines.contains("Type=Application"));
     EXPECT_TRUE(lines.contains("Name=lumoclick"));
     EXPECT_TRUE(lines.contains("Exec=\"/opt/my tools/lumoclick\" autotime"));
+    // The session's list of start-up programs shows it with its icon and a line.
+    EXPECT_TRUE(lines.contains("Icon=lumoclick"));
+    EXPECT_EQ(text.count("\nComment="), 1);
     EXPECT_TRUE(text.endsWith('\n'));
 }
 
