@@ -20,18 +20,20 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CPACK_PACKAGE_HOMEPAGE_URL})
 # The Qt and X libraries come from dpkg-shlibdeps; the rest is loaded at run
 # time: the SQLite driver plugin, a font with Chinese glyphs and xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-wqy-zenhei | fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# It runs without these: an address nothing opens is shown for copying, and
+# without a CJK font the Chinese is drawn by whatever font has the glyphs.
 # The program's English is built in; Qt's own Chinese (context menus,
 # standard buttons) comes from the system's Qt translations.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-zenhei | fonts-noto-cjk, xdg-utils, qt6-translations-l10n")
 # The extended description: CPack puts the summary above it as the synopsis
 # line and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Lumo Auto Clicker clicks the mouse for you, with a Chinese or English user
 interface chosen from the locale.
-It clicks one point at a set rate, plays multi-point scripts of clicks and
-key presses started by global hotkeys, and runs scripts as timed tasks. It
-can start hidden in the system tray with the session.
+It clicks one point at a set rate, plays multi-point scripts of clicks
+started by global hotkeys, and runs scripts as timed tasks. It can start
+hidden in the system tray with the session.
 
 It needs an X11 session; under Wayland it reaches XWayland windows only.")
 

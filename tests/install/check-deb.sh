@@ -78,21 +78,29 @@ check "Maintainer is set" field_is Maintainer "lumoclick developers <dev@lumocli
 check "Homepage is set" field_is Homepage "https://www.lumoclick.example/"
 
 depends=$(field Depends)
-# depends_on WORD: WORD is one of the comma-separated dependencies (with or
-# without a version), or, with a |, one alternative list.
-depends_on() {
+recommends=$(field Recommends)
+# listed_in LIST WORD: WORD is one of the comma-separated relations of LIST
+# (with or without a version), or, with a |, one alternative list.
+listed_in() {
   local item
-  IFS=',' read -ra items <<<"$depends"
+  IFS=',' read -ra items <<<"$1"
   for item in "${items[@]}"; do
     item=$(sed -E 's/^ +| +$//g; s/ *\([^)]*\)//g' <<<"$item")
-    [ "$item" = "$1" ] && return 0
+    [ "$item" = "$2" ] && return 0
   done
   echo "Depends: $depends"
+  echo "Recommends: $recommends"
   return 1
 }
+depends_on() { listed_in "$depends" "$1"; }
+recommends() { listed_in "$recommends" "$1"; }
+not_depends_on() { ! listed_in "$depends" "$1" >/dev/null; }
 check "Depends on the SQLite driver libqt6sql6-sqlite" depends_on libqt6sql6-sqlite
-check "Depends on xdg-utils" depends_on xdg-utils
-check "Depends on a Chinese font: fonts-wqy-zenhei | fonts-noto-cjk" depends_on "fonts-wqy-zenhei | fonts-noto-cjk"
+# The program runs without them: it shows an address it cannot open, and
+# Qt falls back to another font.
+check "Recommends xdg-utils" recommends xdg-utils
+check "Recommends a Chinese font: fonts-wqy-zenhei | fonts-noto-cjk" recommends "fonts-wqy-zenhei | fonts-noto-cjk"
+check "Does not depend on xdg-utils" not_depends_on xdg-utils
 # These come from dpkg-shlibdeps, with versions.
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libx11-6 libc6; do
   check "Depends on $lib (found by dpkg-shlibdeps)" depends_on "$lib"
