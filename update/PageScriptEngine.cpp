@@ -2,6 +2,7 @@
 
 #include <duktape.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -14,6 +15,9 @@ struct Budget {
     std::size_t limit = 0;
     std::size_t used = 0;
     bool timedOut = false;
+    // Off while the heap is made: the engine cannot fail safely halfway
+    // through its own start (its built-ins take about 100 kB).
+    bool enforced = false;
 };
 
 // Every block carries its size in front, so that frees and reallocations
@@ -30,9 +34,15 @@ bool outOfTime(Budget &budget) {
     return budget.timedOut;
 }
 
+// Whether the limits refuse growing the heap by size bytes.
+bool refuses(Budget &budget, std::size_t size) {
+    return budget.enforced &&
+           (size > budget.limit - std::min(budget.used, budget.limit) || outOfTime(budget));
+}
+
 void *allocate(void *udata, duk_size_t size) {
     auto *budget = static_cast<Budget *>(udata);
-    if (size == 0 || size > budget->limit - budget->used || outOfTime(*budget))
+    if (size == 0 || refuses(*budget, size))
         return nullptr;
     auto *block = static_cast<unsigned char *>(std::malloc(size + kHeader));
     if (!block)
@@ -64,7 +74,7 @@ void *reallocate(void *udata, void *pointer, duk_size_t size) {
     }
     auto *budget = static_cast<Budget *>(udata);
     const std::size_t old = sizeOf(pointer);
-    if (size > old && (size - old > budget->limit - budget->used || outOfTime(*budget)))
+    if (size > old && refuses(*budget, size - old))
         return nullptr;
     auto *block = static_cast<unsigned char *>(
         std::realloc(static_cast<unsigned char *>(pointer) - kHeader, size + kHeader));
@@ -107,16 +117,44 @@ QString text(duk_context *context, duk_idx_t index) {
 }
 
 // Reads the global object's own enumerable properties: the page's variables.
-duk_ret_t readGlobals(duk_context *context, void *udata) {
-    auto *texts = static_cast<QHash<QString, QString> *>(udata);
+void readGlobals(duk_context *context, QHash<QString, QString> &texts) {
     duk_push_global_object(context);
     duk_enum(context, -1, DUK_ENUM_OWN_PROPERTIES_ONLY);
     while (duk_next(context, -1, 1)) {
         const QString name = text(context, -2);
-        texts->insert(name, text(context, -1));
+        texts.insert(name, text(context, -1));
         duk_pop_2(context);
     }
     duk_pop_2(context);
+}
+
+struct Page {
+    const QStringList &scripts;
+    Budget &budget;
+    QHash<QString, QString> texts;
+    bool complete = false;
+};
+
+// Everything the engine does for a page, inside one protected call: memory
+// may run out at any allocation, also outside the page's own code (the
+// source text pushed before a script's protected evaluation, the browser
+// names), and an error raised where nothing catches it is fatal to the
+// engine, whose report of it needs memory again and recurses until the
+// stack overflows.
+duk_ret_t runPage(duk_context *context, void *udata) {
+    Page &page = *static_cast<Page *>(udata);
+    defineBrowserNames(context);
+    for (const QString &script : page.scripts) {
+        const QByteArray utf8 = script.toUtf8();
+        duk_peval_lstring(context, utf8.constData(), static_cast<duk_size_t>(utf8.size()));
+        duk_pop(context);
+        // One that was stopped for running too long leaves a page not worth
+        // reading.
+        if (outOfTime(page.budget))
+            return 0;
+    }
+    readGlobals(context, page.texts);
+    page.complete = !outOfTime(page.budget);
     return 0;
 }
 
@@ -137,21 +175,11 @@ std::optional<QHash<QString, QString>> runPageScripts(const QStringList &scripts
         duk_create_heap(allocate, reallocate, release, &budget, fatal));
     if (!heap)
         return std::nullopt;
-    duk_context *context = heap.get();
-    defineBrowserNames(context);
-    for (const QString &script : scripts) {
-        const QByteArray utf8 = script.toUtf8();
-        duk_peval_lstring(context, utf8.constData(), static_cast<duk_size_t>(utf8.size()));
-        duk_pop(context);
-        // One that was stopped for running too long leaves a page not worth
-        // reading.
-        if (budget.timedOut)
-            return std::nullopt;
-    }
-    QHash<QString, QString> texts;
-    if (duk_safe_call(context, readGlobals, &texts, 0, 1) != DUK_EXEC_SUCCESS || budget.timedOut)
+    budget.enforced = true;
+    Page page{scripts, budget, {}};
+    if (duk_safe_call(heap.get(), runPage, &page, 0, 1) != DUK_EXEC_SUCCESS || !page.complete)
         return std::nullopt;
-    return texts;
+    return page.texts;
 }
 
 } // namespace lumo

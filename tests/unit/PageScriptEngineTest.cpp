@@ -71,5 +71,20 @@ TEST(PageScriptEngine, AHeapTooSmallToStartGivesNothing) {
     EXPECT_FALSE(runPageScripts(scripts({"var a = 1;"}), ScriptLimits{2s, 1024}));
 }
 
+// Memory (or time) running out anywhere, between the scripts or while the
+// engine sets up its page, ends the run like any other failure: the engine
+// itself must never find an error that nobody catches.
+TEST(PageScriptEngine, RunningOutOfMemoryAtAnyPointGivesNothingOrTheVariables) {
+    int gaveNothing = 0;
+    for (std::size_t limit = 40 * 1024; limit <= 160 * 1024; limit += 512) {
+        const auto globals =
+            runPageScripts(scripts({"var a = 'x';", "var b = [1, 2, 3].join();"}), ScriptLimits{2s, limit});
+        gaveNothing += globals ? 0 : 1;
+    }
+    // The smallest heaps start but cannot hold a page; the largest can.
+    EXPECT_GT(gaveNothing, 0);
+    EXPECT_LT(gaveNothing, 241);
+}
+
 } // namespace
 } // namespace lumo
