@@ -37,6 +37,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QThread>
+#include <QTimer>
 
 #include <functional>
 
@@ -178,6 +179,11 @@ void MainWindow::armSchedulerTimer() {
 
 void MainWindow::buildShell() {
     tray_ = new Tray(this, windowIcon(), shownText(kApplicationTitle));
+    // The tray icon follows what the program does; runs and holds keep
+    // the event loop going, so this timer ticks through them.
+    auto *trayStateTimer = new QTimer(this);
+    connect(trayStateTimer, &QTimer::timeout, this, &MainWindow::updateTrayState);
+    trayStateTimer->start(kTrayStatePollMs);
     connect(tray_, &Tray::aboutRequested, this, &MainWindow::onTrayAboutTriggered);
     connect(tray_, &Tray::restoreRequested, this, &MainWindow::onTrayRestoreTriggered);
     connect(tray_, &Tray::exitRequested, this, &MainWindow::onTrayExitTriggered);
@@ -323,7 +329,18 @@ void MainWindow::restoreFromTray() {
     tray_->restoreFromTray();
 }
 
+void MainWindow::updateTrayState() {
+    if (recording_)
+        tray_->setState(TrayState::Recording);
+    else if (state_.runsPlaying > 0)
+        tray_->setState(TrayState::Playing);
+    else
+        tray_->setState(state_.clickerRunning ? TrayState::Clicking : TrayState::Idle);
+}
+
 void MainWindow::showRecording(bool recording) {
+    recording_ = recording;
+    updateTrayState();
     tray_->showPassingHint(recording ? shownText(kRecordingHint) : QString());
     if (recording) {
         shownBeforeRecording_ = isVisible();

@@ -75,6 +75,8 @@ class MainWindow final : public QWidget {
     UpdateCheck *updateCheck() const { return updateCheck_; }
 
     static constexpr int kSchedulerTimerId = 3;
+    // How often the tray icon looks at what the program does.
+    static constexpr int kTrayStatePollMs = 200;
 
   signals:
     // The window was closed or the tray's exit confirmed: the program ends
@@ -110,6 +112,8 @@ class MainWindow final : public QWidget {
     // The scheduler ticks at the start of every second, however late the last came.
     void armSchedulerTimer();
     void buildShell();
+    // Sets the tray icon for what the program is doing now.
+    void updateTrayState();
 
     MainState state_;
     MessageGate gate_;
@@ -139,6 +143,7 @@ class MainWindow final : public QWidget {
     QLabel *homePageLinkLabel;
     QTextBrowser *helpBrowser;
     bool shownBeforeRecording_ = false;
+    bool recording_ = false;
 };
 
 } // namespace lumo

@@ -33,7 +33,7 @@ Tray::HostKind Tray::detectHostKind() {
 }
 
 Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
-    : QObject(window), window_(window), hint_(hint), hostKind_(detectHostKind()) {
+    : QObject(window), window_(window), programIcon_(icon), hint_(hint), hostKind_(detectHostKind()) {
     trayMenu = new QMenu(window);
     trayMenu->setObjectName(QStringLiteral("trayMenu"));
     webNavigationAction = addEntry("webNavigationAction", tr("上网导航(&D)"), QStringLiteral("Ctrl+D"),
@@ -82,6 +82,13 @@ Tray::Tray(QWidget *window, const QIcon &icon, const QString &hint)
 
 Tray::~Tray() {
     qApp->removeEventFilter(this);
+}
+
+void Tray::setState(TrayState state) {
+    if (state == state_)
+        return;
+    state_ = state;
+    trayIcon->setIcon(trayIconFor(programIcon_, state));
 }
 
 void Tray::showPassingHint(const QString &hint) {

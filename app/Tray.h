@@ -3,11 +3,13 @@
 // it. Where no tray host runs the icon is not enabled and minimising the
 // window merely minimises it, so the window can always be got back.
 
+#include "app/TrayIcons.h"
+
+#include <QIcon>
 #include <QObject>
 #include <QPoint>
 
 class QAction;
-class QIcon;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
@@ -52,6 +54,9 @@ class Tray final : public QObject {
     // Puts a passing hint in the icon's tool tip; an empty one brings back
     // the usual tool tip.
     void showPassingHint(const QString &hint);
+    // The icon for what the program is doing; the same state again changes nothing.
+    void setState(TrayState state);
+    TrayState state() const { return state_; }
 
   signals:
     void webNavigationRequested();
@@ -69,6 +74,8 @@ class Tray final : public QObject {
     bool iconMouseEvent(QObject *watched, QEvent *event);
 
     QWidget *window_;
+    QIcon programIcon_;
+    TrayState state_ = TrayState::Idle;
     QString hint_;
     bool menuOpen_ = false;
     // Set while the window is off screen because of hideToTray(): the

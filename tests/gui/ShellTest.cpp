@@ -3,6 +3,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/Tray.h"
+#include "app/TrayIcons.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/WidgetLookup.h"
 #include "update/UpdateDownloadWindow.h"
@@ -80,6 +81,37 @@ class ShellTest : public QObject {
             QVERIFY(entries[i]->isShortcutVisibleInContextMenu());
             QVERIFY2(!entries[i]->icon().isNull(), qPrintable(captions[i]));
         }
+    }
+
+    void theTrayIconShowsClickingPlayingAndRecording() {
+        // Three badges, told apart at the smallest and the largest size.
+        const QIcon program(QStringLiteral(":/app.png"));
+        const QList<TrayState> busy = {TrayState::Clicking, TrayState::Playing, TrayState::Recording};
+        for (const int size : {16, 256}) {
+            QList<QImage> images{program.pixmap(size, size).toImage()};
+            for (const TrayState state : busy) {
+                const QImage image = trayIconFor(program, state).pixmap(size, size).toImage();
+                QCOMPARE(image.size(), QSize(size, size));
+                for (const QImage &other : std::as_const(images))
+                    QVERIFY2(image != other, qPrintable(QStringLiteral("alike at %1 px").arg(size)));
+                images << image;
+            }
+        }
+
+        GuiFixture f;
+        MainWindow &main = f.start();
+        Tray &tray = *main.tray();
+        QCOMPARE(tray.state(), TrayState::Idle);
+        const qint64 idleIcon = ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey();
+        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, FunctionKey{3}));
+        QTRY_COMPARE(tray.state(), TrayState::Clicking);
+        QVERIFY(ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey() != idleIcon);
+        main.showRecording(true);
+        QCOMPARE(tray.state(), TrayState::Recording);
+        main.showRecording(false);
+        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, FunctionKey{3}));
+        QTRY_COMPARE(tray.state(), TrayState::Idle);
+        QCOMPARE(ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey(), idleIcon);
     }
 
     void webLinksHandTheirPagesToTheShell() {
