@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/AppControls.h"
 #include "app/HelpPage.h"
+#include "app/RecordingHint.h"
 #include "app/Tray.h"
 #include "core/Conversion.h"
 #include "core/HotkeyIds.h"
@@ -341,6 +342,9 @@ void MainWindow::updateTrayState() {
 void MainWindow::showRecording(bool recording) {
     recording_ = recording;
     updateTrayState();
+    if (!recordingHint_)
+        recordingHint_ = std::make_unique<RecordingHint>();
+    recordingHint_->showFor(recording);
     tray_->showPassingHint(recording ? shownText(kRecordingHint) : QString());
     if (recording) {
         shownBeforeRecording_ = isVisible();

@@ -20,6 +20,7 @@ class QTextBrowser;
 namespace lumo {
 
 class HelpPage;
+class RecordingHint;
 class ScriptList;
 class ScriptRunner;
 class SingleClicker;
@@ -144,6 +145,7 @@ class MainWindow final : public QWidget {
     QTextBrowser *helpBrowser;
     bool shownBeforeRecording_ = false;
     bool recording_ = false;
+    std::unique_ptr<RecordingHint> recordingHint_; // made at the first recording
 };
 
 } // namespace lumo

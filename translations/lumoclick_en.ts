@@ -311,6 +311,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>无法创建设置文件夹 %1 或没有写入它的权限,设置不能保存.请检查这个文件夹的权限.</source>
         <translation>The settings folder %1 cannot be created or is not writable; settings cannot be saved. Please check the folder&apos;s permissions.</translation>
     </message>
+    <message>
+        <source>正在录制，按F11结束</source>
+        <translation>Recording, F11 ends</translation>
+    </message>
 </context>
 <context>
     <name>lumo::AboutDialog</name>

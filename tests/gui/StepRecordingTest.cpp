@@ -6,7 +6,9 @@
 #include "scripts/ScriptList.h"
 #include "tests/gui/support/GuiFixture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleHints>
@@ -59,6 +61,14 @@ int doubleClickMs() {
 
 } // namespace
 
+// The recording hint, a window of its own; null before the first recording.
+QLabel *recordingHint() {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("recordingHint"))
+            return qobject_cast<QLabel *>(window);
+    return nullptr;
+}
+
 class StepRecordingTest : public QObject {
     Q_OBJECT
   private slots:
@@ -70,6 +80,12 @@ class StepRecordingTest : public QObject {
         QVERIFY(!r.addScript()->isVisible());
         QVERIFY(!r.f.main().isVisible());
         QCOMPARE(r.trayHint(), QStringLiteral("正在录制,按F11结束"));
+        // The hint at the top of the screen lets every click through.
+        QLabel *hint = recordingHint();
+        QVERIFY(hint && hint->isVisible());
+        QCOMPARE(hint->text(), QStringLiteral("正在录制，按F11结束"));
+        QVERIFY(hint->windowFlags().testFlag(Qt::WindowTransparentForInput));
+        QVERIFY(hint->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
         r.pressAfter(50, Button::Left, 100, 200);
         r.pressAfter(300, Button::Right, 110, 210);
@@ -82,6 +98,7 @@ class StepRecordingTest : public QObject {
         QVERIFY(r.addScript()->isVisible());
         QVERIFY(r.f.main().isVisible());
         QCOMPARE(r.trayHint(), QStringLiteral("Tarvik鼠标点击器V1.0"));
+        QVERIFY(!hint->isVisible());
         const QString doubleSpan = QString::number(doubleClickMs() - 1 + 500);
         QCOMPARE(rowsOf(r.addScript()),
                  (QList<QStringList>{
