@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "core/HotkeyIds.h"
+#include "core/HotkeyText.h"
 #include "core/UiLanguage.h"
 #include "scripts/ScriptList.h"
 
@@ -18,7 +19,8 @@ template <typename Action> void afterAnswer(MainWindow &window, Action action) {
 QStringList scriptLines(const ScriptList &list) {
     QStringList lines;
     for (const ScriptRow &row : list.rows())
-        lines << QStringList{row.name, row.hotkey, shownText(row.status)}.join(QLatin1Char('\t'));
+        lines << QStringList{row.name, shownHotkeyText(row.hotkey), shownText(row.status)}.join(
+            QLatin1Char('\t'));
     return lines;
 }
 

@@ -7,7 +7,7 @@ platform::Icon conflictIcon(const QString &modifierWord) {
 }
 
 bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id,
-                    platform::Modifiers modifiers, platform::FunctionKey key, QWidget *boxOwner,
+                    platform::Modifiers modifiers, platform::HotkeyKey key, QWidget *boxOwner,
                     const QString &conflictText, platform::Icon icon) {
     platform::Hotkeys &hotkeys = context.os.hotkeys;
     hotkeys.unregisterHotkey(owner, id);

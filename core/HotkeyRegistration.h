@@ -21,7 +21,7 @@ platform::Icon conflictIcon(const QString &modifierWord);
 // combination is taken, shows conflictText over boxOwner with icon, leaves
 // (owner, id) holding nothing and returns false.
 bool registerOrWarn(const MainContext &context, platform::WindowHandle owner, int id,
-                    platform::Modifiers modifiers, platform::FunctionKey key, QWidget *boxOwner,
+                    platform::Modifiers modifiers, platform::HotkeyKey key, QWidget *boxOwner,
                     const QString &conflictText, platform::Icon icon);
 
 } // namespace lumo

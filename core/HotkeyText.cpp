@@ -1,6 +1,7 @@
 #include "core/HotkeyText.h"
 
 #include "core/Conversion.h"
+#include "core/UiLanguage.h"
 
 namespace lumo {
 
@@ -18,8 +19,18 @@ std::optional<Modifiers> modifiersOfWord(const QString &word) {
     return std::nullopt;
 }
 
-platform::FunctionKey functionKeyOfKeyWord(const QString &keyWord) {
+platform::HotkeyKey hotkeyKeyOfKeyWord(const QString &keyWord) {
+    if (keyWord == kSideButton1Word)
+        return platform::sideButton(1);
+    if (keyWord == kSideButton2Word)
+        return platform::sideButton(2);
     return {parseInt32OrThrow(QString(keyWord).remove(QLatin1Char('F')))};
+}
+
+QString shownHotkeyText(const QString &hotkeyText) {
+    return QString(hotkeyText)
+        .replace(kSideButton1Word, shownText(kSideButton1Word))
+        .replace(kSideButton2Word, shownText(kSideButton2Word));
 }
 
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord) {
@@ -32,7 +43,7 @@ RegistrationParse parseForRegistration(const QString &hotkeyText) {
     RegistrationParse parse;
     parse.keyWord = QString(hotkeyText).remove(QLatin1String("Ctrl+")).remove(QLatin1String("Alt+"));
     parse.modifierWord = QString(hotkeyText).remove(QLatin1Char('+') + parse.keyWord);
-    parse.key = functionKeyOfKeyWord(parse.keyWord);
+    parse.key = hotkeyKeyOfKeyWord(parse.keyWord);
     if (!hotkeyText.contains(QLatin1Char('+')))
         parse.modifiers = Modifiers{};
     else if (parse.modifierWord != kModifierNone)
@@ -43,10 +54,7 @@ RegistrationParse parseForRegistration(const QString &hotkeyText) {
 namespace {
 
 bool isKeyWord(const QString &text) {
-    for (int n = 1; n <= 12; ++n)
-        if (text == QStringLiteral("F%1").arg(n))
-            return true;
-    return false;
+    return hotkeyKeyWords().contains(text);
 }
 
 } // namespace
@@ -68,10 +76,11 @@ SelectorParse parseForSelectors(const QString &hotkeyText) {
     return parse;
 }
 
-QStringList functionKeyWords() {
+QStringList hotkeyKeyWords() {
     QStringList keys;
     for (int n = 1; n <= 12; ++n)
         keys << QStringLiteral("F%1").arg(n);
+    keys << kSideButton1Word << kSideButton2Word;
     return keys;
 }
 

@@ -15,12 +15,21 @@ inline const QString kModifierNone = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "�
 // The modifiers of a modifier word; nullopt for a word that is none of the four.
 std::optional<platform::Modifiers> modifiersOfWord(const QString &word);
 
-// The function key of a key word: every "F" removed, read as decimal. Raises
-// the conversion error.
-platform::FunctionKey functionKeyOfKeyWord(const QString &keyWord);
+// The mouse side buttons' key words, as stored.
+inline const QString kSideButton1Word = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "侧键1"));
+inline const QString kSideButton2Word = QStringLiteral(QT_TRANSLATE_NOOP("lumo", "侧键2"));
 
-// The key words the hotkey drop-down lists offer: "F1" to "F12".
-QStringList functionKeyWords();
+// The key of a key word: a side button's word, or else the function key with
+// every "F" removed, read as decimal. Raises the conversion error.
+platform::HotkeyKey hotkeyKeyOfKeyWord(const QString &keyWord);
+
+// The key words the hotkey drop-down lists offer: "F1" to "F12", then the
+// two side buttons.
+QStringList hotkeyKeyWords();
+
+// A stored hotkey text as the interface shows it: the side buttons' words
+// in the interface language, the rest as stored.
+QString shownHotkeyText(const QString &hotkeyText);
 
 // Modifier word + "+" + key word; the key word alone for "无".
 QString composeHotkeyText(const QString &modifierWord, const QString &keyWord);
@@ -28,7 +37,7 @@ QString composeHotkeyText(const QString &modifierWord, const QString &keyWord);
 struct RegistrationParse {
     QString keyWord;
     QString modifierWord;
-    platform::FunctionKey key;
+    platform::HotkeyKey key;
     // Nothing is registered when the text names no known modifier set.
     std::optional<platform::Modifiers> modifiers;
 };

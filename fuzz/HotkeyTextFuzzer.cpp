@@ -21,14 +21,16 @@ bool isModifierSet(const std::optional<platform::Modifiers> &modifiers) {
 // A text the program writes itself reads back as what it was made of.
 void checkComposed(uint8_t modifierChoice, uint8_t keyChoice) {
     const QString modifier = modifierWords[modifierChoice % modifierWords.size()];
-    const QStringList keys = functionKeyWords();
+    const QStringList keys = hotkeyKeyWords();
     const int keyIndex = keyChoice % keys.size();
     const QString text = composeHotkeyText(modifier, keys[keyIndex]);
 
     const RegistrationParse registration = parseForRegistration(text);
     check(registration.keyWord == keys[keyIndex], "composed key word reads back", text);
-    check(registration.key == platform::FunctionKey{keyIndex + 1}, "composed key reads as its function key",
-          text);
+    // F1 to F12, then the two side buttons.
+    const platform::HotkeyKey key =
+        keyIndex < 12 ? platform::HotkeyKey{keyIndex + 1} : platform::sideButton(keyIndex - 11);
+    check(registration.key == key, "composed key reads as its key", text);
     check(registration.modifiers == modifiersOfWord(modifier), "composed modifiers read back", text);
 
     const SelectorParse selectors = parseForSelectors(text);
@@ -49,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     } catch (const HandlerError &) {
     }
     try {
-        (void)functionKeyOfKeyWord(text);
+        (void)hotkeyKeyOfKeyWord(text);
     } catch (const HandlerError &) {
     }
     check(isModifierSet(modifiersOfWord(text)), "word modifiers are Ctrl and Alt", text);

@@ -24,12 +24,20 @@ constexpr bool holds(Modifiers set, Modifiers keys) {
     return (unsigned(set) & unsigned(keys)) == unsigned(keys);
 }
 
-// The key of a hotkey: the function key F<number>. Only F1 to F12 are
-// offered; a number a hand-edited file gives otherwise is handed on as read.
-struct FunctionKey {
+// The key of a hotkey: the function key F<number>, or the mouse's side
+// button <number> (1 or 2, the buttons under the thumb). Only F1 to F12 and
+// the two side buttons are offered; a number a hand-edited file gives
+// otherwise is handed on as read.
+struct HotkeyKey {
+    enum class Kind { Function, SideButton };
     int number = 0;
-    friend auto operator<=>(const FunctionKey &, const FunctionKey &) = default;
+    Kind kind = Kind::Function;
+    friend auto operator<=>(const HotkeyKey &, const HotkeyKey &) = default;
 };
+
+inline constexpr HotkeyKey sideButton(int number) {
+    return {number, HotkeyKey::Kind::SideButton};
+}
 
 // A synthetic mouse button event: a button going down, coming up, or both
 // in one call (a click: the down, then the up).
@@ -63,8 +71,10 @@ class Hotkeys : public Service {
     using PressHandler = std::function<void(WindowHandle owner, int id)>;
 
     // Grabs modifiers + key for (owner, id). False when the combination is
-    // held by another program or by another registration of this one.
-    virtual bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) = 0;
+    // held by another program or by another registration of this one. A
+    // side button that is a hotkey does not also reach the window under the
+    // pointer.
+    virtual bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) = 0;
     // Releases whatever (owner, id) holds; harmless when it holds nothing.
     virtual void unregisterHotkey(WindowHandle owner, int id) = 0;
     // Every press (key repeat included) is handed to this on the UI thread.

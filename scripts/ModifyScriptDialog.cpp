@@ -27,7 +27,7 @@ void ModifyScriptDialog::openForScript(const ScriptRow *selected) {
     const SelectorParse selectors = parseForSelectors(selected->hotkey);
     if (selectors.modifierWord)
         setStoredText(hotkeyModifierComboBox, *selectors.modifierWord);
-    hotkeyKeyComboBox->setEditText(selectors.keyWord);
+    setStoredText(hotkeyKeyComboBox, selectors.keyWord);
     if (!fillStepList(*stepListView, selected->steps)) {
         context_.notice(context_.mainWindow, tr("修改项目出错,请联系软件作者."), platform::Icon::Warning);
         return;

@@ -71,7 +71,7 @@ void ScriptEditor::buildControls(const QString &hint) {
         hotkeyModifierComboBox,
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
-    makeEditableList(hotkeyKeyComboBox, functionKeyWords(), QStringLiteral("F6"));
+    makeEditableList(hotkeyKeyComboBox, hotkeyKeyWords(), QStringLiteral("F6"));
     installDigitFilter(cyclesEdit, kCycleCountLimit);
     auto *hintLabel = placedControl<QLabel>(this, "hintLabel");
     hintLabel->setText(hint);
@@ -112,7 +112,7 @@ void ScriptEditor::onOkClicked() {
             return;
         }
         const QString hotkeyText =
-            composeHotkeyText(storedText(hotkeyModifierComboBox), hotkeyKeyComboBox->currentText());
+            composeHotkeyText(storedText(hotkeyModifierComboBox), storedText(hotkeyKeyComboBox));
         if (!nameIsFree(name))
             return;
         store(name, hotkeyText, encodeStepList(*stepListView), cycles);

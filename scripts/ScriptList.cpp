@@ -1,6 +1,7 @@
 #include "scripts/ScriptList.h"
 
 #include "core/Conversion.h"
+#include "core/HotkeyText.h"
 #include "core/Texts.h"
 #include "core/UiLanguage.h"
 #include "scripts/ScriptControls.h"
@@ -111,8 +112,8 @@ void ScriptList::reload() {
         auto *item = new QTreeWidgetItem(scriptListView);
         item->setText(kColId, script.id);
         item->setText(kColName, script.name);
-        item->setText(kColHotkey, script.hotkey);
-        item->setText(kColStopHotkey, stopHotkey);
+        item->setText(kColHotkey, shownHotkeyText(script.hotkey));
+        item->setText(kColStopHotkey, shownHotkeyText(stopHotkey));
         item->setText(kColSteps, script.steps);
         item->setText(kColCycles, script.cycles);
         // Written here rather than by setStatus(), which finds the item's row

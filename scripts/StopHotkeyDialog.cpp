@@ -53,7 +53,7 @@ StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner)
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
     keyComboBox =
-        editableBox(placedControl<QComboBox>(this, "keyComboBox"), functionKeyWords(), QStringLiteral("F9"));
+        editableBox(placedControl<QComboBox>(this, "keyComboBox"), hotkeyKeyWords(), QStringLiteral("F9"));
     placedControl<QLabel>(this, "explanationLabel")->setWordWrap(true);
     okButton = placedControl<QPushButton>(this, "okButton");
     auto *cancelButton = placedControl<QPushButton>(this, "cancelButton");
@@ -78,15 +78,17 @@ void StopHotkeyDialog::loadStoredHotkey() {
     const SelectorParse parse = parseForSelectors(stored);
     if (parse.modifierWord)
         setStoredText(modifierComboBox, *parse.modifierWord);
-    keyComboBox->setCurrentText(parse.keyWord);
+    setStoredText(keyComboBox, parse.keyWord);
 }
 
 void StopHotkeyDialog::onOkClicked() {
-    const QString text = composeHotkeyText(storedText(modifierComboBox), keyComboBox->currentText());
+    const QString text = composeHotkeyText(storedText(modifierComboBox), storedText(keyComboBox));
     if (!isUsableStopHotkey(text)) {
-        context_.notice(this,
-                        tr("停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 中的一个按键.").arg(text),
-                        platform::Icon::Warning);
+        context_.notice(
+            this,
+            tr("停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 或侧键1、侧键2中的一个按键.")
+                .arg(text),
+            platform::Icon::Warning);
         return;
     }
     Settings(context_.location).write(Setting::StopHotkey, text);

@@ -69,7 +69,7 @@ SinglePointPanel::SinglePointPanel(MainContext &context, QWidget *parent)
     makeEditableList(hotkeyModifierComboBox,
                      {QStringLiteral("Ctrl"), QStringLiteral("Ctrl+Alt"), kModifierNone});
     hotkeyKeyComboBox = placedControl<QComboBox>(this, "hotkeyKeyComboBox");
-    makeEditableList(hotkeyKeyComboBox, functionKeyWords());
+    makeEditableList(hotkeyKeyComboBox, hotkeyKeyWords());
 
     holdEdit = placedControl<QLineEdit>(this, "holdEdit");
     holdEdit->setToolTip(tr("每次点击按住的毫秒数,0为不按住(速度0.1秒及以上有效)"));
@@ -106,7 +106,7 @@ void SinglePointPanel::loadSettings() {
     setStoredText(mouseButtonComboBox, settings.text(Setting::MouseButton));
     setStoredText(clickKindComboBox, settings.text(Setting::ClickKind));
     setStoredText(hotkeyModifierComboBox, settings.text(Setting::HotkeyModifier));
-    hotkeyKeyComboBox->setCurrentText(settings.text(Setting::HotkeyKey));
+    setStoredText(hotkeyKeyComboBox, settings.text(Setting::HotkeyKey));
     clickLimitEdit->setText(settings.text(Setting::ClickLimit));
     loadTimingFields(settings);
     settingsLoaded_ = !settings.unreadable();
@@ -164,7 +164,7 @@ int SinglePointPanel::jitterMs() const {
 }
 
 void SinglePointPanel::registerStartHotkey() {
-    const platform::FunctionKey key = functionKeyOfKeyWord(hotkeyKeyComboBox->currentText());
+    const platform::HotkeyKey key = hotkeyKeyOfKeyWord(storedText(hotkeyKeyComboBox));
     const QString modifierWord = storedText(hotkeyModifierComboBox);
     // A word that is none of the four registers nothing, yet counts as saved.
     const std::optional<platform::Modifiers> modifiers = modifiersOfWord(modifierWord);
@@ -216,7 +216,7 @@ void SinglePointPanel::saveSettings() {
         {Setting::ClickKind, storedText(clickKindComboBox)},
         {Setting::Speed, speedComboBox->currentText()},
         {Setting::HotkeyModifier, storedText(hotkeyModifierComboBox)},
-        {Setting::HotkeyKey, hotkeyKeyComboBox->currentText()},
+        {Setting::HotkeyKey, storedText(hotkeyKeyComboBox)},
         {Setting::ClickLimit, clickLimitEdit->text()},
         {Setting::FixedX, fixedXEdit->text()},
         {Setting::FixedY, fixedYEdit->text()}};

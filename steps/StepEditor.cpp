@@ -167,7 +167,7 @@ void StepEditor::keyPressEvent(QKeyEvent *event) {
 void StepEditor::startCapture() {
     if (dress_.topmostOnShow)
         context_.os.windows.setTopmost(this, true);
-    registerOrWarn(context_, this, dress_.hotkeyId, platform::Modifiers{}, platform::FunctionKey{11}, this,
+    registerOrWarn(context_, this, dress_.hotkeyId, platform::Modifiers{}, platform::HotkeyKey{11}, this,
                    shownText(kStepEditorConflict), platform::Icon::Information);
     // The live label follows the pointer only while it can be seen.
     livePositionTimer_.start(dress_.timerMs);

@@ -49,7 +49,7 @@ void StepRecording::start() {
         return;
     }
     platform::Hotkeys &hotkeys = context_.os.hotkeys;
-    if (!hotkeys.registerHotkey(this, kHotkeyId, platform::Modifiers{}, platform::FunctionKey{11})) {
+    if (!hotkeys.registerHotkey(this, kHotkeyId, platform::Modifiers{}, platform::HotkeyKey{11})) {
         refuse(kHotkeyTaken);
         return;
     }

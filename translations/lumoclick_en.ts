@@ -315,6 +315,14 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>正在录制，按F11结束</source>
         <translation>Recording, F11 ends</translation>
     </message>
+    <message>
+        <source>侧键1</source>
+        <translation>Side button 1</translation>
+    </message>
+    <message>
+        <source>侧键2</source>
+        <translation>Side button 2</translation>
+    </message>
 </context>
 <context>
     <name>lumo::AboutDialog</name>
@@ -819,8 +827,8 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <translation>Hotkey saved. It stops every click run.</translation>
     </message>
     <message>
-        <source>停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 中的一个按键.</source>
-        <translation>The stop hotkey “%1” cannot be used and was not saved. Please choose a modifier and one of the keys F1 to F12.</translation>
+        <source>停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 或侧键1、侧键2中的一个按键.</source>
+        <translation>The stop hotkey “%1” cannot be used and was not saved. Please choose a modifier and one of the keys F1 to F12 or side button 1 or 2.</translation>
     </message>
 </context>
 <context>

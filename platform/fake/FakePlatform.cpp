@@ -2,7 +2,7 @@
 
 namespace platform::fake {
 
-bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
+bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) {
     const auto registration = qMakePair(owner, id);
     const Combination combination = qMakePair(modifiers, key);
     bool free = !elsewhere_.contains(combination);
@@ -16,10 +16,10 @@ bool FakeHotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers
 
 void FakeHotkeys::unregisterHotkey(WindowHandle owner, int id) {
     held_.remove(qMakePair(owner, id));
-    calls_.push_back({HotkeyCall::Unregister, owner, id, Modifiers{}, FunctionKey{}, true});
+    calls_.push_back({HotkeyCall::Unregister, owner, id, Modifiers{}, HotkeyKey{}, true});
 }
 
-bool FakeHotkeys::press(Modifiers modifiers, FunctionKey key) {
+bool FakeHotkeys::press(Modifiers modifiers, HotkeyKey key) {
     const Combination combination = qMakePair(modifiers, key);
     for (auto it = held_.cbegin(); it != held_.cend(); ++it) {
         if (it.value() == combination) {

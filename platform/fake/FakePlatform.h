@@ -19,32 +19,32 @@
 namespace platform::fake {
 
 // A key combination of a hotkey.
-using Combination = QPair<Modifiers, FunctionKey>;
+using Combination = QPair<Modifiers, HotkeyKey>;
 
 struct HotkeyCall {
     enum Kind { Register, Unregister } kind;
     WindowHandle owner;
     int id;
     Modifiers modifiers;
-    FunctionKey key;
+    HotkeyKey key;
     bool result;
 };
 
 class FakeHotkeys final : public Hotkeys {
   public:
-    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
     // Another program holds this combination.
-    void holdElsewhere(Modifiers modifiers, FunctionKey key) {
+    void holdElsewhere(Modifiers modifiers, HotkeyKey key) {
         elsewhere_.insert(qMakePair(modifiers, key), true);
     }
-    void releaseElsewhere(Modifiers modifiers, FunctionKey key) {
+    void releaseElsewhere(Modifiers modifiers, HotkeyKey key) {
         elsewhere_.remove(qMakePair(modifiers, key));
     }
     // The user presses a key combination; false if nobody of ours holds it.
-    bool press(Modifiers modifiers, FunctionKey key);
+    bool press(Modifiers modifiers, HotkeyKey key);
     // Delivers a press for (owner, id) whether or not it is registered.
     void deliver(WindowHandle owner, int id);
 

@@ -74,6 +74,22 @@ struct HookedPress {
 bool installPressHook(std::function<void(const HookedPress &)> onPress);
 void removePressHook();
 
+// A mouse side button going down or coming up anywhere on the screen, with
+// the modifier keys held at that moment.
+struct SideButtonEvent {
+    int button = 0; // 1 or 2: XBUTTON1 or XBUTTON2
+    bool down = false;
+    bool control = false;
+    bool alt = false;
+};
+// Installs a second low-level mouse hook, for the side buttons, on the
+// calling thread, replacing one installed before: filter sees each side
+// button event and returns true to keep it from the window under the
+// pointer. It runs inside the hook and must return quickly. False when the
+// hook cannot be installed.
+bool installSideButtonHook(std::function<bool(const SideButtonEvent &)> filter);
+void removeSideButtonHook();
+
 // SetWindowPos with HWND_TOPMOST or HWND_NOTOPMOST, keeping place, size and
 // activation.
 bool setTopmost(NativeWindow window, bool topmost);

@@ -1,4 +1,5 @@
-// The user's button presses through a low-level mouse hook.
+// The user's button presses, and the side buttons that are hotkeys, through
+// low-level mouse hooks.
 
 #include "platform/win32/Native.h"
 
@@ -24,7 +25,48 @@ LRESULT CALLBACK mouseProcedure(int code, WPARAM message, LPARAM data) {
     return ::CallNextHookEx(nullptr, code, message, data);
 }
 
+// The side buttons' hook, likewise.
+HHOOK sideButtonHook = nullptr;
+std::function<bool(const SideButtonEvent &)> sideButtonFilter;
+
+bool keyDown(int virtualKey) {
+    return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
+
+LRESULT CALLBACK sideButtonProcedure(int code, WPARAM message, LPARAM data) {
+    if (code == HC_ACTION && (message == WM_XBUTTONDOWN || message == WM_XBUTTONUP) && sideButtonFilter) {
+        const auto *event = reinterpret_cast<const MSLLHOOKSTRUCT *>(data);
+        const int button = HIWORD(event->mouseData) == XBUTTON1   ? 1
+                           : HIWORD(event->mouseData) == XBUTTON2 ? 2
+                                                                  : 0;
+        if (button != 0) {
+            const SideButtonEvent sideEvent{button, message == WM_XBUTTONDOWN, keyDown(VK_CONTROL),
+                                            keyDown(VK_MENU)};
+            const auto filter = sideButtonFilter; // it may remove the hook
+            if (filter(sideEvent))
+                return 1; // kept from the window under the pointer
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, message, data);
+}
+
 } // namespace
+
+bool installSideButtonHook(std::function<bool(const SideButtonEvent &)> filter) {
+    removeSideButtonHook();
+    sideButtonHook = ::SetWindowsHookExW(WH_MOUSE_LL, sideButtonProcedure, ::GetModuleHandleW(nullptr), 0);
+    if (sideButtonHook == nullptr)
+        return false;
+    sideButtonFilter = std::move(filter);
+    return true;
+}
+
+void removeSideButtonHook() {
+    if (sideButtonHook != nullptr)
+        ::UnhookWindowsHookEx(sideButtonHook);
+    sideButtonHook = nullptr;
+    sideButtonFilter = {};
+}
 
 bool installPressHook(std::function<void(const HookedPress &)> onPress) {
     removePressHook();

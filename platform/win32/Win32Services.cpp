@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QWidget>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -29,7 +31,7 @@ unsigned nativeModifiers(Modifiers modifiers) {
 // F<number>'s virtual key, in 32-bit unsigned arithmetic as the key number
 // has always been added: a number a hand-edited file gives outside 1..12
 // names whatever key that makes, and RegisterHotKey decides.
-unsigned virtualKey(FunctionKey key) {
+unsigned virtualKey(HotkeyKey key) {
     return win32::kVirtualKeyF1 - 1u + static_cast<unsigned>(key.number);
 }
 
@@ -65,18 +67,66 @@ Win32Hotkeys::Win32Hotkeys() {
 }
 
 Win32Hotkeys::~Win32Hotkeys() {
+    win32::removeSideButtonHook();
     if (QCoreApplication *application = QCoreApplication::instance())
         application->removeNativeEventFilter(this);
 }
 
-bool Win32Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
+bool Win32Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) {
+    if (key.kind == HotkeyKey::Kind::SideButton)
+        return registerSideButton(owner, id, {modifiers, key.number});
     const win32::NativeWindow window = nativeWindow(owner);
     owners_.insert(window, owner);
     return win32::registerHotKey(window, id, nativeModifiers(modifiers), virtualKey(key));
 }
 
 void Win32Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
+    if (sideButtons_.remove(qMakePair(owner, id)) > 0) {
+        if (sideButtons_.isEmpty())
+            win32::removeSideButtonHook();
+        return;
+    }
     win32::unregisterHotKey(nativeWindow(owner), id);
+}
+
+bool Win32Hotkeys::registerSideButton(WindowHandle owner, int id, SideButtonHotkey hotkey) {
+    // Other programs' hooks cannot be seen, so only our own registrations
+    // can hold a combination.
+    if (hotkey.button < 1 || hotkey.button > 2)
+        return false;
+    for (const SideButtonHotkey &held : std::as_const(sideButtons_))
+        if (held == hotkey)
+            return false;
+    if (sideButtons_.isEmpty() && !win32::installSideButtonHook([this](const win32::SideButtonEvent &event) {
+            return filterSideButton(event);
+        }))
+        return false;
+    sideButtons_.insert(qMakePair(owner, id), hotkey);
+    return true;
+}
+
+bool Win32Hotkeys::filterSideButton(const win32::SideButtonEvent &event) {
+    if (!event.down)
+        return std::exchange(pressKept_[event.button], false);
+    const Modifiers modifiers = Modifiers((event.control ? unsigned(Modifiers::Control) : 0u) |
+                                          (event.alt ? unsigned(Modifiers::Alt) : 0u));
+    for (auto it = sideButtons_.cbegin(); it != sideButtons_.cend(); ++it) {
+        if (it.value() != SideButtonHotkey{modifiers, event.button})
+            continue;
+        pressKept_[event.button] = true;
+        // The hook must return at once, and the handler may play a whole
+        // script: it runs from the event loop.
+        const QPair<WindowHandle, int> key = it.key();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [this, key] {
+                if (handler_)
+                    handler_(key.first, key.second);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    return false;
 }
 
 bool Win32Hotkeys::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) {

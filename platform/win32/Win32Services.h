@@ -11,22 +11,36 @@
 namespace platform {
 
 // RegisterHotKey on the owner window's handle; WM_HOTKEY is taken from the
-// application's native events and handed to the press handler.
+// application's native events and handed to the press handler. The side
+// buttons have no RegisterHotKey: a low-level mouse hook watches them while
+// one is registered.
 class Win32Hotkeys final : public Hotkeys, private QAbstractNativeEventFilter {
   public:
     Win32Hotkeys();
     ~Win32Hotkeys() override;
 
-    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
   private:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
+    struct SideButtonHotkey {
+        Modifiers modifiers;
+        int button = 0;
+        bool operator==(const SideButtonHotkey &) const = default;
+    };
+    bool registerSideButton(WindowHandle owner, int id, SideButtonHotkey hotkey);
+    bool filterSideButton(const win32::SideButtonEvent &event);
+
     PressHandler handler_;
     // Which owner each window handle stands for.
     QHash<win32::NativeWindow, WindowHandle> owners_;
+    QHash<QPair<WindowHandle, int>, SideButtonHotkey> sideButtons_;
+    // The side buttons whose press was a hotkey: their release is kept from
+    // the windows too.
+    bool pressKept_[3] = {};
 };
 
 class Win32Mouse final : public Mouse {

@@ -16,6 +16,9 @@ namespace {
 constexpr unsigned kKeyModifiers =
     ShiftMask | LockMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
 
+// Side button 1 ("back"); side button 2 is the next.
+constexpr unsigned kFirstSideButton = 8;
+
 // The keysym the keymap gives keycode with these core modifiers held, as
 // the server's own XKB translation would; NoSymbol when unknown.
 KeySym translatedKeysym(Display *display, KeyCode keycode, unsigned modifiers) {
@@ -79,53 +82,72 @@ std::vector<unsigned> X11Hotkeys::lockVariants(unsigned modifiers) const {
     return variants;
 }
 
-bool X11Hotkeys::isHeld(unsigned keycode, unsigned modifiers) const {
+bool X11Hotkeys::isHeld(const Grab &combination) const {
     for (const std::vector<Grab> &grabs : grabs_)
         for (const Grab &grab : grabs)
-            if (grab.keycode == keycode && grab.modifiers == modifiers)
+            if (grab.sameCombination(combination))
                 return true;
     return false;
 }
 
-bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) {
-    if (key.number < 1 || key.number > 12)
-        return false;
+bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) {
     Display *display = connection_.display();
-    const KeyCode keycode = XKeysymToKeycode(display, XK_F1 + unsigned(key.number - 1));
-    connection_.eventsMayBeQueued();
-    if (keycode == 0)
-        return false;
-
     Grab grab;
-    grab.keycode = keycode;
     grab.modifiers = (holds(modifiers, Modifiers::Control) ? unsigned{ControlMask} : 0u) |
                      (holds(modifiers, Modifiers::Alt) ? unsigned{Mod1Mask} : 0u);
+    if (key.kind == HotkeyKey::Kind::SideButton) {
+        // The side buttons are buttons 8 and 9 on every X server.
+        if (key.number < 1 || key.number > 2)
+            return false;
+        grab.button = true;
+        grab.code = kFirstSideButton + unsigned(key.number - 1);
+    } else {
+        if (key.number < 1 || key.number > 12)
+            return false;
+        grab.code = XKeysymToKeycode(display, XK_F1 + unsigned(key.number - 1));
+        connection_.eventsMayBeQueued();
+        if (grab.code == 0)
+            return false;
+        // The server switches consoles on these itself and never passes
+        // them on, so a grab would succeed and never fire.
+        if (switchesConsole(display, grab.code, grab.modifiers))
+            return false;
+    }
     // We may grab the same keys twice without the server objecting, but a
     // combination belongs to one registration only.
-    if (isHeld(grab.keycode, grab.modifiers))
-        return false;
-    // The server switches consoles on these itself and never passes them
-    // on, so a grab would succeed and never fire.
-    if (switchesConsole(display, grab.keycode, grab.modifiers))
+    if (isHeld(grab))
         return false;
     grab.variants = lockVariants(grab.modifiers);
+    if (!this->grab(grab))
+        return false;
+    grabs_[qMakePair(owner, id)].push_back(std::move(grab));
+    return true;
+}
 
+bool X11Hotkeys::grab(const Grab &grab) {
+    Display *display = connection_.display();
     bool refused = false;
     {
         ErrorTrap trap(connection_);
-        for (const unsigned variant : grab.variants)
-            XGrabKey(display, grab.keycode, variant, connection_.root(), False, GrabModeAsync, GrabModeAsync);
+        for (const unsigned variant : grab.variants) {
+            if (grab.button)
+                // The pointer stays ours until the button comes up, so
+                // neither the press nor the release reaches the window
+                // under it.
+                XGrabButton(display, grab.code, variant, connection_.root(), False,
+                            ButtonPressMask | ButtonReleaseMask, GrabModeAsync, GrabModeAsync, None, None);
+            else
+                XGrabKey(display, int(grab.code), variant, connection_.root(), False, GrabModeAsync,
+                         GrabModeAsync);
+        }
         // BadAccess: another client holds one of the variants.
         refused = trap.sync() != 0;
     }
-    if (refused) {
+    if (refused)
         // Releasing the variants the other client holds is harmless: an
         // ungrab only ever removes our own grabs.
         ungrab(grab);
-        return false;
-    }
-    grabs_[qMakePair(owner, id)].push_back(std::move(grab));
-    return true;
+    return !refused;
 }
 
 void X11Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
@@ -139,10 +161,15 @@ void X11Hotkeys::unregisterHotkey(WindowHandle owner, int id) {
 }
 
 void X11Hotkeys::ungrab(const Grab &grab) {
-    // Synchronously, so that the keys are free for the next taker at once.
+    // Synchronously, so that the combination is free for the next taker at
+    // once.
     ErrorTrap trap(connection_);
-    for (const unsigned variant : grab.variants)
-        XUngrabKey(connection_.display(), grab.keycode, variant, connection_.root());
+    for (const unsigned variant : grab.variants) {
+        if (grab.button)
+            XUngrabButton(connection_.display(), grab.code, variant, connection_.root());
+        else
+            XUngrabKey(connection_.display(), int(grab.code), variant, connection_.root());
+    }
 }
 
 void X11Hotkeys::handleEvent(XEvent &event) {
@@ -152,12 +179,25 @@ void X11Hotkeys::handleEvent(XEvent &event) {
             findNumLockMask();
         return;
     }
-    if (event.type != KeyPress)
+    const unsigned locks = LockMask | numLockMask_;
+    Grab pressed;
+    if (event.type == KeyPress) {
+        pressed.code = event.xkey.keycode;
+        pressed.modifiers = event.xkey.state & kKeyModifiers & ~locks;
+    } else if (event.type == ButtonPress) {
+        pressed.button = true;
+        pressed.code = event.xbutton.button;
+        pressed.modifiers = event.xbutton.state & kKeyModifiers & ~locks;
+    } else {
         return;
-    const unsigned state = event.xkey.state & kKeyModifiers & ~(LockMask | numLockMask_);
+    }
+    deliver(pressed);
+}
+
+void X11Hotkeys::deliver(const Grab &pressed) {
     for (auto it = grabs_.cbegin(); it != grabs_.cend(); ++it)
         for (const Grab &grab : it.value())
-            if (grab.keycode == event.xkey.keycode && grab.modifiers == state) {
+            if (grab.sameCombination(pressed)) {
                 // The handler may change the registrations: stop looking.
                 // It may also replace itself, so it runs from a copy.
                 const Key key = it.key();

@@ -1,5 +1,6 @@
 #pragma once
-// Global hotkeys as passive key grabs on the root window.
+// Global hotkeys as passive key grabs on the root window, and mouse side
+// buttons as passive button grabs there.
 
 #include "platform/Platform.h"
 #include "platform/x11/XConnection.h"
@@ -20,7 +21,7 @@ class X11Hotkeys final : public Hotkeys {
     explicit X11Hotkeys(Connection &connection);
     ~X11Hotkeys() override;
 
-    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, FunctionKey key) override;
+    bool registerHotkey(WindowHandle owner, int id, Modifiers modifiers, HotkeyKey key) override;
     void unregisterHotkey(WindowHandle owner, int id) override;
     void setPressHandler(PressHandler handler) override { handler_ = std::move(handler); }
 
@@ -29,14 +30,23 @@ class X11Hotkeys final : public Hotkeys {
 
   private:
     struct Grab {
-        unsigned keycode;
-        unsigned modifiers; // X modifier mask
+        bool button = false;    // a pointer button rather than a key
+        unsigned code = 0;      // the keycode or the button number
+        unsigned modifiers = 0; // X modifier mask
         std::vector<unsigned> variants;
+        bool sameCombination(const Grab &other) const {
+            return button == other.button && code == other.code && modifiers == other.modifiers;
+        }
     };
     using Key = QPair<WindowHandle, int>;
 
-    bool isHeld(unsigned keycode, unsigned modifiers) const;
+    bool isHeld(const Grab &combination) const;
+    // Grabs every variant; false, with nothing held, when another client
+    // holds one of them.
+    bool grab(const Grab &grab);
     void ungrab(const Grab &grab);
+    // Hands a press of the combination to the handler when it is ours.
+    void deliver(const Grab &pressed);
     std::vector<unsigned> lockVariants(unsigned modifiers) const;
     void findNumLockMask();
 

@@ -90,43 +90,43 @@ class X11BackendTest : public testing::Test {
 };
 
 TEST_F(X11BackendTest, CombinationBelongsToOneRegistrationOfThisProgram) {
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, FunctionKey{3}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1009, Modifiers::Control, FunctionKey{3}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, HotkeyKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1009, Modifiers::Control, HotkeyKey{3}));
     // Identifiers are per owner: the same one with other keys is fine.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, FunctionKey{4}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Control, HotkeyKey{4}));
     // Other modifiers make another combination.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1010, Modifiers::Alt, FunctionKey{3}));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1011, Modifiers{}, FunctionKey{3}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1010, Modifiers::Alt, HotkeyKey{3}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 1011, Modifiers{}, HotkeyKey{3}));
 
     hotkeys().unregisterHotkey(ownerA, 1008);
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, Modifiers::Control, FunctionKey{3}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerB, 1009, Modifiers::Control, HotkeyKey{3}));
 }
 
 TEST_F(X11BackendTest, OnlyTheTwelveFunctionKeysRegister) {
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers{}, FunctionKey{0}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers{}, FunctionKey{13}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers{}, FunctionKey{-2147483647 - 1}));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers{}, FunctionKey{12}));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, FunctionKey{1}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers{}, HotkeyKey{0}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers{}, HotkeyKey{13}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers{}, HotkeyKey{-2147483647 - 1}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers{}, HotkeyKey{12}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, HotkeyKey{1}));
 }
 
 // Xvfb's keymap, like most, gives F1..F12 with Ctrl+Alt the level that
 // switches virtual consoles; the server acts on it and passes nothing on.
 TEST_F(X11BackendTest, ConsoleSwitchCombinationsAreRefusedLikeHeldOnes) {
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control | Modifiers::Alt, FunctionKey{1}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers::Control | Modifiers::Alt, FunctionKey{3}));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers::Control | Modifiers::Alt, FunctionKey{12}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control | Modifiers::Alt, HotkeyKey{1}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 2, Modifiers::Control | Modifiers::Alt, HotkeyKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 3, Modifiers::Control | Modifiers::Alt, HotkeyKey{12}));
     // The same keys with one modifier are ordinary hotkeys.
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers::Control, FunctionKey{1}));
-    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, FunctionKey{12}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 4, Modifiers::Control, HotkeyKey{1}));
+    EXPECT_TRUE(hotkeys().registerHotkey(ownerA, 5, Modifiers::Alt, HotkeyKey{12}));
     // Nothing of the refused ones was grabbed: another client still gets them.
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F1")}),
               QStringLiteral("held"));
 }
 
 TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregistered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
     // Only the exact combination is ours.
     EXPECT_EQ(e2e::holdKey({QStringLiteral("alt"), QStringLiteral("F3")}), QStringLiteral("held"));
@@ -136,22 +136,22 @@ TEST_F(X11BackendTest, RegisteredCombinationIsRefusedToOtherClientsUntilUnregist
 }
 
 TEST_F(X11BackendTest, UnregisteringWhatWasNeverRegisteredIsHarmless) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
     hotkeys().unregisterHotkey(ownerA, 1108);
     hotkeys().unregisterHotkey(ownerB, 1008);
     hotkeys().unregisterHotkey(nullptr, 0);
     EXPECT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F3")}), QStringLiteral("refused"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 7, Modifiers::Control, FunctionKey{3}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerB, 7, Modifiers::Control, HotkeyKey{3}));
 }
 
 TEST_F(X11BackendTest, CombinationHeldByAnotherClientIsRefused) {
     std::unique_ptr<e2e::Helper> rival;
     ASSERT_EQ(e2e::holdKey({QStringLiteral("ctrl"), QStringLiteral("F5")}, &rival), QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{5}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, HotkeyKey{5}));
 
     rival->stop();
     EXPECT_TRUE(succeedsWithin(
-        [this] { return hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{5}); }));
+        [this] { return hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, HotkeyKey{5}); }));
 }
 
 TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
@@ -161,7 +161,7 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
     ASSERT_EQ(
         e2e::holdKey({QStringLiteral("--plain-only"), QStringLiteral("ctrl"), QStringLiteral("F7")}, &rival),
         QStringLiteral("held"));
-    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control, FunctionKey{7}));
+    EXPECT_FALSE(hotkeys().registerHotkey(ownerA, 1, Modifiers::Control, HotkeyKey{7}));
     rival->stop();
 
     // Had any variant stayed with us, a full grab would be refused.
@@ -171,8 +171,8 @@ TEST_F(X11BackendTest, RefusedRegistrationKeepsNoneOfItsGrabs) {
 }
 
 TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Alt, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerB, 1008, Modifiers::Alt, HotkeyKey{3}));
 
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     ASSERT_EQ(waitForPresses(1).size(), 1u);
@@ -192,7 +192,7 @@ TEST_F(X11BackendTest, PressReachesTheHandlerWhateverTheLockKeys) {
 }
 
 TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
     session_.pressKeys({QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("alt"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
@@ -203,8 +203,8 @@ TEST_F(X11BackendTest, OtherCombinationsOfTheSameKeyAreNotDelivered) {
 }
 
 TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, FunctionKey{4}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1108, Modifiers::Control, HotkeyKey{4}));
     hotkeys().unregisterHotkey(ownerA, 1008);
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F3")});
     session_.pressKeys({QStringLiteral("ctrl"), QStringLiteral("F4")});
@@ -213,7 +213,7 @@ TEST_F(X11BackendTest, UnregisteredCombinationIsNoLongerDelivered) {
 }
 
 TEST_F(X11BackendTest, HeldKeyDeliversEveryRepeatedPress) {
-    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, FunctionKey{3}));
+    ASSERT_TRUE(hotkeys().registerHotkey(ownerA, 1008, Modifiers::Control, HotkeyKey{3}));
     // Held past the keyboard's repeat delay, the server repeats the press.
     session_.keyDown(QStringLiteral("ctrl"));
     session_.keyDown(QStringLiteral("F3"));

@@ -19,7 +19,7 @@ using lumo::test::GuiFixture;
 
 namespace {
 
-constexpr FunctionKey kF3{3};
+constexpr HotkeyKey kF3{3};
 
 struct Clicker {
     GuiFixture f;
@@ -120,7 +120,7 @@ class ClickTimingTest : public QObject {
         Clicker c(QStringLiteral("[setting]\ntime=1\nclick=0\nhold=60000\nbtn_type=双击\n"));
         c.press();
         const qint64 stopAt = c.f.fake.time.nowMs() + 1000 + 5000;
-        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6})); });
+        c.f.fake.time.schedule(stopAt, [&] { QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6})); });
         c.f.fake.advance(120000);
         const auto calls = c.buttons();
         QCOMPARE(calls.size(), std::size_t(2));

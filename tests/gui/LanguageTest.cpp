@@ -290,7 +290,7 @@ QStringList chineseIn(const QStringList &texts) {
     return found;
 }
 
-constexpr FunctionKey kF5{5};
+constexpr HotkeyKey kF5{5};
 
 const QString kSettings =
     QStringLiteral("[setting]\nbtn1=右键\nbtn_type=双击\ntime=0.5\nhotkey1=无\nhotkey2=F5\n"
@@ -542,10 +542,10 @@ class LanguageTest : public QObject {
         QWidget *timed = s.f.forms->addTimedTaskDialog;
         s.f.forms->addTimedTaskDialog->openForNewTask();
         auto *record = ui<QPushButton>(timed, "recordButton");
-        s.f.fake.hotkeys.holdElsewhere(Modifiers{}, FunctionKey{11});
+        s.f.fake.hotkeys.holdElsewhere(Modifiers{}, HotkeyKey{11});
         record->click();
         s.f.fake.recorder.failsToStart = true;
-        s.f.fake.hotkeys.releaseElsewhere(Modifiers{}, FunctionKey{11});
+        s.f.fake.hotkeys.releaseElsewhere(Modifiers{}, HotkeyKey{11});
         record->click();
         const QStringList refusals = s.f.fake.messageBoxes.texts();
         QCOMPARE(refusals.size(), 2);
@@ -561,7 +561,7 @@ class LanguageTest : public QObject {
         QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Right, 7, 8));
         s.f.fake.advance(250);
         QVERIFY(s.f.fake.recorder.press(RecordedPress::Button::Left, 9, 10));
-        QVERIFY(s.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(s.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
         QVERIFY(timed->isVisible());
         QVERIFY(!hasChinese(ui<QSystemTrayIcon>(&s.f.main(), "trayIcon")->toolTip()));
         const auto *steps = ui<QTreeWidget>(timed, "stepListView");

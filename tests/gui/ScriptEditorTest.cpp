@@ -67,7 +67,7 @@ struct Scripts {
     }
     void captureAt(int x, int y) {
         f.fake.mouse.userMovesTo(x, y);
-        QVERIFY(f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
     }
     QStringList boxTexts() const { return f.fake.messageBoxes.texts(); }
     // Saves a script through the add dialog with the steps as typed.
@@ -185,9 +185,9 @@ class ScriptEditorTest : public QObject {
         // The held key follows the stored text: F10 plays it, Ctrl+F6 is free.
         QCOMPARE(s.list().rows().front().status, QStringLiteral("已启用"));
         const fake::HotkeyCall last = s.f.fake.hotkeys.registrations().back();
-        QCOMPARE(qMakePair(last.modifiers, last.key), qMakePair(Modifiers{}, FunctionKey{10}));
+        QCOMPARE(qMakePair(last.modifiers, last.key), qMakePair(Modifiers{}, HotkeyKey{10}));
         QVERIFY(last.result);
-        QVERIFY(!s.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{6}));
+        QVERIFY(!s.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{6}));
     }
 
     void okRefusesTheCycleCountFirstThenTheName() {

@@ -89,7 +89,7 @@ struct Tab {
         return ids;
     }
     QStringList boxTexts() { return f.fake.messageBoxes.texts(); }
-    bool scriptHeld(Modifiers modifiers, FunctionKey key) {
+    bool scriptHeld(Modifiers modifiers, HotkeyKey key) {
         const auto &hotkeys = f.fake.hotkeys;
         for (const HotkeyCall &call : hotkeys.registrations()) {
             if (call.owner == list && hotkeys.isRegistered(list, call.id) &&
@@ -98,7 +98,7 @@ struct Tab {
         }
         return false;
     }
-    bool mainHolds(int id, Modifiers modifiers, FunctionKey key) {
+    bool mainHolds(int id, Modifiers modifiers, HotkeyKey key) {
         return f.fake.hotkeys.keyOf(main, id) == qMakePair(modifiers, key);
     }
     StopHotkeyDialog &dialog() { return *static_cast<StopHotkeyDialog *>(f.forms->stopHotkeyDialog); }
@@ -163,7 +163,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.main->windowTitle(), QStringLiteral("Lumo鼠标自动点击器"));
-        QVERIFY(t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, HotkeyKey{2}));
         QCOMPARE(t.playedIds(), QStringList{QStringLiteral("1")});
 
         // Enabling again replaces the earlier registration instead of failing.
@@ -175,14 +175,14 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QCOMPARE(drawnBackground(t, 0),
                  ui<QTreeWidget>(t.list, "scriptListView")->palette().color(QPalette::Base));
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, HotkeyKey{2}));
         QVERIFY(t.boxTexts().isEmpty());
 
         // Nothing selected: the buttons only set the title.
         ui<QTreeWidget>(t.list, "scriptListView")->clearSelection();
         ui<QPushButton>(t.list, "enableButton")->click();
         ui<QPushButton>(t.list, "disableButton")->click();
-        QVERIFY(!t.scriptHeld(kCtrl, FunctionKey{2}));
+        QVERIFY(!t.scriptHeld(kCtrl, HotkeyKey{2}));
         QVERIFY(t.boxTexts().isEmpty());
     }
 
@@ -194,7 +194,7 @@ class ScriptListTest : public QObject {
         t.add(QStringLiteral("elsewhere"), QStringLiteral("Alt+F5"));
         t.add(QStringLiteral("no number"), QStringLiteral("Ctrl+Fx"));
         t.main->scriptList()->reload();
-        t.f.fake.hotkeys.holdElsewhere(kAlt, FunctionKey{5});
+        t.f.fake.hotkeys.holdElsewhere(kAlt, HotkeyKey{5});
         t.main->state().startHotkeyRegistered = true;
 
         t.enable(0);
@@ -207,7 +207,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(box.owner.data(), static_cast<QWidget *>(t.main));
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
         QVERIFY(!t.main->state().startHotkeyRegistered);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
 
         t.enable(1);
         t.enable(2);
@@ -235,7 +235,7 @@ class ScriptListTest : public QObject {
         // The key is taken meanwhile by another program, then enabled again:
         // the old registration is gone, so the row must not read enabled.
         t.f.fake.hotkeys.unregisterHotkey(t.list, t.f.fake.hotkeys.registrations().back().id);
-        t.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{2});
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, HotkeyKey{2});
         t.enable(0);
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F2"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
@@ -267,7 +267,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(ui<QTreeWidget>(t.list, "scriptListView")->topLevelItemCount(), 1);
         QCOMPARE(t.row(0)->text(kColName), QStringLiteral("b"));
         // The deleted script's key is free again.
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, HotkeyKey{2}));
         QVERIFY(t.played.isEmpty());
 
         // A failing statement is reported with the selection message.
@@ -291,29 +291,29 @@ class ScriptListTest : public QObject {
         t.main->scriptList()->reload();
         const auto singleKey = t.f.fake.hotkeys.keyOf(t.main, kSinglePointId);
         QVERIFY(singleKey);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
 
         for (int i = 0; i < 3; ++i)
             t.enable(i);
         QVERIFY(t.boxTexts().isEmpty());
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
 
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{10}));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{11}));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{12}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, HotkeyKey{10}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, HotkeyKey{11}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, HotkeyKey{12}));
         QCOMPARE(t.playedIds(), (QStringList{single, stop, QStringLiteral("900000")}));
         QVERIFY(!t.main->state().stopRequested);
 
         // The stop key raises the request and plays no script, even one
         // whose id is the stop key's identifier.
-        QVERIFY(t.f.fake.hotkeys.press(kNone, FunctionKey{6}));
+        QVERIFY(t.f.fake.hotkeys.press(kNone, HotkeyKey{6}));
         QVERIFY(t.main->state().stopRequested);
         QCOMPARE(t.played.size(), 3);
 
         // Disabling the script 1108 leaves the stop hotkey alone.
         t.disable(1);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
     }
 
@@ -328,15 +328,15 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
         QCOMPARE(drawnBackground(t, 0), QColor(166, 202, 240));
         QCOMPARE(t.status(1), QStringLiteral("未启用"));
-        QVERIFY(t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
+        QVERIFY(t.f.fake.hotkeys.press(kCtrl, HotkeyKey{2}));
 
         // A modified hotkey text takes the old key's place.
         updateScript(t.f.forms->database, QStringLiteral("a"), QStringLiteral("Alt+F8"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
-        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, FunctionKey{2}));
-        QVERIFY(t.f.fake.hotkeys.press(kAlt, FunctionKey{8}));
+        QVERIFY(!t.f.fake.hotkeys.press(kCtrl, HotkeyKey{2}));
+        QVERIFY(t.f.fake.hotkeys.press(kAlt, HotkeyKey{8}));
         QCOMPARE(t.playedIds(), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
         // A press plays the row as the list shows it now, steps included.
         QCOMPARE(t.played[0].steps, QStringLiteral("1,2,左键单击,20|"));
@@ -344,13 +344,13 @@ class ScriptListTest : public QObject {
         QVERIFY(t.boxTexts().isEmpty());
 
         // A modified hotkey that is taken: the message, released, not enabled.
-        t.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{9});
+        t.f.fake.hotkeys.holdElsewhere(kCtrl, HotkeyKey{9});
         updateScript(t.f.forms->database, QStringLiteral("a"), QStringLiteral("Ctrl+F9"), QString(),
                      QStringLiteral("1"));
         t.main->scriptList()->reload();
         QCOMPARE(t.boxTexts(), QStringList{conflictText(QStringLiteral("Ctrl+F9"))});
         QCOMPARE(t.status(0), QStringLiteral("未启用"));
-        QVERIFY(!t.f.fake.hotkeys.press(kAlt, FunctionKey{8}));
+        QVERIFY(!t.f.fake.hotkeys.press(kAlt, HotkeyKey{8}));
         QVERIFY(!t.list->hotkeys().isHeld(QStringLiteral("1")));
     }
 
@@ -427,11 +427,11 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts(), QStringList{QStringLiteral("热键设置成功,所有点击的记录都是这个热键停止.")});
         QCOMPARE(t.f.fake.messageBoxes.shown().back().owner.data(), static_cast<QWidget *>(&d));
         QCOMPARE(t.row(0)->text(kColStopHotkey), QStringLiteral("Alt+F7"));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, FunctionKey{7}));
-        QVERIFY(!t.f.fake.hotkeys.press(kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, HotkeyKey{7}));
+        QVERIFY(!t.f.fake.hotkeys.press(kNone, HotkeyKey{6}));
         // Everything else stays held, and the list says so.
         QCOMPARE(t.status(0), QStringLiteral("已启用"));
-        QVERIFY(t.scriptHeld(kCtrl, FunctionKey{2}));
+        QVERIFY(t.scriptHeld(kCtrl, HotkeyKey{2}));
         QCOMPARE(t.f.fake.hotkeys.keyOf(t.main, kSinglePointId), singleKey);
 
         // Saving unchanged succeeds again.
@@ -439,7 +439,7 @@ class ScriptListTest : public QObject {
         d.show();
         ui<QPushButton>(&d, "okButton")->click();
         QCOMPARE(t.boxTexts().size(), 1);
-        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, FunctionKey{7}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kAlt, HotkeyKey{7}));
 
         // The key of an enabled script: success, then the conflict; stored anyway.
         t.f.fake.messageBoxes.clear();
@@ -452,7 +452,7 @@ class ScriptListTest : public QObject {
                               QStringLiteral("您设置的热键与其他程序的热键冲突,请选择过热键.")}));
         QVERIFY(t.f.settingsBytes().contains("stophotkey=Ctrl+F2"));
         QVERIFY(!t.f.fake.hotkeys.isRegistered(t.main, kStopHotkeyId));
-        QVERIFY(t.scriptHeld(kCtrl, FunctionKey{2}));
+        QVERIFY(t.scriptHeld(kCtrl, HotkeyKey{2}));
     }
 
     void stopHotkeyDialogRefusesAKeyThatCannotBeUsedAndStoresNothing_data() {
@@ -477,7 +477,7 @@ class ScriptListTest : public QObject {
         QCOMPARE(t.boxTexts().size(), 1);
         QVERIFY2(t.boxTexts()[0].contains(QStringLiteral("没有保存")), qPrintable(t.boxTexts()[0]));
         QVERIFY(!t.boxTexts()[0].contains(QStringLiteral("热键设置成功")));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
         ui<QPushButton>(&d, "cancelButton")->click();
         QVERIFY(!d.isVisible());
     }
@@ -497,7 +497,7 @@ class ScriptListTest : public QObject {
         QVERIFY(!d.isVisible());
         QCOMPARE(t.f.settingsBytes(), before);
         QVERIFY(t.boxTexts().isEmpty());
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
     }
 
     // Opened on a fresh profile and confirmed as it stands, the dialog
@@ -509,7 +509,7 @@ class ScriptListTest : public QObject {
         ui<QPushButton>(&d, "okButton")->click();
         QVERIFY(!d.isVisible());
         QVERIFY(t.f.settingsBytes().contains("stophotkey=F6\r\n"));
-        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, FunctionKey{6}));
+        QVERIFY(t.mainHolds(kStopHotkeyId, kNone, HotkeyKey{6}));
     }
 
     void btn17OpensTheDialogModally() {

@@ -65,8 +65,8 @@ class ScriptPlayTest : public QObject {
         p.enableAll();
         // F6, the default stop key, goes down during the second step's interval.
         p.f.fake.time.schedule(p.f.fake.time.nowMs() + 150,
-                               [&] { p.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6}); });
-        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{2}));
+                               [&] { p.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6}); });
+        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{2}));
         QCOMPARE(p.moves(), (QList<Point>{{10, 20}, {30, 40}}));
         QCOMPARE(p.f.fake.mouse.buttonEvents(),
                  (std::vector<ButtonEvent>{ButtonEvent::LeftDown, ButtonEvent::LeftUp}));
@@ -81,11 +81,11 @@ class ScriptPlayTest : public QObject {
         p.add(QString::number(kStopHotkeyId), QStringLiteral("Alt+F3"), QStringLiteral("7,7,左键单击,10|"),
               QStringLiteral("1"));
         p.enableAll();
-        QVERIFY(p.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6}));
+        QVERIFY(p.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6}));
         QVERIFY(p.moves().isEmpty());
         QVERIFY(p.main->state().stopRequested);
         p.main->state().stopRequested = false;
-        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Alt, FunctionKey{3}));
+        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Alt, HotkeyKey{3}));
         QCOMPARE(p.moves(), QList<Point>{(Point{7, 7})});
     }
 
@@ -97,8 +97,8 @@ class ScriptPlayTest : public QObject {
               QStringLiteral("x"));
         p.enableAll();
         p.f.fake.time.schedule(p.f.fake.time.nowMs() + 50,
-                               [&] { p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{4}); });
-        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{2}));
+                               [&] { p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{4}); });
+        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{2}));
         QCOMPARE(p.moves(), (QList<Point>{{1, 1}, {2, 2}}));
         QCOMPARE(p.f.fake.messageBoxes.texts(),
                  QStringList{QStringLiteral("'x' is not a valid integer value.")});
@@ -115,19 +115,19 @@ class ScriptPlayTest : public QObject {
         const qint64 start = p.f.fake.time.nowMs();
         for (int i = 1; i <= 300; ++i)
             p.f.fake.time.schedule(start + 7 * i,
-                                   [&] { p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{2}); });
+                                   [&] { p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{2}); });
         const qint64 stopAt = start + 5500;
         int depthBeforeTheStop = 0;
         p.f.fake.time.schedule(stopAt - 1, [&] { depthBeforeTheStop = p.main->runner()->depth(); });
-        p.f.fake.time.schedule(stopAt, [&] { QVERIFY(p.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6})); });
+        p.f.fake.time.schedule(stopAt, [&] { QVERIFY(p.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6})); });
         qint64 boxAt = -1;
         std::size_t callsAtTheBox = 0;
         p.f.fake.messageBoxes.whileOpen = [&](const fake::ShownBox &) {
             boxAt = p.f.fake.time.nowMs();
             callsAtTheBox = p.f.fake.mouse.calls().size();
-            p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{2});
+            p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{2});
         };
-        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, FunctionKey{2}));
+        QVERIFY(p.f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{2}));
         p.f.fake.advance(20000);
         QCOMPARE(p.f.fake.messageBoxes.texts(), QStringList{kStopMessage});
         QCOMPARE(boxAt, stopAt);

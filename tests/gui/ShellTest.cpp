@@ -103,13 +103,13 @@ class ShellTest : public QObject {
         Tray &tray = *main.tray();
         QCOMPARE(tray.state(), TrayState::Idle);
         const qint64 idleIcon = ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey();
-        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, FunctionKey{3}));
+        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{3}));
         QTRY_COMPARE(tray.state(), TrayState::Clicking);
         QVERIFY(ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey() != idleIcon);
         main.showRecording(true);
         QCOMPARE(tray.state(), TrayState::Recording);
         main.showRecording(false);
-        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, FunctionKey{3}));
+        QVERIFY(f.fake.hotkeys.press(Modifiers::Control, HotkeyKey{3}));
         QTRY_COMPARE(tray.state(), TrayState::Idle);
         QCOMPARE(ui<QSystemTrayIcon>(&tray, "trayIcon")->icon().cacheKey(), idleIcon);
     }

@@ -1,5 +1,6 @@
 // The single-point clicker and its settings panel, in virtual time.
 
+#include "app/Translations.h"
 #include "singlepoint/SinglePointPanel.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tests/gui/support/WidgetLookup.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace lumo;
@@ -21,7 +23,7 @@ using lumo::test::GuiFixture;
 namespace {
 
 constexpr Modifiers kCtrl = Modifiers::Control;
-constexpr FunctionKey kF3{3};
+constexpr HotkeyKey kF3{3};
 
 // Counts the left single clicks (down then up) among the recorded calls.
 int leftClicks(const fake::FakeMouse &mouse) {
@@ -165,7 +167,7 @@ class SinglePointTest : public QObject {
 
     void theStopHotkeyRaisesTheStopRequest() {
         Clicker c;
-        QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6}));
+        QVERIFY(c.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6}));
         QVERIFY(c.main->state().stopRequested);
         QVERIFY(!c.main->state().clickerRunning);
     }
@@ -208,7 +210,7 @@ class SinglePointTest : public QObject {
         QCOMPARE(c.main->state().clickIntervalMs, 500);
         QCOMPARE(c.main->state().clickCount, 0);
         QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008),
-                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{3})));
+                 std::make_optional(qMakePair(Modifiers{}, HotkeyKey{3})));
         QCOMPARE(c.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = c.f.fake.messageBoxes.shown()[0];
         QCOMPARE(box.text, QStringLiteral("设置保存成功,请记住你设置的 无+F3 启动热键.\r"
@@ -219,9 +221,30 @@ class SinglePointTest : public QObject {
         QCOMPARE(box.icon, Icon::Information);
     }
 
+    void aSideButtonChosenInEnglishIsStoredByItsChineseWord() {
+        installTranslations(UiLanguage::English);
+        const auto restore = qScopeGuard([] { installTranslations(UiLanguage::Chinese); });
+        Clicker c;
+        auto *keys = ui<QComboBox>(&c.panel(), "hotkeyKeyComboBox");
+        const int item = keys->findText(QStringLiteral("Side button 2"));
+        QVERIFY(item >= 0);
+        keys->setCurrentIndex(item);
+        ui<QPushButton>(&c.panel(), "saveButton")->click();
+        QVERIFY(c.f.settingsBytes().contains(QByteArray("\r\nhotkey2=") + toGbk(QStringLiteral("侧键2")) +
+                                             "\r\n"));
+        QCOMPARE(c.f.fake.hotkeys.keyOf(c.main, 1008),
+                 std::make_optional(qMakePair(Modifiers::Control, sideButton(2))));
+        QVERIFY(c.f.fake.messageBoxes.texts().value(0).contains(QStringLiteral("Ctrl+Side button 2")));
+
+        // Read back, the stored word shows in English again.
+        keys->setCurrentIndex(0);
+        c.panel().loadSettings();
+        QCOMPARE(keys->currentText(), QStringLiteral("Side button 2"));
+    }
+
     void aSaveWhoseHotkeyConflictsWritesNothing() {
         Clicker c;
-        c.f.fake.hotkeys.holdElsewhere(kCtrl, FunctionKey{9});
+        c.f.fake.hotkeys.holdElsewhere(kCtrl, HotkeyKey{9});
         ui<QComboBox>(&c.panel(), "hotkeyKeyComboBox")->setCurrentText(QStringLiteral("F9"));
         ui<QPushButton>(&c.panel(), "saveButton")->click();
         QVERIFY(!c.f.settingsExist());

@@ -34,8 +34,8 @@ const QString kOwnSettings = QStringLiteral("[setting]\nbtn1=右键\nbtn_type=�
                                             "hotkey2=F9\nclick=7\nxpos=11\nypos=12\nstophotkey=Alt+F7\n"
                                             "hold=250\njitter=30\n");
 
-constexpr FunctionKey kF9{9};
-constexpr FunctionKey kF7{7};
+constexpr HotkeyKey kF9{9};
+constexpr HotkeyKey kF7{7};
 
 void save(GuiFixture &f) {
     ui<QPushButton>(f.main().singlePoint(), "saveButton")->click();

@@ -89,10 +89,10 @@ class StartupTest : public QObject {
         QCOMPARE(registered[0].id, 1008);
         QCOMPARE(registered[0].owner, static_cast<WindowHandle>(&main));
         QCOMPARE(registered[0].modifiers, Modifiers::Control);
-        QCOMPARE(registered[0].key, FunctionKey{3});
+        QCOMPARE(registered[0].key, HotkeyKey{3});
         QCOMPARE(registered[1].id, 1108);
         QCOMPARE(registered[1].modifiers, Modifiers{});
-        QCOMPARE(registered[1].key, FunctionKey{6});
+        QCOMPARE(registered[1].key, HotkeyKey{6});
         QVERIFY(main.state().startHotkeyRegistered);
         QVERIFY(f.fake.messageBoxes.shown().empty());
         QVERIFY(!f.settingsExist());
@@ -100,7 +100,7 @@ class StartupTest : public QObject {
 
     void aConflictShowsTheMessageAndLeavesTheHotkeyUnregistered() {
         GuiFixture f;
-        f.fake.hotkeys.holdElsewhere(Modifiers::Control, FunctionKey{3});
+        f.fake.hotkeys.holdElsewhere(Modifiers::Control, HotkeyKey{3});
         MainWindow &main = f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = f.fake.messageBoxes.shown()[0];
@@ -129,7 +129,7 @@ class StartupTest : public QObject {
     void anAltConflictUsesTheInformationIcon() {
         GuiFixture f;
         f.writeSettings(QStringLiteral("[setting]\nstophotkey=Alt+F4\n"));
-        f.fake.hotkeys.holdElsewhere(Modifiers::Alt, FunctionKey{4});
+        f.fake.hotkeys.holdElsewhere(Modifiers::Alt, HotkeyKey{4});
         f.start();
         QCOMPARE(f.fake.messageBoxes.shown().size(), std::size_t(1));
         QCOMPARE(f.fake.messageBoxes.shown()[0].buttons, Buttons::Ok);

@@ -47,7 +47,7 @@ struct Editing {
     }
     void captureAt(int x, int y) {
         f.fake.mouse.userMovesTo(x, y);
-        QVERIFY(f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
     }
 };
 
@@ -132,7 +132,7 @@ class StepEditorTest : public QObject {
         e.open(editor);
         QVERIFY(editor->isVisible());
         QCOMPARE(e.f.fake.hotkeys.keyOf(editor, hotkeyId),
-                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
+                 std::make_optional(qMakePair(Modifiers{}, HotkeyKey{11})));
         QCOMPARE(e.f.fake.windows.isTopmost(editor), topmost);
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
 
@@ -227,7 +227,7 @@ class StepEditorTest : public QObject {
     void f11HeldByTheMainWindowGivesTheConflictMessageAndTypingStillWorks() {
         Editing e(QStringLiteral("[setting]\nhotkey1=无\nhotkey2=F11\n"));
         QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008),
-                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
+                 std::make_optional(qMakePair(Modifiers{}, HotkeyKey{11})));
         StepEditor &editor = e.open(e.f.forms->addScriptAddStepEditor);
         QCOMPARE(e.f.fake.messageBoxes.shown().size(), std::size_t(1));
         const fake::ShownBox &box = e.f.fake.messageBoxes.shown().front();
@@ -239,7 +239,7 @@ class StepEditorTest : public QObject {
         QVERIFY(!e.f.fake.hotkeys.isRegistered(&editor, 1008));
         // F11 still belongs to the main window.
         QCOMPARE(e.f.fake.hotkeys.keyOf(&e.f.main(), 1008),
-                 std::make_optional(qMakePair(Modifiers{}, FunctionKey{11})));
+                 std::make_optional(qMakePair(Modifiers{}, HotkeyKey{11})));
         addStep(editor, QStringLiteral("3,4"), QStringLiteral("左键单击"), QStringLiteral("20"));
         QCOMPARE(rowsOf(e.list), QStringList{QStringLiteral("3,4 左键单击 20")});
     }
@@ -258,7 +258,7 @@ class StepEditorTest : public QObject {
             QVERIFY(!e.f.fake.hotkeys.isRegistered(editor, editor->dress().hotkeyId));
         }
         QVERIFY(e.f.fake.messageBoxes.shown().empty());
-        QVERIFY(!e.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(!e.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
     }
 
   private:

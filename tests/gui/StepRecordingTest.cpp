@@ -47,7 +47,7 @@ struct Recording {
     QWidget *addScript() { return f.forms->addScriptDialog; }
     QString trayHint() { return child<QSystemTrayIcon>(&f.main(), "trayIcon")->toolTip(); }
     void record(QWidget *dialog) { child<QPushButton>(dialog, "recordButton")->click(); }
-    void endWithF11() { QVERIFY(f.fake.hotkeys.press(Modifiers{}, FunctionKey{11})); }
+    void endWithF11() { QVERIFY(f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11})); }
     // Presses at times relative to now, in order.
     void pressAfter(qint64 ms, Button button, int x, int y) {
         f.fake.recorder.pressAt(f.fake.time.nowMs() + ms, button, x, y);
@@ -107,7 +107,7 @@ class StepRecordingTest : public QObject {
                      {QStringLiteral("400,300"), QStringLiteral("左键双击"), doubleSpan},
                      {QStringLiteral("50,60"), QStringLiteral("左键单击"), QStringLiteral("20")}}));
         // F11 is the step editors' again once the recording is over.
-        QVERIFY(!r.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(!r.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
     }
 
     void aSecondPressAtTheDoubleClickTimeOrOfTheOtherButtonIsAStepOfItsOwn() {
@@ -216,7 +216,7 @@ class StepRecordingTest : public QObject {
         QVERIFY(r.addScript()->isVisible());
         QVERIFY(r.f.main().isVisible());
         QCOMPARE(r.f.fake.messageBoxes.texts(), QStringList{QStringLiteral("无法录制鼠标点击.")});
-        QVERIFY(!r.f.fake.hotkeys.press(Modifiers{}, FunctionKey{11}));
+        QVERIFY(!r.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{11}));
     }
 };
 

@@ -221,7 +221,7 @@ class TimedListTest : public QObject {
         t.select(0);
         ui<QPushButton>(&t.list(), "enableButton")->click();
         // The stop hotkey F6 while the first step waits.
-        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(Modifiers{}, FunctionKey{6})); });
+        t.f.fake.time.schedule(2050, [&] { QVERIFY(t.f.fake.hotkeys.press(Modifiers{}, HotkeyKey{6})); });
         t.f.fake.advance(6000);
         std::vector<qint64> downs;
         std::vector<Point> where;

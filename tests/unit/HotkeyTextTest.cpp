@@ -6,26 +6,48 @@
 
 using namespace lumo;
 
-using platform::FunctionKey;
+using platform::HotkeyKey;
 using platform::Modifiers;
 
 TEST(HotkeyText, TheFunctionKeyIsTheNumberAfterRemovingEveryF) {
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F1")), FunctionKey{1});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F12")), FunctionKey{12});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("FF3F")), FunctionKey{3});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("5")), FunctionKey{5});
-    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("f3")), HandlerError);
-    EXPECT_THROW(functionKeyOfKeyWord(QString()), HandlerError);
-    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F")), HandlerError);
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("F1")), HotkeyKey{1});
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("F12")), HotkeyKey{12});
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("FF3F")), HotkeyKey{3});
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("5")), HotkeyKey{5});
+    EXPECT_THROW(hotkeyKeyOfKeyWord(QStringLiteral("f3")), HandlerError);
+    EXPECT_THROW(hotkeyKeyOfKeyWord(QString()), HandlerError);
+    EXPECT_THROW(hotkeyKeyOfKeyWord(QStringLiteral("F")), HandlerError);
+}
+
+TEST(HotkeyText, TheSideButtonsAreTheirOwnWords) {
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("侧键1")), platform::sideButton(1));
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("侧键2")), platform::sideButton(2));
+    EXPECT_NE(platform::sideButton(1), HotkeyKey{1});
+    EXPECT_THROW(hotkeyKeyOfKeyWord(QStringLiteral("侧键3")), HandlerError);
+    EXPECT_EQ(hotkeyKeyWords().size(), 14);
+    EXPECT_EQ(hotkeyKeyWords().last(), QStringLiteral("侧键2"));
+
+    const RegistrationParse withCtrl = parseForRegistration(QStringLiteral("Ctrl+侧键2"));
+    EXPECT_EQ(withCtrl.keyWord, QStringLiteral("侧键2"));
+    EXPECT_EQ(withCtrl.key, platform::sideButton(2));
+    EXPECT_EQ(withCtrl.modifiers, std::optional<Modifiers>(Modifiers::Control));
+    const RegistrationParse alone = parseForRegistration(QStringLiteral("侧键1"));
+    EXPECT_EQ(alone.key, platform::sideButton(1));
+    EXPECT_EQ(alone.modifiers, std::optional<Modifiers>(Modifiers{}));
+
+    const SelectorParse selectors = parseForSelectors(QStringLiteral("侧键1"));
+    EXPECT_EQ(selectors.modifierWord, std::optional<QString>(QStringLiteral("无")));
+    EXPECT_EQ(selectors.keyWord, QStringLiteral("侧键1"));
+    EXPECT_EQ(parseForSelectors(QStringLiteral("Ctrl+Alt+侧键2")).keyWord, QStringLiteral("侧键2"));
 }
 
 TEST(HotkeyText, AKeyNumberNearTheIntLimitsIsReadAsItIs) {
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F2147483647")), FunctionKey{2147483647});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F-2147483648")), FunctionKey{-2147483647 - 1});
-    EXPECT_EQ(functionKeyOfKeyWord(QStringLiteral("F0")), FunctionKey{0});
-    EXPECT_THROW(functionKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("F2147483647")), HotkeyKey{2147483647});
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("F-2147483648")), HotkeyKey{-2147483647 - 1});
+    EXPECT_EQ(hotkeyKeyOfKeyWord(QStringLiteral("F0")), HotkeyKey{0});
+    EXPECT_THROW(hotkeyKeyOfKeyWord(QStringLiteral("F2147483648")), HandlerError);
     const RegistrationParse parse = parseForRegistration(QStringLiteral("Ctrl+F2147483647"));
-    EXPECT_EQ(parse.key, FunctionKey{2147483647});
+    EXPECT_EQ(parse.key, HotkeyKey{2147483647});
     EXPECT_EQ(parse.modifiers, std::optional<Modifiers>(Modifiers::Control));
 }
 
@@ -51,7 +73,7 @@ TEST_P(RegistrationParseTest, SplitsKeyAndModifiers) {
     const RegistrationParse parse = parseForRegistration(QString::fromUtf8(c.text));
     EXPECT_EQ(parse.keyWord, QString::fromUtf8(c.keyWord));
     EXPECT_EQ(parse.modifierWord, QString::fromUtf8(c.modifierWord));
-    EXPECT_EQ(parse.key, FunctionKey{c.functionKey});
+    EXPECT_EQ(parse.key, HotkeyKey{c.functionKey});
     EXPECT_EQ(parse.modifiers, c.modifiers);
 }
 

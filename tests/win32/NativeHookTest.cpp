@@ -1,6 +1,7 @@
-// The low-level mouse hook that records the user's presses: it sees left
-// and right presses with their place, lets them through to the window
-// under the pointer, and sees nothing once removed.
+// The low-level mouse hooks: the one that records the user's presses sees
+// left and right presses with their place, lets them through to the window
+// under the pointer, and sees nothing once removed; the side buttons' one
+// keeps from the window exactly the events its filter takes.
 
 #include "platform/win32/Native.h"
 
@@ -58,6 +59,41 @@ TEST(PressHook, SeesNothingOnceRemoved) {
     ASSERT_TRUE(native::sendMouseFlags(0x0006));
     win32test::pumpUntil([&] { return buttonMessages(window).size() >= 2; });
     EXPECT_EQ(presses, 0);
+}
+
+// A side button press and release, as a mouse sends them.
+void sendSideButton(DWORD button) {
+    for (const DWORD flag : {DWORD{MOUSEEVENTF_XDOWN}, DWORD{MOUSEEVENTF_XUP}}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flag;
+        input.mi.mouseData = button;
+        ASSERT_EQ(::SendInput(1, &input, sizeof input), 1u);
+    }
+}
+
+TEST(SideButtonHook, KeepsFromTheWindowOnlyWhatTheFilterTakes) {
+    TestWindow window(L"lumoclick side buttons " + std::to_wstring(GetCurrentProcessId()), 200, 200, 300,
+                      200);
+    std::vector<native::SideButtonEvent> seen;
+    ASSERT_TRUE(native::installSideButtonHook([&](const native::SideButtonEvent &event) {
+        seen.push_back(event);
+        return event.button == 2;
+    }));
+    ASSERT_TRUE(native::setCursorPos(260, 250));
+    sendSideButton(XBUTTON2);
+    sendSideButton(XBUTTON1);
+    win32test::pumpUntil([&] { return seen.size() >= 4 && buttonMessages(window).size() >= 2; });
+    native::removeSideButtonHook();
+
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].button, 2);
+    EXPECT_TRUE(seen[0].down);
+    EXPECT_FALSE(seen[1].down);
+    EXPECT_EQ(seen[2].button, 1);
+    EXPECT_FALSE(seen[0].control);
+    const std::vector<UINT> expected = {WM_XBUTTONDOWN, WM_XBUTTONUP};
+    EXPECT_EQ(buttonMessages(window), expected) << "side button 2 reached the window, or 1 did not";
 }
 
 } // namespace

@@ -35,6 +35,8 @@ bool isRecorded(UINT message) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONUP:
         return true;
     default:
         return false;

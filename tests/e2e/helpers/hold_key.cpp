@@ -1,7 +1,8 @@
 // hold_key [--plain-only] MODIFIER... KEY: another X client that grabs a key
 // combination on the root window, as a rival program holding a hotkey would.
 // Prints "held" and sleeps until killed, or "refused" and exits 1 when the
-// server answers BadAccess. Modifiers: ctrl, alt; keys: F1 to F12.
+// server answers BadAccess. Modifiers: ctrl, alt; keys: F1 to F12, or
+// button8 and button9 for a passive grab of that pointer button.
 // --plain-only grabs only the combination itself, without the CapsLock and
 // NumLock variants.
 
@@ -49,7 +50,7 @@ int functionKeyNumber(const std::string &word) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: hold_key [--plain-only] [ctrl] [alt] F1..F12\n");
+    std::fprintf(stderr, "usage: hold_key [--plain-only] [ctrl] [alt] F1..F12|button8|button9\n");
     return 2;
 }
 
@@ -59,6 +60,7 @@ int main(int argc, char *argv[]) {
     bool plainOnly = false;
     unsigned modifiers = 0;
     KeySym key = NoSymbol;
+    unsigned button = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--plain-only")
@@ -67,12 +69,14 @@ int main(int argc, char *argv[]) {
             modifiers |= ControlMask;
         else if (arg == "alt")
             modifiers |= Mod1Mask;
+        else if (arg == "button8" || arg == "button9")
+            button = arg == "button8" ? 8 : 9;
         else if (const int number = functionKeyNumber(arg); number > 0)
             key = XK_F1 + static_cast<KeySym>(number - 1);
         else
             return usage();
     }
-    if (key == NoSymbol)
+    if ((key == NoSymbol) == (button == 0))
         return usage();
 
     Display *display = XOpenDisplay(nullptr);
@@ -82,13 +86,18 @@ int main(int argc, char *argv[]) {
     }
     XSetErrorHandler(recordError);
     const Window root = XDefaultRootWindow(display);
-    const KeyCode keycode = XKeysymToKeycode(display, key);
     const unsigned numLock = numLockMask(display);
     std::vector<unsigned> variants{modifiers};
     if (!plainOnly)
         variants = {modifiers, modifiers | LockMask, modifiers | numLock, modifiers | LockMask | numLock};
-    for (const unsigned variant : variants)
-        XGrabKey(display, keycode, variant, root, False, GrabModeAsync, GrabModeAsync);
+    for (const unsigned variant : variants) {
+        if (button != 0)
+            XGrabButton(display, button, variant, root, False, ButtonPressMask | ButtonReleaseMask,
+                        GrabModeAsync, GrabModeAsync, None, None);
+        else
+            XGrabKey(display, XKeysymToKeycode(display, key), variant, root, False, GrabModeAsync,
+                     GrabModeAsync);
+    }
     XSync(display, False);
     if (firstError != 0) {
         std::printf("refused\n");
