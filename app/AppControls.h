@@ -16,12 +16,12 @@ inline constexpr int kStatusBarHeight = 19;
 // program's style, below the tab bar.
 inline constexpr ControlSpec kMainWindowControls[] = {
     {"bannerLabel", ControlKind::Label, nullptr, {0, 0, kMainClientWidth, 82}},
-    {"tabWidget", ControlKind::TabWidget, nullptr, {3, 90, 543, 289}},
+    {"tabWidget", ControlKind::TabWidget, nullptr, {3, 90, 543, 289}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::MainWindow", "功能页")},
     {"singlePointTab", ControlKind::Page, "tabWidget", {2, 25, 539, 262}, QT_TRANSLATE_NOOP("lumo::MainWindow", "单点点击(&S)")},
     {"scriptsTab", ControlKind::Page, "tabWidget", {2, 25, 539, 262}, QT_TRANSLATE_NOOP("lumo::MainWindow", "多点点击(&M)")},
     {"timedTab", ControlKind::Page, "tabWidget", {2, 25, 539, 262}, QT_TRANSLATE_NOOP("lumo::MainWindow", "定时点击(&T)")},
     {"helpTab", ControlKind::Page, "tabWidget", {2, 25, 539, 262}, QT_TRANSLATE_NOOP("lumo::MainWindow", "软件使用方法(&H)")},
-    {"helpBrowser", ControlKind::TextBrowser, "helpTab", {0, 0, 537, 258}},
+    {"helpBrowser", ControlKind::TextBrowser, "helpTab", {0, 0, 537, 258}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::MainWindow", "使用说明")},
     {"keepOnTopCheckBox", ControlKind::CheckBox, nullptr, {kMainClientWidth - 80, 93, 76, 20}, QT_TRANSLATE_NOOP("lumo::MainWindow", "窗口置顶")},
     {"statusBar", ControlKind::Custom, nullptr, {0, kMainClientHeight - kStatusBarHeight, kMainClientWidth, kStatusBarHeight}},
     {"homePageLinkLabel", ControlKind::Link, nullptr, {8, 84, 190, 13}},

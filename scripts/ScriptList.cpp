@@ -34,7 +34,6 @@ const ColumnLayout kColumns[] = {{QT_TRANSLATE_NOOP("lumo::ScriptList", "行号"
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "脚本名称"), 120},
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "启动热键"), 90},
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "停止热键"), 70},
-                                 {"", 1},
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "点击次数"), 100},
                                  {QT_TRANSLATE_NOOP("lumo::ScriptList", "状态"), 100}};
 
@@ -114,7 +113,6 @@ void ScriptList::reload() {
         item->setText(kColName, script.name);
         item->setText(kColHotkey, shownHotkeyText(script.hotkey));
         item->setText(kColStopHotkey, shownHotkeyText(stopHotkey));
-        item->setText(kColSteps, script.steps);
         item->setText(kColCycles, script.cycles);
         // Written here rather than by setStatus(), which finds the item's row
         // by a search through the list.
@@ -122,7 +120,7 @@ void ScriptList::reload() {
         rows_ << script;
         const QString &status = hotkeys_.refresh(script.id, script.hotkey) ? kStatusEnabled : kStatusDisabled;
         rows_[row].status = status;
-        item->setText(kColStatus, status);
+        setStatusText(*item, kColStatus, status);
     });
     hotkeys_.releaseAllBut(rows_);
     scriptListView->clearSelection();
@@ -226,7 +224,7 @@ ScriptRow &ScriptList::rowOf(QTreeWidgetItem &item) {
 
 void ScriptList::setStatus(QTreeWidgetItem &item, const QString &status) {
     rowOf(item).status = status;
-    item.setText(kColStatus, status);
+    setStatusText(item, kColStatus, status);
 }
 
 } // namespace lumo

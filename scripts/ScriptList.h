@@ -24,7 +24,7 @@ namespace lumo {
 class Database;
 
 // Columns of the script list view.
-enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColSteps, kColCycles, kColStatus };
+enum ScriptColumn { kColId, kColName, kColHotkey, kColStopHotkey, kColCycles, kColStatus };
 
 class ScriptList final : public QGroupBox {
     Q_OBJECT

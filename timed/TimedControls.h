@@ -13,14 +13,14 @@ namespace lumo {
 // The add and the modify timed task dialog.
 inline constexpr ControlSpec kTimedEditorControls[] = {
     {"timeGroupBox", ControlKind::GroupBox, nullptr, {8, 6, 319, 100}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "定时点击")},
-    {"timeLabel", ControlKind::Label, "timeGroupBox", {12, 25, 36, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "时间:")},
-    {"hourComboBox", ControlKind::ComboBox, "timeGroupBox", {72, 22, 46, 20}},
+    {"timeLabel", ControlKind::Label, "timeGroupBox", {12, 25, 36, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "时间:"), "hourComboBox"},
+    {"hourComboBox", ControlKind::ComboBox, "timeGroupBox", {72, 22, 46, 20}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::TimedEditor", "小时")},
     {"hourUnitLabel", ControlKind::Label, "timeGroupBox", {122, 25, 14, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "时")},
-    {"minuteComboBox", ControlKind::ComboBox, "timeGroupBox", {142, 22, 46, 20}},
+    {"minuteComboBox", ControlKind::ComboBox, "timeGroupBox", {142, 22, 46, 20}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::TimedEditor", "分钟")},
     {"minuteUnitLabel", ControlKind::Label, "timeGroupBox", {192, 25, 14, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "分")},
-    {"secondComboBox", ControlKind::ComboBox, "timeGroupBox", {212, 22, 46, 20}},
+    {"secondComboBox", ControlKind::ComboBox, "timeGroupBox", {212, 22, 46, 20}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::TimedEditor", "秒钟")},
     {"secondUnitLabel", ControlKind::Label, "timeGroupBox", {262, 25, 14, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "秒")},
-    {"cyclesLabel", ControlKind::Label, "timeGroupBox", {12, 53, 60, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "点击次数:")},
+    {"cyclesLabel", ControlKind::Label, "timeGroupBox", {12, 53, 60, 14}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "点击次数:"), "cyclesEdit"},
     {"cyclesEdit", ControlKind::LineEdit, "timeGroupBox", {72, 50, 46, 20}},
     {"currentTimeLabel", ControlKind::Label, "timeGroupBox", {12, 78, 290, 14}},
     {"stepsGroupBox", ControlKind::Custom, nullptr, {8, 112, 319, 244}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "点击属性")},
@@ -30,7 +30,7 @@ inline constexpr ControlSpec kTimedEditorControls[] = {
 
 // The timed task editors' step list group, in the group's coordinates.
 inline constexpr ControlSpec kTimedStepListControls[] = {
-    {"stepListView", ControlKind::TreeWidget, nullptr, {10, 20, 212, 214}},
+    {"stepListView", ControlKind::TreeWidget, nullptr, {10, 20, 212, 214}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::TimedEditor", "坐标列表")},
     {"addStepButton", ControlKind::Button, nullptr, {232, 20, 75, 25}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "添加(&A)")},
     {"modifyStepButton", ControlKind::Button, nullptr, {232, 55, 75, 25}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "修改(&M)")},
     {"deleteStepButton", ControlKind::Button, nullptr, {232, 90, 75, 25}, QT_TRANSLATE_NOOP("lumo::TimedEditor", "删除(&D)")},
@@ -41,7 +41,7 @@ inline constexpr ControlSpec kTimedStepListControls[] = {
 
 // The timed list, in its group box on the third tab.
 inline constexpr ControlSpec kTimedListControls[] = {
-    {"taskListView", ControlKind::TreeWidget, nullptr, {8, 18, 509, 184}},
+    {"taskListView", ControlKind::TreeWidget, nullptr, {8, 18, 509, 184}, nullptr, nullptr, QT_TRANSLATE_NOOP("lumo::TimedList", "定时点击列表")},
     {"addButton", ControlKind::Button, nullptr, {8, 210, 72, 25}, QT_TRANSLATE_NOOP("lumo::TimedList", "添加(&A)")},
     {"modifyButton", ControlKind::Button, nullptr, {86, 210, 72, 25}, QT_TRANSLATE_NOOP("lumo::TimedList", "修改(&M)")},
     {"deleteButton", ControlKind::Button, nullptr, {164, 210, 72, 25}, QT_TRANSLATE_NOOP("lumo::TimedList", "删除(&D)")},

@@ -14,16 +14,23 @@
 
 namespace lumo {
 
+namespace {
+
+// Where a row keeps its step list: with the row, out of sight and out of a
+// screen reader's way.
+constexpr int kStepsRole = Qt::UserRole;
+
+} // namespace
+
 TimedList::TimedList(MainContext &context, QWidget *parent)
     : QGroupBox(tr("定时点击"), parent), context_(context) {
     placeControls(this, kTimedListControls, "lumo::TimedList");
     taskListView = placedControl<QTreeWidget>(this, "taskListView");
-    taskListView->setColumnCount(5);
-    taskListView->setHeaderLabels({tr("行号"), tr("定时时间"), tr("点击次数"), QString(), tr("状态")});
-    // The step list column is one pixel wide: present in the row, out of sight.
+    taskListView->setColumnCount(4);
+    taskListView->setHeaderLabels({tr("行号"), tr("定时时间"), tr("点击次数"), tr("状态")});
     taskListView->header()->setMinimumSectionSize(1);
-    const int widths[] = {50, 100, 80, 1, 60};
-    for (int column = 0; column < 5; ++column)
+    const int widths[] = {50, 100, 80, 60};
+    for (int column = 0; column < 4; ++column)
         taskListView->setColumnWidth(column, widths[column]);
     taskListView->header()->setStretchLastSection(false);
     taskListView->setRootIsDecorated(false);
@@ -58,8 +65,8 @@ void TimedList::reload() {
         item->setText(IdColumn, row.id);
         item->setText(TimeColumn, row.time);
         item->setText(CyclesColumn, row.cycles);
-        item->setText(StepsColumn, row.steps);
-        item->setText(StatusColumn, kStatusDisabled);
+        item->setData(IdColumn, kStepsRole, row.steps);
+        setStatusText(*item, StatusColumn, kStatusDisabled);
     });
 }
 
@@ -112,7 +119,7 @@ std::optional<QColor> TimedList::rowBackground(const QTreeWidgetItem &item) cons
 
 void TimedList::enableAll() {
     for (int position = 0; position < taskListView->topLevelItemCount(); ++position)
-        taskListView->topLevelItem(position)->setText(StatusColumn, kStatusEnabled);
+        setStatusText(*taskListView->topLevelItem(position), StatusColumn, kStatusEnabled);
     taskListView->viewport()->update();
 }
 
@@ -120,7 +127,7 @@ void TimedList::setSelectedStatus(const QString &status) {
     QTreeWidgetItem *item = taskListView->currentItem();
     if (!item || !item->isSelected())
         return;
-    item->setText(StatusColumn, status);
+    setStatusText(*item, StatusColumn, status);
     taskListView->viewport()->update();
 }
 
@@ -132,7 +139,7 @@ std::optional<TimedRow> TimedList::selectedRow() const {
 }
 
 TimedRow TimedList::rowOf(const QTreeWidgetItem &item) {
-    return {item.text(IdColumn), item.text(TimeColumn), item.text(CyclesColumn), item.text(StepsColumn),
+    return {item.text(IdColumn), item.text(TimeColumn), item.text(CyclesColumn), item.data(IdColumn, kStepsRole).toString(),
             item.text(StatusColumn)};
 }
 

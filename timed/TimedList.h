@@ -23,7 +23,7 @@ class Database;
 class TimedList final : public QGroupBox, public TimedRows {
     Q_OBJECT
   public:
-    enum Column { IdColumn, TimeColumn, CyclesColumn, StepsColumn, StatusColumn };
+    enum Column { IdColumn, TimeColumn, CyclesColumn, StatusColumn };
 
     TimedList(MainContext &context, QWidget *parent);
 

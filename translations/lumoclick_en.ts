@@ -430,6 +430,14 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>是否确定要退出Tarvik鼠标点击器?</source>
         <translation>Do you really want to quit Tarvik Mouse Clicker?</translation>
     </message>
+    <message>
+        <source>功能页</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>使用说明</source>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>lumo::ModifyScriptDialog</name>
@@ -539,6 +547,18 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>录制坐标</source>
         <translation>Record</translation>
     </message>
+    <message>
+        <source>启动热键的修饰键</source>
+        <translation>Start hotkey modifier</translation>
+    </message>
+    <message>
+        <source>启动热键的按键</source>
+        <translation>Start hotkey key</translation>
+    </message>
+    <message>
+        <source>坐标列表</source>
+        <translation>Steps</translation>
+    </message>
 </context>
 <context>
     <name>lumo::ScriptHotkeys</name>
@@ -612,6 +632,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>是否要删除选定的记录</source>
         <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <source>多点点击列表</source>
+        <translation>Scripts</translation>
     </message>
 </context>
 <context>
@@ -724,6 +748,22 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>设置文件 %1 没有读取成功,现在显示的不是其中保存的设置.保存会替换其中的设置,是否继续?</source>
         <translation>The settings file %1 could not be read, so the settings shown are not the ones stored in it. Saving will replace its settings. Continue?</translation>
     </message>
+    <message>
+        <source>启动热键的修饰键</source>
+        <translation>Start hotkey modifier</translation>
+    </message>
+    <message>
+        <source>启动热键的按键</source>
+        <translation>Start hotkey key</translation>
+    </message>
+    <message>
+        <source>指定坐标X</source>
+        <translation>Fixed X</translation>
+    </message>
+    <message>
+        <source>指定坐标Y</source>
+        <translation>Fixed Y</translation>
+    </message>
 </context>
 <context>
     <name>lumo::StepEditor</name>
@@ -830,6 +870,14 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>停止热键“%1”不能使用,没有保存.请选择修饰键和 F1 到 F12 或侧键1、侧键2中的一个按键.</source>
         <translation>The stop hotkey “%1” cannot be used and was not saved. Please choose a modifier and one of the keys F1 to F12 or side button 1 or 2.</translation>
     </message>
+    <message>
+        <source>停止热键的修饰键</source>
+        <translation>Stop hotkey modifier</translation>
+    </message>
+    <message>
+        <source>停止热键的按键</source>
+        <translation>Stop hotkey key</translation>
+    </message>
 </context>
 <context>
     <name>lumo::TimedEditor</name>
@@ -909,6 +957,22 @@ Restore acdb.mdb from a backup, or download the program again from </translation
         <source>录制坐标</source>
         <translation>Record</translation>
     </message>
+    <message>
+        <source>小时</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>秒钟</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>坐标列表</source>
+        <translation>Steps</translation>
+    </message>
 </context>
 <context>
     <name>lumo::TimedList</name>
@@ -963,6 +1027,10 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>是否确定要删除选定记录.</source>
         <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+        <source>定时点击列表</source>
+        <translation>Timed tasks</translation>
     </message>
 </context>
 <context>

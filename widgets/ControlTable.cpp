@@ -75,7 +75,25 @@ void placeControls(QWidget *window, ControlTable table, const char *context, con
         } else if (row.kind != ControlKind::Page) {
             control->setGeometry(row.rect);
         }
+        if (row.accessibleName)
+            control->setAccessibleName(QCoreApplication::translate(context, row.accessibleName));
     }
+    for (const ControlSpec &row : table) {
+        if (!row.labels)
+            continue;
+        auto *label = placedControl<QLabel>(window, row.name);
+        QWidget *field = placedControl(window, row.labels);
+        label->setBuddy(field);
+        if (field->accessibleName().isEmpty())
+            field->setAccessibleName(spokenLabel(label->text()));
+    }
+}
+
+QString spokenLabel(const QString &labelText) {
+    QString spoken = QString(labelText).remove(QLatin1Char('&')).trimmed();
+    while (spoken.endsWith(QLatin1Char(':')) || spoken.endsWith(QChar(0xff1a)))
+        spoken.chop(1);
+    return spoken.trimmed();
 }
 
 QWidget *placedControl(const QWidget *window, const char *name) {

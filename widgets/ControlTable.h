@@ -47,6 +47,13 @@ struct ControlSpec {
     // Marked for translation with QT_TRANSLATE_NOOP in the window's context;
     // nullptr when the window sets the text itself.
     const char *caption = nullptr;
+    // A label's field: the later row it names, which takes the label as its
+    // buddy and, without a name of its own, the label's text as the name a
+    // screen reader gives it.
+    const char *labels = nullptr;
+    // What a screen reader calls a control that no label names alone,
+    // marked for translation like the caption.
+    const char *accessibleName = nullptr;
 };
 
 using ControlTable = std::span<const ControlSpec>;
@@ -56,9 +63,14 @@ using MakeControl = std::function<QWidget *(const ControlSpec &row, QWidget *par
 
 // Creates the table's controls under window in order (the order is the
 // focus order), and names, places and captions each one; captions are
-// translated in context.
+// translated in context. Then labels become their fields' buddies and the
+// fields take their accessible names.
 void placeControls(QWidget *window, ControlTable table, const char *context,
                    const MakeControl &makeCustom = {});
+
+// A label's text as a field's name: without its mnemonic mark and the
+// colon at its end.
+QString spokenLabel(const QString &labelText);
 
 // The control placeControls() made or placed under that name; a name the
 // window does not hold is a programming error and ends the program.

@@ -3,6 +3,7 @@
 #include "core/UiLanguage.h"
 
 #include <QPainter>
+#include <QTreeWidgetItem>
 
 namespace lumo {
 
@@ -16,6 +17,11 @@ void EnabledRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
     painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
     painter->restore();
+}
+
+void setStatusText(QTreeWidgetItem &item, int column, const QString &status) {
+    item.setText(column, status);
+    item.setData(column, Qt::AccessibleTextRole, shownText(status));
 }
 
 void EnabledRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const {

@@ -7,9 +7,15 @@
 #include <QColor>
 #include <QStyledItemDelegate>
 
+class QTreeWidgetItem;
+
 namespace lumo {
 
 inline const QColor kEnabledRowColour(166, 202, 240);
+
+// Writes a row's status: the stored word as its text, and the word in the
+// interface language for screen readers.
+void setStatusText(QTreeWidgetItem &item, int column, const QString &status);
 
 class EnabledRowDelegate final : public QStyledItemDelegate {
   public:
