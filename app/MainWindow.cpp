@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppControls.h"
+#include "app/Banner.h"
 #include "app/HelpPage.h"
 #include "app/RecordingHint.h"
 #include "app/Tray.h"
@@ -95,10 +96,7 @@ MainWindow::MainWindow(platform::Services &os, DataLocation location, QStringLis
                       return timedList_ = new TimedList(context_, parent);
                   });
     bannerLabel = placedControl<QLabel>(this, "bannerLabel");
-    // The banner has its title drawn into the picture; Qt's JPEG plugin reads it.
-    bannerLabel->setPixmap(QPixmap(uiLanguage() == UiLanguage::English ? QStringLiteral(":/banner_en.jpg")
-                                                                       : QStringLiteral(":/banner.jpg"),
-                                   "JPEG"));
+    bannerLabel->setPixmap(bannerPixmap(uiLanguage(), devicePixelRatioF()));
     bannerLabel->setCursor(Qt::PointingHandCursor);
     bannerLabel->setToolTip(tr("Tarvik软件 ") + texts::kHomePage);
 

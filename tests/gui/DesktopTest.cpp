@@ -1,6 +1,7 @@
 // The program as a desktop citizen: one instance per data location, the tray
 // kinds, and the one-time Wayland notice.
 
+#include "app/Banner.h"
 #include "app/SessionNotice.h"
 #include "app/SingleInstance.h"
 #include "app/Tray.h"
@@ -26,6 +27,23 @@ using lumo::test::GuiFixture;
 class DesktopTest : public QObject {
     Q_OBJECT
   private slots:
+    void theBannerIsDrawnForTheScreensPixelRatio() {
+        for (const UiLanguage language : {UiLanguage::Chinese, UiLanguage::English}) {
+            const QPixmap plain = bannerPixmap(language, 1.0);
+            QCOMPARE(plain.size(), QSize(549, 82));
+            QCOMPARE(plain.devicePixelRatio(), 1.0);
+            // At twice the pixels it takes the same room, from a picture of
+            // its own rather than the small one stretched.
+            const QPixmap sharp = bannerPixmap(language, 2.0);
+            QCOMPARE(sharp.size(), QSize(1098, 164));
+            QCOMPARE(sharp.deviceIndependentSize(), QSizeF(549, 82));
+            QVERIFY(sharp.toImage() != plain.toImage().scaled(1098, 164));
+            QCOMPARE(bannerPixmap(language, 1.5).size(), QSize(1098, 164));
+        }
+        QVERIFY(bannerPixmap(UiLanguage::English, 1.0).toImage() !=
+                bannerPixmap(UiLanguage::Chinese, 1.0).toImage());
+    }
+
     void aSecondClaimOfOneLocationAsksTheFirstToShowItself() {
         QTemporaryDir folder;
         SingleInstance first(folder.path());
