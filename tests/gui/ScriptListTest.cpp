@@ -132,12 +132,8 @@ class ScriptListTest : public QObject {
         for (int c = 0; c < widths.size(); ++c)
             QCOMPARE(view.header()->sectionSize(c), widths[c]);
         QCOMPARE(view.headerItem()->text(kColStopHotkey), QStringLiteral("停止热键"));
-        const QStringList first{QStringLiteral("1"),
-                                QStringLiteral("甲"),
-                                QStringLiteral("Ctrl+F2"),
-                                QStringLiteral("F6"),
-                                QStringLiteral("00"),
-                                QStringLiteral("未启用")};
+        const QStringList first{QStringLiteral("1"),  QStringLiteral("甲"), QStringLiteral("Ctrl+F2"),
+                                QStringLiteral("F6"), QStringLiteral("00"), QStringLiteral("未启用")};
         for (int c = 0; c < first.size(); ++c)
             QCOMPARE(t.row(0)->text(c), first[c]);
         QCOMPARE(t.list->rows()[0].steps, QStringLiteral("100,200,左键单击,20|"));
