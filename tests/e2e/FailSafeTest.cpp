@@ -25,18 +25,6 @@ class FailSafeTest : public e2e::ProgramTest {
         return static_cast<size_t>(
             std::count_if(all.begin(), all.end(), [](const e2e::Click &c) { return c.x <= 2 && c.y <= 2; }));
     }
-    // Polls until the record stops growing for quietMs; its press count.
-    size_t settledPresses(int quietMs) const {
-        size_t count = presses().size();
-        for (int i = 0; i < 20; ++i) {
-            QThread::msleep(quietMs);
-            const size_t now = presses().size();
-            if (now == count)
-                return count;
-            count = now;
-        }
-        return count;
-    }
 };
 
 TEST_F(FailSafeTest, TheCornerStopsTheFastestClickerWithinFiveTicks) {

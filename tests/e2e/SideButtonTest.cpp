@@ -39,18 +39,6 @@ class SideButtonTest : public e2e::ProgramTest {
         const std::vector<e2e::Click> clicks = e2e::readClickLog(clickLogPath());
         return std::any_of(clicks.begin(), clicks.end(), [](const e2e::Click &c) { return c.button >= 8; });
     }
-    // Polls until the record stops growing for quietMs; its press count.
-    size_t settledPresses(int quietMs) const {
-        size_t count = presses().size();
-        for (int i = 0; i < 20; ++i) {
-            QThread::msleep(quietMs);
-            const size_t now = presses().size();
-            if (now == count)
-                return count;
-            count = now;
-        }
-        return count;
-    }
 };
 
 TEST_F(SideButtonTest, CtrlAndSideButtonOneStartAndStopTheClicker) {

@@ -57,6 +57,18 @@ void ProgramTest::typeText(const char *letters) {
     QThread::msleep(200);
 }
 
+size_t ProgramTest::settledPresses(int quietMs) const {
+    size_t count = presses().size();
+    for (int i = 0; i < 20; ++i) {
+        QThread::msleep(quietMs);
+        const size_t now = presses().size();
+        if (now == count)
+            return count;
+        count = now;
+    }
+    return count;
+}
+
 void ProgramTest::userClick(int x, int y, unsigned button) {
     Display *display = session_.display();
     session_.movePointer(x, y);

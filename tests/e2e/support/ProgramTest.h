@@ -45,6 +45,9 @@ class ProgramTest : public testing::Test {
         return pressesOf(waitForClicks(clickLogPath(), 2 * count, timeoutMs));
     }
 
+    // Polls until the record stops growing for quietMs; its press count.
+    size_t settledPresses(int quietMs) const;
+
     // Types lower-case letters and digits into the window with the focus.
     void typeText(const char *letters);
     // A press and release of the button at (x, y), as a user makes them.
