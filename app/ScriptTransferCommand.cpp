@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "storage/Database.h"
+#include "storage/ScriptTransfer.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -94,12 +95,11 @@ TransferOutcome transferHere(const InstanceRequest &request, const DataLocation 
                : exportScriptFile(&database, request.filePath);
 }
 
-} // namespace
-
-bool holdsTransferCommand(const QStringList &arguments) {
-    return holdsSwitch(arguments, QStringLiteral("--export")) ||
-           holdsSwitch(arguments, QStringLiteral("--import"));
-}
+// What to print for an outcome of exporting to or importing from path.
+struct TransferReport {
+    QString out;
+    QString errors;
+};
 
 TransferReport transferReport(const TransferOutcome &outcome, bool importing, const QString &path) {
     TransferReport report;
@@ -117,6 +117,13 @@ TransferReport transferReport(const TransferOutcome &outcome, bool importing, co
                              QString::number(outcome.timed)) +
                  QLatin1Char('\n');
     return report;
+}
+
+} // namespace
+
+bool holdsTransferCommand(const QStringList &arguments) {
+    return holdsSwitch(arguments, QStringLiteral("--export")) ||
+           holdsSwitch(arguments, QStringLiteral("--import"));
 }
 
 int runTransferCommand(const QStringList &arguments, const DataLocation &location) {

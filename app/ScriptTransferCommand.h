@@ -6,7 +6,6 @@
 // else the database is opened here, without a display.
 
 #include "core/DataLocation.h"
-#include "storage/ScriptTransfer.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,12 +24,5 @@ bool holdsTransferCommand(const QStringList &arguments);
 // exit status. A relative FILE is taken from the current folder. Needs a
 // QCoreApplication.
 int runTransferCommand(const QStringList &arguments, const DataLocation &location);
-
-// What to print for an outcome of exporting to or importing from path.
-struct TransferReport {
-    QString out;
-    QString errors;
-};
-TransferReport transferReport(const TransferOutcome &outcome, bool importing, const QString &path);
 
 } // namespace lumo
