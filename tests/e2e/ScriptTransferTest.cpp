@@ -211,13 +211,6 @@ TEST_F(ScriptTransferTest, AFileThatIsNoScriptFileImportsNothingWithOrWithoutAPr
         EXPECT_EQ(dump(databaseOf(folder_)), original) << when.toStdString();
     };
     refused(QStringLiteral("without a program"), kNoDisplay);
-    const CommandRun english = command(
-        {QStringLiteral("--import"), QStringLiteral("broken.json")},
-        {{QStringLiteral("DISPLAY"), QString()}, {QStringLiteral("LANG"), QStringLiteral("en_GB.UTF-8")}});
-    EXPECT_EQ(english.exitCode.value_or(-1), 1);
-    EXPECT_TRUE(english.output.contains(QStringLiteral("is not a lumoclick script file")))
-        << english.output.toStdString();
-
     ASSERT_NE(startProgram().window, 0u) << folder_.output().toStdString();
     refused(QStringLiteral("with a program"), {});
     EXPECT_EQ(listOf(3), sampleList());

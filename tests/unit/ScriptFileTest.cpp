@@ -59,13 +59,6 @@ TEST(ScriptFileTest, WrittenContentsReadBackTheSameNullsAndEmptyTextsApart) {
     EXPECT_TRUE(bytes.contains("\"version\": 1"));
 }
 
-TEST(ScriptFileTest, EmptyListsMakeAFileToo) {
-    const std::optional<ScriptFileContents> back = decodeScriptFile(encodeScriptFile({}));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_TRUE(back->scripts.isEmpty());
-    EXPECT_TRUE(back->timed.isEmpty());
-}
-
 TEST(ScriptFileTest, AnythingButAScriptFileOfThisVersionIsRefusedWithAReason) {
     const QByteArray valid = encodeScriptFile(awkwardContents());
     const QByteArray minimal = R"({"format":"lumoclick-scripts","version":1,"scripts":[],"timed":[]})";

@@ -79,27 +79,6 @@ TEST_F(ScriptTransferTest, AddedRowsReadBackInOrderWithTheirNulls) {
     EXPECT_EQ(readTransferRows(&db), twice);
 }
 
-TEST_F(ScriptTransferTest, AFileWrittenByExportImportsIntoAnotherDatabaseUnchanged) {
-    Database &db = open();
-    addTransferRows(&db, sample());
-    const TransferOutcome exported = exportScriptFile(&db, file(QStringLiteral("out.json")));
-    EXPECT_EQ(exported.problem, TransferProblem::None) << exported.detail.toStdString();
-    EXPECT_EQ(exported.scripts, 2);
-    EXPECT_EQ(exported.timed, 1);
-
-    QTemporaryDir other;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(LUMO_DATABASE), other.filePath(QStringLiteral("acdb.mdb"))));
-    QFile::setPermissions(other.filePath(QStringLiteral("acdb.mdb")), QFile::ReadOwner | QFile::WriteOwner);
-    Database second{DataLocation(other.path())};
-    ASSERT_TRUE(second.setUpConnection().isEmpty());
-    const TransferOutcome imported = importScriptFile(&second, file(QStringLiteral("out.json")));
-    EXPECT_EQ(imported.problem, TransferProblem::None) << imported.detail.toStdString();
-    EXPECT_EQ(imported.scripts, 2);
-    EXPECT_EQ(imported.timed, 1);
-    EXPECT_TRUE(imported.clashes.isEmpty());
-    EXPECT_EQ(readTransferRows(&second), sample());
-}
-
 TEST_F(ScriptTransferTest, HotkeysTakenByExistingOrEarlierScriptsAreClashesByKeyNotSpelling) {
     Database &db = open();
     ScriptFileContents existing;
