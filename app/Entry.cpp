@@ -36,9 +36,10 @@ int runProgram(platform::Backend &backend, const DataLocation &location, const Q
     if (instance != nullptr) {
         QObject::connect(instance, &SingleInstance::activationRequested, forms->mainWindow.get(),
                          &MainWindow::restoreFromTray);
-        instance->setRequestHandler([window = forms->mainWindow.get()](const InstanceRequest &request) {
-            return answerInstanceRequest(*window, request);
-        });
+        instance->setRequestHandler(
+            [window = forms->mainWindow.get(), database = forms->database](const InstanceRequest &request) {
+                return answerInstanceRequest(*window, database, request);
+            });
     }
 #ifndef Q_OS_WIN
     const TerminationSignals ending([window = forms->mainWindow.get()] { window->endCleanly(); });

@@ -3,6 +3,10 @@
 // connection, and what it answers. A request is one line of compact JSON,
 // {"command":"play","name":"..."}; the answer is one line too,
 // {"status":"done","lines":[...]}, after which the running program hangs up.
+// --export and --import send the file's absolute path and get back what
+// happened as {"status":"done","transfer":{"problem":...,"clashes":[...]}}.
+
+#include "storage/ScriptTransfer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,15 +17,17 @@
 namespace lumo {
 
 struct InstanceRequest {
-    enum class Command { Show, Toggle, Stop, Play, List };
+    enum class Command { Show, Toggle, Stop, Play, List, Export, Import };
     Command command = Command::Show;
     QString scriptName; // Play only
+    QString filePath;   // Export and Import only: absolute
 };
 
 struct InstanceReply {
     enum class Status { Done, NoSuchScript, Refused };
     Status status = Status::Done;
-    QStringList lines; // List only: one script a line
+    QStringList lines;                       // List only: one script a line
+    std::optional<TransferOutcome> transfer; // Export and Import only
 };
 
 // A request longer than this is not one of ours.

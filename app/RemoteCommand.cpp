@@ -53,7 +53,7 @@ int runRemoteCommand(const QStringList &arguments, const QString &settingsFolder
     InstanceRequest request;
     if (holdsPlay(arguments)) {
         // Scripts cannot be saved without a name: an empty one is a slip.
-        request = {InstanceRequest::Command::Play, switches.parser.value(switches.play)};
+        request = {InstanceRequest::Command::Play, switches.parser.value(switches.play), {}};
         if (request.scriptName.isEmpty()) {
             printTo(stderr, QCoreApplication::translate("lumo", "lumoclick: --play 后面要写脚本名称。\n"));
             return kRemoteNoSuchScript;

@@ -101,7 +101,7 @@ bool SingleInstance::claim() {
         return true;
     }
     lock_.reset();
-    ask(InstanceRequest{InstanceRequest::Command::Show, {}});
+    ask(InstanceRequest{InstanceRequest::Command::Show, {}, {}});
     return false;
 }
 
@@ -132,6 +132,18 @@ std::optional<InstanceReply> SingleInstance::ask(const InstanceRequest &request)
     }
     socket.disconnectFromServer();
     return decodeReply(line.left(line.indexOf('\n')));
+}
+
+bool SingleInstance::heldByAnother() const {
+    if (lockPath_.isEmpty())
+        return false;
+    QLockFile lock(lockPath_);
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        return false;
+    }
+    return lock.error() == QLockFile::LockFailedError;
 }
 
 void SingleInstance::acceptConnections() {
@@ -165,7 +177,7 @@ void SingleInstance::acceptConnections() {
 }
 
 void SingleInstance::answer(QLocalSocket &socket, const InstanceRequest &request) {
-    InstanceReply reply{InstanceReply::Status::Refused, {}};
+    InstanceReply reply{InstanceReply::Status::Refused, {}, std::nullopt};
     if (request.command == InstanceRequest::Command::Show)
         reply.status = InstanceReply::Status::Done;
     else if (handler_)

@@ -40,6 +40,9 @@ class SingleInstance final : public QObject {
     // Asks the running instance, from a later start; nothing when none runs
     // or none answers in time.
     std::optional<InstanceReply> ask(const InstanceRequest &request) const;
+    // Whether a program holds the lock, answering or not: after ask() came
+    // back empty, it tells "none runs" from "one runs and did not answer".
+    bool heldByAnother() const;
 
     // Names derived from the settings folder, for tests. On Unix the
     // server name is the socket's full path, in the user's runtime folder

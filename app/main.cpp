@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Entry.h"
 #include "app/RemoteCommand.h"
+#include "app/ScriptTransferCommand.h"
 #include "app/SessionNotice.h"
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
@@ -54,6 +55,14 @@ int main(int argc, char *argv[]) {
         lumo::installLocaleTranslations();
         std::fputs(lumo::commandLineReply(arguments)->toLocal8Bit().constData(), stdout);
         return 0;
+    }
+
+    if (lumo::holdsTransferCommand(arguments)) {
+        // Through the running program, or on the database file itself:
+        // either way no display is needed.
+        QCoreApplication console(argc, argv);
+        lumo::installLocaleTranslations();
+        return lumo::runTransferCommand(arguments, lumo::DataLocation::decide(executableFolder(argv[0])));
     }
 
     if (lumo::holdsRemoteCommand(arguments)) {

@@ -190,7 +190,12 @@ QString settingsFolderProblemText(const DataLocation &location) {
 }
 
 Database::Database(platform::Services &os, DataLocation location, QObject *parent)
-    : QObject(parent), os_(os), location_(std::move(location)), connectionName_(nextConnectionName()) {
+    : Database(std::move(location), parent) {
+    notices_ = &os.messageBoxes;
+}
+
+Database::Database(DataLocation location, QObject *parent)
+    : QObject(parent), location_(std::move(location)), connectionName_(nextConnectionName()) {
     setObjectName(QStringLiteral("database"));
 }
 
@@ -205,7 +210,14 @@ QString Database::databasePath() const {
     return location_.databasePath();
 }
 
-void Database::setUpConnection() {
+void Database::report(const QString &problem, platform::Icon icon) {
+    problems_ << problem;
+    if (notices_ != nullptr)
+        notices_->notice(nullptr, problem, shownText(kNotice), icon);
+}
+
+QStringList Database::setUpConnection() {
+    problems_.clear();
     try {
         // Installed, each user's database is made from the template on
         // first start, once the template proved a usable database.
@@ -223,7 +235,7 @@ void Database::setUpConnection() {
         if (problem.isEmpty() && !QFileInfo::exists(databasePath()))
             problem = missingDatabaseText();
         if (!problem.isEmpty())
-            os_.messageBoxes.notice(nullptr, problem, shownText(kNotice), platform::Icon::Information);
+            report(problem, platform::Icon::Information);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // Read-write without create: a missing file stays missing and every
         // statement reports it.
@@ -234,6 +246,7 @@ void Database::setUpConnection() {
     } catch (...) {
         // Setting up the connection never stops start-up.
     }
+    return problems_;
 }
 
 void Database::checkSchema() {
@@ -247,7 +260,7 @@ void Database::checkSchema() {
         return;
     for (const MissingSchemaPart &part : missing)
         unreadableTables_.insert(part.table);
-    os_.messageBoxes.notice(nullptr, missingSchemaText(missing), shownText(kNotice), platform::Icon::Warning);
+    report(missingSchemaText(missing), platform::Icon::Warning);
 }
 
 QSqlDatabase Database::connection() {
@@ -280,6 +293,15 @@ void DbQuery::setParam(const QString &name, const QString &value) {
     // A null QString would be stored as NULL, which no later read can take:
     // an empty text must stay an empty text.
     params_.append({QLatin1Char(':') + name, value.isNull() ? QStringLiteral("") : value});
+}
+
+void DbQuery::setNullableParam(const QString &name, const std::optional<QString> &value) {
+    if (!value) {
+        // A null text is what the driver binds as NULL.
+        params_.append({QLatin1Char(':') + name, QString()});
+        return;
+    }
+    setParam(name, *value);
 }
 
 void DbQuery::execute() {

@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 class QSqlDatabase;
 
@@ -21,13 +22,17 @@ namespace lumo {
 class Database final : public QObject {
   public:
     Database(platform::Services &os, DataLocation location, QObject *parent);
+    // For a start without windows (--export, --import): nothing is shown,
+    // setUpConnection() only returns what it found.
+    explicit Database(DataLocation location, QObject *parent = nullptr);
     ~Database() override;
 
     // Checks for the database file; a missing one is reported and start-up
     // goes on, every later statement failing with the driver's text. A file
     // that lacks a table or column the program reads is reported once here,
-    // and the lists of the tables concerned stay empty.
-    void setUpConnection();
+    // and the lists of the tables concerned stay empty. Returns the texts of
+    // those reports, none when all is well.
+    QStringList setUpConnection();
 
     // False for a table found lacking at start-up: reading it would fail on
     // every row, so its list is left empty instead.
@@ -40,9 +45,12 @@ class Database final : public QObject {
     QSqlDatabase connection();
 
   private:
+    // Shows problem where there is someone to show it to, and keeps it.
+    void report(const QString &problem, platform::Icon icon);
     void checkSchema();
 
-    platform::Services &os_;
+    platform::MessageBoxes *notices_ = nullptr; // none without windows
+    QStringList problems_;
     DataLocation location_;
     QString connectionName_;
     QSet<QString> unreadableTables_;
@@ -71,6 +79,8 @@ class DbQuery {
     void setStatement(const QString &statement);
     // name without the colon: "name", "steps", ...
     void setParam(const QString &name, const QString &value);
+    // The same, binding NULL for nothing: for copying cells as they are.
+    void setNullableParam(const QString &name, const std::optional<QString> &value);
     // insert, update, delete
     void execute();
     // select: every row is read at once, so a later change to the table

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSet>
 #include <QTreeWidget>
 
 namespace lumo {
@@ -68,6 +69,21 @@ void TimedList::reload() {
         item->setData(IdColumn, kStepsRole, row.steps);
         setStatusText(*item, StatusColumn, kStatusDisabled);
     });
+}
+
+void TimedList::reloadKeepingEnabled() {
+    QSet<QString> enabled;
+    for (int position = 0; position < taskListView->topLevelItemCount(); ++position) {
+        const QTreeWidgetItem *item = taskListView->topLevelItem(position);
+        if (item->text(StatusColumn) == kStatusEnabled)
+            enabled.insert(item->text(IdColumn));
+    }
+    reload();
+    for (int position = 0; position < taskListView->topLevelItemCount(); ++position) {
+        QTreeWidgetItem *item = taskListView->topLevelItem(position);
+        if (enabled.contains(item->text(IdColumn)))
+            item->setText(StatusColumn, kStatusEnabled);
+    }
 }
 
 void TimedList::onAddClicked() {

@@ -30,6 +30,9 @@ class TimedList final : public QGroupBox, public TimedRows {
     // Refills the task list from tplist; every task starts "未启用", nothing
     // selected. Rows with a NULL cell are left out and kept in skippedRows().
     void reload();
+    // The same for rows added behind the list's back (an import): the tasks
+    // enabled before stay enabled, the others start "未启用".
+    void reloadKeepingEnabled();
     const QList<SkippedRow> &skippedRows() const { return skipped_; }
     // The background of a row about to be drawn: light blue when enabled.
     std::optional<QColor> rowBackground(const QTreeWidgetItem &item) const;

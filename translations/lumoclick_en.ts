@@ -142,56 +142,6 @@
 </translation>
     </message>
     <message>
-        <source>用法: lumoclick [选项] [tb | 2345 | autotime]
-
-鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。
-
-参数（只看第一个）:
-  tb         在浏览器中打开软件下载页面，然后退出，不显示窗口
-  2345       在浏览器中打开上网导航页面，然后退出，不显示窗口
-  autotime   启用全部定时任务，并隐藏到系统托盘启动（随桌面会话启动时使用）
-
-选项:
-  -h, --help     显示本帮助并退出
-  -v, --version  显示版本并退出
-
-控制正在运行的 lumoclick（可绑定到桌面的自定义快捷键）:
-  --toggle       开始或停止单点点击，和单点点击热键一样
-  --stop         停止正在播放的脚本和单点点击，和停止热键一样
-  --play 名称    播放这个名称的脚本，不论它的热键是否启用
-  --list         列出脚本、热键和状态，每行一个
-退出码: 0 完成，1 没有正在运行的 lumoclick，2 没有这个脚本。
-
-需要 X11 会话（Wayland 下通过 XWayland 运行）。
-</source>
-        <translation>Usage: lumoclick [options] [tb | 2345 | autotime]
-
-Mouse auto-clicker: single-point clicking, multi-point scripts started by
-global hotkeys, and timed click tasks.
-
-Arguments (only the first counts):
-  tb         open the download page in the browser and exit, showing no window
-  2345       open the navigation page in the browser and exit, showing no window
-  autotime   enable every timed task and start hidden in the system tray
-             (used when starting with the desktop session)
-
-Options:
-  -h, --help     show this help and exit
-  -v, --version  show the version and exit
-
-Controlling the running lumoclick (to bind to the desktop&apos;s own shortcuts):
-  --toggle       start or stop single-point clicking, as its hotkey does
-  --stop         stop the playing scripts and single-point clicking, as the
-                 stop key does
-  --play NAME    play the script of that name, whether its hotkey is
-                 enabled or not
-  --list         list the scripts with their hotkeys and state, one a line
-Exit status: 0 done, 1 no running lumoclick, 2 no such script.
-
-Needs an X11 session (under Wayland it runs through XWayland).
-</translation>
-    </message>
-    <message>
         <source>当前是 Wayland 会话，本软件通过 XWayland 运行：热键和鼠标点击只对 X11（XWayland）窗口有效，对 Wayland 原生窗口无效。
 
 要在任何窗口上使用热键，请在桌面设置里把这些命令绑定到快捷键：
@@ -322,6 +272,140 @@ Restore acdb.mdb from a backup, or download the program again from </translation
     <message>
         <source>侧键2</source>
         <translation>Side button 2</translation>
+    </message>
+    <message>
+        <source>用法: lumoclick [选项] [tb | 2345 | autotime]
+
+鼠标自动点击器：单点点击、由全局热键启动的多点脚本和定时点击任务。
+
+参数（只看第一个）:
+  tb         在浏览器中打开软件下载页面，然后退出，不显示窗口
+  2345       在浏览器中打开上网导航页面，然后退出，不显示窗口
+  autotime   启用全部定时任务，并隐藏到系统托盘启动（随桌面会话启动时使用）
+
+选项:
+  -h, --help     显示本帮助并退出
+  -v, --version  显示版本并退出
+
+控制正在运行的 lumoclick（可绑定到桌面的自定义快捷键）:
+  --toggle       开始或停止单点点击，和单点点击热键一样
+  --stop         停止正在播放的脚本和单点点击，和停止热键一样
+  --play 名称    播放这个名称的脚本，不论它的热键是否启用
+  --list         列出脚本、热键和状态，每行一个
+退出码: 0 完成，1 没有正在运行的 lumoclick，2 没有这个脚本。
+
+导出和导入脚本（不论 lumoclick 是否正在运行）:
+  --export 文件  把全部脚本和定时任务写入这个文件（UTF-8 JSON）
+  --import 文件  把文件中的脚本和定时任务添加为新的记录，不替换已有的；
+                 热键与已有脚本相同时照样导入，并在标准错误输出中说明
+退出码: 0 完成，1 失败（原因写在标准错误输出中，导入失败时什么都不添加）。
+
+需要 X11 会话（Wayland 下通过 XWayland 运行）。
+</source>
+        <translation>Usage: lumoclick [options] [tb | 2345 | autotime]
+
+Mouse auto-clicker: single-point clicking, multi-point scripts started by
+global hotkeys, and timed click tasks.
+
+Arguments (only the first counts):
+  tb         open the download page in the browser and exit, showing no window
+  2345       open the navigation page in the browser and exit, showing no window
+  autotime   enable every timed task and start hidden in the system tray
+             (used when starting with the desktop session)
+
+Options:
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Controlling the running lumoclick (to bind to the desktop&apos;s own shortcuts):
+  --toggle       start or stop single-point clicking, as its hotkey does
+  --stop         stop the playing scripts and single-point clicking, as the
+                 stop key does
+  --play NAME    play the script of that name, whether its hotkey is
+                 enabled or not
+  --list         list the scripts with their hotkeys and state, one a line
+Exit status: 0 done, 1 no running lumoclick, 2 no such script.
+
+Exporting and importing scripts (whether lumoclick runs or not):
+  --export FILE  write every script and timed task to this file (UTF-8 JSON)
+  --import FILE  add the file&apos;s scripts and timed tasks as new rows,
+                 replacing nothing; a script whose hotkey another has is
+                 still added, and standard error says so
+Exit status: 0 done, 1 failed (standard error says why; a failed import
+adds nothing).
+
+Needs an X11 session (under Wayland it runs through XWayland).
+</translation>
+    </message>
+    <message>
+        <source>没有导入任何内容。</source>
+        <translation> Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>lumoclick: 无法读取文件 %1（%2）。</source>
+        <translation>lumoclick: cannot read the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>lumoclick: 文件 %1 太大，脚本文件最大 %2 MB。</source>
+        <translation>lumoclick: the file %1 is too large; a script file holds at most %2 MB.</translation>
+    </message>
+    <message>
+        <source>lumoclick: 文件 %1 不是 lumoclick 的脚本文件（%2）。</source>
+        <translation>lumoclick: the file %1 is not a lumoclick script file (%2).</translation>
+    </message>
+    <message>
+        <source>lumoclick: 无法写入文件 %1（%2）。</source>
+        <translation>lumoclick: cannot write the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>lumoclick: 数据文件 acdb.mdb 出错（%1）。</source>
+        <translation>lumoclick: the data file acdb.mdb failed (%1).</translation>
+    </message>
+    <message>
+        <source>lumoclick: 导入的脚本“%1”的热键 %2 已被同一文件中的脚本“%3”使用；脚本已导入，但两个脚本不能同时启用。</source>
+        <translation>lumoclick: the hotkey %2 of the imported script “%1” is already used by the script “%3” earlier in the same file; the script was imported, but the two cannot be enabled at the same time.</translation>
+    </message>
+    <message>
+        <source>lumoclick: 导入的脚本“%1”的热键 %2 已被现有的脚本“%3”使用；脚本已导入，但两个脚本不能同时启用。</source>
+        <translation>lumoclick: the hotkey %2 of the imported script “%1” is already used by the existing script “%3”; the script was imported, but the two cannot be enabled at the same time.</translation>
+    </message>
+    <message>
+        <source>lumoclick: 已从 %1 导入 %2 个脚本和 %3 个定时任务。</source>
+        <translation>lumoclick: imported %2 script(s) and %3 timed task(s) from %1.</translation>
+    </message>
+    <message>
+        <source>lumoclick: 已把 %2 个脚本和 %3 个定时任务导出到 %1。</source>
+        <translation>lumoclick: exported %2 script(s) and %3 timed task(s) to %1.</translation>
+    </message>
+    <message>
+        <source>lumoclick: --export 和 --import 不能一起使用。
+</source>
+        <translation>lumoclick: --export and --import cannot be used together.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: --import 后面要写文件名。
+</source>
+        <translation>lumoclick: --import needs a file name after it.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: --export 后面要写文件名。
+</source>
+        <translation>lumoclick: --export needs a file name after it.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: 正在运行的 lumoclick 拒绝了这个命令。
+</source>
+        <translation>lumoclick: the running lumoclick refused the command.
+</translation>
+    </message>
+    <message>
+        <source>lumoclick: 正在运行的 lumoclick 没有回答，不知道命令是否已完成。
+</source>
+        <translation>lumoclick: the running lumoclick did not answer; whether the command was done is not known.
+</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,22 @@ class TimedListTest : public QObject {
         QVERIFY(!t.list().selectedRow());
     }
 
+    // An import adds rows behind the list's back: they come in disabled,
+    // and the tasks the user had enabled stay enabled, by id.
+    void aReloadAfterAnImportKeepsWhatWasEnabled() {
+        Timed t(kThreeTasks);
+        t.select(0);
+        ui<QPushButton>(&t.list(), "enableButton")->click();
+        t.select(2);
+        ui<QPushButton>(&t.list(), "enableButton")->click();
+        seed(t.f, {{QStringLiteral("20:00:00"), QStringLiteral("5,5,左键单击,1|"), QStringLiteral("1")}});
+        t.list().reloadKeepingEnabled();
+        QCOMPARE(column(t.taskListView(), TimedList::IdColumn),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                              QStringLiteral("4")}));
+        QCOMPARE(t.statuses(), (QStringList{kOn, kOff, kOn, kOff}));
+    }
+
     void deleteAsksAndNoChangesNothing() {
         Timed t(kThreeTasks);
         ui<QPushButton>(&t.list(), "deleteButton")->click();

@@ -99,7 +99,8 @@ QProcessEnvironment ProgramFolder::environment() const {
 }
 
 ProgramFolder::Run ProgramFolder::runAgain(const QStringList &arguments, int timeoutMs,
-                                           const QList<QPair<QString, QString>> &changes) const {
+                                           const QList<QPair<QString, QString>> &changes,
+                                           const QString &workingFolder) const {
     QProcessEnvironment changed = environment();
     for (const auto &[name, value] : changes) {
         if (value.isEmpty())
@@ -109,7 +110,7 @@ ProgramFolder::Run ProgramFolder::runAgain(const QStringList &arguments, int tim
     }
     QProcess process;
     process.setProcessEnvironment(changed);
-    process.setWorkingDirectory(path());
+    process.setWorkingDirectory(workingFolder.isEmpty() ? path() : workingFolder);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(programPath(), arguments);
     Run run;

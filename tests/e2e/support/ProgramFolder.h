@@ -71,13 +71,14 @@ class ProgramFolder {
 
     // Another run of the same program in the same environment, waited for:
     // its exit code (nothing when it did not end within timeoutMs) and its
-    // output. changes set variables; an empty value removes one.
+    // output. changes set variables; an empty value removes one. It runs in
+    // workingFolder, or in this folder when that is empty.
     struct Run {
         std::optional<int> exitCode;
         QString output;
     };
     Run runAgain(const QStringList &arguments, int timeoutMs,
-                 const QList<QPair<QString, QString>> &changes = {}) const;
+                 const QList<QPair<QString, QString>> &changes = {}, const QString &workingFolder = {}) const;
 
   private:
     QTemporaryDir folder_;
