@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libx11-dev libxtst-dev
       duktape-dev libgtest-dev libgmock-dev sqlite3 xvfb xauth x11-utils xdotool fonts-wqy-zenhei imagemagick icewm
       clang-14 libclang-rt-14-dev python3
-      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream man-db dpkg-dev binutils lintian librsvg2-bin)
+      qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream man-db dpkg-dev debhelper binutils lintian librsvg2-bin)
 # The Windows calls, cross-built with mingw-w64 and tested under 64-bit Wine
 # (no i386 architecture needed); the X libraries are those winex11 loads.
 win32_pkgs=(g++-mingw-w64-x86-64-posix wine64 googletest libxrandr2 libxi6 libxcursor1 libxfixes3 libxrender1

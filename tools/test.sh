@@ -5,8 +5,6 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset default && cmake --build --preset default
 cmake --preset asan && cmake --build --preset asan
-# The package build, which the install tests unpack and run.
-cmake --preset release && cmake --build --preset release
 bash tools/build-qt-windows.sh --check >/dev/null ||
     echo "windows tier skipped: no Qt for Windows in the cache; 'bash tools/build-qt-windows.sh' builds it (about an hour)"
 (cd build/asan && ctest --output-on-failure -L 'unit|gui|e2e')

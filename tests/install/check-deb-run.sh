@@ -1,38 +1,42 @@
 #!/usr/bin/env bash
 # Runs the program from its Debian package the way a user would: the package
 # unpacked into a read-only root, started by an unprivileged user with a
-# fresh home under a private Xvfb. Checks where the data goes.
+# fresh home under a private Xvfb. Checks where the data goes, and that the
+# packaged program leaves the update page alone.
 #
-#   cmake --preset release && cmake --build --preset release
-#   bash tests/install/check-deb-run.sh build/release
+#   bash tests/install/build-deb.sh OUT_DIR
+#   tools/with-xvfb bash tests/install/check-deb-run.sh OUT_DIR
 #
-# Needs root (to become nobody), dpkg-deb, setpriv, xdotool, sqlite3, Xvfb.
-# Exits 77 (skipped) when the build folder holds no built release.
+# Needs root (to become nobody), dpkg-deb, setpriv, xdotool, sqlite3,
+# python3 and Xvfb. Exits 77 (skipped) when not run as root.
 set -uo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-if [ $# -ne 1 ]; then
-  echo "usage: $0 BUILD_DIR   (configured with the release preset and built)" >&2
+if [ $# -ne 1 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 OUT_DIR   (as tests/install/build-deb.sh left it)" >&2
   exit 2
 fi
-if [ ! -f "$1/CPackConfig.cmake" ] || [ ! -x "$1/bin/lumoclick" ]; then
-  echo "$0: no built release in $1; skipped" >&2
-  exit 77
-fi
-build=$(cd "$1" && pwd)
+out=$(cd "$1" && pwd)
 if [ "$(id -u)" -ne 0 ]; then
   echo "$0: must run as root to start the program as nobody; skipped" >&2
   exit 77
 fi
-for tool in cpack dpkg-deb setpriv xdotool sqlite3 Xvfb iconv; do
+for tool in dpkg-deb setpriv xdotool sqlite3 iconv python3; do
   command -v "$tool" >/dev/null || { echo "$0: $tool is missing; run tools/setup.sh" >&2; exit 2; }
 done
+debs=("$out"/lumoclick_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  echo "$0: no single lumoclick_*.deb in $out; build it with tests/install/build-deb.sh" >&2
+  exit 2
+fi
+deb=${debs[0]}
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
 program_pid=""
+server_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
   chmod -R u+w "$scratch" 2>/dev/null
   rm -rf "$scratch"
 }
@@ -44,18 +48,29 @@ fail() { failed=$((failed + 1)); echo "FAIL  $1" >&2; }
 check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 
 # --- The package, unpacked read-only ---------------------------------------------
-rm -f "$build"/lumoclick_*.deb
-if ! (cd "$build" && cpack -G DEB) >"$scratch/cpack.log" 2>&1; then
-  cat "$scratch/cpack.log" >&2
-  echo "0 passed, 1 failed"
-  exit 1
-fi
-deb=$(ls "$build"/lumoclick_*.deb)
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 chmod -R a-w "$root"
 listing() { find "$root" -printf '%p %s %T@ %m\n' | sort; }
 listing >"$scratch/before"
+
+# A local update page. A build that reads its update page at start asks for
+# it within a second or two; the packaged one must not ask at all.
+mkdir -p "$scratch/site"
+echo '<html><body>9.9</body></html>' >"$scratch/site/update.html"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$scratch/site" 0 >"$scratch/server.log" 2>&1 &
+server_pid=$!
+port=""
+for ((i = 0; i < 50; i++)); do
+  port=$(sed -n 's/^Serving HTTP on [0-9.]* port \([0-9]*\).*/\1/p' "$scratch/server.log")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+if [ -z "$port" ]; then
+  cat "$scratch/server.log" >&2
+  echo "$0: the local update page did not start" >&2
+  exit 2
+fi
 
 home=$scratch/home
 mkdir -p "$home"
@@ -66,7 +81,8 @@ user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 # setting stored by the program itself.
 as_user() {
   env -i PATH=/usr/bin:/bin HOME="$home" USER=nobody DISPLAY="$DISPLAY" LANG=C.UTF-8 \
-    XDG_RUNTIME_DIR="$home/run" XDG_SESSION_TYPE=wayland "$@"
+    XDG_RUNTIME_DIR="$home/run" XDG_SESSION_TYPE=wayland \
+    LUMOCLICK_UPDATE_PAGE="http://127.0.0.1:$port/update.html" "$@"
 }
 mkdir -p "$home/run" && chown nobody:nogroup "$home/run" && chmod 700 "$home/run"
 
@@ -130,7 +146,15 @@ sleep 1
 check "no second Wayland notice" bash -c '! xdotool search --onlyvisible --name "^提示$" >/dev/null 2>&1'
 stored() { [ "$(sqlite3 "$data/acdb.mdb" "select count(*) from mplist where mpname='stored'")" = 1 ]; }
 check "the stored script is still there after the restart" stored
+# A build that reads the page asks for it while it starts: give it the time.
+for ((i = 0; i < 30; i++)); do
+  grep -q 'GET /update.html' "$scratch/server.log" && break
+  sleep 0.1
+done
 stop_program
+
+never_asked() { ! grep -q 'GET /update.html' "$scratch/server.log"; }
+check "the update page was never asked for" never_asked
 
 listing >"$scratch/after"
 check "nothing was written under the package root" cmp -s "$scratch/before" "$scratch/after"
