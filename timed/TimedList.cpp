@@ -155,8 +155,8 @@ std::optional<TimedRow> TimedList::selectedRow() const {
 }
 
 TimedRow TimedList::rowOf(const QTreeWidgetItem &item) {
-    return {item.text(IdColumn), item.text(TimeColumn), item.text(CyclesColumn), item.data(IdColumn, kStepsRole).toString(),
-            item.text(StatusColumn)};
+    return {item.text(IdColumn), item.text(TimeColumn), item.text(CyclesColumn),
+            item.data(IdColumn, kStepsRole).toString(), item.text(StatusColumn)};
 }
 
 int TimedList::rowCount() const {

@@ -19,20 +19,8 @@ namespace {
 
 const QString kStopNoticeTitle = QStringLiteral("提示");
 
-class RemoteControlTest : public e2e::ProgramTest {
+class RemoteControlTest : public e2e::PrivateRuntimeTest {
   protected:
-    // The program and its later starts meet in a runtime folder of the
-    // test's own, where the program's socket is the only one.
-    void SetUp() override {
-        ASSERT_TRUE(runtime_.isValid());
-        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
-        e2e::ProgramTest::SetUp();
-    }
-    void TearDown() override {
-        e2e::ProgramTest::TearDown();
-        qputenv("XDG_RUNTIME_DIR", savedRuntime_);
-    }
     QString listeningSocket() const {
         const QDir folder(runtime_.path());
         for (const QFileInfo &entry : folder.entryInfoList(QDir::System | QDir::Files))
@@ -46,9 +34,6 @@ class RemoteControlTest : public e2e::ProgramTest {
         return folder_.runAgain(arguments, 15000);
     }
     QString database() const { return folder_.path() + QStringLiteral("/acdb.mdb"); }
-
-    QTemporaryDir runtime_;
-    QByteArray savedRuntime_;
 };
 
 TEST_F(RemoteControlTest, WithoutARunningProgramEachSwitchEndsWithOne) {

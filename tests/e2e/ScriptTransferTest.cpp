@@ -21,20 +21,11 @@ using CommandRun = e2e::ProgramFolder::Run;
 
 const QList<QPair<QString, QString>> kNoDisplay = {{QStringLiteral("DISPLAY"), QString()}};
 
-class ScriptTransferTest : public e2e::ProgramTest {
+class ScriptTransferTest : public e2e::PrivateRuntimeTest {
   protected:
-    // The program and its later starts meet in a runtime folder of the
-    // test's own.
     void SetUp() override {
-        ASSERT_TRUE(runtime_.isValid());
         ASSERT_TRUE(caller_.isValid());
-        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
-        e2e::ProgramTest::SetUp();
-    }
-    void TearDown() override {
-        e2e::ProgramTest::TearDown();
-        qputenv("XDG_RUNTIME_DIR", savedRuntime_);
+        e2e::PrivateRuntimeTest::SetUp();
     }
 
     static QString databaseOf(const e2e::ProgramFolder &folder) {
@@ -90,9 +81,7 @@ class ScriptTransferTest : public e2e::ProgramTest {
         return output;
     }
 
-    QTemporaryDir runtime_;
     QTemporaryDir caller_; // the later starts' own current folder
-    QByteArray savedRuntime_;
 };
 
 TEST_F(ScriptTransferTest, WithoutAProgramTheFilesAreUsedDirectlyAndNeedNoDisplay) {

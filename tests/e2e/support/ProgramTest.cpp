@@ -3,6 +3,7 @@
 #include "tests/e2e/support/FailureEvidence.h"
 #include "tests/e2e/support/Paths.h"
 
+#include <QFile>
 #include <QThread>
 
 // After gtest: Xlib's macros (None, Bool) clash with its names.
@@ -55,6 +56,18 @@ void ProgramTest::typeText(const char *letters) {
     }
     XFlush(display);
     QThread::msleep(200);
+}
+
+void PrivateRuntimeTest::SetUp() {
+    ASSERT_TRUE(runtime_.isValid());
+    savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
+    ProgramTest::SetUp();
+}
+
+void PrivateRuntimeTest::TearDown() {
+    ProgramTest::TearDown();
+    qputenv("XDG_RUNTIME_DIR", savedRuntime_);
 }
 
 size_t ProgramTest::settledPresses(int quietMs) const {

@@ -59,4 +59,17 @@ class ProgramTest : public testing::Test {
     std::unique_ptr<Helper> target_;
 };
 
+// A program test whose program and its later starts meet in a runtime
+// folder of the test's own, where the program's socket is the only one.
+class PrivateRuntimeTest : public ProgramTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QTemporaryDir runtime_;
+
+  private:
+    QByteArray savedRuntime_;
+};
+
 } // namespace e2e
