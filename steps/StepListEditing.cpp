@@ -14,6 +14,9 @@ namespace lumo {
 
 namespace {
 
+// The click event's column, stored in Chinese.
+constexpr int kEventColumn = 1;
+
 // Every second row striped by position alone, so moving or deleting steps
 // never leaves two neighbours alike.
 class StripedRows final : public QStyledItemDelegate {
@@ -39,9 +42,6 @@ class StripedRows final : public QStyledItemDelegate {
         if (index.column() == kEventColumn)
             option->text = shownText(option->text);
     }
-
-  private:
-    static constexpr int kEventColumn = 1;
 };
 
 } // namespace
@@ -110,6 +110,24 @@ void dressStepListView(QTreeWidget &view) {
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setItemDelegate(new StripedRows(&view));
+    // A screen reader reads the model, not the delegate: each click event
+    // also carries its words in the interface language, whichever code
+    // wrote the row.
+    QAbstractItemModel *model = view.model();
+    const auto speakEvents = [model](int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            const QModelIndex event = model->index(row, kEventColumn);
+            const QString spoken = shownText(event.data().toString());
+            if (event.data(Qt::AccessibleTextRole).toString() != spoken)
+                model->setData(event, spoken, Qt::AccessibleTextRole);
+        }
+    };
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, &view,
+                     [speakEvents](const QModelIndex &, int first, int last) { speakEvents(first, last); });
+    QObject::connect(model, &QAbstractItemModel::dataChanged, &view,
+                     [speakEvents](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                         speakEvents(topLeft.row(), bottomRight.row());
+                     });
 }
 
 void showModalOverMainWindow(QWidget *dialog, const MainContext &context) {

@@ -158,6 +158,8 @@ QStringList hiddenColumnsOffered(QWidget *window) {
 // interface: the words the program stores, not the user's own.
 QStringList chineseCells(QWidget *window, const QList<QPair<const char *, QList<int>>> &lists) {
     QStringList problems;
+    // A tree view lays its rows out, for readers too, from the event loop.
+    QCoreApplication::processEvents();
     for (const auto &[name, columns] : lists) {
         auto *list = window->findChild<QTreeWidget *>(QLatin1String(name));
         QAccessibleInterface *node = list ? QAccessible::queryAccessibleInterface(list) : nullptr;
@@ -202,6 +204,16 @@ QStringList problemsInEveryWindow(GuiFixture &f, bool english) {
         problems << chineseCells(&main, {{"scriptListView", {kColHotkey, kColStatus}}});
         tabs->setCurrentIndex(2);
         problems << chineseCells(&main, {{"taskListView", {TimedList::StatusColumn}}});
+        // A step added by the editor, and one moved.
+        QWidget *editor = f.forms->addScriptDialog;
+        editor->show();
+        auto *steps = ui<QTreeWidget>(editor, "stepListView");
+        new QTreeWidgetItem(steps, {QStringLiteral("1,2"), QStringLiteral("右键双击"), QStringLiteral("20")});
+        new QTreeWidgetItem(steps, {QStringLiteral("3,4"), QStringLiteral("左键单击"), QStringLiteral("20")});
+        steps->topLevelItem(0)->setText(1, QStringLiteral("中键单击"));
+        problems << chineseCells(editor, {{"stepListView", {1}}});
+        steps->clear();
+        editor->hide();
         tabs->setCurrentIndex(0);
     }
 
