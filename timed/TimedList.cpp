@@ -82,7 +82,7 @@ void TimedList::reloadKeepingEnabled() {
     for (int position = 0; position < taskListView->topLevelItemCount(); ++position) {
         QTreeWidgetItem *item = taskListView->topLevelItem(position);
         if (enabled.contains(item->text(IdColumn)))
-            item->setText(StatusColumn, kStatusEnabled);
+            setStatusText(*item, StatusColumn, kStatusEnabled);
     }
 }
 

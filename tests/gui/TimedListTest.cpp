@@ -150,6 +150,12 @@ class TimedListTest : public QObject {
                  (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                               QStringLiteral("4")}));
         QCOMPARE(t.statuses(), (QStringList{kOn, kOff, kOn, kOff}));
+        // What a screen reader reads follows the status.
+        QCOMPARE(t.taskListView()
+                     .topLevelItem(2)
+                     ->data(TimedList::StatusColumn, Qt::AccessibleTextRole)
+                     .toString(),
+                 kOn);
     }
 
     void deleteAsksAndNoChangesNothing() {
