@@ -118,13 +118,13 @@ bool X11Hotkeys::registerHotkey(WindowHandle owner, int id, Modifiers modifiers,
     if (isHeld(grab))
         return false;
     grab.variants = lockVariants(grab.modifiers);
-    if (!this->grab(grab))
+    if (!grabVariants(grab))
         return false;
     grabs_[qMakePair(owner, id)].push_back(std::move(grab));
     return true;
 }
 
-bool X11Hotkeys::grab(const Grab &grab) {
+bool X11Hotkeys::grabVariants(const Grab &grab) {
     Display *display = connection_.display();
     bool refused = false;
     {

@@ -43,7 +43,7 @@ class X11Hotkeys final : public Hotkeys {
     bool isHeld(const Grab &combination) const;
     // Grabs every variant; false, with nothing held, when another client
     // holds one of them.
-    bool grab(const Grab &grab);
+    bool grabVariants(const Grab &grab);
     void ungrab(const Grab &grab);
     // Hands a press of the combination to the handler when it is ours.
     void deliver(const Grab &pressed);
