@@ -38,13 +38,6 @@ Qt::WindowFlags frameFlags(bool minimizeButton) {
     return flags;
 }
 
-void makeEditableList(QComboBox *box, const QStringList &items, const QString &initial) {
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    addStoredItems(box, items);
-    setStoredText(box, initial);
-}
-
 } // namespace
 
 ScriptEditor::ScriptEditor(MainContext &context, QWidget *owner, const Dress &dress)
@@ -67,11 +60,11 @@ void ScriptEditor::buildControls(const QString &hint) {
     hotkeyKeyComboBox = placedControl<QComboBox>(this, "hotkeyKeyComboBox");
     cyclesEdit = placedControl<QLineEdit>(this, "cyclesEdit");
     stepListView = steps_->view();
-    makeEditableList(
+    makeStoredChoiceList(
         hotkeyModifierComboBox,
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
-    makeEditableList(hotkeyKeyComboBox, hotkeyKeyWords(), QStringLiteral("F6"));
+    makeStoredChoiceList(hotkeyKeyComboBox, hotkeyKeyWords(), QStringLiteral("F6"));
     installDigitFilter(cyclesEdit, kCycleCountLimit);
     auto *hintLabel = placedControl<QLabel>(this, "hintLabel");
     hintLabel->setText(hint);

@@ -18,14 +18,6 @@ using namespace platform;
 
 namespace {
 
-QComboBox *editableBox(QComboBox *box, const QStringList &items, const QString &text) {
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    addStoredItems(box, items);
-    setStoredText(box, text);
-    return box;
-}
-
 // A text every later start can register: a known modifier set and a key
 // word that gives a key number. An empty key word ("Ctrl+") gives none.
 bool isUsableStopHotkey(const QString &text) {
@@ -48,12 +40,12 @@ StopHotkeyDialog::StopHotkeyDialog(MainContext &context, QWidget *owner)
     resize(357, 222);
 
     placeControls(this, kStopHotkeyControls, "lumo::StopHotkeyDialog");
-    modifierComboBox = editableBox(
+    modifierComboBox = makeStoredChoiceList(
         placedControl<QComboBox>(this, "modifierComboBox"),
         {QStringLiteral("Ctrl"), QStringLiteral("Alt"), QStringLiteral("Ctrl+Alt"), kModifierNone},
         QStringLiteral("Ctrl"));
-    keyComboBox =
-        editableBox(placedControl<QComboBox>(this, "keyComboBox"), hotkeyKeyWords(), QStringLiteral("F9"));
+    keyComboBox = makeStoredChoiceList(placedControl<QComboBox>(this, "keyComboBox"), hotkeyKeyWords(),
+                                       QStringLiteral("F9"));
     placedControl<QLabel>(this, "explanationLabel")->setWordWrap(true);
     okButton = placedControl<QPushButton>(this, "okButton");
     auto *cancelButton = placedControl<QPushButton>(this, "cancelButton");

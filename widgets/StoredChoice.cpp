@@ -11,6 +11,14 @@ void addStoredItems(QComboBox *box, const QStringList &storedWords) {
         box->addItem(shownText(word), word);
 }
 
+QComboBox *makeStoredChoiceList(QComboBox *box, const QStringList &storedWords, const QString &initial) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    addStoredItems(box, storedWords);
+    setStoredText(box, initial);
+    return box;
+}
+
 QString storedText(const QComboBox *box) {
     const QString shown = box->currentText();
     const int item = box->findText(shown);

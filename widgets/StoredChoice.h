@@ -17,6 +17,10 @@ void addStoredItems(QComboBox *box, const QStringList &storedWords);
 
 QString storedText(const QComboBox *box);
 
+// Makes box an editable list of the words that adds nothing typed to its
+// items, showing initial; returns box.
+QComboBox *makeStoredChoiceList(QComboBox *box, const QStringList &storedWords, const QString &initial);
+
 // Shows the stored word: the item's text when an item holds it, else the
 // word itself. Leaves the current item as it is, as setEditText does.
 void setStoredText(QComboBox *box, const QString &storedWord);
